@@ -1,0 +1,575 @@
+#include "app/TFrmMain.h"
+
+#include "app/TAboutBox.h"
+#include "app/THolderEvent.h"
+#include "app/TImageCtrl.h"
+#include "app/TPanelMgr.h"
+#include "app/TTileBox.h"
+#include "data/TClock.h"
+#include "data/TDM.h"
+#include "data/TDateText.h"
+#include "help/THelpRouter.h"
+#include "toolkit/TErrorReport.h"
+#include "toolkit/TMessageService.h"
+#include "toolkit/TShell.h"
+#include "toolkit/TSkin.h"
+#include "toolkit/TToolIcons.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString WebSite = QStringLiteral("https://tavrin-budget.example.org/");
+const QString SupportMail = QStringLiteral("support@tavrin-budget.example.org");
+
+QWidget* panel(const char* name, QWidget* parent)
+{
+    auto* w = new QWidget(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+} // namespace
+
+TFrmMain::TFrmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Tavrin Budget V1.1"));
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    resize(875, 605);
+    TSkin::applyTo(this);
+
+    createLayout();
+    createActions();
+    createStatusBar();
+    FormCreate();
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::createLayout()
+{
+    auto* central = panel("pnlMain", this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    // The summary strip of the selected holder.
+    pnlTop = panel("pnlTop", central);
+    pnlTop->setFixedHeight(36);
+    auto* topLayout = new QHBoxLayout(pnlTop);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(pnlTop);
+
+    spl1 = new QSplitter(Qt::Horizontal, central);
+    spl1->setObjectName(QStringLiteral("spl1"));
+    spl1->setOpaqueResize(false);
+    spl1->setChildrenCollapsible(false);
+    column->addWidget(spl1, 1);
+
+    scrlbxLeft = new TTileBox(spl1);
+    scrlbxLeft->setObjectName(QStringLiteral("scrlbxLeft"));
+    scrlbxLeft->setMinimumWidth(40);
+
+    scrlbxMain = panel("scrlbxMain", spl1);
+    auto* right = new QVBoxLayout(scrlbxMain);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    scrlbxWallet = new TTileBox(scrlbxMain);
+    scrlbxWallet->setObjectName(QStringLiteral("scrlbxWallet"));
+    scrlbxWallet->setFixedHeight(113);
+    right->addWidget(scrlbxWallet);
+
+    // The booking list of the selected holder, under its filter bar.
+    pnl2 = panel("pnl2", scrlbxMain);
+    auto* listLayout = new QVBoxLayout(pnl2);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->setSpacing(0);
+    pnl3 = panel("pnl3", pnl2);
+    listLayout->addWidget(pnl3);
+    listLayout->addStretch(1);
+    right->addWidget(pnl2, 1);
+
+    spl1->addWidget(scrlbxLeft);
+    spl1->addWidget(scrlbxMain);
+    spl1->setStretchFactor(0, 0);
+    spl1->setStretchFactor(1, 1);
+    spl1->setSizes({161, 875 - 161});
+
+    setCentralWidget(central);
+}
+
+QAction* TFrmMain::makeAction(const char* name, const QString& caption, void (TFrmMain::*handler)())
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    if (handler != nullptr)
+        connect(action, &QAction::triggered, this, TErrorReport::guard(this, handler));
+    return action;
+}
+
+void TFrmMain::createActions()
+{
+    // Main menu.
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mniFile"));
+    file->addAction(makeAction("ExitX1", QStringLiteral("&Exit"), &TFrmMain::ConfirmExit));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mniView"));
+    for (auto [name, caption] : {std::pair{"mniMenu_Toolbar", "&Toolbar"}, {"mniMenu_Statusbar", "&Statusbar"}}) {
+        QAction* a = makeAction(name, QString::fromLatin1(caption), nullptr);
+        a->setCheckable(true);
+        a->setChecked(true);
+        // They carry their mark and nothing else: clicking leaves it set.
+        connect(a, &QAction::triggered, a, [a] { a->setChecked(true); });
+        view->addAction(a);
+    }
+    view->addSeparator();
+    QAction* property = makeAction("mniMenu_Property", QStringLiteral("&Properties"), &TFrmMain::PropertyClick);
+    property->setShortcut(Qt::Key_F4);
+    view->addAction(property);
+
+    QMenu* accounts = menuBar()->addMenu(QStringLiteral("&Accounts"));
+    accounts->setObjectName(QStringLiteral("mniAccounts"));
+    accounts->addAction(
+        makeAction("mniMenu_NewAccount", QStringLiteral("&New Account..."), &TFrmMain::NewAccountClick));
+    accounts->addAction(
+        makeAction("mniMenu_DeleteAccount", QStringLiteral("&Delete Account"), &TFrmMain::DeleteAccountClick));
+    accounts->addSeparator();
+    accounts->addAction(
+        makeAction("mniMenu_AccountInfo", QStringLiteral("Account &Info..."), &TFrmMain::AccountInfoClick));
+    accounts->addAction(
+        makeAction("mniMenu_AccountHistory", QStringLiteral("Account &History..."), &TFrmMain::btnToolAccHistoryClick));
+    QAction* accountUrl =
+        makeAction("mniMenu_AccountURL", QStringLiteral("Account &URL..."), &TFrmMain::AccountURLClick);
+    accountUrl->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    accounts->addAction(accountUrl);
+
+    QMenu* wallets = menuBar()->addMenu(QStringLiteral("&Wallets"));
+    wallets->setObjectName(QStringLiteral("mniWallets"));
+    wallets->addAction(makeAction("mniMenu_NewWallet", QStringLiteral("&New Wallet..."), &TFrmMain::NewWalletClick));
+    wallets->addAction(
+        makeAction("mniMenu_DeleteWallet", QStringLiteral("&Delete Wallet"), &TFrmMain::DeleteWalletClick));
+    wallets->addSeparator();
+    wallets->addAction(makeAction("mniMenu_WalletInfo", QStringLiteral("Wallet &Info..."), &TFrmMain::WalletInfoClick));
+    wallets->addAction(
+        makeAction("mniMenu_WalletHistory", QStringLiteral("Wallet &History..."), &TFrmMain::btnToolWalHistoryClick));
+    wallets->addAction(makeAction("mniMenu_WalletURL", QStringLiteral("Wallet &URL..."), &TFrmMain::WalletURLClick));
+
+    QMenu* transactions = menuBar()->addMenu(QStringLiteral("T&ransactions"));
+    transactions->setObjectName(QStringLiteral("mniTransactions"));
+    transactions->addAction(makeAction("mniMenu_Debit", QStringLiteral("&Debit..."), &TFrmMain::DebitClick));
+    transactions->addAction(makeAction("mniMenu_Deposit", QStringLiteral("D&eposit..."), &TFrmMain::DepositClick));
+    transactions->addSeparator();
+    QAction* transfer = makeAction("mniMenu_Transfer", QStringLiteral("&Transfer..."), &TFrmMain::TransferClick);
+    transfer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    transactions->addAction(transfer);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("T&ools"));
+    tools->setObjectName(QStringLiteral("mniTools"));
+    tools->addAction(makeAction("mniMenu_Calclator", QStringLiteral("&Calclator"), &TFrmMain::CalculatorClick));
+    tools->addAction(makeAction("mniMenu_Notepad", QStringLiteral("Note&pad"), &TFrmMain::NotepadClick));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mniHelp"));
+    QAction* topics = makeAction("mniMenu_HelpTopics", QStringLiteral("&Help Topics"), &TFrmMain::HelpTopicsClick);
+    topics->setShortcut(Qt::Key_F1);
+    help->addAction(topics);
+    help->addAction(
+        makeAction("mniMenu_OnlineTutorial", QStringLiteral("Online T&utorial..."), &TFrmMain::FeaturesClick));
+    help->addSeparator();
+    help->addAction(makeAction("mniMenu_Homepage", QStringLiteral("&Product Homepage..."), &TFrmMain::HomepageClick));
+    help->addAction(makeAction("mniMenu_Whatsnew", QStringLiteral("&What's new..."), &TFrmMain::FeaturesClick));
+    help->addAction(makeAction("mniMenu_Support", QStringLiteral("Technical Support..."), &TFrmMain::SupportClick));
+    help->addAction(
+        makeAction("mniMenu_Checkupdates", QStringLiteral("Check for &updates..."), &TFrmMain::FeaturesClick));
+    help->addAction(makeAction("mniMenu_SendFeedback", QStringLiteral("&Send Feedback"), &TFrmMain::SendFeedbackClick));
+    help->addSeparator();
+    help->addAction(makeAction("mniMenu_About", QStringLiteral("&About..."), &TFrmMain::AboutClick));
+
+    // Toolbar: flat buttons 63 x 52, 32 x 32 pictures with their captions below.
+    tlb1 = new QToolBar(QStringLiteral("Toolbar"), this);
+    tlb1->setObjectName(QStringLiteral("tlb1"));
+    tlb1->setMovable(false);
+    tlb1->setFloatable(false);
+    tlb1->setIconSize(QSize(32, 32));
+    tlb1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    addToolBar(Qt::TopToolBarArea, tlb1);
+    struct Tool
+    {
+        const char* name;
+        const char* caption;
+        const char* icon;
+        const char* tip;
+        void (TFrmMain::*handler)();
+    };
+    const Tool toolButtons[] = {
+        {"btnToolDeposite", "Deposit", "deposit", "Deposit your money into your account or wallet",
+         &TFrmMain::DepositClick},
+        {"btnToolDebit", "Debit", "debit", "Debit an account or a wallet to spend some money", &TFrmMain::DebitClick},
+        {"btnToolTransfer", "Transfer", "transfer",
+         "transfer money from one account to another or from one wallet to another", &TFrmMain::TransferClick},
+        {nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"btnToolProperty", "Property", "property", "Show detail information of a specified account or wallet",
+         &TFrmMain::PropertyClick},
+        {"btnToolAccHistory", "Acc History", "acchistory", "Show a historic list for a specified account",
+         &TFrmMain::btnToolAccHistoryClick},
+        {"btnToolWalHistory", "Wall History", "walhistory", "Show a historic list for a specified wallet",
+         &TFrmMain::btnToolWalHistoryClick},
+        {nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"btnToolHelp", "Help", "help", "Show the help file", &TFrmMain::HelpTopicsClick},
+        {"btnToolWeb", "WebPage", "web", "Go to the author's webpage", &TFrmMain::HomepageClick},
+        {"btnExit", "Exit", "exit", "Exit the program", &TFrmMain::ConfirmExit},
+    };
+    for (const Tool& tool : toolButtons) {
+        if (tool.name == nullptr) {
+            tlb1->addSeparator();
+            continue;
+        }
+        QAction* a = makeAction(tool.name, QString::fromLatin1(tool.caption), tool.handler);
+        a->setIcon(TToolIcons::icon(QString::fromLatin1(tool.icon)));
+        a->setToolTip(QString::fromLatin1(tool.tip));
+        tlb1->addAction(a);
+        QWidget* button = tlb1->widgetForAction(a);
+        button->setObjectName(QString::fromLatin1(tool.name) + QStringLiteral("Button"));
+        button->setFixedSize(63, 52);
+        button->setAccessibleName(QString::fromLatin1(tool.caption));
+    }
+
+    // Pop-up menus of the two boxes and of the tiles.
+    pmAccountPanel = new QMenu(this);
+    pmAccountPanel->setObjectName(QStringLiteral("pmAccountPanel"));
+    pmAccountPanel->addAction(
+        makeAction("mniPop_Acc_New", QStringLiteral("&New Account..."), &TFrmMain::NewAccountClick));
+    pmWalletPanel = new QMenu(this);
+    pmWalletPanel->setObjectName(QStringLiteral("pmWalletPanel"));
+    pmWalletPanel->addAction(makeAction("mniPop_Wal_New", QStringLiteral("&New Wallet..."), &TFrmMain::NewWalletClick));
+
+    pmWallet = new QMenu(this);
+    pmWallet->setObjectName(QStringLiteral("pmWallet"));
+    pmWallet->addAction(makeAction("mniWalletInfo2", QStringLiteral("Wallet &Info..."), &TFrmMain::WalletInfoClick));
+    pmWallet->addSeparator();
+    pmWallet->addAction(makeAction("mniPop_Wal_Deposit", QStringLiteral("De&posit..."), &TFrmMain::PopWalDepositClick));
+    pmWallet->addAction(makeAction("mniPop_Wal_Debit", QStringLiteral("De&bit..."), &TFrmMain::PopWalDebitClick));
+    pmWallet->addAction(
+        makeAction("mniPop_Wal_Transfer", QStringLiteral("&Transfer..."), &TFrmMain::PopWalTransferClick));
+    pmWallet->addSeparator();
+    pmWallet->addAction(makeAction("mniHistory1", QStringLiteral("&History..."), &TFrmMain::btnToolWalHistoryClick));
+    pmWallet->addAction(makeAction("mniLunchURL1", QStringLiteral("&Lunch URL"), &TFrmMain::WalletURLClick));
+    pmWallet->addSeparator();
+    pmWallet->addAction(makeAction("mniDelete1", QStringLiteral("&Delete"), &TFrmMain::DeleteWalletClick));
+
+    pmAccount = new QMenu(this);
+    pmAccount->setObjectName(QStringLiteral("pmAccount"));
+    pmAccount->addAction(
+        makeAction("mniPop_Acc_Info", QStringLiteral("Account &Info..."), &TFrmMain::AccountInfoClick));
+    pmAccount->addSeparator();
+    pmAccount->addAction(
+        makeAction("mniPop_Acc_DEposit", QStringLiteral("De&posit..."), &TFrmMain::PopAccDepositClick));
+    pmAccount->addAction(makeAction("mniPop_Acc_Debit", QStringLiteral("De&bit..."), &TFrmMain::PopAccDebitClick));
+    pmAccount->addAction(
+        makeAction("mniPop_Acc_Transfer", QStringLiteral("&Transfer..."), &TFrmMain::PopAccTransferClick));
+    pmAccount->addSeparator();
+    pmAccount->addAction(makeAction("mni7", QStringLiteral("&History..."), &TFrmMain::btnToolAccHistoryClick));
+    pmAccount->addAction(makeAction("mni8", QStringLiteral("&Lunch URL"), &TFrmMain::AccountURLClick));
+    pmAccount->addSeparator();
+    pmAccount->addAction(makeAction("mni10", QStringLiteral("&Delete"), &TFrmMain::DeleteAccountClick));
+
+    scrlbxLeft->setPopupMenu(pmAccountPanel);
+    scrlbxWallet->setPopupMenu(pmWalletPanel);
+}
+
+void TFrmMain::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("status"));
+    bar->setSizeGripEnabled(true);
+    m_StatusWelcome = new QLabel(QStringLiteral("Welcome to use Tavrin Bugget V1.1"), bar);
+    m_StatusWelcome->setObjectName(QStringLiteral("statusWelcome"));
+    m_StatusWelcome->setFixedWidth(200);
+    m_StatusTotals = new QLabel(QStringLiteral("account Info"), bar);
+    m_StatusTotals->setObjectName(QStringLiteral("statusTotals"));
+    m_StatusTotals->setMinimumWidth(259);
+    m_StatusTotals->setMaximumWidth(300);
+    m_StatusClock = new QLabel(QStringLiteral("Time"), bar);
+    m_StatusClock->setObjectName(QStringLiteral("statusClock"));
+    m_StatusClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bar->addWidget(m_StatusWelcome);
+    bar->addWidget(m_StatusTotals, 1);
+    bar->addWidget(m_StatusClock, 2);
+
+    tmr1 = new QTimer(this);
+    tmr1->setObjectName(QStringLiteral("tmr1"));
+    tmr1->setInterval(1000);
+    connect(tmr1, &QTimer::timeout, this, &TFrmMain::tmr1Timer);
+    tmr1->start();
+}
+
+void TFrmMain::FormCreate()
+{
+    m_PanelMgr = new TPanelMgr(scrlbxLeft, scrlbxWallet, this, this);
+    m_PanelMgr->setTileMenus(pmAccount, pmWallet);
+    // The first failing step (with no database: loading the account tiles) is reported and the
+    // remaining steps are skipped; the window opens all the same.
+    TErrorReport::run(this, [this] {
+        m_PanelMgr->LoadAccountTiles();
+        m_PanelMgr->LoadWalletTiles();
+    });
+}
+
+void TFrmMain::ShowTotals()
+{
+    const Currency accounts = TDM::AccountsTotal();
+    const Currency wallets = TDM::WalletsTotal();
+    m_StatusTotals->setText(
+        QStringLiteral("Total: %1  Account: %2  Wallet: %3")
+            .arg((accounts + wallets).toMoneyString(), accounts.toMoneyString(), wallets.toMoneyString()));
+}
+
+void TFrmMain::tmr1Timer()
+{
+    m_StatusClock->setText(TDateText::dateTime(TClock::now()));
+}
+
+bool TFrmMain::event(QEvent* event)
+{
+    switch (static_cast<int>(event->type())) {
+    case THolderEvent::WM_HOLDERSELECT: {
+        const auto* m = static_cast<THolderEvent*>(event);
+        TErrorReport::run(this, [&] { WMHolderSelect(m->wParam(), m->lParam() != 0); });
+        return true;
+    }
+    case THolderEvent::WM_HOLDERTRANSFER: {
+        const auto* m = static_cast<THolderEvent*>(event);
+        TErrorReport::run(this, [&] { WMHolderTransfer(m->wParam(), m->lParam()); });
+        return true;
+    }
+    case THolderEvent::WM_HOLDERPROPERTIES: {
+        const auto* m = static_cast<THolderEvent*>(event);
+        TErrorReport::run(this, [&] { WMHolderProperties(m->wParam()); });
+        return true;
+    }
+    default:
+        return QMainWindow::event(event);
+    }
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    // Closing through the frame asks nothing; only the Exit commands confirm.
+    event->accept();
+}
+
+void TFrmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+}
+
+// ---- Program commands -----------------------------------------------------------------------
+
+void TFrmMain::ConfirmExit()
+{
+    if (TMessageService::ask(this, QStringLiteral("Are you sure to exit?"), QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::Yes))
+        close();
+}
+
+void TFrmMain::CalculatorClick()
+{
+    TShell::runFirstOf({QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
+                        QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")});
+}
+
+void TFrmMain::NotepadClick()
+{
+    TShell::runFirstOf({QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"),
+                        QStringLiteral("kwrite"), QStringLiteral("mousepad"), QStringLiteral("pluma"),
+                        QStringLiteral("xed"), QStringLiteral("leafpad")});
+}
+
+void TFrmMain::HelpTopicsClick()
+{
+    THelpRouter::showContents(HelpContext);
+}
+
+QString TFrmMain::webAddress(const QString& page)
+{
+    return WebSite + page;
+}
+
+QString TFrmMain::supportMail()
+{
+    return SupportMail;
+}
+
+void TFrmMain::FeaturesClick()
+{
+    TShell::openUrl(QUrl(webAddress(QStringLiteral("features.htm"))));
+}
+
+void TFrmMain::HomepageClick()
+{
+    TShell::openUrl(QUrl(webAddress()));
+}
+
+void TFrmMain::SupportClick()
+{
+    TShell::openUrl(QUrl(webAddress(QStringLiteral("support.htm"))));
+}
+
+void TFrmMain::SendFeedbackClick()
+{
+    TShell::openUrl(QUrl(QStringLiteral("mailto:") + SupportMail));
+}
+
+void TFrmMain::AboutClick()
+{
+    TAboutBox box(this);
+    box.exec();
+}
+
+// ---- Holder commands ------------------------------------------------------------------------
+
+void TFrmMain::NewAccountClick() {}
+
+void TFrmMain::NewWalletClick() {}
+
+void TFrmMain::deleteHolder(bool wallet)
+{
+    TImageCtrl* tile = wallet ? m_PanelMgr->SelectedWalletTile() : m_PanelMgr->SelectedAccountTile();
+    if (tile == nullptr)
+        return;
+    const qint32 id = tile->GetID();
+    if (!TDM::CanDeleteHolder(id)) {
+        TMessageService::ShowErrorBox(
+            wallet ? QStringLiteral("The wallet is using now, please delete its history first!")
+                   : QStringLiteral("The account is using now, please delete its history first!"),
+            this);
+        return;
+    }
+    if (!TMessageService::ask(this, QStringLiteral("Are you sure to delete this information?"),
+                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok))
+        return;
+    if (!TDM::DeleteHolder(id)) {
+        TMessageService::ShowErrorBox(
+            wallet ? QStringLiteral("Deleting Wallet error") : QStringLiteral("Deleting Account error"), this);
+        return;
+    }
+    if (wallet)
+        m_PanelMgr->LoadWalletTiles();
+    else
+        m_PanelMgr->LoadAccountTiles();
+}
+
+void TFrmMain::DeleteAccountClick()
+{
+    deleteHolder(false);
+}
+
+void TFrmMain::DeleteWalletClick()
+{
+    deleteHolder(true);
+}
+
+void TFrmMain::showHolder(TImageCtrl*) {}
+
+void TFrmMain::AccountInfoClick()
+{
+    showHolder(m_PanelMgr->SelectedAccountTile());
+}
+
+void TFrmMain::WalletInfoClick()
+{
+    showHolder(m_PanelMgr->SelectedWalletTile());
+}
+
+void TFrmMain::PropertyClick()
+{
+    TImageCtrl* tile = m_PanelMgr->SelectedWalletTile();
+    showHolder(tile != nullptr ? tile : m_PanelMgr->SelectedAccountTile());
+}
+
+void TFrmMain::AccountURLClick()
+{
+    if (TImageCtrl* tile = m_PanelMgr->SelectedAccountTile())
+        TShell::openUrl(QUrl::fromUserInput(tile->dataInfo()->URL));
+}
+
+void TFrmMain::WalletURLClick()
+{
+    if (TImageCtrl* tile = m_PanelMgr->SelectedWalletTile())
+        TShell::openUrl(QUrl::fromUserInput(tile->dataInfo()->URL));
+}
+
+void TFrmMain::WMHolderSelect(qint32 id, bool)
+{
+    m_CurrentHolderID = id;
+    ShowTotals();
+}
+
+void TFrmMain::WMHolderProperties(qint32) {}
+
+// ---- Booking commands -----------------------------------------------------------------------
+
+void TFrmMain::openDeposit(TImageCtrl*, bool) {}
+
+void TFrmMain::DepositClick()
+{
+    TImageCtrl* tile = m_PanelMgr->SelectedWalletTile();
+    openDeposit(tile != nullptr ? tile : m_PanelMgr->SelectedAccountTile(), false);
+}
+
+void TFrmMain::DebitClick()
+{
+    TImageCtrl* tile = m_PanelMgr->SelectedWalletTile();
+    openDeposit(tile != nullptr ? tile : m_PanelMgr->SelectedAccountTile(), true);
+}
+
+void TFrmMain::PopWalDepositClick()
+{
+    openDeposit(m_PanelMgr->SelectedWalletTile(), false);
+}
+
+void TFrmMain::PopWalDebitClick()
+{
+    openDeposit(m_PanelMgr->SelectedWalletTile(), true);
+}
+
+void TFrmMain::PopAccDepositClick()
+{
+    openDeposit(m_PanelMgr->SelectedAccountTile(), false);
+}
+
+void TFrmMain::PopAccDebitClick()
+{
+    openDeposit(m_PanelMgr->SelectedAccountTile(), true);
+}
+
+void TFrmMain::openTransfer(qint32, qint32) {}
+
+void TFrmMain::TransferClick() {}
+
+void TFrmMain::PopWalTransferClick() {}
+
+void TFrmMain::PopAccTransferClick() {}
+
+void TFrmMain::WMHolderTransfer(qint32, qint32) {}
+
+// ---- History commands -----------------------------------------------------------------------
+
+void TFrmMain::btnToolAccHistoryClick() {}
+
+void TFrmMain::btnToolWalHistoryClick() {}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QSplitter;
+class QTimer;
+class QToolBar;
+class TImageCtrl;
+class TPanelMgr;
+class TTileBox;
+
+// The main window: toolbar, summary strip, the account column and the wallet row of tiles, the
+// booking list, the status bar with the totals and the clock; every command of the program starts
+// here. The tiles speak to it through the holder messages (1125 to 1127).
+class TFrmMain final : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TFrmMain)
+
+public:
+    static constexpr int HelpContext = 1000;
+
+    explicit TFrmMain(QWidget* parent = nullptr);
+    ~TFrmMain() override;
+
+    TPanelMgr* panelMgr() const { return m_PanelMgr; }
+    // The id of the holder whose bookings the list shows; 0 before the first tile is pressed.
+    qint32 currentHolderId() const { return m_CurrentHolderID; }
+
+    // Writes "Total: %m  Account: %m  Wallet: %m" into the status bar.
+    void ShowTotals();
+    // The clock's tick: the current date and time into the status bar.
+    void tmr1Timer();
+
+    // Commands.
+    void ConfirmExit();
+    void NewAccountClick();
+    void NewWalletClick();
+    void DeleteAccountClick();
+    void DeleteWalletClick();
+    void AccountInfoClick();
+    void WalletInfoClick();
+    void PropertyClick();
+    void btnToolAccHistoryClick();
+    void btnToolWalHistoryClick();
+    void DepositClick();
+    void DebitClick();
+    void PopWalDepositClick();
+    void PopWalDebitClick();
+    void PopAccDepositClick();
+    void PopAccDebitClick();
+    void TransferClick();
+    void PopWalTransferClick();
+    void PopAccTransferClick();
+    void AccountURLClick();
+    void WalletURLClick();
+    void CalculatorClick();
+    void NotepadClick();
+    void HelpTopicsClick();
+    void FeaturesClick();
+    void HomepageClick();
+    void SupportClick();
+    void SendFeedbackClick();
+    void AboutClick();
+
+    // The holder messages.
+    void WMHolderSelect(qint32 id, bool isWallet);
+    void WMHolderTransfer(qint32 sourceId, qint32 destId);
+    void WMHolderProperties(qint32 id);
+
+    // The product's web site and support mail.
+    static QString webAddress(const QString& page = QString());
+    static QString supportMail();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormCreate();
+    void createLayout();
+    void createActions();
+    void createStatusBar();
+    QAction* makeAction(const char* name, const QString& caption, void (TFrmMain::*handler)());
+    void deleteHolder(bool wallet);
+    void showHolder(TImageCtrl* tile);
+    void openDeposit(TImageCtrl* tile, bool debit);
+    void openTransfer(qint32 sourceId, qint32 destId);
+
+    TPanelMgr* m_PanelMgr = nullptr;
+    qint32 m_CurrentHolderID = 0;
+
+    QToolBar* tlb1 = nullptr;
+    QWidget* pnlTop = nullptr;
+    QSplitter* spl1 = nullptr;
+    TTileBox* scrlbxLeft = nullptr;
+    QWidget* scrlbxMain = nullptr;
+    TTileBox* scrlbxWallet = nullptr;
+    QWidget* pnl2 = nullptr;
+    QWidget* pnl3 = nullptr;
+    QLabel* m_StatusWelcome = nullptr;
+    QLabel* m_StatusTotals = nullptr;
+    QLabel* m_StatusClock = nullptr;
+    QTimer* tmr1 = nullptr;
+    QMenu* pmAccountPanel = nullptr;
+    QMenu* pmWalletPanel = nullptr;
+    QMenu* pmAccount = nullptr;
+    QMenu* pmWallet = nullptr;
+};

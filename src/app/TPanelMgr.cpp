@@ -1,0 +1,154 @@
+#include "app/TPanelMgr.h"
+
+#include "app/TImageCtrl.h"
+#include "app/TTileBox.h"
+#include "data/TDM.h"
+#include "toolkit/TErrorReport.h"
+
+#include <QSqlQuery>
+
+TPanelMgr* PanelMgr = nullptr;
+
+namespace {
+constexpr int Margin = 10;
+constexpr int Pitch = 90;
+} // namespace
+
+TPanelMgr::TPanelMgr(TTileBox* accountBox, TTileBox* walletBox, QObject* messageTarget, QObject* parent)
+    : QObject(parent)
+    , FAccountBox(accountBox)
+    , FWalletBox(walletBox)
+    , m_target(messageTarget)
+{
+    connect(FAccountBox, &TTileBox::emptyClicked, this, &TPanelMgr::AccountBoxClick);
+    connect(FWalletBox, &TTileBox::emptyClicked, this, &TPanelMgr::WalletBoxClick);
+    if (PanelMgr == nullptr)
+        PanelMgr = this;
+}
+
+TPanelMgr::~TPanelMgr()
+{
+    if (PanelMgr == this)
+        PanelMgr = nullptr;
+}
+
+void TPanelMgr::setTileMenus(QMenu* accountMenu, QMenu* walletMenu)
+{
+    m_accountMenu = accountMenu;
+    m_walletMenu = walletMenu;
+}
+
+QPoint TPanelMgr::tilePosition(bool isWallet, int index)
+{
+    return isWallet ? QPoint(Margin + Pitch * index, Margin) : QPoint(Margin, Margin + Pitch * index);
+}
+
+void TPanelMgr::LoadAccountTiles()
+{
+    rebuild(false);
+}
+
+void TPanelMgr::LoadWalletTiles()
+{
+    rebuild(true);
+}
+
+void TPanelMgr::rebuild(bool wallets)
+{
+    TTileBox* box = wallets ? FWalletBox : FAccountBox;
+    Records& records = wallets ? FWallets : FAccounts;
+
+    // The old tiles go later: one of them may be the tile whose pop-up menu ran this command.
+    for (auto* tile : box->canvas()->findChildren<TImageCtrl*>(QString(), Qt::FindDirectChildrenOnly)) {
+        tile->hide();
+        tile->FOnSelect = nullptr;
+        tile->deleteLater();
+        tile->setParent(nullptr);
+    }
+    records.clear();
+
+    const QString family = wallets ? QStringLiteral("type = 2") : QStringLiteral("type in (0, 1)");
+    QSqlQuery q = DM->select(
+        QStringLiteral("select %1 from Account where %2 order by ID").arg(QLatin1String(TDM::HolderColumns), family));
+    // Record and tile are made together; a picture that cannot be read stops the rebuild there and
+    // leaves the tiles made so far.
+    for (int i = 0; q.next(); ++i) {
+        records.push_back(std::make_unique<TDataInfo>(TDM::readHolder(q)));
+        TDataInfo* record = records.back().get();
+        auto* tile = new TImageCtrl(box->canvas(), m_target);
+        tile->setObjectName(QStringLiteral("tile%1").arg(record->ID));
+        record->Tile = tile;
+        tile->move(tilePosition(wallets, i));
+        tile->setPopupMenu(wallets ? m_walletMenu : m_accountMenu);
+        tile->FOnSelect = [this](TImageCtrl* clicked) {
+            SelectTile(clicked);
+        };
+        tile->show();
+        tile->SetData(record, wallets);
+        box->fitCanvas();
+    }
+    box->fitCanvas();
+}
+
+TImageCtrl* TPanelMgr::tileOf(const TDataInfo& record)
+{
+    return static_cast<TImageCtrl*>(record.Tile);
+}
+
+void TPanelMgr::RefreshTile(qint32 id)
+{
+    for (const Records* records : {&FAccounts, &FWallets}) {
+        for (const auto& record : *records) {
+            if (record->ID == id) {
+                if (TImageCtrl* tile = tileOf(*record))
+                    tile->Reload();
+                return;
+            }
+        }
+    }
+}
+
+TImageCtrl* TPanelMgr::selectedIn(const Records& records)
+{
+    TImageCtrl* selected = nullptr;
+    for (const auto& record : records) {
+        TImageCtrl* tile = tileOf(*record);
+        if (tile != nullptr && tile->isSelected())
+            selected = tile;
+    }
+    return selected;
+}
+
+TImageCtrl* TPanelMgr::SelectedAccountTile() const
+{
+    return selectedIn(FAccounts);
+}
+
+TImageCtrl* TPanelMgr::SelectedWalletTile() const
+{
+    return selectedIn(FWallets);
+}
+
+void TPanelMgr::SelectTile(TImageCtrl* clicked)
+{
+    clearFamily(clicked->isWallet() ? FWallets : FAccounts, clicked);
+}
+
+void TPanelMgr::clearFamily(const Records& records, QObject* clicked)
+{
+    // A walk by index: the main window handles WM_HOLDERSELECT in the middle of it.
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (TImageCtrl* tile = tileOf(*records[i]))
+            tile->UpdateSelection(clicked);
+    }
+}
+
+void TPanelMgr::AccountBoxClick()
+{
+    TErrorReport::run(FAccountBox, [this] { clearFamily(FAccounts, FAccountBox); });
+}
+
+void TPanelMgr::WalletBoxClick()
+{
+    TErrorReport::run(FWalletBox, [this] { clearFamily(FWallets, FWalletBox); });
+}

@@ -1,0 +1,6 @@
+#include "data/TCboItem.h"
+
+TCboItem::TCboItem(qint32 id, const QString& text)
+    : ID(id)
+    , Text(text)
+{}

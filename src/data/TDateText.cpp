@@ -1,0 +1,22 @@
+#include "data/TDateText.h"
+
+#include <QRegularExpression>
+
+QString TDateText::shortDate(const QDate& date, const QLocale& locale)
+{
+    return locale.toString(date, QLocale::ShortFormat);
+}
+
+QString TDateText::longTime(const QTime& time, const QLocale& locale)
+{
+    // Qt's long format ends in the zone name ("t"), which the status bar and copies do not want.
+    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.replace(zone, QString());
+    return locale.toString(time, format.trimmed());
+}
+
+QString TDateText::dateTime(const QDateTime& dt, const QLocale& locale)
+{
+    return shortDate(dt.date(), locale) + u' ' + longTime(dt.time(), locale);
+}

@@ -1,0 +1,88 @@
+#include "toolkit/TImageBase.h"
+
+#include "data/TDM.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QSqlQuery>
+
+#include <stdexcept>
+
+TImageBase::TImageBase(QWidget* owner)
+    : QWidget(owner)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+QString TImageBase::pictureDir()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("res"));
+}
+
+void TImageBase::SetData(TDataInfo* info, bool isWallet)
+{
+    FDataInfo = info;
+    FIsWallet = isWallet;
+    Redraw();
+}
+
+void TImageBase::Redraw()
+{
+    paintRecord(FIsWallet ? QStringLiteral("wallet.bmp") : QStringLiteral("acc.bmp"));
+}
+
+void TImageBase::paintRecord(const QString& fileName)
+{
+    const QString path = QDir(pictureDir()).filePath(fileName);
+    QPixmap picture;
+    if (!picture.load(path))
+        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\".").arg(path).toStdString());
+
+    if (FDataInfo != nullptr) {
+        QPainter painter(&picture);
+        QFont font = painter.font();
+        font.setBold(true);
+        painter.setFont(font);
+        const QFontMetrics metrics(font);
+        auto drawCentred = [&](const QString& text, const QColor& colour, int top) {
+            // Whole-number halving cut toward zero; a text wider than the picture is cut on both sides.
+            const int x = (picture.width() - metrics.horizontalAdvance(text)) / 2;
+            painter.setPen(colour);
+            painter.drawText(x, top + metrics.ascent(), text);
+        };
+        drawCentred(FDataInfo->Name, QColor(255, 255, 0), 25);
+        drawCentred(FDataInfo->Balance.toMoneyString(), Qt::white, 55);
+    }
+    m_picture = picture;
+    setFixedSize(m_picture.size());
+    update();
+}
+
+void TImageBase::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void TImageBase::Reload()
+{
+    if (FDataInfo == nullptr || DM == nullptr)
+        return;
+    const QString family = FIsWallet ? QStringLiteral("type = 2") : QStringLiteral("type in (0, 1)");
+    QSqlQuery q = DM->select(
+        QStringLiteral("select %1 from Account where ID = ? and %2").arg(QLatin1String(TDM::HolderColumns), family),
+        {FDataInfo->ID});
+    if (q.next()) {
+        QObject* tile = FDataInfo->Tile;
+        *FDataInfo = TDM::readHolder(q);
+        FDataInfo->Tile = tile;
+    }
+    Redraw();
+}
+
+qint32 TImageBase::GetID() const
+{
+    return FDataInfo != nullptr ? FDataInfo->ID : 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "data/TDataInfo.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+// The picture of one holder: the account or wallet drawing with the holder's name (yellow, y 25)
+// and balance (white, y 55) painted on it in bold, each centred. The tiles of the main window and
+// the booking dialogs show holders with it. The record is not owned.
+class TImageBase : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TImageBase(QWidget* owner);
+
+    // Shows `info` (not owned) as an account (false) or a wallet (true), then redraws.
+    void SetData(TDataInfo* info, bool isWallet);
+    // Loads the picture and paints the record's name and balance on it. Throws when the picture
+    // cannot be read.
+    virtual void Redraw();
+    // Re-reads the record from the database (by ID, within its family) and redraws.
+    void Reload();
+    qint32 GetID() const;
+
+    bool isWallet() const { return FIsWallet; }
+    TDataInfo* dataInfo() const { return FDataInfo; }
+    const QPixmap& picture() const { return m_picture; }
+
+    // The folder of the tile pictures: "res" beside the executable.
+    static QString pictureDir();
+
+protected:
+    // Loads `fileName` from the picture folder, paints the record on it and shows it.
+    void paintRecord(const QString& fileName);
+    void paintEvent(QPaintEvent* event) override;
+
+    bool FIsWallet = false;
+    TDataInfo* FDataInfo = nullptr;
+
+private:
+    QPixmap m_picture;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+class QApplication;
+class QWidget;
+
+// The program's look: one application style and palette, and a style sheet for the program's own
+// windows. Message boxes and file dialogs keep the platform's look.
+class TSkin
+{
+public:
+    // Sets the style and palette of the application.
+    static void applyTo(QApplication& app);
+    // Gives one of the program's own windows its style sheet.
+    static void applyTo(QWidget* window);
+};

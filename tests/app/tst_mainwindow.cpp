@@ -1,0 +1,416 @@
+#include "TestDb.h"
+
+#include "app/TFrmMain.h"
+#include "app/THolderEvent.h"
+#include "app/TImageCtrl.h"
+#include "app/TPanelMgr.h"
+#include "data/DbError.h"
+#include "data/TClock.h"
+#include "help/THelpRouter.h"
+#include "toolkit/TErrorReport.h"
+#include "toolkit/TMessageService.h"
+#include "toolkit/TShell.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+QStringList entries(const QList<QAction*>& actions)
+{
+    QStringList out;
+    for (QAction* a : actions)
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+QString statusText(const TFrmMain& w, const char* name)
+{
+    return w.findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void captionAndRegions();
+    void commandsExistAndAreEnabled();
+    void menusInOrder();
+    void toolbarInOrderWithTips();
+    void popupMenusInOrder();
+    void exitAsksAndObeys_data();
+    void exitAsksAndObeys();
+    void closingThroughTheFrameAsksNothing();
+    void statusBarBeforeAndAfter();
+    void clockWritesAfterATick();
+    void showTotals_data();
+    void showTotals();
+    void startWithoutDatabase();
+    void outsideCommands_data();
+    void outsideCommands();
+    void commandsWithoutSelectionDoNothing();
+    void commandFailureIsReportedAndProgramGoesOn();
+};
+
+void TestMainWindow::init()
+{
+    pinLocale("en_US");
+    TMessageService::setTestMode(true);
+    TShell::setTestMode(true);
+    THelpRouter::takeRequests();
+}
+
+void TestMainWindow::cleanup()
+{
+    TClock::setFixed(QDateTime());
+}
+
+void TestMainWindow::captionAndRegions()
+{
+    TestDb db;
+    TFrmMain w;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tavrin Budget V1.1"));
+    for (const char* name :
+         {"tlb1", "pnlTop", "scrlbxLeft", "spl1", "scrlbxWallet", "scrlbxMain", "pnl2", "pnl3", "status", "tmr1"})
+        QVERIFY2(w.findChild<QObject*>(QString::fromLatin1(name)) != nullptr, name);
+    QCOMPARE(w.findChild<QWidget*>(QStringLiteral("pnlTop"))->height(), 36);
+    QCOMPARE(w.findChild<QWidget*>(QStringLiteral("scrlbxWallet"))->height(), 113);
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("statusWelcome"))->width(), 200);
+}
+
+void TestMainWindow::commandsExistAndAreEnabled()
+{
+    TestDb db;
+    TFrmMain w;
+    const char* names[] = {"ExitX1",
+                           "btnExit",
+                           "mniMenu_NewAccount",
+                           "mniPop_Acc_New",
+                           "mniMenu_NewWallet",
+                           "mniPop_Wal_New",
+                           "mniMenu_DeleteAccount",
+                           "mni10",
+                           "mniMenu_DeleteWallet",
+                           "mniDelete1",
+                           "mniMenu_AccountInfo",
+                           "mniPop_Acc_Info",
+                           "mniMenu_WalletInfo",
+                           "mniWalletInfo2",
+                           "btnToolProperty",
+                           "mniMenu_Property",
+                           "btnToolAccHistory",
+                           "mniMenu_AccountHistory",
+                           "mni7",
+                           "btnToolWalHistory",
+                           "mniMenu_WalletHistory",
+                           "mniHistory1",
+                           "btnToolDeposite",
+                           "mniMenu_Deposit",
+                           "btnToolDebit",
+                           "mniMenu_Debit",
+                           "mniPop_Wal_Deposit",
+                           "mniPop_Wal_Debit",
+                           "mniPop_Acc_DEposit",
+                           "mniPop_Acc_Debit",
+                           "btnToolTransfer",
+                           "mniMenu_Transfer",
+                           "mniPop_Wal_Transfer",
+                           "mniPop_Acc_Transfer",
+                           "mniMenu_AccountURL",
+                           "mni8",
+                           "mniMenu_WalletURL",
+                           "mniLunchURL1",
+                           "mniMenu_Calclator",
+                           "mniMenu_Notepad",
+                           "mniMenu_HelpTopics",
+                           "btnToolHelp",
+                           "mniMenu_OnlineTutorial",
+                           "mniMenu_Whatsnew",
+                           "mniMenu_Checkupdates",
+                           "mniMenu_Homepage",
+                           "btnToolWeb",
+                           "mniMenu_Support",
+                           "mniMenu_SendFeedback",
+                           "mniMenu_About"};
+    for (const char* name : names) {
+        auto* action = w.findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(action != nullptr, name);
+        QVERIFY2(action->isEnabled(), name);
+    }
+    QCOMPARE(w.findChild<QAction*>(QStringLiteral("mniMenu_Property"))->shortcut(), QKeySequence(Qt::Key_F4));
+    QCOMPARE(w.findChild<QAction*>(QStringLiteral("mniMenu_Transfer"))->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+T")));
+    QCOMPARE(w.findChild<QAction*>(QStringLiteral("mniMenu_AccountURL"))->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+U")));
+    QCOMPARE(w.findChild<QAction*>(QStringLiteral("mniMenu_HelpTopics"))->shortcut(), QKeySequence(Qt::Key_F1));
+    for (const char* name : {"mniMenu_Toolbar", "mniMenu_Statusbar"}) {
+        auto* action = w.findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY(action->isChecked());
+        action->trigger();
+        QVERIFY(action->isChecked());
+    }
+}
+
+void TestMainWindow::menusInOrder()
+{
+    TestDb db;
+    TFrmMain w;
+    QStringList titles;
+    QList<QStringList> items;
+    for (QAction* top : w.menuBar()->actions()) {
+        titles << top->text();
+        items << entries(top->menu()->actions());
+    }
+    QCOMPARE(titles, (QStringList{"&File", "&View", "&Accounts", "&Wallets", "T&ransactions", "T&ools", "&Help"}));
+    QCOMPARE(items.at(0), QStringList{"&Exit"});
+    QCOMPARE(items.at(1), (QStringList{"&Toolbar", "&Statusbar", "-", "&Properties"}));
+    QCOMPARE(items.at(2), (QStringList{"&New Account...", "&Delete Account", "-", "Account &Info...",
+                                       "Account &History...", "Account &URL..."}));
+    QCOMPARE(items.at(3), (QStringList{"&New Wallet...", "&Delete Wallet", "-", "Wallet &Info...", "Wallet &History...",
+                                       "Wallet &URL..."}));
+    QCOMPARE(items.at(4), (QStringList{"&Debit...", "D&eposit...", "-", "&Transfer..."}));
+    QCOMPARE(items.at(5), (QStringList{"&Calclator", "Note&pad"}));
+    QCOMPARE(items.at(6),
+             (QStringList{"&Help Topics", "Online T&utorial...", "-", "&Product Homepage...", "&What's new...",
+                          "Technical Support...", "Check for &updates...", "&Send Feedback", "-", "&About..."}));
+}
+
+void TestMainWindow::toolbarInOrderWithTips()
+{
+    TestDb db;
+    TFrmMain w;
+    auto* bar = w.findChild<QToolBar*>(QStringLiteral("tlb1"));
+    QCOMPARE(entries(bar->actions()), (QStringList{"Deposit", "Debit", "Transfer", "-", "Property", "Acc History",
+                                                   "Wall History", "-", "Help", "WebPage", "Exit"}));
+    QStringList tips;
+    for (QAction* a : bar->actions()) {
+        if (!a->isSeparator())
+            tips << a->toolTip();
+    }
+    QCOMPARE(tips,
+             (QStringList{"Deposit your money into your account or wallet",
+                          "Debit an account or a wallet to spend some money",
+                          "transfer money from one account to another or from one wallet to another",
+                          "Show detail information of a specified account or wallet",
+                          "Show a historic list for a specified account", "Show a historic list for a specified wallet",
+                          "Show the help file", "Go to the author's webpage", "Exit the program"}));
+    QCOMPARE(bar->iconSize(), QSize(32, 32));
+    QCOMPARE(bar->widgetForAction(bar->actions().first())->size(), QSize(63, 52));
+}
+
+void TestMainWindow::popupMenusInOrder()
+{
+    TestDb db;
+    TFrmMain w;
+    auto menu = [&](const char* name) {
+        return entries(w.findChild<QMenu*>(QString::fromLatin1(name))->actions());
+    };
+    QCOMPARE(menu("pmWallet"), (QStringList{"Wallet &Info...", "-", "De&posit...", "De&bit...", "&Transfer...", "-",
+                                            "&History...", "&Lunch URL", "-", "&Delete"}));
+    QCOMPARE(menu("pmAccount"), (QStringList{"Account &Info...", "-", "De&posit...", "De&bit...", "&Transfer...", "-",
+                                             "&History...", "&Lunch URL", "-", "&Delete"}));
+    QCOMPARE(menu("pmAccountPanel"), QStringList{"&New Account..."});
+    QCOMPARE(menu("pmWalletPanel"), QStringList{"&New Wallet..."});
+}
+
+void TestMainWindow::exitAsksAndObeys_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("menu, Yes") << "ExitX1" << true;
+    QTest::newRow("menu, No") << "ExitX1" << false;
+    QTest::newRow("toolbar, Yes") << "btnExit" << true;
+    QTest::newRow("toolbar, No") << "btnExit" << false;
+}
+
+void TestMainWindow::exitAsksAndObeys()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, yes);
+    TestDb db;
+    TFrmMain w;
+    w.show();
+    TMessageService::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+    w.findChild<QAction*>(command)->trigger();
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].title, QStringLiteral("Query"));
+    QCOMPARE(shown[0].text, QStringLiteral("Are you sure to exit?"));
+    QCOMPARE(shown[0].icon, QMessageBox::Question);
+    QCOMPARE(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(w.isVisible(), !yes);
+}
+
+void TestMainWindow::closingThroughTheFrameAsksNothing()
+{
+    TestDb db;
+    TFrmMain w;
+    w.show();
+    QVERIFY(w.close());
+    QVERIFY(TMessageService::takeShown().isEmpty());
+}
+
+void TestMainWindow::statusBarBeforeAndAfter()
+{
+    TestDb db;
+    const qint32 id = db.addHolder(QStringLiteral("Bank"), 0, money("100"));
+    TFrmMain w;
+    QCOMPARE(statusText(w, "statusWelcome"), QStringLiteral("Welcome to use Tavrin Bugget V1.1"));
+    QCOMPARE(statusText(w, "statusTotals"), QStringLiteral("account Info"));
+    QCOMPARE(statusText(w, "statusClock"), QStringLiteral("Time"));
+    QCOMPARE(w.currentHolderId(), 0);
+    w.WMHolderSelect(id, false);
+    QCOMPARE(statusText(w, "statusTotals"), QStringLiteral("Total: $100.00  Account: $100.00  Wallet: $0.00"));
+    QCOMPARE(w.currentHolderId(), id);
+}
+
+void TestMainWindow::clockWritesAfterATick()
+{
+    TestDb db;
+    TClock::setFixed(QDateTime(QDate(2026, 12, 8), QTime(18, 5, 9)));
+    TFrmMain w;
+    auto* timer = w.findChild<QTimer*>(QStringLiteral("tmr1"));
+    QCOMPARE(timer->interval(), 1000);
+    QVERIFY(timer->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(statusText(w, "statusClock"), QStringLiteral("12/8/26 6:05:09 PM"), 3000);
+    pinLocale("de_DE");
+    w.tmr1Timer();
+    QCOMPARE(statusText(w, "statusClock"), QStringLiteral("08.12.26 18:05:09"));
+}
+
+void TestMainWindow::showTotals_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("en_US") << "en_US"
+                           << "Total: $106.00  Account: $100.00  Wallet: $6.00";
+    QTest::newRow("de_DE") << "de_DE"
+                           << QString::fromUtf8("Total: 106,00\u00a0€  Account: 100,00\u00a0€  Wallet: 6,00\u00a0€");
+}
+
+void TestMainWindow::showTotals()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    TestDb db;
+    db.addHolder(QStringLiteral("Cash"), 2, money("10"));
+    db.addHolder(QStringLiteral("Purse"), 2, money("-4"));
+    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
+    TFrmMain w;
+    QLocale::setDefault(QLocale(locale));
+    w.ShowTotals();
+    QCOMPARE(statusText(w, "statusTotals"), text);
+}
+
+void TestMainWindow::startWithoutDatabase()
+{
+    QTemporaryDir dir;
+    TDM dm(dir.filePath(QStringLiteral("Data.mdb")));
+    TErrorReport::run(nullptr, [&dm] { dm.DataModuleCreate(); });
+    TFrmMain w;
+    w.show();
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 2); // opening the file, then loading the account tiles
+    for (const auto& box : shown) {
+        QVERIFY2(box.text.contains(QStringLiteral("unable to open database file")), qPrintable(box.text));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+    }
+    QVERIFY(w.findChildren<TImageCtrl*>().isEmpty());
+    QVERIFY(w.isVisible());
+    // A later command that touches the database reports the same text, and the window stays.
+    THolderEvent select(THolderEvent::WM_HOLDERSELECT, 1, 0);
+    QCoreApplication::sendEvent(&w, &select);
+    const auto later = TMessageService::takeShown();
+    QCOMPARE(later.size(), 1);
+    QCOMPARE(later[0].text, shown[0].text);
+    QVERIFY(w.isVisible());
+}
+
+void TestMainWindow::outsideCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("request");
+    QTest::newRow("tutorial") << "mniMenu_OnlineTutorial"
+                              << "https://tavrin-budget.example.org/features.htm";
+    QTest::newRow("what's new") << "mniMenu_Whatsnew"
+                                << "https://tavrin-budget.example.org/features.htm";
+    QTest::newRow("updates") << "mniMenu_Checkupdates"
+                             << "https://tavrin-budget.example.org/features.htm";
+    QTest::newRow("home page") << "mniMenu_Homepage"
+                               << "https://tavrin-budget.example.org/";
+    QTest::newRow("web button") << "btnToolWeb"
+                                << "https://tavrin-budget.example.org/";
+    QTest::newRow("support") << "mniMenu_Support"
+                             << "https://tavrin-budget.example.org/support.htm";
+    QTest::newRow("feedback") << "mniMenu_SendFeedback"
+                              << "mailto:support@tavrin-budget.example.org";
+    QTest::newRow("calculator") << "mniMenu_Calclator"
+                                << "run:gnome-calculator";
+    QTest::newRow("notepad") << "mniMenu_Notepad"
+                             << "run:gnome-text-editor";
+}
+
+void TestMainWindow::outsideCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, request);
+    TestDb db;
+    TFrmMain w;
+    w.findChild<QAction*>(command)->trigger();
+    const QStringList requests = TShell::takeRequests();
+    QCOMPARE(requests.size(), 1);
+    QVERIFY2(requests.first().startsWith(request), qPrintable(requests.first()));
+    QVERIFY(TMessageService::takeShown().isEmpty());
+}
+
+void TestMainWindow::commandsWithoutSelectionDoNothing()
+{
+    TestDb db;
+    db.addHolder(QStringLiteral("Bank"), 0, {}, false, false, QStringLiteral("https://bank.example"));
+    db.addHolder(QStringLiteral("Cash"), 2);
+    TFrmMain w;
+    for (const char* name : {"btnToolDeposite", "btnToolDebit", "btnToolProperty", "mniMenu_AccountInfo",
+                             "mniMenu_WalletInfo", "mniMenu_AccountURL", "mniMenu_WalletURL", "mniMenu_DeleteAccount",
+                             "mniMenu_DeleteWallet", "mniPop_Wal_Deposit", "mniPop_Acc_Debit"})
+        w.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    QVERIFY(TMessageService::takeShown().isEmpty());
+    QVERIFY(TShell::takeRequests().isEmpty());
+    QCOMPARE(db.count(QStringLiteral("Account")), 2);
+    QVERIFY(QApplication::topLevelWidgets().size() >= 1);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        QVERIFY2(!top->isVisible() || top == &w, qPrintable(top->objectName()));
+}
+
+void TestMainWindow::commandFailureIsReportedAndProgramGoesOn()
+{
+    TestDb db;
+    const qint32 id = db.addHolder(QStringLiteral("Bank"), 0);
+    TFrmMain w;
+    w.show();
+    db.dm().execute(QStringLiteral("drop table Detail"));
+    // The delete command asks whether bookings refer to the holder; that statement fails now.
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    auto* tile = w.panelMgr()->accounts().front()->Tile;
+    QCoreApplication::sendEvent(tile, &press);
+    TMessageService::takeShown();
+    w.findChild<QAction*>(QStringLiteral("mniMenu_DeleteAccount"))->trigger();
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].text.contains(QStringLiteral("no such table")), qPrintable(shown[0].text));
+    QVERIFY(w.isVisible());
+    QCOMPARE(TDM::LoadHolder(id).Name, QStringLiteral("Bank"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,102 @@
+#include "TestDb.h"
+
+#include "data/TSchema.h"
+
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+TestDb::TestDb()
+    : m_path(m_dir.filePath(QStringLiteral("Data.mdb")))
+{
+    createFile(m_path);
+    m_dm = std::make_unique<TDM>(m_path);
+    m_dm->DataModuleCreate();
+}
+
+TestDb::~TestDb() = default;
+
+void TestDb::createFile(const QString& path)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("testcreate"));
+        db.setDatabaseName(path);
+        if (!db.open())
+            qFatal("cannot create test database");
+        TSchema::create(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("testcreate"));
+}
+
+qint32 TestDb::addHolder(const QString& name, int type, Currency balance, bool negative, bool warnNegative,
+                         const QString& url, const QString& memo)
+{
+    m_dm->execute(
+        QStringLiteral("insert into Account (name, type, Balance, negative, WarnNegative, URL, Memo)"
+                       " values (?, ?, ?, ?, ?, ?, ?)"),
+        {name, type, QVariant::fromValue<qlonglong>(balance.raw()), negative ? 1 : 0, warnNegative ? 1 : 0, url, memo});
+    QSqlQuery q = m_dm->select(QStringLiteral("select last_insert_rowid()"));
+    q.next();
+    return q.value(0).toInt();
+}
+
+namespace {
+QVariant textOrNull(const QString& s)
+{
+    return s.isEmpty() ? QVariant() : QVariant(s);
+}
+} // namespace
+
+qint32 TestDb::addDetail(int type, qint32 holder, const QDateTime& date, Currency amount, const QString& from,
+                         const QString& forText, const QString& memo)
+{
+    m_dm->execute(QStringLiteral("insert into Detail (type, DestID, Date, [From], Amount, [For], Memo)"
+                                 " values (?, ?, ?, ?, ?, ?, ?)"),
+                  {type, holder, TDM::toDbDate(date), textOrNull(from), QVariant::fromValue<qlonglong>(amount.raw()),
+                   textOrNull(forText), textOrNull(memo)});
+    QSqlQuery q = m_dm->select(QStringLiteral("select last_insert_rowid()"));
+    q.next();
+    return q.value(0).toInt();
+}
+
+qint32 TestDb::addTransfer(qint32 source, qint32 dest, const QDateTime& date, Currency amount, const QString& from,
+                           const QString& forText, const QString& memo)
+{
+    m_dm->execute(QStringLiteral("insert into Transfer (SourceID, DestID, Date, [From], Amount, [For], Memo)"
+                                 " values (?, ?, ?, ?, ?, ?, ?)"),
+                  {source, dest, TDM::toDbDate(date), textOrNull(from), QVariant::fromValue<qlonglong>(amount.raw()),
+                   textOrNull(forText), textOrNull(memo)});
+    QSqlQuery q = m_dm->select(QStringLiteral("select last_insert_rowid()"));
+    q.next();
+    return q.value(0).toInt();
+}
+
+Currency TestDb::balance(qint32 holder)
+{
+    QSqlQuery q = m_dm->select(QStringLiteral("select Balance from Account where ID = ?"), {holder});
+    if (!q.next())
+        qFatal("no such holder");
+    return Currency::fromRaw(q.value(0).toLongLong());
+}
+
+int TestDb::count(const QString& table)
+{
+    QSqlQuery q = m_dm->select(QStringLiteral("select count(*) from ") + table);
+    q.next();
+    return q.value(0).toInt();
+}
+
+Currency money(const char* text)
+{
+    const auto value = Currency::parse(QString::fromLatin1(text), QLocale::c());
+    if (!value)
+        qFatal("bad money literal %s", text);
+    return *value;
+}
+
+void pinLocale(const char* name)
+{
+    QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "data/Currency.h"
+#include "data/TDM.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A fresh "Data.mdb" with the program's schema in a temporary folder, opened as the program's DM.
+class TestDb
+{
+public:
+    TestDb();
+    ~TestDb();
+
+    const QString& path() const { return m_path; }
+    TDM& dm() { return *m_dm; }
+
+    qint32 addHolder(const QString& name, int type, Currency balance = {}, bool negative = false,
+                     bool warnNegative = false, const QString& url = {}, const QString& memo = {});
+    qint32 addDetail(int type, qint32 holder, const QDateTime& date, Currency amount, const QString& from = {},
+                     const QString& forText = {}, const QString& memo = {});
+    qint32 addTransfer(qint32 source, qint32 dest, const QDateTime& date, Currency amount, const QString& from = {},
+                       const QString& forText = {}, const QString& memo = {});
+    Currency balance(qint32 holder);
+    int count(const QString& table);
+
+    // Creates a database file with the schema at `path` (no DM attached).
+    static void createFile(const QString& path);
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<TDM> m_dm;
+};
+
+// Money from text with a point: "12.5" -> 12.5000.
+Currency money(const char* text);
+
+// Pins the default locale for the rest of the test.
+void pinLocale(const char* name);

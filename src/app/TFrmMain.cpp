@@ -9,6 +9,8 @@
 #include "data/TDM.h"
 #include "data/TDateText.h"
 #include "help/THelpRouter.h"
+#include "holders/TFrmBankAccount.h"
+#include "holders/TFrmWallet.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
@@ -443,9 +445,32 @@ void TFrmMain::AboutClick()
 
 // ---- Holder commands ------------------------------------------------------------------------
 
-void TFrmMain::NewAccountClick() {}
+void TFrmMain::NewAccountClick()
+{
+    TFrmBankAccount dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_PanelMgr->LoadAccountTiles();
+}
 
-void TFrmMain::NewWalletClick() {}
+void TFrmMain::NewWalletClick()
+{
+    TFrmWallet dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_PanelMgr->LoadWalletTiles();
+}
+
+bool TFrmMain::editHolder(TDataInfo* info, bool wallet)
+{
+    // The wallet dialog reads the totals for its share before it is shown; a failure there means
+    // the dialog is not shown at all.
+    std::unique_ptr<TFrmHolderBase> dialog;
+    if (wallet)
+        dialog = std::make_unique<TFrmWallet>(this);
+    else
+        dialog = std::make_unique<TFrmBankAccount>(this);
+    dialog->ShowHolder(info);
+    return dialog->exec() == QDialog::Accepted;
+}
 
 void TFrmMain::deleteHolder(bool wallet)
 {
@@ -484,7 +509,11 @@ void TFrmMain::DeleteWalletClick()
     deleteHolder(true);
 }
 
-void TFrmMain::showHolder(TImageCtrl*) {}
+void TFrmMain::showHolder(TImageCtrl* tile)
+{
+    if (tile != nullptr && editHolder(tile->dataInfo(), tile->isWallet()))
+        tile->Reload();
+}
 
 void TFrmMain::AccountInfoClick()
 {
@@ -520,7 +549,14 @@ void TFrmMain::WMHolderSelect(qint32 id, bool)
     ShowTotals();
 }
 
-void TFrmMain::WMHolderProperties(qint32) {}
+void TFrmMain::WMHolderProperties(qint32 id)
+{
+    TDataInfo info = TDM::LoadHolder(id);
+    if (info.ID == 0)
+        return; // the holder is gone
+    if (editHolder(&info, info.Type > 1))
+        m_PanelMgr->RefreshTile(id);
+}
 
 // ---- Booking commands -----------------------------------------------------------------------
 

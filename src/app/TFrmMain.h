@@ -10,6 +10,7 @@ class QSplitter;
 class QTimer;
 class QToolBar;
 class TImageCtrl;
+struct TDataInfo;
 class TPanelMgr;
 class TTileBox;
 
@@ -89,6 +90,8 @@ private:
     QAction* makeAction(const char* name, const QString& caption, void (TFrmMain::*handler)());
     void deleteHolder(bool wallet);
     void showHolder(TImageCtrl* tile);
+    // Opens the wallet or the account dialog on `info`; true when it saved.
+    bool editHolder(TDataInfo* info, bool wallet);
     void openDeposit(TImageCtrl* tile, bool debit);
     void openTransfer(qint32 sourceId, qint32 destId);
 

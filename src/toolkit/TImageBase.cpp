@@ -16,9 +16,20 @@ TImageBase::TImageBase(QWidget* owner)
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+namespace {
+QString g_pictureDir;
+}
+
 QString TImageBase::pictureDir()
 {
+    if (!g_pictureDir.isEmpty())
+        return g_pictureDir;
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("res"));
+}
+
+void TImageBase::setPictureDir(const QString& dir)
+{
+    g_pictureDir = dir;
 }
 
 void TImageBase::SetData(TDataInfo* info, bool isWallet)

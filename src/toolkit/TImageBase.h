@@ -31,6 +31,8 @@ public:
 
     // The folder of the tile pictures: "res" beside the executable.
     static QString pictureDir();
+    // Tests point the pictures elsewhere; an empty path returns to "res" beside the executable.
+    static void setPictureDir(const QString& dir);
 
 protected:
     // Loads `fileName` from the picture folder, paints the record on it and shows it.

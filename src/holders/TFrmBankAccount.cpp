@@ -1,0 +1,62 @@
+#include "holders/TFrmBankAccount.h"
+
+#include "data/TDataInfo.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+TFrmBankAccount::TFrmBankAccount(QWidget* parent)
+    : TFrmHolderBase({QStringLiteral("Bank Account"), QStringLiteral("Bank Account Name:"),
+                      QStringLiteral("Allow bank account to go negative"),
+                      QStringLiteral("Warn when bank account goes negative"), QStringLiteral("btnSave"),
+                      QStringLiteral("&Save"), QStringLiteral("Please enter an account name!"),
+                      QStringLiteral("Sorry, add account error!"), HelpContext, QSize(451, 327)},
+                     parent)
+{
+    setObjectName(QStringLiteral("FrmBankAccount"));
+    lblBalance->setFixedWidth(145);
+    lblBalance->setAlignment(Qt::AlignCenter);
+    rbTypeBank = new QRadioButton(QStringLiteral("Bank Account"), grp1);
+    rbTypeBank->setObjectName(QStringLiteral("rbTypeBank"));
+    rbTypeCredit = new QRadioButton(QStringLiteral("Credit Card Account"), grp1);
+    rbTypeCredit->setObjectName(QStringLiteral("rbTypeCredit"));
+    rbTypeBank->setChecked(true);
+    basicLayout()->addWidget(lblBalance, 1, 1);
+    basicLayout()->addWidget(rbTypeBank, 1, 2);
+    basicLayout()->addWidget(rbTypeCredit, 1, 3);
+
+    setTabOrder(edtName, rbTypeBank);
+    setTabOrder(rbTypeBank, chkNegative);
+    // The account's memo hands Tab on to the next control.
+    Memo->setTabChangesFocus(true);
+    FormCreate();
+}
+
+void TFrmBankAccount::FormCreate()
+{
+    lblBalance->setText(QStringLiteral("0.00 $"));
+    chkNegativeClick();
+}
+
+void TFrmBankAccount::ShowHolder(TDataInfo* info)
+{
+    FDataInfo = info;
+    if (info == nullptr)
+        return;
+    setWindowTitle(QStringLiteral("View/Edit account"));
+    lblBalance->setText(info->Balance.toMoneyString());
+    TFrmHolderBase::ShowHolder(info);
+    // Exclusive radio buttons: checking one clears the other.
+    (info->Type == 0 ? rbTypeBank : rbTypeCredit)->setChecked(true);
+}
+
+int TFrmBankAccount::kind() const
+{
+    return rbTypeBank->isChecked() ? 0 : 1;
+}

@@ -81,7 +81,7 @@ void TFrmMain::createLayout()
     spl1->setChildrenCollapsible(false);
     column->addWidget(spl1, 1);
 
-    scrlbxLeft = new TTileBox(spl1);
+    scrlbxLeft = new TTileBox(Qt::Vertical, spl1);
     scrlbxLeft->setObjectName(QStringLiteral("scrlbxLeft"));
     scrlbxLeft->setMinimumWidth(40);
 
@@ -89,7 +89,7 @@ void TFrmMain::createLayout()
     auto* right = new QVBoxLayout(scrlbxMain);
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(0);
-    scrlbxWallet = new TTileBox(scrlbxMain);
+    scrlbxWallet = new TTileBox(Qt::Horizontal, scrlbxMain);
     scrlbxWallet->setObjectName(QStringLiteral("scrlbxWallet"));
     scrlbxWallet->setFixedHeight(113);
     right->addWidget(scrlbxWallet);
@@ -247,7 +247,9 @@ void TFrmMain::createActions()
         tlb1->addAction(a);
         QWidget* button = tlb1->widgetForAction(a);
         button->setObjectName(QString::fromLatin1(tool.name) + QStringLiteral("Button"));
-        button->setFixedSize(63, 52);
+        // 63 x 52, wider only where a caption would not fit.
+        button->setMinimumWidth(63);
+        button->setFixedHeight(52);
         button->setAccessibleName(QString::fromLatin1(tool.caption));
     }
 
@@ -301,7 +303,10 @@ void TFrmMain::createStatusBar()
     bar->setSizeGripEnabled(true);
     m_StatusWelcome = new QLabel(QStringLiteral("Welcome to use Tavrin Bugget V1.1"), bar);
     m_StatusWelcome->setObjectName(QStringLiteral("statusWelcome"));
-    m_StatusWelcome->setFixedWidth(200);
+    // The sections keep their designed widths (200; 259 growing to 300) unless this platform's
+    // fonts need more room for their texts.
+    m_StatusWelcome->setMinimumWidth(200);
+    m_StatusWelcome->setMaximumWidth(qMax(200, m_StatusWelcome->sizeHint().width()));
     m_StatusTotals = new QLabel(QStringLiteral("account Info"), bar);
     m_StatusTotals->setObjectName(QStringLiteral("statusTotals"));
     m_StatusTotals->setMinimumWidth(259);
@@ -310,8 +315,8 @@ void TFrmMain::createStatusBar()
     m_StatusClock->setObjectName(QStringLiteral("statusClock"));
     m_StatusClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bar->addWidget(m_StatusWelcome);
-    bar->addWidget(m_StatusTotals, 1);
-    bar->addWidget(m_StatusClock, 2);
+    bar->addWidget(m_StatusTotals);
+    bar->addWidget(m_StatusClock, 1);
 
     tmr1 = new QTimer(this);
     tmr1->setObjectName(QStringLiteral("tmr1"));
@@ -339,6 +344,10 @@ void TFrmMain::ShowTotals()
     m_StatusTotals->setText(
         QStringLiteral("Total: %1  Account: %2  Wallet: %3")
             .arg((accounts + wallets).toMoneyString(), accounts.toMoneyString(), wallets.toMoneyString()));
+    // 259 pixels, growing up to 300, or as far as the line needs.
+    const int needed = m_StatusTotals->sizeHint().width();
+    m_StatusTotals->setMinimumWidth(qMax(259, needed));
+    m_StatusTotals->setMaximumWidth(qMax(300, needed));
 }
 
 void TFrmMain::tmr1Timer()

@@ -4,8 +4,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-TTileBox::TTileBox(QWidget* parent)
+TTileBox::TTileBox(Qt::Orientation orientation, QWidget* parent)
     : QScrollArea(parent)
+    , m_orientation(orientation)
     , m_canvas(new QWidget)
 {
     m_canvas->setObjectName(QStringLiteral("canvas"));
@@ -26,8 +27,12 @@ void TTileBox::fitCanvas()
     QRect extent;
     for (QWidget* child : m_canvas->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         extent = extent.united(child->geometry());
+    // Room for the tiles plus the 10-pixel margin after the last one along the box's direction; a
+    // box only scrolls where its tiles do not fit.
     const QSize viewport = maximumViewportSize();
-    m_canvas->resize(qMax(viewport.width(), extent.right() + 11), qMax(viewport.height(), extent.bottom() + 11));
+    const int width = extent.right() + 1 + (m_orientation == Qt::Horizontal ? 10 : 0);
+    const int height = extent.bottom() + 1 + (m_orientation == Qt::Vertical ? 10 : 0);
+    m_canvas->resize(qMax(viewport.width(), width), qMax(viewport.height(), height));
 }
 
 bool TTileBox::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,13 +29,17 @@ TFrmBankAccount::TFrmBankAccount(QWidget* parent)
     rbTypeCredit->setObjectName(QStringLiteral("rbTypeCredit"));
     rbTypeBank->setChecked(true);
     basicLayout()->addWidget(lblBalance, 1, 1);
-    basicLayout()->addWidget(rbTypeBank, 1, 2);
-    basicLayout()->addWidget(rbTypeCredit, 1, 3);
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(rbTypeBank);
+    kinds->addWidget(rbTypeCredit);
+    kinds->addStretch(1);
+    basicLayout()->addLayout(kinds, 2, 1, 1, 3);
 
     setTabOrder(edtName, rbTypeBank);
     setTabOrder(rbTypeBank, chkNegative);
     // The account's memo hands Tab on to the next control.
     Memo->setTabChangesFocus(true);
+    fitToContents();
     FormCreate();
 }
 

@@ -35,10 +35,8 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     setWindowTitle(texts.caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    QFont bold(QStringLiteral("MS Sans Serif"), 9);
-    bold.setBold(true);
-    setFont(bold);
     TSkin::applyTo(this);
+    TSkin::setDialogFont(this);
 
     grp1 = named(new QGroupBox(QStringLiteral("Basic Info"), this), "grp1");
     lbl1 = named(new QLabel(texts.nameLabel, grp1), "lbl1");
@@ -67,6 +65,9 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     lbl3 = named(new QLabel(QStringLiteral("Memo:"), grp3), "lbl3");
     Memo = named(new QPlainTextEdit(grp3), "Memo");
     lbl3->setBuddy(Memo);
+    // The memo takes whatever height is left; it does not push the dialog past its designed size.
+    Memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    Memo->setMinimumHeight(40);
     auto* memo = new QGridLayout(grp3);
     memo->addWidget(lbl2, 0, 0);
     memo->addWidget(edtURL, 0, 1);
@@ -99,9 +100,17 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     layout->addWidget(grp2);
     layout->addWidget(grp3, 1);
     layout->addWidget(pnl1);
-    setFixedSize(texts.clientSize);
 
     chkNegativeClick();
+}
+
+void TFrmHolderBase::fitToContents()
+{
+    // The designed client size, grown where this platform's fonts need more room; never resizable.
+    // The style sheet's font decides the room the contents need.
+    ensurePolished();
+    layout()->invalidate();
+    setFixedSize(m_texts.clientSize.expandedTo(layout()->totalSizeHint()));
 }
 
 void TFrmHolderBase::chkNegativeClick()

@@ -48,6 +48,9 @@ protected:
     virtual int kind() const = 0;
     virtual bool editWritesKind() const = 0;
 
+    // Fixes the dialog's size once the derived dialog has added its own controls.
+    void fitToContents();
+
     // Saves: a blank name is refused with focus in the name box; otherwise the insert (new mode)
     // or the update (view/edit mode), then the dialog closes with OK.
     void save();

@@ -34,6 +34,7 @@ TFrmWallet::TFrmWallet(QWidget* parent)
     // The wallet's memo takes Tab as text and scrolls vertically.
     Memo->setTabChangesFocus(false);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fitToContents();
     FormCreate();
 }
 

@@ -23,7 +23,7 @@ QPushButton:hover { border-color: #4a78c2; }
 QPushButton:default { border: 2px solid #4a78c2; }
 QPushButton:disabled { color: #9aa3b1; }
 QStatusBar { background: #dfe5ef; border-top: 1px solid #b8c2d3; }
-QStatusBar QLabel { padding: 0 6px; border-right: 1px solid #b8c2d3; }
+QStatusBar QLabel { padding: 0 4px; border-right: 1px solid #b8c2d3; font-size: 8pt; }
 QSplitter::handle { background: #c9d1de; }
 )";
 
@@ -44,4 +44,13 @@ void TSkin::applyTo(QApplication& app)
 void TSkin::applyTo(QWidget* window)
 {
     window->setStyleSheet(QString::fromLatin1(StyleSheet));
+}
+
+void TSkin::setDialogFont(QWidget* window)
+{
+    // A window with a style sheet does not hand setFont() on to its children: the font goes into
+    // the sheet.
+    window->setStyleSheet(window->styleSheet() +
+                          QStringLiteral("QWidget { font-family: \"MS Sans Serif\", sans-serif; font-size: 9pt;"
+                                         " font-weight: bold; }"));
 }

@@ -12,4 +12,6 @@ public:
     static void applyTo(QApplication& app);
     // Gives one of the program's own windows its style sheet.
     static void applyTo(QWidget* window);
+    // The dialogs' font: bold 9-point "MS Sans Serif" (the platform substitutes a sans serif).
+    static void setDialogFont(QWidget* window);
 };

@@ -51,8 +51,8 @@ protected:
 struct Fixture
 {
     TestDb db;
-    TTileBox accounts;
-    TTileBox wallets;
+    TTileBox accounts{Qt::Vertical};
+    TTileBox wallets{Qt::Horizontal};
     Recorder target;
     TPanelMgr mgr{&accounts, &wallets, &target};
 

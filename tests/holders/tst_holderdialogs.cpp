@@ -84,7 +84,8 @@ void TestHolderDialogs::newAccountStartState()
     QVERIFY(!child<QRadioButton>(dialog, "rbTypeCredit")->isChecked());
     QVERIFY(!child<QCheckBox>(dialog, "chkNegative")->isChecked());
     QVERIFY(!child<QCheckBox>(dialog, "chkWarn")->isEnabled());
-    QCOMPARE(dialog.size(), QSize(451, 327));
+    QCOMPARE(dialog.size(), QSize(451, 327).expandedTo(dialog.minimumSizeHint()));
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QVERIFY(child<QPushButton>(dialog, "btnSave")->isDefault());
     QCOMPARE(child<QPushButton>(dialog, "btnSave")->text(), QStringLiteral("&Save"));
     QCOMPARE(child<QPushButton>(dialog, "btnClose")->text(), QStringLiteral("&Close"));
@@ -300,7 +301,8 @@ void TestHolderDialogs::newWalletStartState()
     QCOMPARE(child<QLabel>(dialog, "lblBalance")->text(), QStringLiteral("$0.00"));
     QCOMPARE(child<QLabel>(dialog, "lblOfAccounts")->text(), QStringLiteral("$0.00"));
     QCOMPARE(child<QLabel>(dialog, "lbl6")->text(), QStringLiteral("of total"));
-    QCOMPARE(dialog.size(), QSize(524, 339));
+    QCOMPARE(dialog.size(), QSize(524, 339).expandedTo(dialog.minimumSizeHint()));
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QVERIFY(child<QPushButton>(dialog, "btnOK")->isDefault());
     QVERIFY(!child<QPlainTextEdit>(dialog, "Memo")->tabChangesFocus());
 }

@@ -1,3 +1,4 @@
+#include "BookingTestHelpers.h"
 #include "TestDb.h"
 
 #include "bookings/TAmountInput.h"
@@ -58,34 +59,6 @@ QStringList drift(TestDb& db)
                        .arg(q.value(0).toInt())
                        .arg(q.value(1).toLongLong())
                        .arg(q.value(2).toLongLong());
-    }
-    return out;
-}
-
-void failBalanceUpdates(TestDb& db)
-{
-    db.dm().execute(
-        QStringLiteral("CREATE TEMP TRIGGER boom BEFORE UPDATE ON Account BEGIN SELECT RAISE(ABORT, 'boom'); END"));
-}
-
-void allowBalanceUpdates(TestDb& db)
-{
-    db.dm().execute(QStringLiteral("DROP TRIGGER IF EXISTS temp.boom"));
-}
-
-// Everything about the bookings and balances, to compare before and after a failed operation.
-QString snapshot(TestDb& db)
-{
-    QString out;
-    for (const char* sql : {"select * from Account order by ID", "select * from Detail order by ID",
-                            "select * from Transfer order by ID"}) {
-        QSqlQuery q = db.dm().select(QString::fromLatin1(sql));
-        while (q.next()) {
-            for (int i = 0; i < 8; ++i)
-                out += q.value(i).toString() + u'|';
-            out += u'\n';
-        }
-        out += QStringLiteral("--\n");
     }
     return out;
 }

@@ -90,7 +90,8 @@ private:
     void deleteHolder(bool wallet);
     void showHolder(TImageCtrl* tile);
     void openDeposit(TImageCtrl* tile, bool debit);
-    void openTransfer(qint32 sourceId, qint32 destId);
+    // Opens the transfer dialog with the two presets; true when it saved.
+    bool openTransfer(qint32 sourceId, qint32 destId);
 
     TPanelMgr* m_PanelMgr = nullptr;
     qint32 m_CurrentHolderID = 0;

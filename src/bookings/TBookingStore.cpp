@@ -32,10 +32,10 @@ QVariant text(const QString& value)
 
 Currency sum(Currency a, Currency b)
 {
-    const std::optional<Currency> sum = a.checkedAdd(b);
-    if (!sum)
+    const std::optional<Currency> total = a.checkedAdd(b);
+    if (!total)
         throw DbError(QStringLiteral("The amount is out of range."));
-    return *sum;
+    return *total;
 }
 
 // The balance changes of one operation, one entry per holder. Holders of the booking as it is

@@ -5,6 +5,9 @@
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
 #include "app/TTileBox.h"
+#include "bookings/TFrmDebit.h"
+#include "bookings/TFrmDeposit.h"
+#include "bookings/TFrmTransfer.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
 #include "data/TDateText.h"
@@ -23,6 +26,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -569,7 +573,24 @@ void TFrmMain::WMHolderProperties(qint32 id)
 
 // ---- Booking commands -----------------------------------------------------------------------
 
-void TFrmMain::openDeposit(TImageCtrl*, bool) {}
+void TFrmMain::openDeposit(TImageCtrl* tile, bool debit)
+{
+    if (tile == nullptr)
+        return;
+    QPointer<TImageCtrl> target = tile;
+    auto run = [&](TFrmDetailBase& dialog) {
+        dialog.PresetHolder(target->GetID());
+        if (dialog.exec() == QDialog::Accepted && target)
+            target->Reload();
+    };
+    if (debit) {
+        TFrmDebit dialog(this);
+        run(dialog);
+    } else {
+        TFrmDeposit dialog(this);
+        run(dialog);
+    }
+}
 
 void TFrmMain::DepositClick()
 {
@@ -603,15 +624,43 @@ void TFrmMain::PopAccDebitClick()
     openDeposit(m_PanelMgr->SelectedAccountTile(), true);
 }
 
-void TFrmMain::openTransfer(qint32, qint32) {}
+bool TFrmMain::openTransfer(qint32 sourceId, qint32 destId)
+{
+    TFrmTransfer dialog(this);
+    dialog.PresetHolders(sourceId, destId);
+    return dialog.exec() == QDialog::Accepted;
+}
 
-void TFrmMain::TransferClick() {}
+void TFrmMain::TransferClick()
+{
+    TImageCtrl* wallet = m_PanelMgr->SelectedWalletTile();
+    TImageCtrl* account = m_PanelMgr->SelectedAccountTile();
+    openTransfer(wallet != nullptr ? wallet->GetID() : 0, account != nullptr ? account->GetID() : 0);
+}
 
-void TFrmMain::PopWalTransferClick() {}
+void TFrmMain::PopWalTransferClick()
+{
+    TImageCtrl* tile = m_PanelMgr->SelectedWalletTile();
+    const qint32 source = tile != nullptr ? tile->GetID() : 0;
+    if (openTransfer(source, 0))
+        m_PanelMgr->RefreshTile(source);
+}
 
-void TFrmMain::PopAccTransferClick() {}
+void TFrmMain::PopAccTransferClick()
+{
+    TImageCtrl* tile = m_PanelMgr->SelectedAccountTile();
+    const qint32 source = tile != nullptr ? tile->GetID() : 0;
+    if (openTransfer(source, 0))
+        m_PanelMgr->RefreshTile(source);
+}
 
-void TFrmMain::WMHolderTransfer(qint32, qint32) {}
+void TFrmMain::WMHolderTransfer(qint32 sourceId, qint32 destId)
+{
+    if (openTransfer(sourceId, destId)) {
+        m_PanelMgr->RefreshTile(sourceId);
+        m_PanelMgr->RefreshTile(destId);
+    }
+}
 
 // ---- History commands -----------------------------------------------------------------------
 

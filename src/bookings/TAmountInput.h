@@ -1,0 +1,29 @@
+#pragma once
+
+#include "data/Currency.h"
+
+#include <QLocale>
+#include <QString>
+
+// Reads the amount typed into a booking dialog: the locale's decimal separator, a sign and an
+// exponent accepted, grouping separators refused, blanks at both ends ignored, at most four decimals
+// kept (further digits are rounded).
+class TAmountInput
+{
+public:
+    enum class Status
+    {
+        Ok,
+        Empty,       // nothing but blanks
+        NotANumber,  // not a currency number, or outside the currency range
+        NotPositive, // 0 or below
+    };
+
+    struct Result
+    {
+        Status status = Status::Empty;
+        Currency value;
+    };
+
+    static Result read(const QString& text, const QLocale& locale = QLocale());
+};

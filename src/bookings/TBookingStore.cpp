@@ -1,0 +1,255 @@
+#include "bookings/TBookingStore.h"
+
+#include "data/DbError.h"
+#include "data/TDM.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+TDM& dm()
+{
+    if (DM == nullptr)
+        throw DbError(QStringLiteral("The database is not open."));
+    return *DM;
+}
+
+QVariant money(Currency value)
+{
+    return QVariant::fromValue<qlonglong>(value.raw());
+}
+
+// Blanks (and line ends) at both ends are not stored; an empty text is stored as NULL.
+QVariant text(const QString& value)
+{
+    const QString trimmed = value.trimmed();
+    return trimmed.isEmpty() ? QVariant() : QVariant(trimmed);
+}
+
+Currency sum(Currency a, Currency b)
+{
+    const std::optional<Currency> total = a.checkedAdd(b);
+    if (!total)
+        throw DbError(QStringLiteral("The amount is out of range."));
+    return *total;
+}
+
+// The balance changes of one operation, one entry per holder. Holders of the booking as it is
+// written must exist; holders that only give an old booking back may be gone.
+class BalanceChanges
+{
+public:
+    void add(qint32 holder, Currency delta, bool mustExist)
+    {
+        for (Change& c : m_changes) {
+            if (c.holder == holder) {
+                c.delta = sum(c.delta, delta);
+                c.mustExist = c.mustExist || mustExist;
+                return;
+            }
+        }
+        m_changes.push_back({holder, delta, mustExist});
+    }
+
+    // Runs one relative update per holder. A balance that would leave the currency range is refused
+    // rather than handed to the engine, which would turn it into a floating-point value.
+    void apply(const TDM& db) const
+    {
+        for (const Change& c : m_changes) {
+            QSqlQuery q = db.select(QStringLiteral("select Balance from Account where ID = ?"), {c.holder});
+            if (!q.next()) {
+                if (c.mustExist)
+                    throw DbError(QStringLiteral("The account or wallet %1 does not exist.").arg(c.holder));
+                continue;
+            }
+            if (!Currency::fromRaw(q.value(0).toLongLong()).checkedAdd(c.delta))
+                throw DbError(
+                    QStringLiteral("The balance of the account or wallet %1 would be out of range.").arg(c.holder));
+            q.finish();
+            db.execute(QStringLiteral("update Account set Balance = Balance + ? where ID = ?"),
+                       {money(c.delta), c.holder});
+        }
+    }
+
+private:
+    struct Change
+    {
+        qint32 holder;
+        Currency delta;
+        bool mustExist;
+    };
+    std::vector<Change> m_changes;
+};
+
+// The effect of a deposit (+) or debit (-) on its holder.
+Currency detailEffect(int type, Currency amount)
+{
+    return type == TDetailRow::Debit ? -amount : amount;
+}
+
+void checkAmount(Currency amount)
+{
+    if (amount <= Currency())
+        throw std::invalid_argument("A booking's amount must be greater than 0.");
+}
+
+qint32 lastInsertId(const TDM& db)
+{
+    QSqlQuery q = db.select(QStringLiteral("select last_insert_rowid()"));
+    q.next();
+    return q.value(0).toInt();
+}
+
+struct StoredDetail
+{
+    int type = 0;
+    qint32 holder = 0;
+    Currency amount;
+};
+
+std::optional<StoredDetail> storedDetail(const TDM& db, qint32 id)
+{
+    QSqlQuery q = db.select(QStringLiteral("select type, DestID, Amount from Detail where ID = ?"), {id});
+    if (!q.next())
+        return std::nullopt;
+    return StoredDetail{q.value(0).toInt(), q.value(1).toInt(), Currency::fromRaw(q.value(2).toLongLong())};
+}
+
+struct StoredTransfer
+{
+    qint32 source = 0;
+    qint32 dest = 0;
+    Currency amount;
+};
+
+std::optional<StoredTransfer> storedTransfer(const TDM& db, qint32 id)
+{
+    QSqlQuery q = db.select(QStringLiteral("select SourceID, DestID, Amount from Transfer where ID = ?"), {id});
+    if (!q.next())
+        return std::nullopt;
+    return StoredTransfer{q.value(0).toInt(), q.value(1).toInt(), Currency::fromRaw(q.value(2).toLongLong())};
+}
+
+DbError missingRow(const char* table, qint32 id)
+{
+    return DbError(QStringLiteral("The booking %1 of table %2 does not exist.").arg(id).arg(QLatin1String(table)));
+}
+
+} // namespace
+
+qint32 TBookingStore::saveDetail(const TDetailRow& row)
+{
+    checkAmount(row.Amount);
+    if (row.Type != TDetailRow::Deposit && row.Type != TDetailRow::Debit)
+        throw std::invalid_argument("A deposit or debit has the type 0 or 1.");
+    const TDM& db = dm();
+    const QVariantList values{row.Type,          row.DestID,    TDM::toDbDate(row.Date), text(row.From),
+                              money(row.Amount), text(row.For), text(row.Memo)};
+
+    TDM::Transaction transaction(db);
+    BalanceChanges changes;
+    qint32 id = row.ID;
+    if (id < 1) {
+        db.execute(QStringLiteral("insert into Detail (type, DestID, Date, [From], Amount, [For], Memo)"
+                                  " values (?, ?, ?, ?, ?, ?, ?)"),
+                   values);
+        id = lastInsertId(db);
+    } else {
+        const std::optional<StoredDetail> old = storedDetail(db, id);
+        if (!old)
+            throw missingRow("Detail", id);
+        QVariantList withId = values;
+        withId << id;
+        db.execute(QStringLiteral("update Detail set type = ?, DestID = ?, Date = ?, [From] = ?, Amount = ?,"
+                                  " [For] = ?, Memo = ? where ID = ?"),
+                   withId);
+        changes.add(old->holder, -detailEffect(old->type, old->amount), false);
+    }
+    changes.add(row.DestID, detailEffect(row.Type, row.Amount), true);
+    changes.apply(db);
+    transaction.commit();
+    return id;
+}
+
+qint32 TBookingStore::saveTransfer(const TTransferRow& row)
+{
+    checkAmount(row.Amount);
+    const TDM& db = dm();
+    const QVariantList values{row.SourceID,      row.DestID,    TDM::toDbDate(row.Date), text(row.From),
+                              money(row.Amount), text(row.For), text(row.Memo)};
+
+    TDM::Transaction transaction(db);
+    BalanceChanges changes;
+    qint32 id = row.ID;
+    if (id < 1) {
+        db.execute(QStringLiteral("insert into Transfer (SourceID, DestID, Date, [From], Amount, [For], Memo)"
+                                  " values (?, ?, ?, ?, ?, ?, ?)"),
+                   values);
+        id = lastInsertId(db);
+    } else {
+        const std::optional<StoredTransfer> old = storedTransfer(db, id);
+        if (!old)
+            throw missingRow("Transfer", id);
+        QVariantList withId = values;
+        withId << id;
+        db.execute(QStringLiteral("update Transfer set SourceID = ?, DestID = ?, Date = ?, [From] = ?, Amount = ?,"
+                                  " [For] = ?, Memo = ? where ID = ?"),
+                   withId);
+        changes.add(old->source, old->amount, false);
+        changes.add(old->dest, -old->amount, false);
+    }
+    changes.add(row.SourceID, -row.Amount, true);
+    changes.add(row.DestID, row.Amount, true);
+    changes.apply(db);
+    transaction.commit();
+    return id;
+}
+
+bool TBookingStore::deleteDetail(qint32 id)
+{
+    const TDM& db = dm();
+    TDM::Transaction transaction(db);
+    const std::optional<StoredDetail> old = storedDetail(db, id);
+    if (!old)
+        return false;
+    BalanceChanges changes;
+    changes.add(old->holder, -detailEffect(old->type, old->amount), false);
+    changes.apply(db);
+    db.execute(QStringLiteral("delete from Detail where ID = ?"), {id});
+    transaction.commit();
+    return true;
+}
+
+bool TBookingStore::deleteTransfer(qint32 id)
+{
+    const TDM& db = dm();
+    TDM::Transaction transaction(db);
+    const std::optional<StoredTransfer> old = storedTransfer(db, id);
+    if (!old)
+        return false;
+    BalanceChanges changes;
+    changes.add(old->source, old->amount, false);
+    changes.add(old->dest, -old->amount, false);
+    changes.apply(db);
+    db.execute(QStringLiteral("delete from Transfer where ID = ?"), {id});
+    transaction.commit();
+    return true;
+}
+
+bool TBookingStore::deleteBooking(int ledgerKind, qint32 id)
+{
+    switch (ledgerKind) {
+    case 0:
+    case 1:
+        return deleteDetail(id);
+    case 2:
+    case 3:
+        return deleteTransfer(id);
+    default:
+        return false;
+    }
+}

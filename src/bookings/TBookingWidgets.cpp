@@ -1,0 +1,141 @@
+#include "bookings/TBookingWidgets.h"
+
+#include "data/TClock.h"
+#include "data/TDM.h"
+#include "toolkit/TMessageService.h"
+#include "toolkit/TSkin.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSqlQuery>
+
+void TBookingWidgets::setupWindow(QDialog* dialog, const QSize& clientSize)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    font.setBold(true);
+    dialog->setFont(font);
+    dialog->setFixedSize(clientSize);
+    TSkin::applyTo(dialog);
+}
+
+QString TBookingWidgets::dateTimeFormat()
+{
+    const QLocale locale;
+    QString date = locale.dateFormat(QLocale::ShortFormat);
+    // A two-digit year cannot be edited past its century.
+    if (!date.contains(QStringLiteral("yyyy")))
+        date.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
+    QString time = locale.timeFormat(QLocale::LongFormat);
+    time.replace(zone, QString());
+    return date + u' ' + time.trimmed();
+}
+
+QDateTimeEdit* TBookingWidgets::makeDatePicker(const char* name, QWidget* parent)
+{
+    auto* picker = new QDateTimeEdit(TClock::now(), parent);
+    picker->setObjectName(QString::fromLatin1(name));
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(dateTimeFormat());
+    picker->setAccessibleName(QStringLiteral("Date"));
+    return picker;
+}
+
+QComboBox* TBookingWidgets::makeCounterparty(const char* name, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+void TBookingWidgets::loadSuggestions(QComboBox* combo, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q = DM->select(sql, values);
+    while (q.next()) {
+        const QString text = q.value(0).toString();
+        if (!text.isEmpty())
+            combo->addItem(text);
+    }
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+}
+
+QComboBox* TBookingWidgets::makeHolderList(const char* name, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setEditable(false);
+    combo->setMaxVisibleItems(15);
+    return combo;
+}
+
+QLineEdit* TBookingWidgets::makeAmountEdit(QWidget* parent)
+{
+    QLineEdit* edit = makeLineEdit("edtAmmount", parent);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setAccessibleName(QStringLiteral("Amount"));
+    return edit;
+}
+
+QLineEdit* TBookingWidgets::makeLineEdit(const char* name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+QPlainTextEdit* TBookingWidgets::makeMemo(QWidget* parent)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QStringLiteral("mmoMemo"));
+    memo->setTabChangesFocus(true);
+    memo->setAccessibleName(QStringLiteral("Memo"));
+    return memo;
+}
+
+QLabel* TBookingWidgets::makeLabel(const char* name, const QString& caption, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (buddy != nullptr) {
+        label->setBuddy(buddy);
+        if (buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
+    }
+    return label;
+}
+
+QPushButton* TBookingWidgets::makeButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(QString(caption).remove(u'&'));
+    return button;
+}
+
+void TBookingWidgets::showError(QWidget* parent, const QString& text)
+{
+    TMessageService::show(parent, QStringLiteral("Error"), text, QMessageBox::Critical, QMessageBox::Ok);
+}
+
+bool TBookingWidgets::askOkCancel(QWidget* parent, const QString& text)
+{
+    return TMessageService::show(parent, QStringLiteral("Error"), text, QMessageBox::Question,
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void TBookingWidgets::focusSelected(QLineEdit* edit)
+{
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+}

@@ -1,0 +1,365 @@
+#include "bookings/TFrmDetailBase.h"
+
+#include "bookings/TAmountInput.h"
+#include "bookings/TBookingStore.h"
+#include "bookings/TBookingWidgets.h"
+#include "bookings/TNegativeRule.h"
+#include "data/TClock.h"
+#include "data/TDM.h"
+#include "help/THelpRouter.h"
+#include "toolkit/TErrorReport.h"
+#include "toolkit/TImageBase.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSqlQuery>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+// What sets the twins apart, by DetailKind.
+struct Texts
+{
+    const char* caption;
+    const char* editCaption;
+    int helpContext;
+    const char* group;
+    const char* counterpartyLabel;
+    const char* counterpartyName;
+    QSize clientSize;
+};
+
+const Texts& textsOf(int type)
+{
+    static const Texts deposit{"Deposit", "Edit Deposit", 1009, "Receive info", "From:", "cbbFrom", QSize(537, 241)};
+    static const Texts debit{"Debit", "Edit Debit", 1010, "Debit info", "To:", "cbbTo", QSize(540, 240)};
+    return type == TDetailRow::Debit ? debit : deposit;
+}
+
+} // namespace
+
+TFrmDetailBase::TFrmDetailBase(int type, QWidget* parent)
+    : QDialog(parent)
+    , m_Type(type)
+{
+    const Texts& texts = textsOf(m_Type);
+    setObjectName(m_Type == TDetailRow::Debit ? QStringLiteral("FrmDebit") : QStringLiteral("FrmDeposit"));
+    setWindowTitle(QString::fromLatin1(texts.caption));
+    TBookingWidgets::setupWindow(this, texts.clientSize);
+    createControls();
+    FormCreate();
+}
+
+TFrmDetailBase::~TFrmDetailBase() = default;
+
+int TFrmDetailBase::helpContext() const
+{
+    return textsOf(m_Type).helpContext;
+}
+
+bool TFrmDetailBase::isDebit() const
+{
+    return m_Type == TDetailRow::Debit;
+}
+
+void TFrmDetailBase::createControls()
+{
+    const Texts& texts = textsOf(m_Type);
+
+    // Left: the holder on its tile, the family and the holder list.
+    grpPanel = new QGroupBox(QStringLiteral("Account info"), this);
+    grpPanel->setObjectName(QStringLiteral("grpPanel"));
+    m_Tile = new TImageBase(grpPanel);
+    m_Tile->setObjectName(QStringLiteral("imgHolder"));
+    auto* tileLayout = new QVBoxLayout(grpPanel);
+    tileLayout->setContentsMargins(10, 10, 10, 10);
+    tileLayout->addWidget(m_Tile, 0, Qt::AlignLeft | Qt::AlignTop);
+    grpPanel->setMinimumSize(162, 116);
+
+    rbAccount = new QRadioButton(QStringLiteral("Account"), this);
+    rbAccount->setObjectName(QStringLiteral("rbAccount"));
+    rbWallet = new QRadioButton(QStringLiteral("Wallet"), this);
+    rbWallet->setObjectName(QStringLiteral("rbWallet"));
+    cbbInf = TBookingWidgets::makeHolderList("cbbInf", this);
+    lbl6 = TBookingWidgets::makeLabel("lbl6", QStringLiteral("Change Account/Wallet"), cbbInf, this);
+
+    auto* family = new QHBoxLayout;
+    family->addWidget(rbAccount);
+    family->addWidget(rbWallet);
+    family->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(grpPanel);
+    left->addLayout(family);
+    left->addWidget(lbl6);
+    left->addWidget(cbbInf);
+    left->addStretch(1);
+
+    // Right: the booking fields.
+    grp2 = new QGroupBox(QString::fromLatin1(texts.group), this);
+    grp2->setObjectName(QStringLiteral("grp2"));
+    dtpDate = TBookingWidgets::makeDatePicker("dtpDate", grp2);
+    lbl4 = TBookingWidgets::makeLabel("lbl4", QStringLiteral("Date:"), dtpDate, grp2);
+    m_Counterparty = TBookingWidgets::makeCounterparty(texts.counterpartyName, grp2);
+    lbl1 = TBookingWidgets::makeLabel("lbl1", QString::fromLatin1(texts.counterpartyLabel), m_Counterparty, grp2);
+    edtAmmount = TBookingWidgets::makeAmountEdit(grp2);
+    lbl5 = TBookingWidgets::makeLabel("lbl5", QStringLiteral("Amount:"), edtAmmount, grp2);
+    edtFor = TBookingWidgets::makeLineEdit("edtFor", grp2);
+    lbl2 = TBookingWidgets::makeLabel("lbl2", QStringLiteral("For:"), edtFor, grp2);
+    mmoMemo = TBookingWidgets::makeMemo(grp2);
+    lbl3 = TBookingWidgets::makeLabel("lbl3", QStringLiteral("Memo:"), mmoMemo, grp2);
+
+    auto* fields = new QGridLayout(grp2);
+    fields->setContentsMargins(8, 6, 8, 6);
+    fields->setVerticalSpacing(4);
+    int row = 0;
+    for (auto [label, field] : {std::pair<QLabel*, QWidget*>{lbl4, dtpDate},
+                                {lbl1, m_Counterparty},
+                                {lbl5, edtAmmount},
+                                {lbl2, edtFor},
+                                {lbl3, mmoMemo}}) {
+        fields->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignTop);
+        fields->addWidget(field, row, 1);
+        ++row;
+    }
+    fields->setRowStretch(row - 1, 1);
+    fields->setColumnStretch(1, 1);
+
+    // The buttons.
+    pnl1 = new QFrame(this);
+    pnl1->setObjectName(QStringLiteral("pnl1"));
+    pnl1->setFrameShape(QFrame::NoFrame);
+    btnHelp = TBookingWidgets::makeButton("btnHelp", QStringLiteral("&Help"), pnl1);
+    btnOK = TBookingWidgets::makeButton("btnOK", QStringLiteral("&OK"), pnl1);
+    btnOK->setDefault(true);
+    btnClose = TBookingWidgets::makeButton("btnClose", QStringLiteral("&Close"), pnl1);
+    auto* buttons = new QHBoxLayout(pnl1);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addWidget(btnHelp);
+    buttons->addStretch(1);
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnClose);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(grp2, 1);
+    right->addWidget(pnl1);
+
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(8, 6, 8, 8);
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+
+    setTabOrder(rbAccount, rbWallet);
+    setTabOrder(rbWallet, cbbInf);
+    setTabOrder(cbbInf, dtpDate);
+    setTabOrder(dtpDate, m_Counterparty);
+    setTabOrder(m_Counterparty, edtAmmount);
+    setTabOrder(edtAmmount, edtFor);
+    setTabOrder(edtFor, mmoMemo);
+    setTabOrder(mmoMemo, btnHelp);
+    setTabOrder(btnHelp, btnOK);
+    setTabOrder(btnOK, btnClose);
+
+    connect(rbAccount, &QRadioButton::clicked, this, &TFrmDetailBase::rbAccountClick);
+    connect(rbWallet, &QRadioButton::clicked, this, &TFrmDetailBase::rbAccountClick);
+    connect(cbbInf, &QComboBox::activated, this, &TFrmDetailBase::cbbInfChange);
+    connect(btnOK, &QPushButton::clicked, this, &TFrmDetailBase::btnOKClick);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this, &TFrmDetailBase::btnHelpClick);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &TFrmDetailBase::btnHelpClick);
+}
+
+void TFrmDetailBase::FormCreate()
+{
+    // The text fields start empty.
+    dtpDate->setDateTime(TClock::now());
+    m_Activated = false;
+    m_Holder = TDataInfo();
+    m_IsWallet = false;
+    // Every counterparty of earlier bookings of the same kind.
+    TBookingWidgets::loadSuggestions(
+        m_Counterparty, QStringLiteral("select distinct [From] from Detail where type = ? order by [From]"), {m_Type});
+}
+
+void TFrmDetailBase::PresetHolder(qint32 holderId)
+{
+    m_Holder = TDM::LoadHolder(holderId);
+    m_IsWallet = m_Holder.isWallet();
+    if (m_Activated)
+        showHolder();
+}
+
+void TFrmDetailBase::LoadForEdit(qint32 detailId)
+{
+    m_EditID = detailId;
+    QSqlQuery q = DM->select(
+        QStringLiteral("select type, DestID, Date, [From], Amount, [For], Memo from Detail where ID = ?"), {detailId});
+    // A missing row reads as empty fields and no holder.
+    const bool found = q.next();
+    const qint32 holder = found ? q.value(1).toInt() : 0;
+    if (found) {
+        dtpDate->setDateTime(TDM::fromDbDate(q.value(2).toString()));
+        m_Counterparty->setEditText(q.value(3).toString());
+        m_OldAmount = Currency::fromRaw(q.value(4).toLongLong());
+        edtAmmount->setText(m_OldAmount.toPlainString());
+        edtFor->setText(q.value(5).toString());
+        mmoMemo->setPlainText(q.value(6).toString());
+    }
+    q.finish();
+    m_OldHolderID = holder;
+    PresetHolder(holder);
+    setWindowTitle(QString::fromLatin1(textsOf(m_Type).editCaption));
+}
+
+bool TFrmDetailBase::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && m_Activated)
+        TErrorReport::run(this, [this] { FormActivate(); });
+    return QDialog::event(event);
+}
+
+void TFrmDetailBase::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    TErrorReport::run(this, [this] { FormActivate(); });
+}
+
+void TFrmDetailBase::FormActivate()
+{
+    rbAccount->setChecked(!m_IsWallet);
+    rbWallet->setChecked(m_IsWallet);
+    fillHolderList();
+    // The holder is found in the list by its id: two holders may share a name.
+    const int row = cbbInf->findData(m_Holder.ID);
+    if (row >= 0)
+        cbbInf->setCurrentIndex(row);
+    showHolder();
+    m_Activated = true;
+}
+
+void TFrmDetailBase::fillHolderList()
+{
+    cbbInf->clear();
+    const QString family = rbAccount->isChecked() ? QStringLiteral("type in (0, 1)") : QStringLiteral("type = 2");
+    QSqlQuery q = DM->select(QStringLiteral("select ID, name from Account where %1 order by ID").arg(family));
+    while (q.next())
+        cbbInf->addItem(q.value(1).toString(), q.value(0).toInt());
+    if (cbbInf->count() > 0)
+        cbbInf->setCurrentIndex(0);
+}
+
+void TFrmDetailBase::showHolder()
+{
+    m_Tile->SetData(&m_Holder, m_IsWallet);
+}
+
+void TFrmDetailBase::rbAccountClick()
+{
+    if (!m_Activated)
+        return;
+    TErrorReport::run(this, [this] {
+        fillHolderList();
+        // The first holder of the family becomes current; with none, the current holder stays.
+        if (cbbInf->currentIndex() >= 0)
+            cbbInfChange(cbbInf->currentIndex());
+    });
+}
+
+void TFrmDetailBase::cbbInfChange(int index)
+{
+    if (index < 0)
+        return;
+    TErrorReport::run(this, [this, index] {
+        m_IsWallet = rbWallet->isChecked();
+        m_Holder = TDM::LoadHolder(cbbInf->itemData(index).toInt());
+        showHolder();
+    });
+}
+
+QString TFrmDetailBase::counterpartyText() const
+{
+    return m_Counterparty->currentText().trimmed();
+}
+
+void TFrmDetailBase::btnOKClick()
+{
+    // The same texts serve both kinds, so the debit speaks of "From" and of "deposit" too.
+    if (counterpartyText().isEmpty()) {
+        TBookingWidgets::showError(this, QStringLiteral("Please input inofrmation for \"From\""));
+        m_Counterparty->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const TAmountInput::Result amount = TAmountInput::read(edtAmmount->text());
+    switch (amount.status) {
+    case TAmountInput::Status::Empty:
+        TBookingWidgets::showError(this, QStringLiteral("Please input the AMOUNT for deposit"));
+        edtAmmount->setFocus(Qt::OtherFocusReason);
+        return;
+    case TAmountInput::Status::NotANumber:
+        TBookingWidgets::showError(this, QStringLiteral("The AMOUNT for deposit is not a valid number."));
+        TBookingWidgets::focusSelected(edtAmmount);
+        return;
+    case TAmountInput::Status::NotPositive:
+        TBookingWidgets::showError(this, QStringLiteral("The AMOUNT for deposit must be a positive number."));
+        TBookingWidgets::focusSelected(edtAmmount);
+        return;
+    case TAmountInput::Status::Ok:
+        break;
+    }
+
+    if (isDebit()) {
+        // An edit on the same holder gives the old amount back first: making a debit smaller is
+        // never refused.
+        const bool sameHolder = m_EditID >= 1 && m_Holder.ID == m_OldHolderID;
+        switch (TNegativeRule::check(m_Holder, amount.value, sameHolder ? m_OldAmount : Currency())) {
+        case TNegativeRule::Outcome::Ask:
+            if (!TBookingWidgets::askOkCancel(
+                    this, QStringLiteral("The balance will go negative, are you sure to continue?!"))) {
+                TBookingWidgets::focusSelected(edtAmmount);
+                return;
+            }
+            break;
+        case TNegativeRule::Outcome::Refused:
+            TBookingWidgets::showError(this, QStringLiteral("The Account or wallet is not allowed go negative!"));
+            TBookingWidgets::focusSelected(edtAmmount);
+            return;
+        case TNegativeRule::Outcome::Allowed:
+            break;
+        }
+    }
+
+    TDetailRow row;
+    row.ID = m_EditID;
+    row.Type = m_Type;
+    row.DestID = m_Holder.ID;
+    row.Date = dtpDate->dateTime();
+    row.From = counterpartyText();
+    row.Amount = amount.value;
+    row.For = edtFor->text();
+    row.Memo = mmoMemo->toPlainText();
+    try {
+        TBookingStore::saveDetail(row);
+    } catch (const std::exception&) {
+        // Rolled back: nothing was written, and the dialog keeps everything as typed.
+        TBookingWidgets::showError(this, QStringLiteral("Error occured!"));
+        return;
+    }
+    accept();
+}
+
+void TFrmDetailBase::btnHelpClick()
+{
+    THelpRouter::showContext(helpContext());
+}

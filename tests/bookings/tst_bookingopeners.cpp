@@ -1,0 +1,347 @@
+#include "BookingTestHelpers.h"
+#include "TestDb.h"
+
+#include "app/TFrmMain.h"
+#include "app/TImageCtrl.h"
+#include "app/TPanelMgr.h"
+#include "bookings/TFrmDebit.h"
+#include "bookings/TFrmDeposit.h"
+#include "bookings/TFrmTransfer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+TImageCtrl* tileOf(const std::unique_ptr<TDataInfo>& record)
+{
+    return static_cast<TImageCtrl*>(record->Tile);
+}
+
+void press(TImageCtrl* tile)
+{
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(tile, &event);
+}
+
+// Acts on the modal dialog that the next command opens, from inside its event loop. A dialog that
+// the action leaves open is closed, so a test never hangs.
+class ModalDriver
+{
+public:
+    void arm(std::function<void(QDialog*)> action)
+    {
+        m_opened = QString();
+        QTimer::singleShot(0, [this, action] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            m_opened = QString::fromLatin1(dialog->metaObject()->className());
+            action(dialog);
+            if (dialog->isVisible()) {
+                m_leftOpen = true;
+                dialog->reject();
+            }
+        });
+    }
+    // The class of the dialog that opened, empty when none did.
+    QString finish()
+    {
+        QCoreApplication::processEvents();
+        return m_opened;
+    }
+    bool leftOpen() const { return m_leftOpen; }
+
+private:
+    QString m_opened;
+    bool m_leftOpen = false;
+};
+
+void fillAndPress(QDialog* d, const char* button, const QString& amount)
+{
+    child<QComboBox>(*d, d->findChild<QComboBox*>(QStringLiteral("cbbTo")) ? QStringLiteral("cbbTo")
+                                                                           : QStringLiteral("cbbFrom"))
+        ->setEditText(QStringLiteral("Someone"));
+    child<QLineEdit>(*d, QStringLiteral("edtAmmount"))->setText(amount);
+    QTest::mouseClick(child<QPushButton>(*d, QString::fromLatin1(button)), Qt::LeftButton);
+}
+
+void chooseRow(QComboBox* list, const QString& text)
+{
+    const int index = list->findText(text);
+    if (index < 0)
+        qFatal("no row %s", qPrintable(text));
+    while (list->currentIndex() < index)
+        QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > index)
+        QTest::keyClick(list, Qt::Key_Up);
+}
+
+} // namespace
+
+class TestBookingOpeners : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void depositAndDebitTargets_data();
+    void depositAndDebitTargets();
+    void closedDialogChangesNothing();
+    void transferFromToolbar_data();
+    void transferFromToolbar();
+    void transferFromTilePopup_data();
+    void transferFromTilePopup();
+    void droppedTileOpensTransfer_data();
+    void droppedTileOpensTransfer();
+};
+
+void TestBookingOpeners::init()
+{
+    pinLocale("en_US");
+    TMessageService::setTestMode(true);
+}
+
+void TestBookingOpeners::depositAndDebitTargets_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("selected"); // "wallet", "account" or "both"
+    QTest::addColumn<bool>("debit");
+    QTest::addColumn<QString>("target"); // "wallet", "account" or "" for no dialog
+    QTest::newRow("toolbar deposit, both") << "btnToolDeposite"
+                                           << "both" << false << "wallet";
+    QTest::newRow("menu deposit, account") << "mniMenu_Deposit"
+                                           << "account" << false << "account";
+    QTest::newRow("toolbar debit, both") << "btnToolDebit"
+                                         << "both" << true << "wallet";
+    QTest::newRow("menu debit, wallet") << "mniMenu_Debit"
+                                        << "wallet" << true << "wallet";
+    QTest::newRow("menu debit, account") << "mniMenu_Debit"
+                                         << "account" << true << "account";
+    QTest::newRow("wallet pop-up deposit, both") << "mniPop_Wal_Deposit"
+                                                 << "both" << false << "wallet";
+    QTest::newRow("wallet pop-up debit, both") << "mniPop_Wal_Debit"
+                                               << "both" << true << "wallet";
+    QTest::newRow("wallet pop-up debit, account only") << "mniPop_Wal_Debit"
+                                                       << "account" << true << "";
+    QTest::newRow("account pop-up deposit, both") << "mniPop_Acc_DEposit"
+                                                  << "both" << false << "account";
+    QTest::newRow("account pop-up debit, both") << "mniPop_Acc_Debit"
+                                                << "both" << true << "account";
+    QTest::newRow("account pop-up deposit, wallet only") << "mniPop_Acc_DEposit"
+                                                         << "wallet" << false << "";
+}
+
+void TestBookingOpeners::depositAndDebitTargets()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, selected);
+    QFETCH(bool, debit);
+    QFETCH(QString, target);
+    TestDb db;
+    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
+    db.addHolder(QStringLiteral("Cash"), 2, money("100"));
+    TFrmMain w;
+    w.show();
+    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
+    TImageCtrl* wallet = tileOf(w.panelMgr()->wallets().front());
+    if (selected != QStringLiteral("wallet"))
+        press(account);
+    if (selected != QStringLiteral("account"))
+        press(wallet);
+
+    qint32 presetHolder = 0;
+    ModalDriver driver;
+    driver.arm([&](QDialog* d) {
+        presetHolder = static_cast<TFrmDetailBase*>(d)->currentHolder().ID;
+        fillAndPress(d, "btnOK", QStringLiteral("12.3456"));
+    });
+    w.findChild<QAction*>(command)->trigger();
+    const QString opened = driver.finish();
+    QVERIFY(!driver.leftOpen());
+
+    if (target.isEmpty()) {
+        QCOMPARE(opened, QString());
+        QCOMPARE(db.count(QStringLiteral("Detail")), 0);
+        return;
+    }
+    QCOMPARE(opened, debit ? QStringLiteral("TFrmDebit") : QStringLiteral("TFrmDeposit"));
+    TImageCtrl* booked = target == QStringLiteral("wallet") ? wallet : account;
+    TImageCtrl* other = booked == wallet ? account : wallet;
+    QCOMPARE(presetHolder, booked->GetID());
+    // The target tile shows its new balance at once, moved by exactly the amount.
+    const Currency expected = debit ? money("87.6544") : money("112.3456");
+    QCOMPARE(db.balance(booked->GetID()), expected);
+    QCOMPARE(booked->dataInfo()->Balance, expected);
+    QCOMPARE(other->dataInfo()->Balance, money("100"));
+    QCOMPARE(db.balance(other->GetID()), money("100"));
+}
+
+void TestBookingOpeners::closedDialogChangesNothing()
+{
+    TestDb db;
+    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
+    TFrmMain w;
+    w.show();
+    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
+    press(account);
+    // Changed behind the tile's back: only a reload after OK would show it.
+    db.dm().execute(QStringLiteral("update Account set Balance = 1"));
+    ModalDriver driver;
+    driver.arm([](QDialog* d) {
+        child<QLineEdit>(*d, QStringLiteral("edtAmmount"))->setText(QStringLiteral("5"));
+        QTest::mouseClick(child<QPushButton>(*d, QStringLiteral("btnClose")), Qt::LeftButton);
+    });
+    w.findChild<QAction*>(QStringLiteral("btnToolDeposite"))->trigger();
+    QCOMPARE(driver.finish(), QStringLiteral("TFrmDeposit"));
+    QCOMPARE(db.count(QStringLiteral("Detail")), 0);
+    QCOMPARE(account->dataInfo()->Balance, money("100"));
+}
+
+void TestBookingOpeners::transferFromToolbar_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("toolbar, both") << "btnToolTransfer"
+                                   << "both";
+    QTest::newRow("menu, both") << "mniMenu_Transfer"
+                                << "both";
+    QTest::newRow("toolbar, account only") << "btnToolTransfer"
+                                           << "account";
+    QTest::newRow("toolbar, wallet only") << "btnToolTransfer"
+                                          << "wallet";
+    QTest::newRow("menu, nothing") << "mniMenu_Transfer"
+                                   << "";
+}
+
+void TestBookingOpeners::transferFromToolbar()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, selected);
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("100"));
+    const qint32 cash = db.addHolder(QStringLiteral("Cash"), 2, money("100"));
+    TFrmMain w;
+    w.show();
+    const bool withAccount = selected == QStringLiteral("account") || selected == QStringLiteral("both");
+    const bool withWallet = selected == QStringLiteral("wallet") || selected == QStringLiteral("both");
+    if (withAccount)
+        press(tileOf(w.panelMgr()->accounts().front()));
+    if (withWallet)
+        press(tileOf(w.panelMgr()->wallets().front()));
+
+    qint32 source = -1;
+    qint32 dest = -1;
+    ModalDriver driver;
+    driver.arm([&](QDialog* d) {
+        // Source: the selected wallet; destination: the selected account.
+        source = static_cast<TFrmTransfer*>(d)->sourceHolder().ID;
+        dest = static_cast<TFrmTransfer*>(d)->destHolder().ID;
+        if (source != 0 && dest != 0)
+            fillAndPress(d, "btnSave", QStringLiteral("30"));
+    });
+    w.findChild<QAction*>(command)->trigger();
+    QCOMPARE(driver.finish(), QStringLiteral("TFrmTransfer"));
+    QCOMPARE(source, withWallet ? cash : 0);
+    QCOMPARE(dest, withAccount ? bank : 0);
+    QCOMPARE(db.count(QStringLiteral("Transfer")), withWallet && withAccount ? 1 : 0);
+    QCOMPARE(db.balance(cash), withWallet && withAccount ? money("70") : money("100"));
+    QCOMPARE(db.balance(bank), withWallet && withAccount ? money("130") : money("100"));
+}
+
+void TestBookingOpeners::transferFromTilePopup_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("fromWallet");
+    QTest::newRow("wallet tile") << "mniPop_Wal_Transfer" << true;
+    QTest::newRow("account tile") << "mniPop_Acc_Transfer" << false;
+}
+
+void TestBookingOpeners::transferFromTilePopup()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, fromWallet);
+    TestDb db;
+    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
+    db.addHolder(QStringLiteral("Cash"), 2, money("100"));
+    TFrmMain w;
+    w.show();
+    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
+    TImageCtrl* wallet = tileOf(w.panelMgr()->wallets().front());
+    press(account);
+    press(wallet);
+    TImageCtrl* source = fromWallet ? wallet : account;
+    TImageCtrl* dest = fromWallet ? account : wallet;
+
+    qint32 presetSource = -1;
+    qint32 presetDest = -1;
+    ModalDriver driver;
+    driver.arm([&](QDialog* d) {
+        presetSource = static_cast<TFrmTransfer*>(d)->sourceHolder().ID;
+        presetDest = static_cast<TFrmTransfer*>(d)->destHolder().ID;
+        chooseRow(child<QComboBox>(*d, QStringLiteral("cbbInf2")), TFrmTransfer::holderRowText(dest->dataInfo()->Name));
+        fillAndPress(d, "btnSave", QStringLiteral("0.0001"));
+    });
+    w.findChild<QAction*>(command)->trigger();
+    QCOMPARE(driver.finish(), QStringLiteral("TFrmTransfer"));
+    QCOMPARE(presetSource, source->GetID());
+    QCOMPARE(presetDest, 0);
+    QCOMPARE(db.balance(source->GetID()), money("99.9999"));
+    QCOMPARE(db.balance(dest->GetID()), money("100.0001"));
+    // The source's tile is refreshed.
+    QCOMPARE(source->dataInfo()->Balance, money("99.9999"));
+}
+
+void TestBookingOpeners::droppedTileOpensTransfer_data()
+{
+    QTest::addColumn<bool>("walletOnAccount");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("wallet dropped on account, saved") << true << true;
+    QTest::newRow("account dropped on wallet, saved") << false << true;
+    QTest::newRow("wallet dropped on account, closed") << true << false;
+}
+
+void TestBookingOpeners::droppedTileOpensTransfer()
+{
+    QFETCH(bool, walletOnAccount);
+    QFETCH(bool, save);
+    TestDb db;
+    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
+    db.addHolder(QStringLiteral("Cash"), 2, money("100"));
+    TFrmMain w;
+    w.show();
+    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
+    TImageCtrl* wallet = tileOf(w.panelMgr()->wallets().front());
+    TImageCtrl* dragged = walletOnAccount ? wallet : account;
+    TImageCtrl* target = walletOnAccount ? account : wallet;
+
+    qint32 source = -1;
+    qint32 dest = -1;
+    ModalDriver driver;
+    driver.arm([&](QDialog* d) {
+        source = static_cast<TFrmTransfer*>(d)->sourceHolder().ID;
+        dest = static_cast<TFrmTransfer*>(d)->destHolder().ID;
+        fillAndPress(d, save ? "btnSave" : "btn3", QStringLiteral("12.3456"));
+    });
+    target->dropFrom(dragged);
+    QCOMPARE(driver.finish(), QStringLiteral("TFrmTransfer"));
+    QCOMPARE(source, dragged->GetID());
+    QCOMPARE(dest, target->GetID());
+    // Both tiles show their new balances after OK.
+    QCOMPARE(dragged->dataInfo()->Balance, save ? money("87.6544") : money("100"));
+    QCOMPARE(target->dataInfo()->Balance, save ? money("112.3456") : money("100"));
+    QCOMPARE(db.balance(dragged->GetID()), dragged->dataInfo()->Balance);
+    QCOMPARE(db.balance(target->GetID()), target->dataInfo()->Balance);
+}
+
+QTEST_MAIN(TestBookingOpeners)
+#include "tst_bookingopeners.moc"

@@ -1,0 +1,642 @@
+#include "BookingTestHelpers.h"
+#include "TestDb.h"
+
+#include "bookings/TBookingStore.h"
+#include "bookings/TFrmTransfer.h"
+#include "data/TClock.h"
+#include "help/THelpRouter.h"
+#include "toolkit/TImageBase.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+
+const QDateTime Now(QDate(2026, 6, 1), QTime(8, 0, 30));
+
+QStringList items(const QComboBox* combo)
+{
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out << combo->itemText(i);
+    return out;
+}
+
+QComboBox* sourceList(const TFrmTransfer& d)
+{
+    return child<QComboBox>(d, QStringLiteral("cbbInf1"));
+}
+
+QComboBox* destList(const TFrmTransfer& d)
+{
+    return child<QComboBox>(d, QStringLiteral("cbbInf2"));
+}
+
+TImageBase* sourceTile(const TFrmTransfer& d)
+{
+    return child<TImageBase>(d, QStringLiteral("grpSourceTile"));
+}
+
+TImageBase* destTile(const TFrmTransfer& d)
+{
+    return child<TImageBase>(d, QStringLiteral("grpDestTile"));
+}
+
+// The user picks the row with text `text` in `list` with the keyboard.
+void choose(QComboBox* list, const QString& text, int occurrence = 0)
+{
+    int index = -1;
+    for (int i = 0; i < list->count() && index < 0; ++i) {
+        if (list->itemText(i) == text && occurrence-- == 0)
+            index = i;
+    }
+    if (index < 0)
+        qFatal("no row %s", qPrintable(text));
+    while (list->currentIndex() < index)
+        QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > index)
+        QTest::keyClick(list, Qt::Key_Up);
+}
+
+void save(TFrmTransfer& d, const QString& from, const QString& amount, const QString& forText = {},
+          const QString& memo = {})
+{
+    child<QComboBox>(d, QStringLiteral("cbbFrom"))->setEditText(from);
+    child<QLineEdit>(d, QStringLiteral("edtAmmount"))->setText(amount);
+    child<QLineEdit>(d, QStringLiteral("edtFor"))->setText(forText);
+    child<QPlainTextEdit>(d, QStringLiteral("mmoMemo"))->setPlainText(memo);
+    QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btnSave")), Qt::LeftButton);
+}
+
+TTransferRow stored(qint32 source, qint32 dest, const char* amount)
+{
+    TTransferRow row;
+    row.SourceID = source;
+    row.DestID = dest;
+    row.Date = Now;
+    row.From = QStringLiteral("Me");
+    row.Amount = money(amount);
+    return row;
+}
+
+} // namespace
+
+class TestTransferDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void controls();
+    void holderLists_data();
+    void holderLists();
+    void presets_data();
+    void presets();
+    void sectionRowsRefused();
+    void validation_data();
+    void validation();
+    void negativeBalance_data();
+    void negativeBalance();
+    void newTransfer();
+    void holdersOfOneNameKeepTheirBookings();
+    void userChoiceSurvivesActivation();
+    void edit_data();
+    void edit();
+    void databaseFailureKeepsInput_data();
+    void databaseFailureKeepsInput();
+    void closeAndHelp();
+};
+
+void TestTransferDialog::init()
+{
+    pinLocale("en_US");
+    TClock::setFixed(Now);
+    TMessageService::setTestMode(true);
+    THelpRouter::takeRequests();
+}
+
+void TestTransferDialog::cleanup()
+{
+    TClock::setFixed(QDateTime());
+}
+
+void TestTransferDialog::controls()
+{
+    TestDb db;
+    const qint32 h = db.addHolder(QStringLiteral("Bank"), 0);
+    db.addTransfer(h, h, Now, money("1"), QStringLiteral("Rent pot"));
+    db.addTransfer(h, h, Now, money("1"), QStringLiteral("Holiday"));
+    db.addTransfer(h, h, Now, money("1"), QStringLiteral("Rent pot"));
+    db.addDetail(0, h, Now, money("1"), QStringLiteral("Employer"));
+    TFrmTransfer d;
+    QCOMPARE(d.windowTitle(), QStringLiteral("Transfer"));
+    QCOMPARE(d.size(), QSize(541, 325));
+    QCOMPARE(d.maximumSize(), QSize(541, 325));
+    QCOMPARE(d.font().family(), QStringLiteral("MS Sans Serif"));
+    QVERIFY(d.font().bold());
+    QCOMPARE(child<QGroupBox>(d, QStringLiteral("grpSource"))->title(), QStringLiteral("Source"));
+    QCOMPARE(child<QGroupBox>(d, QStringLiteral("grpDest"))->title(), QStringLiteral("Destination"));
+    QCOMPARE(child<QGroupBox>(d, QStringLiteral("grp3"))->title(), QStringLiteral("Transfer info"));
+    QVERIFY(sourceTile(d)->parent() == d.findChild<QGroupBox*>(QStringLiteral("grpSource")));
+    QVERIFY(destTile(d)->parent() == d.findChild<QGroupBox*>(QStringLiteral("grpDest")));
+    for (QComboBox* list : {sourceList(d), destList(d)}) {
+        QVERIFY(!list->isEditable());
+        QCOMPARE(list->maxVisibleItems(), 15);
+    }
+    auto* from = child<QComboBox>(d, QStringLiteral("cbbFrom"));
+    QVERIFY(from->isEditable());
+    QCOMPARE(items(from), (QStringList{"Holiday", "Rent pot"}));
+    QCOMPARE(from->currentText(), QString());
+    auto* date = child<QDateTimeEdit>(d, QStringLiteral("dtpDate"));
+    QVERIFY(date->calendarPopup());
+    QCOMPARE(date->dateTime(), Now);
+    QVERIFY(child<QLineEdit>(d, QStringLiteral("edtAmmount"))->alignment() & Qt::AlignRight);
+    const struct
+    {
+        const char* label;
+        const char* caption;
+        const char* buddy;
+    } labels[] = {{"lbl6", "Change", "cbbInf1"}, {"lbl1", "Change", "cbbInf2"},     {"lbl4", "Date:", "dtpDate"},
+                  {"lbl5", "From:", "cbbFrom"},  {"lbl7", "Amount:", "edtAmmount"}, {"lbl2", "For:", "edtFor"},
+                  {"lbl3", "Memo:", "mmoMemo"}};
+    for (const auto& l : labels) {
+        auto* w = child<QLabel>(d, QString::fromLatin1(l.label));
+        QCOMPARE(w->text(), QString::fromLatin1(l.caption));
+        QVERIFY2(w->buddy() != nullptr && w->buddy()->objectName() == QString::fromLatin1(l.buddy), l.label);
+        QVERIFY2(!w->buddy()->accessibleName().isEmpty(), l.label);
+    }
+    QCOMPARE(child<QPushButton>(d, QStringLiteral("btn1"))->text(), QStringLiteral("&Help"));
+    QCOMPARE(child<QPushButton>(d, QStringLiteral("btnSave"))->text(), QStringLiteral("&Save"));
+    QVERIFY(child<QPushButton>(d, QStringLiteral("btnSave"))->isDefault());
+    QCOMPARE(child<QPushButton>(d, QStringLiteral("btn3"))->text(), QStringLiteral("&Close"));
+    const QStringList order{"cbbInf1", "cbbInf2", "dtpDate", "cbbFrom", "edtAmmount",
+                            "edtFor",  "mmoMemo", "btn1",    "btnSave", "btn3"};
+    QCOMPARE(tabOrder(sourceList(d), order), order);
+}
+
+void TestTransferDialog::holderLists_data()
+{
+    QTest::addColumn<QStringList>("holders"); // "name:type"
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("no holders") << QStringList{} << QStringList{"---Account---"};
+    QTest::newRow("no wallets") << QStringList{"Card:1", "Bank:0"}
+                                << QStringList{"---Account---", "    Bank", "    Card"};
+    QTest::newRow("accounts and wallets")
+        << QStringList{"Cash:2", "Card:1", "Bank:0", "Purse:2", "Savings:0"}
+        << QStringList{"---Account---", "    Bank", "    Savings", "    Card", "---Wallet---", "    Cash", "    Purse"};
+    QTest::newRow("only wallets") << QStringList{"Cash:2"} << QStringList{"---Account---", "---Wallet---", "    Cash"};
+}
+
+void TestTransferDialog::holderLists()
+{
+    QFETCH(QStringList, holders);
+    QFETCH(QStringList, rows);
+    TestDb db;
+    for (const QString& h : holders)
+        db.addHolder(h.section(u':', 0, 0), h.section(u':', 1).toInt());
+    TFrmTransfer d;
+    d.show();
+    QCOMPARE(items(sourceList(d)), rows);
+    QCOMPARE(items(destList(d)), rows);
+    QCOMPARE(sourceList(d)->currentIndex(), 0);
+    QCOMPARE(destList(d)->currentIndex(), 0);
+}
+
+void TestTransferDialog::presets_data()
+{
+    QTest::addColumn<int>("source"); // index into the holders below, -1 for none (id 0)
+    QTest::addColumn<int>("dest");
+    // Holders: 0 account "Same", 1 wallet "Same", 2 account "Bank".
+    QTest::newRow("none") << -1 << -1;
+    QTest::newRow("wallet to account of the same name") << 1 << 0;
+    QTest::newRow("account to wallet of the same name") << 0 << 1;
+    QTest::newRow("source only") << 2 << -1;
+    QTest::newRow("destination only") << -1 << 1;
+    QTest::newRow("a holder to itself") << 2 << 2;
+}
+
+void TestTransferDialog::presets()
+{
+    QFETCH(int, source);
+    QFETCH(int, dest);
+    TestDb db;
+    const qint32 ids[] = {db.addHolder(QStringLiteral("Same"), 0, money("1")),
+                          db.addHolder(QStringLiteral("Same"), 2, money("2")),
+                          db.addHolder(QStringLiteral("Bank"), 0, money("3"))};
+    // Rows: ---Account---, Same (account), Bank, ---Wallet---, Same (wallet).
+    const int rowOf[] = {1, 4, 2};
+    TFrmTransfer d;
+    d.PresetHolders(source < 0 ? 0 : ids[source], dest < 0 ? 0 : ids[dest]);
+    d.show();
+    const struct
+    {
+        int preset;
+        QComboBox* list;
+        TImageBase* tile;
+        const TDataInfo& holder;
+    } sides[] = {{source, sourceList(d), sourceTile(d), d.sourceHolder()},
+                 {dest, destList(d), destTile(d), d.destHolder()}};
+    for (const auto& side : sides) {
+        if (side.preset < 0) {
+            QCOMPARE(side.list->currentIndex(), 0);
+            QVERIFY(side.tile->dataInfo() == nullptr);
+            QCOMPARE(side.holder.ID, 0);
+        } else {
+            QCOMPARE(side.list->currentIndex(), rowOf[side.preset]);
+            QCOMPARE(side.holder.ID, ids[side.preset]);
+            QCOMPARE(side.tile->GetID(), ids[side.preset]);
+            QCOMPARE(side.tile->isWallet(), side.preset == 1);
+            QCOMPARE(side.holder.Balance, money(side.preset == 0 ? "1" : side.preset == 1 ? "2" : "3"));
+        }
+    }
+    if (source < 0) {
+        save(d, QStringLiteral("Me"), QStringLiteral("1"));
+        QCOMPARE(shownTexts(), QStringList{"Please select Source Account/Wallet!"});
+    } else if (dest < 0) {
+        save(d, QStringLiteral("Me"), QStringLiteral("1"));
+        QCOMPARE(shownTexts(), QStringList{"Please select Destination Account/Wallet!"});
+    }
+}
+
+void TestTransferDialog::sectionRowsRefused()
+{
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("10"));
+    db.addHolder(QStringLiteral("Cash"), 2, money("10"));
+    TFrmTransfer d;
+    d.show();
+    // A holder chosen, then a section row: the tile stays on the holder, but Save refuses.
+    choose(sourceList(d), QStringLiteral("    Bank"));
+    QCOMPARE(d.sourceHolder().ID, bank);
+    choose(sourceList(d), QStringLiteral("---Wallet---"));
+    QCOMPARE(d.sourceHolder().ID, bank);
+    QCOMPARE(sourceTile(d)->GetID(), bank);
+    choose(destList(d), QStringLiteral("    Cash"));
+    save(d, QStringLiteral("Me"), QStringLiteral("1"));
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("Please select Source Account/Wallet!"));
+    QCOMPARE(shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    choose(sourceList(d), QStringLiteral("---Account---"));
+    save(d, QStringLiteral("Me"), QStringLiteral("1"));
+    QCOMPARE(shownTexts(), QStringList{"Please select Source Account/Wallet!"});
+    choose(sourceList(d), QStringLiteral("    Bank"));
+    choose(destList(d), QStringLiteral("---Wallet---"));
+    save(d, QStringLiteral("Me"), QStringLiteral("1"));
+    QCOMPARE(shownTexts(), QStringList{"Please select Destination Account/Wallet!"});
+    QCOMPARE(db.count(QStringLiteral("Transfer")), 0);
+    QVERIFY(d.isVisible());
+}
+
+void TestTransferDialog::validation_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("onAmount");
+    QTest::addColumn<bool>("selected");
+    const QString from = QStringLiteral("Please input inofrmation for \"From\"");
+    const QString empty = QStringLiteral("Please input the AMOUNT for deposit");
+    const QString invalid = QStringLiteral("The AMOUNT for deposit is not a valid number.");
+    QTest::newRow("from empty") << "en_US"
+                                << ""
+                                << "10" << from << false << false;
+    QTest::newRow("from blanks, amount bad") << "en_US"
+                                             << "  "
+                                             << "abc" << from << false << false;
+    QTest::newRow("amount empty") << "en_US"
+                                  << "Me"
+                                  << "" << empty << true << false;
+    QTest::newRow("amount blanks") << "en_US"
+                                   << "Me"
+                                   << " " << empty << true << false;
+    QTest::newRow("amount letters") << "en_US"
+                                    << "Me"
+                                    << "abc" << invalid << true << true;
+    QTest::newRow("amount with grouping") << "en_US"
+                                          << "Me"
+                                          << "1,000.00" << invalid << true << true;
+    QTest::newRow("amount 0") << "en_US"
+                              << "Me"
+                              << "0" << invalid << true << true;
+    QTest::newRow("amount -5") << "en_US"
+                               << "Me"
+                               << "-5" << invalid << true << true;
+    QTest::newRow("de_DE: point") << "de_DE"
+                                  << "Me"
+                                  << "12.5" << invalid << true << true;
+}
+
+void TestTransferDialog::validation()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, from);
+    QFETCH(QString, amount);
+    QFETCH(QString, message);
+    QFETCH(bool, onAmount);
+    QFETCH(bool, selected);
+    pinLocale(qPrintable(locale));
+    TestDb db;
+    const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("100"));
+    const qint32 b = db.addHolder(QStringLiteral("B"), 2, money("100"));
+    TFrmTransfer d;
+    d.PresetHolders(a, b);
+    d.show();
+    const QString before = snapshot(db);
+    save(d, from, amount);
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, message);
+    QCOMPARE(shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(snapshot(db), before);
+    QVERIFY(d.isVisible());
+    auto* amountEdit = child<QLineEdit>(d, QStringLiteral("edtAmmount"));
+    QCOMPARE(d.focusWidget(), onAmount ? static_cast<QWidget*>(amountEdit) : child<QComboBox>(d, "cbbFrom"));
+    if (selected)
+        QCOMPARE(amountEdit->selectedText(), amount);
+}
+
+void TestTransferDialog::negativeBalance_data()
+{
+    QTest::addColumn<bool>("negative");
+    QTest::addColumn<bool>("warn");
+    QTest::addColumn<bool>("toItself");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("saved");
+    // The source starts at 50, the destination (which may not go negative) at -5.
+    const QString refused = QStringLiteral("The source Account or wallet is not allowed go negative!");
+    const QString question = QStringLiteral("The source balance will go negative, are you sure to continue?!");
+    const int ok = QMessageBox::Ok;
+    const int cancel = QMessageBox::Cancel;
+    QTest::newRow("refused") << false << false << false << "60" << ok << refused << false;
+    QTest::newRow("refused, warning set") << false << true << false << "50.0001" << ok << refused << false;
+    QTest::newRow("asked, OK") << true << true << false << "60" << ok << question << true;
+    QTest::newRow("asked, Cancel") << true << true << false << "60" << cancel << question << false;
+    QTest::newRow("allowed silently") << true << false << false << "60" << ok << "" << true;
+    QTest::newRow("exactly 0") << false << false << false << "50" << ok << "" << true;
+    QTest::newRow("to itself, within") << false << false << true << "50" << ok << "" << true;
+    QTest::newRow("to itself, beyond") << false << false << true << "51" << ok << refused << false;
+}
+
+void TestTransferDialog::negativeBalance()
+{
+    QFETCH(bool, negative);
+    QFETCH(bool, warn);
+    QFETCH(bool, toItself);
+    QFETCH(QString, amount);
+    QFETCH(int, answer);
+    QFETCH(QString, message);
+    QFETCH(bool, saved);
+    TestDb db;
+    const qint32 source = db.addHolder(QStringLiteral("Source"), 2, money("50"), negative, warn);
+    const qint32 dest = db.addHolder(QStringLiteral("Dest"), 0, money("-5"), false, false);
+    TFrmTransfer d;
+    d.PresetHolders(source, toItself ? source : dest);
+    d.show();
+    TMessageService::setNextAnswer(QMessageBox::StandardButton(answer));
+    save(d, QStringLiteral("Me"), amount);
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        const bool asked = message == QStringLiteral("The source balance will go negative, are you sure to continue?!");
+        QCOMPARE(shown[0].text, message);
+        QCOMPARE(shown[0].title, QStringLiteral("Error"));
+        QCOMPARE(shown[0].icon, asked ? QMessageBox::Question : QMessageBox::Critical);
+        QCOMPARE(shown[0].buttons, asked ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    }
+    QCOMPARE(d.result(), saved ? int(QDialog::Accepted) : int(QDialog::Rejected));
+    QCOMPARE(db.count(QStringLiteral("Transfer")), saved ? 1 : 0);
+    const Currency moved = saved ? money(qPrintable(amount)) : Currency();
+    if (toItself) {
+        QCOMPARE(db.balance(source), money("50"));
+    } else {
+        QCOMPARE(db.balance(source), money("50") - moved);
+        // No rule for the destination: it may not go negative, yet it receives.
+        QCOMPARE(db.balance(dest), money("-5") + moved);
+    }
+    if (!saved) {
+        auto* amountEdit = child<QLineEdit>(d, QStringLiteral("edtAmmount"));
+        QCOMPARE(d.focusWidget(), amountEdit);
+        QCOMPARE(amountEdit->selectedText(), amount);
+    }
+}
+
+void TestTransferDialog::newTransfer()
+{
+    pinLocale("de_DE");
+    TestDb db;
+    const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("300"));
+    const qint32 b = db.addHolder(QStringLiteral("B"), 2, money("20"));
+    TFrmTransfer d;
+    d.show();
+    choose(sourceList(d), QStringLiteral("    A"));
+    choose(destList(d), QStringLiteral("    B"));
+    child<QDateTimeEdit>(d, QStringLiteral("dtpDate"))->setDateTime(QDateTime(QDate(2026, 2, 3), QTime(4, 5, 6)));
+    save(d, QStringLiteral(" Me, myself "), QStringLiteral("100,0001"), QStringLiteral(" savings "),
+         QStringLiteral(" note\n"));
+    QVERIFY(TMessageService::takeShown().isEmpty());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(db.balance(a), money("199.9999"));
+    QCOMPARE(db.balance(b), money("120.0001"));
+    QSqlQuery q =
+        db.dm().select(QStringLiteral("select SourceID, DestID, Date, [From], Amount, [For], Memo from Transfer"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), a);
+    QCOMPARE(q.value(1).toInt(), b);
+    QCOMPARE(q.value(2).toString(), QStringLiteral("2026-02-03 04:05:06"));
+    QCOMPARE(q.value(3).toString(), QStringLiteral("Me, myself"));
+    QCOMPARE(q.value(4).toLongLong(), 1000001LL);
+    QCOMPARE(q.value(5).toString(), QStringLiteral("savings"));
+    QCOMPARE(q.value(6).toString(), QStringLiteral("note"));
+}
+
+void TestTransferDialog::holdersOfOneNameKeepTheirBookings()
+{
+    TestDb db;
+    const qint32 first = db.addHolder(QStringLiteral("Cash"), 2, money("10"));
+    const qint32 second = db.addHolder(QStringLiteral("Cash"), 2, money("10"));
+    const qint32 bank = db.addHolder(QStringLiteral("Cash"), 0, money("10"));
+    TFrmTransfer d;
+    d.PresetHolders(first, bank);
+    d.show();
+    choose(sourceList(d), QStringLiteral("    Cash"), 2); // the second wallet of that name
+    QCOMPARE(d.sourceHolder().ID, second);
+    save(d, QStringLiteral("Me"), QStringLiteral("4"));
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(db.balance(first), money("10"));
+    QCOMPARE(db.balance(second), money("6"));
+    QCOMPARE(db.balance(bank), money("14"));
+}
+
+void TestTransferDialog::userChoiceSurvivesActivation()
+{
+    TestDb db;
+    const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("10"));
+    const qint32 b = db.addHolder(QStringLiteral("B"), 0, money("10"));
+    const qint32 c = db.addHolder(QStringLiteral("C"), 2, money("10"));
+    TFrmTransfer d;
+    d.PresetHolders(a, b);
+    d.show();
+    choose(sourceList(d), QStringLiteral("    C"));
+    // A message box hands the activation back to the dialog: the choice stays.
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&d, &activate);
+    QCOMPARE(d.sourceHolder().ID, c);
+    QCOMPARE(sourceList(d)->currentText(), QStringLiteral("    C"));
+    QCOMPARE(sourceTile(d)->GetID(), c);
+    save(d, QStringLiteral("Me"), QStringLiteral("3"));
+    QCOMPARE(db.balance(a), money("10"));
+    QCOMPARE(db.balance(b), money("13"));
+    QCOMPARE(db.balance(c), money("7"));
+}
+
+void TestTransferDialog::edit_data()
+{
+    QTest::addColumn<QString>("source"); // row text chosen, empty to keep
+    QTest::addColumn<QString>("dest");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QStringList>("after"); // balances of A, B, C
+    QTest::addColumn<QString>("message");
+    // A (may not go negative) had 100 and sent 100 to B: A 0, B 100, C 50.
+    QTest::newRow("amount down") << ""
+                                 << ""
+                                 << "60" << QStringList{"40", "60", "50"} << "";
+    QTest::newRow("amount unchanged") << ""
+                                      << ""
+                                      << "100" << QStringList{"0", "100", "50"} << "";
+    QTest::newRow("amount up, source may not go negative")
+        << ""
+        << ""
+        << "100.0001" << QStringList{"0", "100", "50"} << "The source Account or wallet is not allowed go negative!";
+    QTest::newRow("new destination") << ""
+                                     << "    C"
+                                     << "100" << QStringList{"0", "0", "150"} << "";
+    QTest::newRow("new source, within its balance") << "    C"
+                                                    << ""
+                                                    << "50" << QStringList{"100", "50", "0"} << "";
+    QTest::newRow("new source, beyond its balance")
+        << "    C"
+        << ""
+        << "50.0001" << QStringList{"0", "100", "50"} << "The source Account or wallet is not allowed go negative!";
+}
+
+void TestTransferDialog::edit()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, dest);
+    QFETCH(QString, amount);
+    QFETCH(QStringList, after);
+    QFETCH(QString, message);
+    TestDb db;
+    const qint32 ids[] = {db.addHolder(QStringLiteral("A"), 0, money("100")),
+                          db.addHolder(QStringLiteral("B"), 1, money("0")),
+                          db.addHolder(QStringLiteral("C"), 2, money("50"))};
+    TTransferRow row = stored(ids[0], ids[1], "100");
+    row.For = QStringLiteral("Rent");
+    row.Memo = QStringLiteral("June");
+    const qint32 id = TBookingStore::saveTransfer(row);
+    TFrmTransfer d;
+    d.LoadForEdit(id);
+    d.show();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Edit Transfer"));
+    QCOMPARE(d.editId(), id);
+    QCOMPARE(d.sourceHolder().ID, ids[0]);
+    QCOMPARE(d.destHolder().ID, ids[1]);
+    QCOMPARE(child<QComboBox>(d, QStringLiteral("cbbFrom"))->currentText(), QStringLiteral("Me"));
+    QCOMPARE(child<QLineEdit>(d, QStringLiteral("edtAmmount"))->text(), QStringLiteral("100"));
+    QCOMPARE(child<QLineEdit>(d, QStringLiteral("edtFor"))->text(), QStringLiteral("Rent"));
+    QCOMPARE(child<QPlainTextEdit>(d, QStringLiteral("mmoMemo"))->toPlainText(), QStringLiteral("June"));
+    QCOMPARE(child<QDateTimeEdit>(d, QStringLiteral("dtpDate"))->dateTime(), Now);
+    if (!source.isEmpty())
+        choose(sourceList(d), source);
+    if (!dest.isEmpty())
+        choose(destList(d), dest);
+    child<QLineEdit>(d, QStringLiteral("edtAmmount"))->setText(amount);
+    QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btnSave")), Qt::LeftButton);
+    QCOMPARE(shownTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(db.balance(ids[i]), money(qPrintable(after[i])));
+    QCOMPARE(db.count(QStringLiteral("Transfer")), 1);
+    QCOMPARE(d.result(), message.isEmpty() ? int(QDialog::Accepted) : int(QDialog::Rejected));
+}
+
+void TestTransferDialog::databaseFailureKeepsInput_data()
+{
+    QTest::addColumn<bool>("edit");
+    QTest::newRow("new transfer") << false;
+    QTest::newRow("edited transfer") << true;
+}
+
+void TestTransferDialog::databaseFailureKeepsInput()
+{
+    QFETCH(bool, edit);
+    TestDb db;
+    const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("100"));
+    const qint32 b = db.addHolder(QStringLiteral("B"), 2, money("100"));
+    const qint32 id = TBookingStore::saveTransfer(stored(a, b, "10"));
+    TFrmTransfer d;
+    if (edit)
+        d.LoadForEdit(id);
+    else
+        d.PresetHolders(b, a);
+    d.show();
+    const QString before = snapshot(db);
+    failBalanceUpdates(db);
+    save(d, QStringLiteral(" typed "), QStringLiteral("12.3456"), QStringLiteral("for"), QStringLiteral("memo"));
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("Error occured!"));
+    QCOMPARE(shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(snapshot(db), before);
+    QVERIFY(d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QCOMPARE(child<QComboBox>(d, QStringLiteral("cbbFrom"))->currentText(), QStringLiteral(" typed "));
+    QCOMPARE(child<QLineEdit>(d, QStringLiteral("edtAmmount"))->text(), QStringLiteral("12.3456"));
+    QCOMPARE(child<QLineEdit>(d, QStringLiteral("edtFor"))->text(), QStringLiteral("for"));
+    QCOMPARE(child<QPlainTextEdit>(d, QStringLiteral("mmoMemo"))->toPlainText(), QStringLiteral("memo"));
+    QCOMPARE(d.sourceHolder().ID, edit ? a : b);
+    QCOMPARE(sourceList(d)->currentText(), edit ? QStringLiteral("    A") : QStringLiteral("    B"));
+    allowBalanceUpdates(db);
+    QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btnSave")), Qt::LeftButton);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(db.balance(a) + db.balance(b), money("200"));
+    QCOMPARE(db.balance(edit ? a : b), money(edit ? "87.6544" : "97.6544"));
+}
+
+void TestTransferDialog::closeAndHelp()
+{
+    TestDb db;
+    const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("100"));
+    TFrmTransfer d;
+    d.PresetHolders(a, a);
+    d.show();
+    QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btn1")), Qt::LeftButton);
+    const auto requests = THelpRouter::takeRequests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].kind, THelpRouter::Kind::Context);
+    QCOMPARE(requests[0].context, 1011);
+    child<QComboBox>(d, QStringLiteral("cbbFrom"))->setEditText(QStringLiteral("Me"));
+    child<QLineEdit>(d, QStringLiteral("edtAmmount"))->setText(QStringLiteral("1"));
+    QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btn3")), Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QCOMPARE(db.count(QStringLiteral("Transfer")), 0);
+}
+
+QTEST_MAIN(TestTransferDialog)
+#include "tst_transferdialog.moc"

@@ -27,11 +27,10 @@ QLabel* link(QWidget* parent, const char* name, const QString& href, const QStri
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent)
+    : TDialog(QSize(), parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(TToolIcons::icon(QStringLiteral("deposit")).pixmap(48, 48));
@@ -70,5 +69,5 @@ TAboutBox::TAboutBox(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitToContents();
 }

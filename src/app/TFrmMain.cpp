@@ -461,14 +461,14 @@ void TFrmMain::AboutClick()
 void TFrmMain::NewAccountClick()
 {
     TFrmBankAccount dialog(this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == TDialog::mrOk)
         m_PanelMgr->LoadAccountTiles();
 }
 
 void TFrmMain::NewWalletClick()
 {
     TFrmWallet dialog(this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == TDialog::mrOk)
         m_PanelMgr->LoadWalletTiles();
 }
 
@@ -482,7 +482,7 @@ bool TFrmMain::editHolder(TDataInfo* info, bool wallet)
     else
         dialog = std::make_unique<TFrmBankAccount>(this);
     dialog->ShowHolder(info);
-    return dialog->exec() == QDialog::Accepted;
+    return dialog->exec() == TDialog::mrOk;
 }
 
 void TFrmMain::deleteHolder(bool wallet)
@@ -578,18 +578,20 @@ void TFrmMain::openDeposit(TImageCtrl* tile, bool debit)
     if (tile == nullptr)
         return;
     QPointer<TImageCtrl> target = tile;
-    auto run = [&](TFrmDetailBase& dialog) {
-        dialog.PresetHolder(target->GetID());
-        if (dialog.exec() == QDialog::Accepted && target)
-            target->Reload();
-    };
-    if (debit) {
-        TFrmDebit dialog(this);
-        run(dialog);
-    } else {
-        TFrmDeposit dialog(this);
-        run(dialog);
-    }
+    const qint32 targetId = tile->GetID();
+    std::unique_ptr<TFrmDetailBase> dialog;
+    if (debit)
+        dialog = std::make_unique<TFrmDebit>(this);
+    else
+        dialog = std::make_unique<TFrmDeposit>(this);
+    dialog->PresetHolder(targetId);
+    if (dialog->exec() != TDialog::mrOk)
+        return;
+    if (target)
+        target->Reload();
+    // The user may have booked to another holder than the one the dialog opened with.
+    if (dialog->currentHolder().ID != targetId)
+        m_PanelMgr->RefreshTile(dialog->currentHolder().ID);
 }
 
 void TFrmMain::DepositClick()
@@ -624,11 +626,18 @@ void TFrmMain::PopAccDebitClick()
     openDeposit(m_PanelMgr->SelectedAccountTile(), true);
 }
 
-bool TFrmMain::openTransfer(qint32 sourceId, qint32 destId)
+void TFrmMain::openTransfer(qint32 sourceId, qint32 destId)
 {
     TFrmTransfer dialog(this);
     dialog.PresetHolders(sourceId, destId);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != TDialog::mrOk)
+        return;
+    // Every tile the transfer touched shows its new balance: the presets' tiles, and the holders
+    // the user chose instead of them.
+    for (qint32 id : {sourceId, destId, dialog.sourceHolder().ID, dialog.destHolder().ID}) {
+        if (id != 0)
+            m_PanelMgr->RefreshTile(id);
+    }
 }
 
 void TFrmMain::TransferClick()
@@ -641,25 +650,18 @@ void TFrmMain::TransferClick()
 void TFrmMain::PopWalTransferClick()
 {
     TImageCtrl* tile = m_PanelMgr->SelectedWalletTile();
-    const qint32 source = tile != nullptr ? tile->GetID() : 0;
-    if (openTransfer(source, 0))
-        m_PanelMgr->RefreshTile(source);
+    openTransfer(tile != nullptr ? tile->GetID() : 0, 0);
 }
 
 void TFrmMain::PopAccTransferClick()
 {
     TImageCtrl* tile = m_PanelMgr->SelectedAccountTile();
-    const qint32 source = tile != nullptr ? tile->GetID() : 0;
-    if (openTransfer(source, 0))
-        m_PanelMgr->RefreshTile(source);
+    openTransfer(tile != nullptr ? tile->GetID() : 0, 0);
 }
 
 void TFrmMain::WMHolderTransfer(qint32 sourceId, qint32 destId)
 {
-    if (openTransfer(sourceId, destId)) {
-        m_PanelMgr->RefreshTile(sourceId);
-        m_PanelMgr->RefreshTile(destId);
-    }
+    openTransfer(sourceId, destId);
 }
 
 // ---- History commands -----------------------------------------------------------------------

@@ -93,8 +93,8 @@ private:
     // Opens the wallet or the account dialog on `info`; true when it saved.
     bool editHolder(TDataInfo* info, bool wallet);
     void openDeposit(TImageCtrl* tile, bool debit);
-    // Opens the transfer dialog with the two presets; true when it saved.
-    bool openTransfer(qint32 sourceId, qint32 destId);
+    // Opens the transfer dialog with the two presets; after a save, refreshes the tiles involved.
+    void openTransfer(qint32 sourceId, qint32 destId);
 
     TPanelMgr* m_PanelMgr = nullptr;
     qint32 m_CurrentHolderID = 0;

@@ -29,6 +29,8 @@ TImageCtrl::TImageCtrl(QWidget* owner, QObject* messageTarget)
 
 void TImageCtrl::Redraw()
 {
+    // A tile stands on the plain grey of its box: its picture is shown whole.
+    m_transparent = false;
     if (FIsWallet)
         paintRecord(FSelected ? QStringLiteral("wallet_f.bmp") : QStringLiteral("wallet.bmp"));
     else

@@ -3,7 +3,6 @@
 #include "data/TClock.h"
 #include "data/TDM.h"
 #include "toolkit/TMessageService.h"
-#include "toolkit/TSkin.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -14,17 +13,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSqlQuery>
-
-void TBookingWidgets::setupWindow(QDialog* dialog, const QSize& clientSize)
-{
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setBold(true);
-    dialog->setFont(font);
-    dialog->setFixedSize(clientSize);
-    TSkin::applyTo(dialog);
-}
 
 QString TBookingWidgets::dateTimeFormat()
 {
@@ -100,6 +88,9 @@ QPlainTextEdit* TBookingWidgets::makeMemo(QWidget* parent)
     memo->setObjectName(QStringLiteral("mmoMemo"));
     memo->setTabChangesFocus(true);
     memo->setAccessibleName(QStringLiteral("Memo"));
+    // The memo takes the height that is left; it does not stretch the dialog.
+    memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    memo->setMinimumHeight(36);
     return memo;
 }
 
@@ -121,11 +112,6 @@ QPushButton* TBookingWidgets::makeButton(const char* name, const QString& captio
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(QString(caption).remove(u'&'));
     return button;
-}
-
-void TBookingWidgets::showError(QWidget* parent, const QString& text)
-{
-    TMessageService::show(parent, QStringLiteral("Error"), text, QMessageBox::Critical, QMessageBox::Ok);
 }
 
 bool TBookingWidgets::askOkCancel(QWidget* parent, const QString& text)

@@ -18,10 +18,6 @@ class QWidget;
 class TBookingWidgets
 {
 public:
-    // Fixed client size, a border without minimise and maximise, the bold "MS Sans Serif" font and
-    // the program's skin.
-    static void setupWindow(QDialog* dialog, const QSize& clientSize);
-
     // A date picker holding date and time of day, with a calendar pop-up.
     static QDateTimeEdit* makeDatePicker(const char* name, QWidget* parent);
     // The picker's text form: the locale's short date with a four-digit year and its long time.
@@ -42,8 +38,6 @@ public:
     static QLabel* makeLabel(const char* name, const QString& caption, QWidget* buddy, QWidget* parent);
     static QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
 
-    // A box titled "Error" with the error icon and an OK button.
-    static void showError(QWidget* parent, const QString& text);
     // A box titled "Error" with the question icon, OK and Cancel; true for OK.
     static bool askOkCancel(QWidget* parent, const QString& text);
     // Focus into the amount box with its text selected.

@@ -9,6 +9,7 @@
 #include "help/THelpRouter.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TImageBase.h"
+#include "toolkit/TMessageService.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -51,14 +52,14 @@ const Texts& textsOf(int type)
 } // namespace
 
 TFrmDetailBase::TFrmDetailBase(int type, QWidget* parent)
-    : QDialog(parent)
+    : TDialog(textsOf(type).clientSize, parent)
     , m_Type(type)
 {
     const Texts& texts = textsOf(m_Type);
     setObjectName(m_Type == TDetailRow::Debit ? QStringLiteral("FrmDebit") : QStringLiteral("FrmDeposit"));
     setWindowTitle(QString::fromLatin1(texts.caption));
-    TBookingWidgets::setupWindow(this, texts.clientSize);
     createControls();
+    fitToContents();
     FormCreate();
 }
 
@@ -297,22 +298,22 @@ void TFrmDetailBase::btnOKClick()
 {
     // The same texts serve both kinds, so the debit speaks of "From" and of "deposit" too.
     if (counterpartyText().isEmpty()) {
-        TBookingWidgets::showError(this, QStringLiteral("Please input inofrmation for \"From\""));
+        TMessageService::ShowErrorBox(QStringLiteral("Please input inofrmation for \"From\""), this);
         m_Counterparty->setFocus(Qt::OtherFocusReason);
         return;
     }
     const TAmountInput::Result amount = TAmountInput::read(edtAmmount->text());
     switch (amount.status) {
     case TAmountInput::Status::Empty:
-        TBookingWidgets::showError(this, QStringLiteral("Please input the AMOUNT for deposit"));
+        TMessageService::ShowErrorBox(QStringLiteral("Please input the AMOUNT for deposit"), this);
         edtAmmount->setFocus(Qt::OtherFocusReason);
         return;
     case TAmountInput::Status::NotANumber:
-        TBookingWidgets::showError(this, QStringLiteral("The AMOUNT for deposit is not a valid number."));
+        TMessageService::ShowErrorBox(QStringLiteral("The AMOUNT for deposit is not a valid number."), this);
         TBookingWidgets::focusSelected(edtAmmount);
         return;
     case TAmountInput::Status::NotPositive:
-        TBookingWidgets::showError(this, QStringLiteral("The AMOUNT for deposit must be a positive number."));
+        TMessageService::ShowErrorBox(QStringLiteral("The AMOUNT for deposit must be a positive number."), this);
         TBookingWidgets::focusSelected(edtAmmount);
         return;
     case TAmountInput::Status::Ok:
@@ -332,7 +333,7 @@ void TFrmDetailBase::btnOKClick()
             }
             break;
         case TNegativeRule::Outcome::Refused:
-            TBookingWidgets::showError(this, QStringLiteral("The Account or wallet is not allowed go negative!"));
+            TMessageService::ShowErrorBox(QStringLiteral("The Account or wallet is not allowed go negative!"), this);
             TBookingWidgets::focusSelected(edtAmmount);
             return;
         case TNegativeRule::Outcome::Allowed:
@@ -353,7 +354,7 @@ void TFrmDetailBase::btnOKClick()
         TBookingStore::saveDetail(row);
     } catch (const std::exception&) {
         // Rolled back: nothing was written, and the dialog keeps everything as typed.
-        TBookingWidgets::showError(this, QStringLiteral("Error occured!"));
+        TMessageService::ShowErrorBox(QStringLiteral("Error occured!"), this);
         return;
     }
     accept();

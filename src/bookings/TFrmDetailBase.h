@@ -3,7 +3,7 @@
 #include "data/Currency.h"
 #include "data/TDataInfo.h"
 
-#include <QDialog>
+#include "toolkit/TDialog.h"
 
 class QComboBox;
 class QDateTimeEdit;
@@ -20,7 +20,7 @@ class TImageBase;
 // in their texts, the booking kind they write, and the negative-balance rules, which apply to debits.
 // On OK the input is validated, then the row and the holder's balance are saved in one transaction;
 // the dialog closes with Accepted only after the commit.
-class TFrmDetailBase : public QDialog
+class TFrmDetailBase : public TDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TFrmDetailBase)

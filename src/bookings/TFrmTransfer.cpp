@@ -49,12 +49,12 @@ QGroupBox* sideBox(const char* name, const QString& title, TImageBase*& tile, QW
 } // namespace
 
 TFrmTransfer::TFrmTransfer(QWidget* parent)
-    : QDialog(parent)
+    : TDialog(QSize(541, 325), parent)
 {
     setObjectName(QStringLiteral("FrmTransfer"));
     setWindowTitle(QStringLiteral("Transfer"));
-    TBookingWidgets::setupWindow(this, QSize(541, 325));
     createControls();
+    fitToContents();
     FormCreate();
 }
 
@@ -308,18 +308,18 @@ void TFrmTransfer::btnSaveClick()
     }
     const QString from = cbbFrom->currentText().trimmed();
     if (from.isEmpty()) {
-        TBookingWidgets::showError(this, QStringLiteral("Please input inofrmation for \"From\""));
+        TMessageService::ShowErrorBox(QStringLiteral("Please input inofrmation for \"From\""), this);
         cbbFrom->setFocus(Qt::OtherFocusReason);
         return;
     }
     const TAmountInput::Result amount = TAmountInput::read(edtAmmount->text());
     if (amount.status == TAmountInput::Status::Empty) {
-        TBookingWidgets::showError(this, QStringLiteral("Please input the AMOUNT for deposit"));
+        TMessageService::ShowErrorBox(QStringLiteral("Please input the AMOUNT for deposit"), this);
         edtAmmount->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (amount.status != TAmountInput::Status::Ok) {
-        TBookingWidgets::showError(this, QStringLiteral("The AMOUNT for deposit is not a valid number."));
+        TMessageService::ShowErrorBox(QStringLiteral("The AMOUNT for deposit is not a valid number."), this);
         TBookingWidgets::focusSelected(edtAmmount);
         return;
     }
@@ -335,7 +335,7 @@ void TFrmTransfer::btnSaveClick()
         }
         break;
     case TNegativeRule::Outcome::Refused:
-        TBookingWidgets::showError(this, QStringLiteral("The source Account or wallet is not allowed go negative!"));
+        TMessageService::ShowErrorBox(QStringLiteral("The source Account or wallet is not allowed go negative!"), this);
         TBookingWidgets::focusSelected(edtAmmount);
         return;
     case TNegativeRule::Outcome::Allowed:
@@ -355,7 +355,7 @@ void TFrmTransfer::btnSaveClick()
         TBookingStore::saveTransfer(row);
     } catch (const std::exception&) {
         // Rolled back: nothing was written, and the dialog keeps everything as typed.
-        TBookingWidgets::showError(this, QStringLiteral("Error occured!"));
+        TMessageService::ShowErrorBox(QStringLiteral("Error occured!"), this);
         return;
     }
     accept();

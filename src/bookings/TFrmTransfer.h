@@ -3,7 +3,7 @@
 #include "data/Currency.h"
 #include "data/TDataInfo.h"
 
-#include <QDialog>
+#include "toolkit/TDialog.h"
 
 class QComboBox;
 class QDateTimeEdit;
@@ -18,7 +18,7 @@ class TImageBase;
 // freely combined; a new transfer or the edit of a row of Transfer. On Save the input is validated,
 // the source's negative-balance rules applied, then the row and both balances are saved in one
 // transaction; the dialog closes with Accepted only after the commit.
-class TFrmTransfer final : public QDialog
+class TFrmTransfer final : public TDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TFrmTransfer)

@@ -4,7 +4,6 @@
 #include "help/THelpRouter.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
-#include "toolkit/TSkin.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -29,14 +28,10 @@ W* named(W* widget, const char* name)
 } // namespace
 
 TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
-    : QDialog(parent)
+    : TDialog(texts.clientSize, parent)
     , m_texts(texts)
 {
     setWindowTitle(texts.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    TSkin::applyTo(this);
-    TSkin::setDialogFont(this);
 
     grp1 = named(new QGroupBox(QStringLiteral("Basic Info"), this), "grp1");
     lbl1 = named(new QLabel(texts.nameLabel, grp1), "lbl1");
@@ -102,15 +97,6 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     layout->addWidget(pnl1);
 
     chkNegativeClick();
-}
-
-void TFrmHolderBase::fitToContents()
-{
-    // The designed client size, grown where this platform's fonts need more room; never resizable.
-    // The style sheet's font decides the room the contents need.
-    ensurePolished();
-    layout()->invalidate();
-    setFixedSize(m_texts.clientSize.expandedTo(layout()->totalSizeHint()));
 }
 
 void TFrmHolderBase::chkNegativeClick()

@@ -2,7 +2,7 @@
 
 #include "holders/THolderStore.h"
 
-#include <QDialog>
+#include "toolkit/TDialog.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -16,7 +16,7 @@ struct TDataInfo;
 // What the account and the wallet dialog share: the name box with the balance under it, the
 // negative-balance options, the URL and memo, and Help / save / Close. New mode until ShowHolder
 // hands over a record (not owned); then view/edit mode.
-class TFrmHolderBase : public QDialog
+class TFrmHolderBase : public TDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TFrmHolderBase)
@@ -47,9 +47,6 @@ protected:
     // The kind to store, and whether an edit writes it.
     virtual int kind() const = 0;
     virtual bool editWritesKind() const = 0;
-
-    // Fixes the dialog's size once the derived dialog has added its own controls.
-    void fitToContents();
 
     // Saves: a blank name is refused with focus in the name box; otherwise the insert (new mode)
     // or the update (view/edit mode), then the dialog closes with OK.

@@ -66,6 +66,11 @@ void TImageBase::paintRecord(const QString& fileName)
         drawCentred(FDataInfo->Name, QColor(255, 255, 0), 25);
         drawCentred(FDataInfo->Balance.toMoneyString(), Qt::white, 55);
     }
+    // Shown transparently: the colour of the bottom-left pixel lets the background through.
+    if (m_transparent) {
+        const QColor key = picture.toImage().pixelColor(0, picture.height() - 1);
+        picture.setMask(picture.createMaskFromColor(key, Qt::MaskInColor));
+    }
     m_picture = picture;
     setFixedSize(m_picture.size());
     update();

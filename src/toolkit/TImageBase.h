@@ -41,6 +41,8 @@ protected:
 
     bool FIsWallet = false;
     TDataInfo* FDataInfo = nullptr;
+    // Whether the picture's background colour (its bottom-left pixel) is left out when shown.
+    bool m_transparent = true;
 
 private:
     QPixmap m_picture;

@@ -1,4 +1,5 @@
 #include "BookingTestHelpers.h"
+#include "ModalDriver.h"
 #include "TestDb.h"
 
 #include "app/TFrmMain.h"
@@ -32,39 +33,6 @@ void press(TImageCtrl* tile)
                       Qt::NoModifier);
     QCoreApplication::sendEvent(tile, &event);
 }
-
-// Acts on the modal dialog that the next command opens, from inside its event loop. A dialog that
-// the action leaves open is closed, so a test never hangs.
-class ModalDriver
-{
-public:
-    void arm(std::function<void(QDialog*)> action)
-    {
-        m_opened = QString();
-        QTimer::singleShot(0, [this, action] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr)
-                return;
-            m_opened = QString::fromLatin1(dialog->metaObject()->className());
-            action(dialog);
-            if (dialog->isVisible()) {
-                m_leftOpen = true;
-                dialog->reject();
-            }
-        });
-    }
-    // The class of the dialog that opened, empty when none did.
-    QString finish()
-    {
-        QCoreApplication::processEvents();
-        return m_opened;
-    }
-    bool leftOpen() const { return m_leftOpen; }
-
-private:
-    QString m_opened;
-    bool m_leftOpen = false;
-};
 
 void fillAndPress(QDialog* d, const char* button, const QString& amount)
 {
@@ -160,13 +128,12 @@ void TestBookingOpeners::depositAndDebitTargets()
         press(wallet);
 
     qint32 presetHolder = 0;
-    ModalDriver driver;
-    driver.arm([&](QDialog* d) {
+    ModalDriver driver([&](QDialog* d) {
         presetHolder = static_cast<TFrmDetailBase*>(d)->currentHolder().ID;
         fillAndPress(d, "btnOK", QStringLiteral("12.3456"));
     });
     w.findChild<QAction*>(command)->trigger();
-    const QString opened = driver.finish();
+    const QString opened = driver.seenClass();
     QVERIFY(!driver.leftOpen());
 
     if (target.isEmpty()) {
@@ -196,13 +163,12 @@ void TestBookingOpeners::closedDialogChangesNothing()
     press(account);
     // Changed behind the tile's back: only a reload after OK would show it.
     db.dm().execute(QStringLiteral("update Account set Balance = 1"));
-    ModalDriver driver;
-    driver.arm([](QDialog* d) {
+    ModalDriver driver([](QDialog* d) {
         child<QLineEdit>(*d, QStringLiteral("edtAmmount"))->setText(QStringLiteral("5"));
         QTest::mouseClick(child<QPushButton>(*d, QStringLiteral("btnClose")), Qt::LeftButton);
     });
     w.findChild<QAction*>(QStringLiteral("btnToolDeposite"))->trigger();
-    QCOMPARE(driver.finish(), QStringLiteral("TFrmDeposit"));
+    QCOMPARE(driver.seenClass(), QStringLiteral("TFrmDeposit"));
     QCOMPARE(db.count(QStringLiteral("Detail")), 0);
     QCOMPARE(account->dataInfo()->Balance, money("100"));
 }
@@ -241,8 +207,7 @@ void TestBookingOpeners::transferFromToolbar()
 
     qint32 source = -1;
     qint32 dest = -1;
-    ModalDriver driver;
-    driver.arm([&](QDialog* d) {
+    ModalDriver driver([&](QDialog* d) {
         // Source: the selected wallet; destination: the selected account.
         source = static_cast<TFrmTransfer*>(d)->sourceHolder().ID;
         dest = static_cast<TFrmTransfer*>(d)->destHolder().ID;
@@ -250,12 +215,15 @@ void TestBookingOpeners::transferFromToolbar()
             fillAndPress(d, "btnSave", QStringLiteral("30"));
     });
     w.findChild<QAction*>(command)->trigger();
-    QCOMPARE(driver.finish(), QStringLiteral("TFrmTransfer"));
+    QCOMPARE(driver.seenClass(), QStringLiteral("TFrmTransfer"));
     QCOMPARE(source, withWallet ? cash : 0);
     QCOMPARE(dest, withAccount ? bank : 0);
     QCOMPARE(db.count(QStringLiteral("Transfer")), withWallet && withAccount ? 1 : 0);
     QCOMPARE(db.balance(cash), withWallet && withAccount ? money("70") : money("100"));
     QCOMPARE(db.balance(bank), withWallet && withAccount ? money("130") : money("100"));
+    // The tiles of both holders show their balances at once.
+    QCOMPARE(w.panelMgr()->wallets().front()->Balance, db.balance(cash));
+    QCOMPARE(w.panelMgr()->accounts().front()->Balance, db.balance(bank));
 }
 
 void TestBookingOpeners::transferFromTilePopup_data()
@@ -284,21 +252,21 @@ void TestBookingOpeners::transferFromTilePopup()
 
     qint32 presetSource = -1;
     qint32 presetDest = -1;
-    ModalDriver driver;
-    driver.arm([&](QDialog* d) {
+    ModalDriver driver([&](QDialog* d) {
         presetSource = static_cast<TFrmTransfer*>(d)->sourceHolder().ID;
         presetDest = static_cast<TFrmTransfer*>(d)->destHolder().ID;
         chooseRow(child<QComboBox>(*d, QStringLiteral("cbbInf2")), TFrmTransfer::holderRowText(dest->dataInfo()->Name));
         fillAndPress(d, "btnSave", QStringLiteral("0.0001"));
     });
     w.findChild<QAction*>(command)->trigger();
-    QCOMPARE(driver.finish(), QStringLiteral("TFrmTransfer"));
+    QCOMPARE(driver.seenClass(), QStringLiteral("TFrmTransfer"));
     QCOMPARE(presetSource, source->GetID());
     QCOMPARE(presetDest, 0);
     QCOMPARE(db.balance(source->GetID()), money("99.9999"));
     QCOMPARE(db.balance(dest->GetID()), money("100.0001"));
-    // The source's tile is refreshed.
+    // Both tiles the transfer touched are refreshed, also the destination the user chose.
     QCOMPARE(source->dataInfo()->Balance, money("99.9999"));
+    QCOMPARE(dest->dataInfo()->Balance, money("100.0001"));
 }
 
 void TestBookingOpeners::droppedTileOpensTransfer_data()
@@ -326,14 +294,13 @@ void TestBookingOpeners::droppedTileOpensTransfer()
 
     qint32 source = -1;
     qint32 dest = -1;
-    ModalDriver driver;
-    driver.arm([&](QDialog* d) {
+    ModalDriver driver([&](QDialog* d) {
         source = static_cast<TFrmTransfer*>(d)->sourceHolder().ID;
         dest = static_cast<TFrmTransfer*>(d)->destHolder().ID;
         fillAndPress(d, save ? "btnSave" : "btn3", QStringLiteral("12.3456"));
     });
     target->dropFrom(dragged);
-    QCOMPARE(driver.finish(), QStringLiteral("TFrmTransfer"));
+    QCOMPARE(driver.seenClass(), QStringLiteral("TFrmTransfer"));
     QCOMPARE(source, dragged->GetID());
     QCOMPARE(dest, target->GetID());
     // Both tiles show their new balances after OK.

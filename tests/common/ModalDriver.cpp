@@ -8,6 +8,7 @@ struct ModalDriver::State
     std::function<void(QDialog*)> act;
     bool active = true;
     bool seen = false;
+    bool leftOpen = false;
     QString className;
 };
 
@@ -32,8 +33,10 @@ void poll(const std::shared_ptr<ModalDriver::State>& state)
     state->seen = true;
     state->className = QString::fromLatin1(dialog->metaObject()->className());
     state->act(dialog);
-    if (dialog->isVisible() && QApplication::activeModalWidget() == dialog)
+    if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
+        state->leftOpen = true;
         dialog->reject();
+    }
 }
 
 } // namespace
@@ -58,4 +61,9 @@ bool ModalDriver::dialogSeen() const
 QString ModalDriver::seenClass() const
 {
     return m_state->className;
+}
+
+bool ModalDriver::leftOpen() const
+{
+    return m_state->leftOpen;
 }

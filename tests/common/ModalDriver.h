@@ -15,8 +15,10 @@ public:
     ~ModalDriver();
 
     bool dialogSeen() const;
-    // The class name of the dialog that was driven.
+    // The class name of the dialog that was driven; empty when none opened.
     QString seenClass() const;
+    // Whether the action left the dialog open, so that the driver had to close it.
+    bool leftOpen() const;
 
     struct State;
 

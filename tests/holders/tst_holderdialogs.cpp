@@ -4,6 +4,7 @@
 #include "help/THelpRouter.h"
 #include "holders/TFrmBankAccount.h"
 #include "holders/TFrmWallet.h"
+#include "toolkit/TDialog.h"
 #include "toolkit/TMessageService.h"
 
 #include <QCheckBox>
@@ -288,7 +289,7 @@ void TestHolderDialogs::closeWritesNothing()
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
     else
         click(*dialog, "btnClose");
-    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(dialog->result(), int(TDialog::mrCancel));
     QVERIFY(!dialog->isVisible());
     QCOMPARE(TDM::LoadHolder(id).Name, QStringLiteral("Keep"));
 }

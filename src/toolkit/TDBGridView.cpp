@@ -164,7 +164,6 @@ void TDBGridView::updateOverlays()
     for (int c = 0; c < m_model->columnCount(); ++c)
         m_frozen->setColumnHidden(c, c >= frozen);
     m_frozen->setVisible(frozen > 0);
-    setViewportMargins(0, 0, 0, footerHeight());
     m_footer->setVisible(m_model->options().footerRows > 0);
     updateGeometries();
     m_footer->update();
@@ -187,6 +186,10 @@ int TDBGridView::footerHeight() const
 void TDBGridView::updateGeometries()
 {
     QTableView::updateGeometries();
+    // The table sets the margins for its header; the footer takes its room under the rows.
+    const QMargins margins = viewportMargins();
+    if (m_footer != nullptr && margins.bottom() != footerHeight())
+        setViewportMargins(margins.left(), margins.top(), margins.right(), footerHeight());
     const QRect area = viewport()->geometry();
     if (m_frozen != nullptr && m_model->options().frozenColumns > 0) {
         const int header = horizontalHeader()->isVisible() ? horizontalHeader()->height() : 0;

@@ -63,10 +63,11 @@ void TExportWriter::flush()
 {
     if (m_buffer.isEmpty())
         return;
+    // A short write is a failure too (a full disk, a size limit): the device may not report it.
     if (m_device->write(m_buffer) != m_buffer.size()) {
         QString text = m_device->errorString();
         if (text.isEmpty() || text == QStringLiteral("Unknown error"))
-            text = QStringLiteral("The file could not be written.");
+            text = QStringLiteral("The file could not be written completely; the disk may be full.");
         throw std::runtime_error(text.toStdString());
     }
     m_buffer.clear();

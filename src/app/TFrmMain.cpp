@@ -1,6 +1,7 @@
 #include "app/TFrmMain.h"
 
 #include "app/TAboutBox.h"
+#include "app/TBookingList.h"
 #include "app/THolderEvent.h"
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
@@ -105,8 +106,10 @@ void TFrmMain::createLayout()
     listLayout->setSpacing(0);
     pnl3 = panel("pnl3", pnl2);
     listLayout->addWidget(pnl3);
-    listLayout->addStretch(1);
     right->addWidget(pnl2, 1);
+    // The filter bar and the booking grid go into pnl3 and pnl2, the summary grid into pnlTop.
+    m_BookingList = new TBookingList(
+        pnlTop, pnl2, pnl3, [this] { return m_CurrentHolderID; }, this);
 
     spl1->addWidget(scrlbxLeft);
     spl1->addWidget(scrlbxMain);
@@ -338,6 +341,7 @@ void TFrmMain::FormCreate()
     TErrorReport::run(this, [this] {
         m_PanelMgr->LoadAccountTiles();
         m_PanelMgr->LoadWalletTiles();
+        m_BookingList->PrepareStartState();
     });
 }
 
@@ -391,6 +395,7 @@ void TFrmMain::closeEvent(QCloseEvent* event)
 void TFrmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    m_BookingList->ResizeSummaryColumns();
 }
 
 // ---- Program commands -----------------------------------------------------------------------
@@ -558,6 +563,8 @@ void TFrmMain::WalletURLClick()
 
 void TFrmMain::WMHolderSelect(qint32 id, bool)
 {
+    m_BookingList->BuildList(id);
+    m_BookingList->BuildSummary(id);
     m_CurrentHolderID = id;
     ShowTotals();
 }

@@ -9,6 +9,7 @@ class QScrollArea;
 class QSplitter;
 class QTimer;
 class QToolBar;
+class TBookingList;
 class TImageCtrl;
 struct TDataInfo;
 class TPanelMgr;
@@ -97,6 +98,7 @@ private:
     void openTransfer(qint32 sourceId, qint32 destId);
 
     TPanelMgr* m_PanelMgr = nullptr;
+    TBookingList* m_BookingList = nullptr;
     qint32 m_CurrentHolderID = 0;
 
     QToolBar* tlb1 = nullptr;

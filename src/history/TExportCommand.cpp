@@ -1,0 +1,69 @@
+#include "history/TExportCommand.h"
+
+#include "history/TExportWriter.h"
+#include "toolkit/TDBGridView.h"
+#include "toolkit/TErrorReport.h"
+#include "toolkit/TFileDialogService.h"
+#include "toolkit/TGridModel.h"
+#include "toolkit/TMessageService.h"
+#include "toolkit/TShell.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <exception>
+
+QStringList TExportCommand::filters()
+{
+    return {QStringLiteral("Excel(*.xls)"), QStringLiteral("text(*.txt)"), QStringLiteral("htm(*.htm)")};
+}
+
+QString TExportCommand::withExtension(const QString& fileName, const QString& extension)
+{
+    if (fileName.right(extension.size()).compare(extension, Qt::CaseInsensitive) == 0)
+        return fileName;
+    return fileName + u'.' + extension;
+}
+
+void TExportCommand::run(QWidget* owner, TDBGridView* grid)
+{
+    const auto choice = TFileDialogService::getSaveFileName(owner, QString::fromLatin1(DefaultName), filters());
+    if (!choice)
+        return;
+    const std::unique_ptr<TExportWriter> writer = TExportWriter::forType(choice->filterIndex);
+    const QString path = withExtension(choice->fileName, writer->extension());
+
+    TGridModel* model = grid->gridModel();
+    // The desktop's colours as they are now.
+    model->setSystemColors(TDBGridView::systemColors());
+    const QString limit = writer->limitError(*model);
+    if (!limit.isEmpty()) {
+        TMessageService::ShowErrorBox(limit, owner);
+        return;
+    }
+
+    const QString shownPath = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        TErrorReport::show(owner, QStringLiteral("Cannot create %1.\n%2").arg(shownPath, file.errorString()));
+        return;
+    }
+    try {
+        writer->write(file, *model);
+    } catch (const std::exception& e) {
+        file.cancelWriting();
+        TErrorReport::show(owner, QStringLiteral("Cannot write %1.\n%2").arg(shownPath, QString::fromUtf8(e.what())));
+        return;
+    }
+    if (!file.commit()) {
+        TErrorReport::show(owner, QStringLiteral("Cannot write %1.\n%2").arg(shownPath, file.errorString()));
+        return;
+    }
+
+    if (TMessageService::show(owner, QStringLiteral("Confirm"), QStringLiteral("Do you want to lunch the file?"),
+                              QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::Yes) == QMessageBox::Yes)
+        TShell::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}

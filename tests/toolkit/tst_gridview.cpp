@@ -1,0 +1,210 @@
+#include "TestDb.h"
+
+#include "data/TLedgerQuery.h"
+#include "toolkit/TDBGridFooter.h"
+#include "toolkit/TDBGridView.h"
+#include "toolkit/TGridModel.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// No. (frozen, fixed 30), Date with "SUM", Amount with its sum (50 to 90 wide), and wide texts.
+void fill(TDBGridView& grid, int rows)
+{
+    TGridOptions o;
+    o.frozenColumns = 1;
+    o.footerRows = 1;
+    o.oddRowColor = TGridColor::rgb(214, 214, 250);
+    TGridColumn no;
+    no.title = QStringLiteral("No.");
+    no.width = no.minWidth = no.maxWidth = 30;
+    no.rowNumbers = true;
+    no.titleButton = false;
+    TGridColumn date;
+    date.title = QStringLiteral("Date");
+    date.field = QStringLiteral("Date1");
+    date.footer = TGridColumn::Footer::Text;
+    date.footerText = QStringLiteral("SUM");
+    TGridColumn amount;
+    amount.field = QStringLiteral("Amount");
+    amount.width = 81;
+    amount.minWidth = 50;
+    amount.maxWidth = 90;
+    amount.footer = TGridColumn::Footer::Sum;
+    QList<TGridColumn> columns{no, date, amount};
+    for (const char* field : {"From", "For", "Memo"}) {
+        TGridColumn c;
+        c.field = QString::fromLatin1(field);
+        c.width = 300;
+        columns << c;
+    }
+    grid.setGridLayout(o, columns);
+    TRowSet set = TLedgerQuery::emptyRows();
+    for (int i = 0; i < rows; ++i) {
+        set.appendRow();
+        set.setNumber(TLedgerQuery::Date1, QDate(2026, 3, 1 + i % 28).toJulianDay());
+        set.setNumber(TLedgerQuery::Amount, money("1.25").raw() * (rows - i));
+    }
+    grid.setRows(std::move(set));
+}
+
+void clickRow(TDBGridView& grid, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    const QRect cell = grid.visualRect(grid.model()->index(row, 2));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+} // namespace
+
+class TestGridView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { pinLocale("en_US"); }
+    void wholeRowSelectionWithCtrlAndShift();
+    void titleButtonsSortAndMark();
+    void columnWidthsKeepTheirLimits();
+    void footerRowUnderTheRows();
+    void firstColumnStaysWhenScrollingSideways();
+    void desktopColoursAreResolved();
+};
+
+void TestGridView::wholeRowSelectionWithCtrlAndShift()
+{
+    TDBGridView grid;
+    fill(grid, 8);
+    grid.resize(600, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QCOMPARE(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
+    clickRow(grid, 1);
+    QCOMPARE(grid.selectedPositions(), QList<int>{1});
+    QCOMPARE(grid.selectionModel()->selectedIndexes().size(), grid.model()->columnCount());
+    clickRow(grid, 3, Qt::ControlModifier);
+    QList<int> selected = grid.selectedPositions();
+    std::sort(selected.begin(), selected.end());
+    QCOMPARE(selected, (QList<int>{1, 3}));
+    // Shift extends from the row clicked last; rows picked with Ctrl before stay.
+    clickRow(grid, 5, Qt::ShiftModifier);
+    selected = grid.selectedPositions();
+    std::sort(selected.begin(), selected.end());
+    QCOMPARE(selected, (QList<int>{1, 3, 4, 5}));
+    clickRow(grid, 2);
+    QCOMPARE(grid.selectedPositions(), QList<int>{2});
+    // The frozen column shares the selection.
+    QVERIFY(grid.frozenView()->selectionModel() == grid.selectionModel());
+}
+
+void TestGridView::titleButtonsSortAndMark()
+{
+    TDBGridView grid;
+    fill(grid, 4);
+    grid.resize(600, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QSignalSpy clicked(&grid, &TDBGridView::titleButtonClicked);
+    connect(&grid, &TDBGridView::titleButtonClicked, &grid, &TDBGridView::SortByColumn);
+    QHeaderView* header = grid.horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(2) + 5, header->height() / 2));
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.at(0).at(0).toInt(), 2);
+    QCOMPARE(grid.gridModel()->sortMarker(2), TGridModel::SortMarker::Up);
+    QCOMPARE(grid.model()->data(grid.model()->index(0, 2)).toString(), QStringLiteral("1.25"));
+    QCOMPARE(grid.model()->data(grid.model()->index(0, 0)).toString(), QStringLiteral("1"));
+    // "No." is frozen and has no title button.
+    QHeaderView* frozenHeader = grid.frozenView()->horizontalHeader();
+    QTest::mouseClick(frozenHeader->viewport(), Qt::LeftButton, {}, QPoint(5, frozenHeader->height() / 2));
+    QCOMPARE(clicked.size(), 1);
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+}
+
+void TestGridView::columnWidthsKeepTheirLimits()
+{
+    TDBGridView grid;
+    fill(grid, 2);
+    QCOMPARE(grid.columnWidth(0), 30);
+    QCOMPARE(grid.horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    QCOMPARE(grid.horizontalHeader()->sectionResizeMode(2), QHeaderView::Interactive);
+    grid.horizontalHeader()->resizeSection(2, 200);
+    QCOMPARE(grid.columnWidth(2), 90);
+    grid.horizontalHeader()->resizeSection(2, 10);
+    QCOMPARE(grid.columnWidth(2), 50);
+    grid.horizontalHeader()->resizeSection(3, 120);
+    QCOMPARE(grid.columnWidth(3), 120);
+}
+
+void TestGridView::footerRowUnderTheRows()
+{
+    TDBGridView grid;
+    fill(grid, 3);
+    grid.resize(600, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    TDBGridFooter* footer = grid.footer();
+    QVERIFY(footer->isVisible());
+    QCOMPARE(footer->geometry().top(), grid.viewport()->geometry().bottom() + 1);
+    QVERIFY(footer->geometry().bottom() < grid.height());
+    QCOMPARE(footer->cellRect(2).x(), grid.horizontalHeader()->sectionViewportPosition(2));
+    QCOMPARE(footer->cellRect(2).width(), 81);
+    QCOMPARE(grid.gridModel()->footerText(1), QStringLiteral("SUM"));
+    QCOMPARE(grid.gridModel()->footerText(2), QStringLiteral("7.5"));
+}
+
+void TestGridView::firstColumnStaysWhenScrollingSideways()
+{
+    TDBGridView grid;
+    fill(grid, 3);
+    grid.resize(400, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QTableView* frozen = grid.frozenView();
+    QVERIFY(frozen->isVisible());
+    QCOMPARE(frozen->width(), 30);
+    const QRect before = frozen->geometry();
+    QVERIFY(grid.horizontalScrollBar()->maximum() > 100);
+    grid.horizontalScrollBar()->setValue(100);
+    QVERIFY(grid.horizontalHeader()->sectionViewportPosition(0) < 0);
+    QCOMPARE(frozen->geometry(), before);
+    QCOMPARE(frozen->geometry().left(), grid.viewport()->geometry().left());
+    QVERIFY(!frozen->isColumnHidden(0));
+    QVERIFY(frozen->isColumnHidden(1));
+    // The footer's first cell stays with it; the others move.
+    QCOMPARE(grid.footer()->cellRect(0).x(), 0);
+    QCOMPARE(grid.footer()->cellRect(2).x(), grid.horizontalHeader()->sectionViewportPosition(2));
+    // Scrolling down moves both.
+    grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum());
+    QCOMPARE(frozen->verticalScrollBar()->value(), grid.verticalScrollBar()->value());
+}
+
+void TestGridView::desktopColoursAreResolved()
+{
+    const QPalette saved = QApplication::palette();
+    QPalette palette = saved;
+    palette.setColor(QPalette::Base, QColor(250, 250, 240));
+    palette.setColor(QPalette::Text, QColor(10, 20, 30));
+    palette.setColor(QPalette::Button, QColor(200, 201, 202));
+    palette.setColor(QPalette::Highlight, QColor(50, 90, 170));
+    QApplication::setPalette(palette);
+    TDBGridView grid;
+    fill(grid, 3);
+    const TGridColor::System colors = TDBGridView::systemColors();
+    QApplication::setPalette(saved);
+    QCOMPARE(colors.window, qRgb(250, 250, 240));
+    QCOMPARE(colors.windowText, qRgb(10, 20, 30));
+    QCOMPARE(colors.buttonFace, qRgb(200, 201, 202));
+    // The odd-row tint: a quarter of the selection colour over the window colour.
+    QCOMPARE(colors.menuHighlight, qRgb(200, 210, 222));
+    QCOMPARE(grid.gridModel()->systemColors().buttonFace, qRgb(200, 201, 202));
+    QCOMPARE(grid.gridModel()->background(0, 1), qRgb(250, 250, 240));
+    QCOMPARE(grid.gridModel()->background(1, 1), qRgb(214, 214, 250));
+}
+
+QTEST_MAIN(TestGridView)
+#include "tst_gridview.moc"

@@ -12,16 +12,6 @@
 
 namespace {
 
-QFont toFont(const TGridFont& f)
-{
-    QFont font(f.family, f.pointSize);
-    font.setBold(f.bold);
-    font.setItalic(f.italic);
-    font.setUnderline(f.underline);
-    font.setStrikeOut(f.strikeOut);
-    return font;
-}
-
 // The wait cursor for the span of a piece of work.
 class WaitCursor
 {
@@ -117,11 +107,11 @@ void TDBGridView::setGridLayout(const TGridOptions& options, const QList<TGridCo
     m_frozen->setShowGrid(showGrid());
     horizontalHeader()->setVisible(options.showTitles);
     m_frozen->horizontalHeader()->setVisible(options.showTitles);
-    const QFont font = toFont(options.font);
+    const QFont font = options.font.toQFont();
     setFont(font);
     m_frozen->setFont(font);
-    horizontalHeader()->setFont(toFont(options.titleFont));
-    m_frozen->horizontalHeader()->setFont(toFont(options.titleFont));
+    horizontalHeader()->setFont(options.titleFont.toQFont());
+    m_frozen->horizontalHeader()->setFont(options.titleFont.toQFont());
     const int rowHeight = QFontMetrics(font).height() + 4;
     verticalHeader()->setDefaultSectionSize(rowHeight);
     m_frozen->verticalHeader()->setDefaultSectionSize(rowHeight);

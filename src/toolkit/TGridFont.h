@@ -2,6 +2,7 @@
 
 #include "toolkit/TGridColor.h"
 
+#include <QFont>
 #include <QString>
 
 // A font of a grid as the grid and its exports describe it: family, size in points, styles and
@@ -15,6 +16,8 @@ struct TGridFont
     bool underline = false;
     bool strikeOut = false;
     TGridColor color = TGridColor::system(TGridColor::Kind::WindowText);
+
+    QFont toQFont() const;
 
     friend bool operator==(const TGridFont&, const TGridFont&) = default;
 };

@@ -12,19 +12,7 @@
 #include <optional>
 #include <stdexcept>
 
-namespace {
-
-QFont toFont(const TGridFont& f)
-{
-    QFont font(f.family, f.pointSize);
-    font.setBold(f.bold);
-    font.setItalic(f.italic);
-    font.setUnderline(f.underline);
-    font.setStrikeOut(f.strikeOut);
-    return font;
-}
-
-} // namespace
+namespace {} // namespace
 
 TGridModel::TGridModel(QObject* parent)
     : QAbstractTableModel(parent)
@@ -333,7 +321,7 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const
     case Qt::ForegroundRole:
         return QBrush(QColor(font(column).color.resolve(m_system)));
     case Qt::FontRole:
-        return toFont(font(column));
+        return font(column).toQFont();
     default:
         return {};
     }
@@ -349,7 +337,7 @@ QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int ro
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_columns[section].titleAlignment | Qt::AlignVCenter);
     case Qt::FontRole:
-        return toFont(m_options.titleFont);
+        return m_options.titleFont.toQFont();
     case Qt::ForegroundRole:
         return QBrush(QColor(m_options.titleFont.color.resolve(m_system)));
     default:

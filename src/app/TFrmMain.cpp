@@ -5,6 +5,7 @@
 #include "app/THolderEvent.h"
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
+#include "app/TStatusSection.h"
 #include "app/TTileBox.h"
 #include "bookings/TFrmDebit.h"
 #include "bookings/TFrmDeposit.h"
@@ -105,6 +106,8 @@ void TFrmMain::createLayout()
     listLayout->setContentsMargins(0, 0, 0, 0);
     listLayout->setSpacing(0);
     pnl3 = panel("pnl3", pnl2);
+    // The filter bar is cut off rather than keep the window from shrinking.
+    pnl3->setMinimumWidth(1);
     listLayout->addWidget(pnl3);
     right->addWidget(pnl2, 1);
     // The filter bar and the booking grid go into pnl3 and pnl2, the summary grid into pnlTop.
@@ -308,17 +311,13 @@ void TFrmMain::createStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("status"));
     bar->setSizeGripEnabled(true);
-    m_StatusWelcome = new QLabel(QStringLiteral("Welcome to use Tavrin Bugget V1.1"), bar);
+    // The sections keep their designed widths (200, 259) unless this platform's fonts need more room
+    // for their texts; none of them keeps the window from shrinking.
+    m_StatusWelcome = new TStatusSection(QStringLiteral("Welcome to use Tavrin Bugget V1.1"), 200, bar);
     m_StatusWelcome->setObjectName(QStringLiteral("statusWelcome"));
-    // The sections keep their designed widths (200; 259 growing to 300) unless this platform's
-    // fonts need more room for their texts.
-    m_StatusWelcome->setMinimumWidth(200);
-    m_StatusWelcome->setMaximumWidth(qMax(200, m_StatusWelcome->sizeHint().width()));
-    m_StatusTotals = new QLabel(QStringLiteral("account Info"), bar);
+    m_StatusTotals = new TStatusSection(QStringLiteral("account Info"), 259, bar);
     m_StatusTotals->setObjectName(QStringLiteral("statusTotals"));
-    m_StatusTotals->setMinimumWidth(259);
-    m_StatusTotals->setMaximumWidth(300);
-    m_StatusClock = new QLabel(QStringLiteral("Time"), bar);
+    m_StatusClock = new TStatusSection(QStringLiteral("Time"), 0, bar);
     m_StatusClock->setObjectName(QStringLiteral("statusClock"));
     m_StatusClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bar->addWidget(m_StatusWelcome);
@@ -352,10 +351,6 @@ void TFrmMain::ShowTotals()
     m_StatusTotals->setText(
         QStringLiteral("Total: %1  Account: %2  Wallet: %3")
             .arg((accounts + wallets).toMoneyString(), accounts.toMoneyString(), wallets.toMoneyString()));
-    // 259 pixels, growing up to 300, or as far as the line needs.
-    const int needed = m_StatusTotals->sizeHint().width();
-    m_StatusTotals->setMinimumWidth(qMax(259, needed));
-    m_StatusTotals->setMaximumWidth(qMax(300, needed));
 }
 
 void TFrmMain::tmr1Timer()

@@ -114,10 +114,23 @@ QPushButton* TBookingWidgets::makeButton(const char* name, const QString& captio
     return button;
 }
 
-bool TBookingWidgets::askOkCancel(QWidget* parent, const QString& text)
+bool TBookingWidgets::passesNegativeRule(QWidget* parent, TNegativeRule::Outcome outcome, const QString& question,
+                                         const QString& refusal, QLineEdit* amount)
 {
-    return TMessageService::show(parent, QStringLiteral("Error"), text, QMessageBox::Question,
-                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    switch (outcome) {
+    case TNegativeRule::Outcome::Allowed:
+        return true;
+    case TNegativeRule::Outcome::Ask:
+        if (TMessageService::show(parent, QStringLiteral("Error"), question, QMessageBox::Question,
+                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
+            return true;
+        break;
+    case TNegativeRule::Outcome::Refused:
+        TMessageService::ShowErrorBox(refusal, parent);
+        break;
+    }
+    focusSelected(amount);
+    return false;
 }
 
 void TBookingWidgets::focusSelected(QLineEdit* edit)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookings/TNegativeRule.h"
+
 #include <QString>
 #include <QVariantList>
 
@@ -38,8 +40,11 @@ public:
     static QLabel* makeLabel(const char* name, const QString& caption, QWidget* buddy, QWidget* parent);
     static QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
 
-    // A box titled "Error" with the question icon, OK and Cancel; true for OK.
-    static bool askOkCancel(QWidget* parent, const QString& text);
+    // Applies the outcome of the negative-balance rule: asks `question` (a box titled "Error" with
+    // the question icon, OK and Cancel) or shows `refusal`; false when the save must stop, with the
+    // focus in the amount box and its text selected.
+    static bool passesNegativeRule(QWidget* parent, TNegativeRule::Outcome outcome, const QString& question,
+                                   const QString& refusal, QLineEdit* amount);
     // Focus into the amount box with its text selected.
     static void focusSelected(QLineEdit* edit);
 };

@@ -324,21 +324,11 @@ void TFrmDetailBase::btnOKClick()
         // An edit on the same holder gives the old amount back first: making a debit smaller is
         // never refused.
         const bool sameHolder = m_EditID >= 1 && m_Holder.ID == m_OldHolderID;
-        switch (TNegativeRule::check(m_Holder, amount.value, sameHolder ? m_OldAmount : Currency())) {
-        case TNegativeRule::Outcome::Ask:
-            if (!TBookingWidgets::askOkCancel(
-                    this, QStringLiteral("The balance will go negative, are you sure to continue?!"))) {
-                TBookingWidgets::focusSelected(edtAmmount);
-                return;
-            }
-            break;
-        case TNegativeRule::Outcome::Refused:
-            TMessageService::ShowErrorBox(QStringLiteral("The Account or wallet is not allowed go negative!"), this);
-            TBookingWidgets::focusSelected(edtAmmount);
+        if (!TBookingWidgets::passesNegativeRule(
+                this, TNegativeRule::check(m_Holder, amount.value, sameHolder ? m_OldAmount : Currency()),
+                QStringLiteral("The balance will go negative, are you sure to continue?!"),
+                QStringLiteral("The Account or wallet is not allowed go negative!"), edtAmmount))
             return;
-        case TNegativeRule::Outcome::Allowed:
-            break;
-        }
     }
 
     TDetailRow row;

@@ -326,21 +326,11 @@ void TFrmTransfer::btnSaveClick()
 
     // The rules apply to the source only. An edit that keeps the source gives the old amount back first.
     const bool sameSource = m_EditID >= 1 && m_Source.ID == m_OldSourceID;
-    switch (TNegativeRule::check(m_Source, amount.value, sameSource ? m_OldAmount : Currency())) {
-    case TNegativeRule::Outcome::Ask:
-        if (!TBookingWidgets::askOkCancel(
-                this, QStringLiteral("The source balance will go negative, are you sure to continue?!"))) {
-            TBookingWidgets::focusSelected(edtAmmount);
-            return;
-        }
-        break;
-    case TNegativeRule::Outcome::Refused:
-        TMessageService::ShowErrorBox(QStringLiteral("The source Account or wallet is not allowed go negative!"), this);
-        TBookingWidgets::focusSelected(edtAmmount);
+    if (!TBookingWidgets::passesNegativeRule(
+            this, TNegativeRule::check(m_Source, amount.value, sameSource ? m_OldAmount : Currency()),
+            QStringLiteral("The source balance will go negative, are you sure to continue?!"),
+            QStringLiteral("The source Account or wallet is not allowed go negative!"), edtAmmount))
         return;
-    case TNegativeRule::Outcome::Allowed:
-        break;
-    }
 
     TTransferRow row;
     row.ID = m_EditID;

@@ -11,13 +11,6 @@
 
 namespace {
 
-TDM& dm()
-{
-    if (DM == nullptr)
-        throw DbError(QStringLiteral("The database is not open."));
-    return *DM;
-}
-
 QVariant money(Currency value)
 {
     return QVariant::fromValue<qlonglong>(value.raw());
@@ -146,7 +139,7 @@ qint32 TBookingStore::saveDetail(const TDetailRow& row)
     checkAmount(row.Amount);
     if (row.Type != TDetailRow::Deposit && row.Type != TDetailRow::Debit)
         throw std::invalid_argument("A deposit or debit has the type 0 or 1.");
-    const TDM& db = dm();
+    const TDM& db = TDM::current();
     const QVariantList values{row.Type,          row.DestID,    TDM::toDbDate(row.Date), text(row.From),
                               money(row.Amount), text(row.For), text(row.Memo)};
 
@@ -178,7 +171,7 @@ qint32 TBookingStore::saveDetail(const TDetailRow& row)
 qint32 TBookingStore::saveTransfer(const TTransferRow& row)
 {
     checkAmount(row.Amount);
-    const TDM& db = dm();
+    const TDM& db = TDM::current();
     const QVariantList values{row.SourceID,      row.DestID,    TDM::toDbDate(row.Date), text(row.From),
                               money(row.Amount), text(row.For), text(row.Memo)};
 
@@ -211,7 +204,7 @@ qint32 TBookingStore::saveTransfer(const TTransferRow& row)
 
 bool TBookingStore::deleteDetail(qint32 id)
 {
-    const TDM& db = dm();
+    const TDM& db = TDM::current();
     TDM::Transaction transaction(db);
     const std::optional<StoredDetail> old = storedDetail(db, id);
     if (!old)
@@ -226,7 +219,7 @@ bool TBookingStore::deleteDetail(qint32 id)
 
 bool TBookingStore::deleteTransfer(qint32 id)
 {
-    const TDM& db = dm();
+    const TDM& db = TDM::current();
     TDM::Transaction transaction(db);
     const std::optional<StoredTransfer> old = storedTransfer(db, id);
     if (!old)

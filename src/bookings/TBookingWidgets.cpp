@@ -2,6 +2,7 @@
 
 #include "data/TClock.h"
 #include "data/TDM.h"
+#include "data/TDateText.h"
 #include "toolkit/TMessageService.h"
 
 #include <QComboBox>
@@ -21,10 +22,7 @@ QString TBookingWidgets::dateTimeFormat()
     // A two-digit year cannot be edited past its century.
     if (!date.contains(QStringLiteral("yyyy")))
         date.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
-    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
-    QString time = locale.timeFormat(QLocale::LongFormat);
-    time.replace(zone, QString());
-    return date + u' ' + time.trimmed();
+    return date + u' ' + TDateText::longTimeFormat(locale);
 }
 
 QDateTimeEdit* TBookingWidgets::makeDatePicker(const char* name, QWidget* parent)

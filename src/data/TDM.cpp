@@ -72,6 +72,13 @@ void TDM::DataModuleCreate()
     }
 }
 
+TDM& TDM::current()
+{
+    if (DM == nullptr)
+        throw DbError(QStringLiteral("The database is not open."));
+    return *DM;
+}
+
 bool TDM::isOpen() const
 {
     return m_open;
@@ -149,16 +156,9 @@ QDateTime TDM::fromDbDate(const QString& text)
 
 namespace {
 
-TDM& dm()
-{
-    if (DM == nullptr)
-        throw DbError(QStringLiteral("The database is not open."));
-    return *DM;
-}
-
 Currency sumOf(const QString& sql)
 {
-    QSqlQuery q = dm().select(sql);
+    QSqlQuery q = TDM::current().select(sql);
     return q.next() ? Currency::fromRaw(q.value(0).toLongLong()) : Currency();
 }
 
@@ -191,29 +191,29 @@ TDataInfo TDM::readHolder(const QSqlQuery& query)
 TDataInfo TDM::LoadHolder(qint32 id)
 {
     QSqlQuery q =
-        dm().select(QStringLiteral("select %1 from Account where ID = ?").arg(QLatin1String(HolderColumns)), {id});
+        current().select(QStringLiteral("select %1 from Account where ID = ?").arg(QLatin1String(HolderColumns)), {id});
     return q.next() ? readHolder(q) : TDataInfo();
 }
 
 TDataInfo TDM::FindHolder(const QString& name, bool isWallet)
 {
     const QString family = isWallet ? QStringLiteral("type = 2") : QStringLiteral("type in (0, 1)");
-    QSqlQuery q = dm().select(QStringLiteral("select %1 from Account where %2 and name = ? order by ID")
-                                  .arg(QLatin1String(HolderColumns), family),
-                              {name});
+    QSqlQuery q = current().select(QStringLiteral("select %1 from Account where %2 and name = ? order by ID")
+                                       .arg(QLatin1String(HolderColumns), family),
+                                   {name});
     return q.next() ? readHolder(q) : TDataInfo();
 }
 
 bool TDM::DeleteHolder(qint32 id)
 {
-    return dm().execute(QStringLiteral("delete from Account where ID = ?"), {id}) > 0;
+    return current().execute(QStringLiteral("delete from Account where ID = ?"), {id}) > 0;
 }
 
 bool TDM::CanDeleteHolder(qint32 id)
 {
-    QSqlQuery q = dm().select(QStringLiteral("select exists(select 1 from Detail where DestID = ?)"
-                                             " or exists(select 1 from Transfer where DestID = ?)"
-                                             " or exists(select 1 from Transfer where SourceID = ?)"),
-                              {id, id, id});
+    QSqlQuery q = current().select(QStringLiteral("select exists(select 1 from Detail where DestID = ?)"
+                                                  " or exists(select 1 from Transfer where DestID = ?)"
+                                                  " or exists(select 1 from Transfer where SourceID = ?)"),
+                                   {id, id, id});
     return q.next() && q.value(0).toInt() == 0;
 }

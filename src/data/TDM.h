@@ -34,7 +34,12 @@ public:
     // later statement throws the same text.
     void DataModuleCreate();
 
+    // The program's data module; throws DbError when there is none.
+    static TDM& current();
+
     bool isOpen() const;
+    // Throws the open error (the engine's text) when the database could not be opened.
+    void ensureOpen() const;
     const QString& databasePath() const { return m_path; }
     QSqlDatabase conn() const;
 
@@ -78,8 +83,6 @@ public:
     static const char* const HolderColumns;
 
 private:
-    void ensureOpen() const;
-
     QString m_path;
     QString m_openError;
     bool m_open = false;

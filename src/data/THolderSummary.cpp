@@ -1,6 +1,5 @@
 #include "data/THolderSummary.h"
 
-#include "data/DbError.h"
 #include "data/TDM.h"
 
 #include <QSqlQuery>
@@ -23,13 +22,12 @@ THolderSummary THolderSummary::compute(qint32 holderId, const QDateTime& now)
     const QString sumOf =
         QStringLiteral("(select sum(Amount) from Detail where DestID = ? and type = ? and Date >= ? and Date < ?)");
 
-    if (DM == nullptr)
-        throw DbError(QStringLiteral("The database is not open."));
-    QSqlQuery q = DM->select(QStringLiteral("select name, Balance, (select sum(Balance) from Account), %1, %1, %1, %1"
-                                            " from Account where ID = ?")
-                                 .arg(sumOf),
-                             {holderId, 0, monthStart, tomorrow, holderId, 1, monthStart, tomorrow, holderId, 0,
-                              dayStart, tomorrow, holderId, 1, dayStart, tomorrow, holderId});
+    QSqlQuery q =
+        TDM::current().select(QStringLiteral("select name, Balance, (select sum(Balance) from Account), %1, %1, %1, %1"
+                                             " from Account where ID = ?")
+                                  .arg(sumOf),
+                              {holderId, 0, monthStart, tomorrow, holderId, 1, monthStart, tomorrow, holderId, 0,
+                               dayStart, tomorrow, holderId, 1, dayStart, tomorrow, holderId});
     THolderSummary s;
     if (!q.next())
         return s;

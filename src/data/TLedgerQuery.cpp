@@ -35,14 +35,10 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 // directly: a million rows arrive several times faster than through QSqlQuery's variants.
 sqlite3* engineHandle()
 {
-    if (DM == nullptr)
-        throw DbError(QStringLiteral("The database is not open."));
-    if (!DM->isOpen()) {
-        // Reports the data module's own open error, as every other statement does.
-        DM->select(QStringLiteral("select 1"));
-        throw DbError(QStringLiteral("The database is not open."));
-    }
-    const QVariant handle = DM->conn().driver()->handle();
+    const TDM& dm = TDM::current();
+    // Reports the data module's own open error, as every other statement does.
+    dm.ensureOpen();
+    const QVariant handle = dm.conn().driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         throw DbError(QStringLiteral("The database connection is not an SQLite connection."));
     sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());

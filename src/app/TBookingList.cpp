@@ -2,6 +2,7 @@
 
 #include "data/TClock.h"
 #include "data/THolderSummary.h"
+#include "data/TLedgerSearch.h"
 #include "history/TExportCommand.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TErrorReport.h"
@@ -60,6 +61,16 @@ TBookingList::TBookingList(QWidget* pnlTop, QWidget* pnl2, QWidget* pnl3, std::f
     createFilterBar(pnl3);
     createListGrid(pnl2);
     createSummaryGrid(pnlTop);
+
+    m_search = new TLedgerSearch(this);
+    connect(m_search, &TLedgerSearch::finished, this, [this](const TRowSet& rows) {
+        dbgrdh1->setRows(rows);
+        emit listBuilt();
+    });
+    connect(m_search, &TLedgerSearch::failed, this, [this](const QString& text) {
+        TErrorReport::show(m_owner, text);
+        emit listBuilt();
+    });
 }
 
 std::function<void()> TBookingList::guarded(void (TBookingList::*handler)())
@@ -233,6 +244,7 @@ void TBookingList::BuildList(qint32 holderId)
 {
     // The list is empty while the statement runs; a failure leaves it so.
     dbgrdh1->setRows(TLedgerQuery::emptyRows());
+    m_search->cancel();
     qryList = TLedgerQuery();
     if (holderId == 0)
         return;
@@ -240,7 +252,13 @@ void TBookingList::BuildList(qint32 holderId)
     if (const int kind = chosenKind(); kind >= 0)
         qryList.addKind(kind);
     qryList.addDayRange(dtpRange1->date(), dtpRange2->date());
-    dbgrdh1->setRows(qryList.open());
+    qryList.check();
+    m_search->submit(qryList);
+}
+
+bool TBookingList::isBuilding() const
+{
+    return m_search->isBusy();
 }
 
 void TBookingList::BuildSummary(qint32 holderId)

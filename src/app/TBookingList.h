@@ -11,6 +11,7 @@ class QDateTimeEdit;
 class QPushButton;
 class QWidget;
 class TDBGridView;
+class TLedgerSearch;
 
 // The main window's list of the current holder's bookings and its summary strip: the filter bar
 // (period, kind, quick periods, export), the booking grid with its "SUM" footer, and the one-row
@@ -31,8 +32,12 @@ public:
     // filled with their first entries chosen, an empty list and a summary of titles only.
     void PrepareStartState();
     // Lists the bookings of `holderId` in the chosen period and kind, oldest first; 0 (no holder)
-    // gives an empty list.
+    // gives an empty list. The list is empty until the rows arrive from the search runner, which
+    // works on its own thread; a list asked for while another is still on its way replaces it. A
+    // statement the engine rejects throws at once; a failure while reading is shown when it comes.
     void BuildList(qint32 holderId);
+    // True while a list asked for has not arrived yet.
+    bool isBuilding() const;
     // Shows the summary row of `holderId` as of now.
     void BuildSummary(qint32 holderId);
     // A click on a title button of the booking grid: sorts the fetched rows by that column.
@@ -46,6 +51,10 @@ public:
     void cbbDateChange();
     void btnExportClick();
     void dbgrdh1TitleBtnClick(int column);
+
+signals:
+    // The list asked for last has arrived (or failed, and stays empty).
+    void listBuilt();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +70,7 @@ private:
     QWidget* m_owner;
     std::function<qint32()> m_currentHolder;
     TLedgerQuery qryList;
+    TLedgerSearch* m_search = nullptr;
     QDateTimeEdit* dtpRange1 = nullptr;
     QDateTimeEdit* dtpRange2 = nullptr;
     QComboBox* cbbType = nullptr;

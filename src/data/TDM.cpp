@@ -1,12 +1,17 @@
 #include "data/TDM.h"
 
 #include "data/DbError.h"
+#include "data/TSchema.h"
+#include "data/TTextPattern.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
+
+#include <sqlite3.h>
 
 TDM* DM = nullptr;
 
@@ -64,12 +69,22 @@ void TDM::DataModuleCreate()
     m_open = true;
     try {
         select(QStringLiteral("select * from Account limit 1"));
+        // LIKE ignores case for every letter, not only A to Z.
+        if (TTextPattern::registerLike(handle()) != SQLITE_OK)
+            throw DbError(QString::fromUtf8(sqlite3_errmsg(handle())));
+        upgradeSchema();
     } catch (const DbError& e) {
         m_open = false;
         m_openError = e.text();
         db.close();
         throw;
     }
+}
+
+void TDM::upgradeSchema()
+{
+    QSqlDatabase db = conn();
+    TSchema::upgrade(db);
 }
 
 TDM& TDM::current()
@@ -87,6 +102,18 @@ bool TDM::isOpen() const
 QSqlDatabase TDM::conn() const
 {
     return QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
+}
+
+sqlite3* TDM::handle() const
+{
+    ensureOpen();
+    const QVariant handle = conn().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw DbError(QStringLiteral("The database connection is not an SQLite connection."));
+    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+    if (db == nullptr)
+        throw DbError(QStringLiteral("The database is not open."));
+    return db;
 }
 
 void TDM::ensureOpen() const

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVariantList>
 
+struct sqlite3;
+
 // The data module: owns the program's one connection to "Data.mdb" and runs every statement on it.
 // Exactly one instance exists while the program runs, reachable as DM. Every statement binds its
 // values as parameters; a failed statement throws DbError with the engine's text.
@@ -29,9 +31,10 @@ public:
     // "Data.mdb" in the directory of the executable.
     static QString defaultDatabasePath();
 
-    // Opens the existing file read-write (never creating it) and checks that Account can be read.
-    // Throws DbError with the engine's text when that fails; the module then stays closed and every
-    // later statement throws the same text.
+    // Opens the existing file read-write (never creating it), checks that Account can be read and
+    // brings an older file up to the program's schema (upgradeSchema). Throws DbError with the
+    // engine's text when that fails; the module then stays closed and every later statement throws
+    // the same text.
     void DataModuleCreate();
 
     // The program's data module; throws DbError when there is none.
@@ -42,6 +45,9 @@ public:
     void ensureOpen() const;
     const QString& databasePath() const { return m_path; }
     QSqlDatabase conn() const;
+    // The engine's own handle behind conn, for what reads through the SQLite C interface. Throws
+    // the open error when the database could not be opened.
+    sqlite3* handle() const;
 
     // Runs a SELECT with positional values and returns the query placed before its first row.
     QSqlQuery select(const QString& sql, const QVariantList& values = {}) const;
@@ -83,6 +89,9 @@ public:
     static const char* const HolderColumns;
 
 private:
+    // Upgrades a file of an older schema version in one transaction (TSchema::upgrade).
+    void upgradeSchema();
+
     QString m_path;
     QString m_openError;
     bool m_open = false;

@@ -11,11 +11,21 @@
 
 #include <optional>
 
+struct sqlite3;
+
 // The ledger: every list of bookings is read through this one statement, which puts deposits and
 // debits (Detail) and both sides of every transfer (Transfer) into one result, each row joined to
 // its holder (Account). Callers add filter lines in their own order and then open it; the order
 // line comes last. Every value is bound, never spliced into the text: a quote or a decimal comma
 // is searched for like any other character, and % and _ typed by the user stay LIKE wildcards.
+//
+// Texts match with TTextPattern's LIKE, which ignores case for every letter.
+//
+// open() runs the statement planned for the data at hand (plan()): the same statement with the
+// engine steered to the cheapest way of finding the rows. A long period is read in table order
+// rather than through the date index, and a text search over a long period takes its candidates
+// from the trigram indexes of the texts first. The plan only adds conditions that the statement's
+// own lines imply, and keeps all of them, so the rows are always those of statement().
 //
 // Output columns, in this order (the copy command reads them by position):
 //   0 id, 1 AccID, 2 TypeName, 3 type, 4 date, 5 Date1, 6 from, 7 Amount, 8 for, 9 memo, 10 name,
@@ -71,17 +81,47 @@ public:
     // std::invalid_argument when a text is not an amount.
     void addAmountRange(const QString& minText, const QString& maxText, const QLocale& locale = QLocale());
 
-    // The statement as sent: the view, the filter lines, the order line.
+    // The statement that says which rows a list holds: the view, the filter lines, the order line.
     QString statement() const;
     const QVariantList& values() const { return m_values; }
 
-    // Runs the statement on the data module's connection and fetches every row. Throws DbError with
-    // the engine's text when the statement fails.
+    enum class Plan
+    {
+        Indexes,  // the holder and date indexes, as the engine chooses: short periods, one holder
+        Scan,     // every booking in table order: long periods, where an index would visit most rows
+        TextIndex // the text filters' candidates from the trigram indexes, then the exact match
+    };
+    struct Planned
+    {
+        Plan plan = Plan::Indexes;
+        QString sql;
+        QVariantList values;
+    };
+    // The statement open() runs on `db`, chosen by how many rows the holder and date indexes would
+    // visit (counted on the indexes, up to what decides) against the size of the tables.
+    Planned plan(sqlite3* db) const;
+
+    // Prepares the statement on the data module's connection without running it: a statement the
+    // engine rejects (a table or column that is not there) throws DbError at once.
+    void check() const;
+
+    // Runs the planned statement on the data module's connection and fetches every row. Throws
+    // DbError with the engine's text when the statement fails.
     TRowSet open() const;
+    // The same on another connection to the file; its LIKE must be TTextPattern's
+    // (TTextPattern::registerLike), as on the data module's connection.
+    TRowSet open(sqlite3* db) const;
 
 private:
-    void addLike(const QString& line, const QString& text, int times);
+    void addLike(const QString& line, const QString& text, int times, const QString& textColumns);
 
     QStringList m_lines;
     QVariantList m_values;
+
+    // What the plan needs to know of the filters: the narrowest day range ([from, to) as stored
+    // dates), the holder, and the text filters' patterns with the trigram index columns they search
+    // (empty: all three).
+    std::optional<std::pair<QString, QString>> m_days;
+    std::optional<qint32> m_holder;
+    QList<std::pair<QString, QString>> m_texts;
 };

@@ -7,9 +7,12 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <iterator>
+
 namespace {
 
-const char* const Statements[] = {
+// Version 1: the tables and the indexes the booking lists read by.
+const char* const Tables[] = {
     "CREATE TABLE Account ("
     " ID INTEGER PRIMARY KEY AUTOINCREMENT,"
     " name TEXT NOT NULL DEFAULT '',"
@@ -45,6 +48,46 @@ const char* const Statements[] = {
     "CREATE INDEX Transfer_DestID_Date ON Transfer (DestID, Date)",
 };
 
+QStringList version1()
+{
+    QStringList statements;
+    for (const char* statement : Tables)
+        statements << QString::fromLatin1(statement);
+    return statements;
+}
+
+// Version 2: the trigram index of each table's texts. It holds exact text (no folding), so that a
+// search can ask for exactly the spellings that fold alike; it keeps no copy of the texts (it
+// reads them from its table when it is rebuilt), and the triggers keep it in step with every
+// insert, update and delete of a row, whichever connection makes it.
+QStringList version2()
+{
+    QStringList statements;
+    for (const char* name : {"Detail", "Transfer"}) {
+        const QString table = QString::fromLatin1(name);
+        const QString columns = QStringLiteral("\"From\", \"For\", Memo");
+        const QString remove = QStringLiteral("INSERT INTO %1_Text (%1_Text, rowid, %2)"
+                                              " VALUES ('delete', old.ID, old.\"From\", old.\"For\", old.Memo);")
+                                   .arg(table, columns);
+        const QString add = QStringLiteral("INSERT INTO %1_Text (rowid, %2)"
+                                           " VALUES (new.ID, new.\"From\", new.\"For\", new.Memo);")
+                                .arg(table, columns);
+        statements << QStringLiteral("CREATE VIRTUAL TABLE %1_Text USING fts5(%2, content='%1', content_rowid='ID',"
+                                     " tokenize='trigram case_sensitive 1')")
+                          .arg(table, columns)
+                   << QStringLiteral("CREATE TRIGGER %1_Text_Insert AFTER INSERT ON %1 BEGIN %2 END").arg(table, add)
+                   << QStringLiteral("CREATE TRIGGER %1_Text_Delete AFTER DELETE ON %1 BEGIN %2 END").arg(table, remove)
+                   << QStringLiteral("CREATE TRIGGER %1_Text_Update AFTER UPDATE OF ID, %2 ON %1 BEGIN %3 %4 END")
+                          .arg(table, columns, remove, add)
+                   << QStringLiteral("INSERT INTO %1_Text (%1_Text) VALUES ('rebuild')").arg(table);
+    }
+    return statements;
+}
+
+// Steps[n] turns version n into version n + 1.
+QStringList (*const Steps[])() = {version1, version2};
+static_assert(std::size(Steps) == TSchema::Version);
+
 void run(QSqlDatabase& db, const QString& sql)
 {
     QSqlQuery q(db);
@@ -52,22 +95,38 @@ void run(QSqlDatabase& db, const QString& sql)
         throw DbError(q.lastError().text());
 }
 
-} // namespace
-
-void TSchema::create(QSqlDatabase& db)
+// Runs the steps from version `from` to version `to` and records `to`, all in one transaction.
+void runSteps(QSqlDatabase& db, int from, int to)
 {
     if (!db.transaction())
         throw DbError(db.lastError().text());
     try {
-        for (const char* statement : Statements)
-            run(db, QString::fromLatin1(statement));
-        run(db, QStringLiteral("PRAGMA user_version = %1").arg(Version));
+        for (int step = from; step < to; ++step) {
+            for (const QString& statement : Steps[step]())
+                run(db, statement);
+        }
+        run(db, QStringLiteral("PRAGMA user_version = %1").arg(to));
     } catch (...) {
         db.rollback();
         throw;
     }
     if (!db.commit())
         throw DbError(db.lastError().text());
+}
+
+} // namespace
+
+void TSchema::create(QSqlDatabase& db, int version)
+{
+    runSteps(db, 0, version);
+}
+
+int TSchema::upgrade(QSqlDatabase& db)
+{
+    const int found = TSchema::version(db);
+    if (found >= 1 && found < Version)
+        runSteps(db, found, Version);
+    return found;
 }
 
 int TSchema::version(QSqlDatabase& db)

@@ -7,14 +7,25 @@ class QSqlDatabase;
 // Money columns (Balance, Amount) hold INTEGER ten-thousandths; dates hold local time as text
 // "yyyy-MM-dd HH:mm:ss"; ids are AUTOINCREMENT, so never 0 and never reused. The version lives in
 // PRAGMA user_version.
+//
+// Versions, each built from the one before by one step:
+//   1  the tables Account, Detail and Transfer and the indexes the booking lists read by;
+//   2  trigram indexes of the texts of Detail and Transfer (Detail_Text, Transfer_Text), kept in
+//      step with every insert, update and delete by triggers; the text search narrows its
+//      candidates through them.
 class TSchema
 {
 public:
-    static constexpr int Version = 1;
+    static constexpr int Version = 2;
 
-    // Creates the three tables and their indexes in an empty database, in one transaction.
-    // Throws DbError on failure.
-    static void create(QSqlDatabase& db);
+    // Creates the tables and indexes of `version` (the newest unless a test asks for an older one)
+    // in an empty database, in one transaction. Throws DbError on failure.
+    static void create(QSqlDatabase& db, int version = Version);
+
+    // Brings a file of an older version up to Version, step by step, in one transaction: on any
+    // failure nothing is changed. A file of this version, of a newer one or without a version is
+    // left as it is. Returns the version the file had. Throws DbError on failure.
+    static int upgrade(QSqlDatabase& db);
 
     // The version recorded in the file.
     static int version(QSqlDatabase& db);

@@ -1,5 +1,6 @@
 #include "TestDb.h"
 
+#include "app/TBookingList.h"
 #include "app/TFrmMain.h"
 #include "app/THolderEvent.h"
 #include "data/TClock.h"
@@ -83,16 +84,33 @@ QStringList titles(TDBGridView* grid)
     return out;
 }
 
+// The booking list arrives from the search runner's thread: waits until the list asked for last
+// is on view.
+void settle(QWidget* window)
+{
+    auto* list = window->findChild<TBookingList*>(QStringLiteral("BookingList"));
+    QVERIFY(list != nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(!list->isBuilding(), 10000);
+}
+
 void select(TFrmMain& w, qint32 id, bool wallet = false)
 {
     THolderEvent e(THolderEvent::WM_HOLDERSELECT, id, wallet ? 1 : 0);
     QCoreApplication::sendEvent(&w, &e);
+    settle(&w);
 }
 
 void choose(QComboBox* box, int index)
 {
     box->setCurrentIndex(index);
     emit box->activated(index);
+    settle(box->window());
+}
+
+void setPicker(QDateTimeEdit* picker, const QDateTime& when)
+{
+    picker->setDateTime(when);
+    settle(picker->window());
 }
 
 void clickTitle(TDBGridView* grid, int column)
@@ -198,7 +216,7 @@ void TestBookingList::filtersBeforeAnySelectionLeaveTheListEmpty()
     TFrmMain w;
     choose(child<QComboBox>(w, "cbbType"), 2);
     choose(child<QComboBox>(w, "cbbDate"), 4);
-    child<QDateTimeEdit>(w, "dtpRange1")->setDateTime(at(2020, 1, 1));
+    setPicker(child<QDateTimeEdit>(w, "dtpRange1"), at(2020, 1, 1));
     QCOMPARE(child<TDBGridView>(w, "dbgrdh1")->model()->rowCount(), 0);
     QVERIFY(TMessageService::takeShown().isEmpty());
 }
@@ -276,8 +294,8 @@ void TestBookingList::quickPeriods()
     select(w, b.bank);
     auto* first = child<QDateTimeEdit>(w, "dtpRange1");
     auto* last = child<QDateTimeEdit>(w, "dtpRange2");
-    first->setDateTime(at(2026, 1, 1));
-    last->setDateTime(at(2026, 1, 2));
+    setPicker(first, at(2026, 1, 1));
+    setPicker(last, at(2026, 1, 2));
     QCOMPARE(child<TDBGridView>(w, "dbgrdh1")->model()->rowCount(), 0);
     choose(child<QComboBox>(w, "cbbDate"), entry);
     QCOMPARE(first->dateTime(), start);
@@ -297,11 +315,11 @@ void TestBookingList::endPickerCoversTheWholeLastDay()
     auto* last = child<QDateTimeEdit>(w, "dtpRange2");
     auto* list = child<TDBGridView>(w, "dbgrdh1");
     // Today 23:59 is listed; midnight after today and one minute later are not.
-    last->setDateTime(at(2026, 3, 15, 0, 0, 0));
+    setPicker(last, at(2026, 3, 15, 0, 0, 0));
     QCOMPARE(texts(list, 5).last(), QStringLiteral("Late"));
-    last->setDateTime(at(2026, 3, 16, 8));
+    setPicker(last, at(2026, 3, 16, 8));
     QCOMPARE(texts(list, 5).mid(8), (QStringList{"Midnight", "Tomorrow"}));
-    child<QDateTimeEdit>(w, "dtpRange1")->setDateTime(at(2026, 3, 16, 9));
+    setPicker(child<QDateTimeEdit>(w, "dtpRange1"), at(2026, 3, 16, 9));
     QCOMPARE(texts(list, 5), (QStringList{"Midnight", "Tomorrow"}));
 }
 

@@ -7,7 +7,9 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
+#include <numeric>
 #include <stdexcept>
 
 namespace {
@@ -25,9 +27,45 @@ const char* const DetailArm =
 const char* const SourceArm = " UNION ALL SELECT ID, SourceID, 2, Date, \"From\", Amount, \"For\", Memo FROM Transfer";
 const char* const DestArm = " UNION ALL SELECT ID, DestID, 3, Date, \"From\", Amount, \"For\", Memo FROM Transfer";
 const char* const Join = ") AS A, Account AS B WHERE A.AccID = B.ID";
-// The same join with the bookings as the outer loop, so that the engine streams the union instead of
-// copying it into a temporary table first.
-const char* const PlannedJoin = ") AS A CROSS JOIN Account AS B WHERE A.AccID = B.ID";
+// The planned view's columns: those of the view but TypeName and Date1, which are computed from type
+// and date while the rows are fetched.
+// The planned statement is the union of three statements, one per arm of the view (deposits and
+// debits, transfers seen from their source, transfers seen from their destination), each with the
+// view's join and all of the filter lines: every line is a condition on one row, so it selects the
+// same rows of each arm as of the union. The engine then reads each table straight into the result,
+// where the union in the FROM clause made it copy every row and every text once more. Each arm reads
+// its table as A, from %4, with the columns of the view but TypeName and Date1, which are computed
+// from type and date while the rows are fetched. The columns are named by table, because an arm may
+// join its table to the table's trigram index, which has the same text columns.
+const char* const PlannedArm =
+    "SELECT A.id, A.AccID, A.type, A.date, A.\"from\", A.Amount, A.\"for\", A.memo, B.name, B.type"
+    " FROM (SELECT %1.ID AS id, %1.%2 AS AccID, %3 AS type, %1.Date AS date, %1.\"From\" AS \"from\","
+    " %1.Amount AS Amount, %1.\"For\" AS \"for\", %1.Memo AS memo FROM %4) AS A"
+    " CROSS JOIN Account AS B WHERE A.AccID = B.ID";
+enum PlannedColumn
+{
+    PlannedId,
+    PlannedAccID,
+    PlannedType,
+    PlannedDate,
+    PlannedFrom,
+    PlannedAmount,
+    PlannedFor,
+    PlannedMemo,
+    PlannedName,
+    PlannedAccType
+};
+constexpr qint64 SecondsPerDay = 86400;
+
+// TypeName as the view's CASE gives it.
+QByteArrayView kindName(qint64 kind)
+{
+    static const QByteArray names[] = {"Deposit", "Debit", "Trans Out", "Trans In"};
+    return names[kind >= 0 && kind <= 2 ? kind : 3];
+}
+
+// The candidates of a table from its trigram index, in the order of their ids.
+const char* const TextIndexSource = "%1_Text CROSS JOIN %1 NOT INDEXED ON %1.ID = %1_Text.rowid WHERE %1_Text MATCH ?";
 
 // Reading a row through an index costs about this many rows read in table order.
 constexpr qint64 IndexRowCost = 20;
@@ -111,16 +149,7 @@ TRowSet TLedgerQuery::emptyRows()
 
 QString TLedgerQuery::typeName(int ledgerKind)
 {
-    switch (ledgerKind) {
-    case 0:
-        return QStringLiteral("Deposit");
-    case 1:
-        return QStringLiteral("Debit");
-    case 2:
-        return QStringLiteral("Trans Out");
-    default:
-        return QStringLiteral("Trans In");
-    }
+    return QString::fromLatin1(kindName(ledgerKind));
 }
 
 void TLedgerQuery::addDayRange(const QDate& first, const QDate& last)
@@ -216,7 +245,7 @@ QString TLedgerQuery::statement() const
     return (QStringList(m_lines) << QString::fromLatin1(OrderLine)).join(u'\n');
 }
 
-TLedgerQuery::Planned TLedgerQuery::plan(sqlite3* db) const
+TLedgerQuery::Planned TLedgerQuery::plan(sqlite3* db, std::optional<Plan> force) const
 {
     // The size of the tables, and whether the file has the trigram indexes.
     Statement sizes = prepare(db, "SELECT coalesce((SELECT max(ID) FROM Detail), 0),"
@@ -228,9 +257,21 @@ TLedgerQuery::Planned TLedgerQuery::plan(sqlite3* db) const
     const qint64 total = sqlite3_column_int64(sizes.get(), 0) + 2 * sqlite3_column_int64(sizes.get(), 1);
     const bool textIndexes = sqlite3_column_int(sizes.get(), 2) == 2;
 
+    QStringList textQueries;
+    if (textIndexes) {
+        for (const auto& [pattern, columns] : m_texts) {
+            const QString query = TTextPattern(pattern).trigramQuery();
+            if (query.isEmpty())
+                continue;
+            textQueries << (columns.isEmpty() ? u'(' + query + u')'
+                                              : u'{' + columns + QStringLiteral("} : (") + query + u')');
+        }
+    }
+
     // The rows the holder and date indexes would visit, counted on the indexes alone and only as
-    // far as it takes to decide.
-    const qint64 enough = std::max(TextIndexFrom, total / IndexRowCost + 1);
+    // far as it takes to decide: up to where the text index takes over, or else up to where reading
+    // every row in table order costs less.
+    const qint64 enough = textQueries.isEmpty() ? total / IndexRowCost + 1 : TextIndexFrom;
     auto count = [this](const char* table, const char* holder) {
         return QStringLiteral("(SELECT count(*) FROM (SELECT 1 FROM %1 WHERE %2Date >= ?1 AND Date < ?2 LIMIT ?3))")
             .arg(QLatin1String(table), m_holder ? QLatin1String(holder) + QStringLiteral(" = ?4 AND ") : QString());
@@ -247,37 +288,38 @@ TLedgerQuery::Planned TLedgerQuery::plan(sqlite3* db) const
     if (sqlite3_step(counted.get()) != SQLITE_ROW)
         throw engineError(db);
     const qint64 indexRows = sqlite3_column_int64(counted.get(), 0);
-
-    QStringList textQueries;
-    if (textIndexes) {
-        for (const auto& [pattern, columns] : m_texts) {
-            const QString query = TTextPattern(pattern).trigramQuery();
-            if (query.isEmpty())
-                continue;
-            textQueries << (columns.isEmpty() ? u'(' + query + u')'
-                                              : u'{' + columns + QStringLiteral("} : (") + query + u')');
-        }
-    }
+    Plan chosen = Plan::Indexes;
+    if (!textQueries.isEmpty() && indexRows >= TextIndexFrom)
+        chosen = Plan::TextIndex;
+    else if (indexRows * IndexRowCost > total)
+        chosen = Plan::Scan;
+    if (force)
+        chosen = *force == Plan::TextIndex && textQueries.isEmpty() ? Plan::Scan : *force;
 
     Planned planned;
-    QString detail;
-    QString transfer;
-    if (!textQueries.isEmpty() && indexRows >= TextIndexFrom) {
-        planned.plan = Plan::TextIndex;
-        detail = QStringLiteral(" NOT INDEXED WHERE ID IN (SELECT rowid FROM Detail_Text WHERE Detail_Text MATCH ?)");
-        transfer =
-            QStringLiteral(" NOT INDEXED WHERE ID IN (SELECT rowid FROM Transfer_Text WHERE Transfer_Text MATCH ?)");
-        const QString query = textQueries.join(QStringLiteral(" AND "));
-        planned.values << query << query << query;
-    } else if (indexRows * IndexRowCost > total) {
-        planned.plan = Plan::Scan;
-        detail = transfer = QStringLiteral(" NOT INDEXED");
+    QVariantList textValues;
+    QString detail = QStringLiteral("Detail");
+    QString transfer = QStringLiteral("Transfer");
+    planned.plan = chosen;
+    if (chosen == Plan::TextIndex) {
+        detail = QString::fromLatin1(TextIndexSource).arg(detail);
+        transfer = QString::fromLatin1(TextIndexSource).arg(transfer);
+        textValues << textQueries.join(QStringLiteral(" AND "));
+    } else if (chosen == Plan::Scan) {
+        detail += QStringLiteral(" NOT INDEXED");
+        transfer += QStringLiteral(" NOT INDEXED");
     }
-    QStringList lines(m_lines);
-    lines[0] = QLatin1String(ViewColumns) + QLatin1String(DetailArm) + detail + QLatin1String(SourceArm) + transfer +
-               QLatin1String(DestArm) + transfer + QLatin1String(PlannedJoin);
-    planned.sql = (lines << QString::fromLatin1(OrderLine)).join(u'\n');
-    planned.values << m_values;
+    const QString filters = QStringList(m_lines.mid(1)).join(u'\n');
+    auto arm = [&](const char* table, const char* holder, const char* kind, const QString& source) {
+        return QString::fromLatin1(PlannedArm)
+                   .arg(QLatin1String(table), QLatin1String(holder), QLatin1String(kind), source) +
+               u'\n' + filters;
+    };
+    planned.sql = QStringList{arm("Detail", "DestID", "Detail.type", detail),
+                              arm("Transfer", "SourceID", "2", transfer), arm("Transfer", "DestID", "3", transfer)}
+                      .join(QStringLiteral("\nUNION ALL\n"));
+    for (int i = 0; i < 3; ++i)
+        planned.values << textValues << m_values;
     return planned;
 }
 
@@ -292,15 +334,29 @@ TRowSet TLedgerQuery::open() const
     return open(TDM::current().handle());
 }
 
-TRowSet TLedgerQuery::open(sqlite3* db) const
+TRowSet TLedgerQuery::open(sqlite3* db, std::optional<Plan> force) const
 {
-    const Planned planned = plan(db);
+    const Planned planned = plan(db, force);
     Statement stmt = prepare(db, planned.sql.toUtf8());
     sqlite3_stmt* raw = stmt.get();
     for (int i = 0; i < planned.values.size(); ++i)
         bind(db, raw, i + 1, planned.values.at(i));
 
     TRowSet rows = emptyRows();
+    // The order line's key of each row: the date as a number while every date has the stored form
+    // (whose text order is its time order), else the texts themselves.
+    std::vector<qint64> keys;
+    bool storedForm = true;
+    std::string dates;
+    std::vector<std::size_t> dateEnds;
+    auto number = [&rows, raw](int column, int from) {
+        if (sqlite3_column_type(raw, from) != SQLITE_NULL)
+            rows.setNumber(column, sqlite3_column_int64(raw, from));
+    };
+    auto text = [&rows, raw](int column, int from) {
+        if (sqlite3_column_type(raw, from) != SQLITE_NULL)
+            rows.setText(column, columnText(raw, from));
+    };
     for (;;) {
         const int rc = sqlite3_step(raw);
         if (rc == SQLITE_DONE)
@@ -308,26 +364,61 @@ TRowSet TLedgerQuery::open(sqlite3* db) const
         if (rc != SQLITE_ROW)
             throw engineError(db);
         rows.appendRow();
-        for (int c = 0; c < ColumnCount; ++c) {
-            if (sqlite3_column_type(raw, c) == SQLITE_NULL)
-                continue;
-            switch (rows.kind(c)) {
-            case TRowSet::Kind::Integer:
-            case TRowSet::Kind::Money:
-                rows.setNumber(c, sqlite3_column_int64(raw, c));
-                break;
-            case TRowSet::Kind::DateTime:
-            case TRowSet::Kind::Date: {
-                qint64 key = 0;
-                if (TRowSet::parseDateTimeKey(columnText(raw, c), key))
-                    rows.setNumber(c, rows.kind(c) == TRowSet::Kind::Date ? key / 86400 : key);
-                break;
-            }
-            case TRowSet::Kind::Text:
-                rows.setText(c, columnText(raw, c));
-                break;
-            }
+        number(Id, PlannedId);
+        number(AccID, PlannedAccID);
+        number(Type, PlannedType);
+        // TypeName and Date1 are the view's CASE and substr, computed here from type and date.
+        rows.setText(TypeName, kindName(sqlite3_column_type(raw, PlannedType) == SQLITE_NULL
+                                            ? -1
+                                            : sqlite3_column_int64(raw, PlannedType)));
+        qint64 key = 0;
+        bool parsed = false;
+        if (sqlite3_column_type(raw, PlannedDate) != SQLITE_NULL) {
+            const QByteArrayView date = columnText(raw, PlannedDate);
+            dates.append(date.data(), date.size());
+            parsed = TRowSet::parseDateTimeKey(date, key);
+            if (parsed)
+                rows.setNumber(Date, key);
+            qint64 day = 0;
+            if (date.size() == 19 && parsed)
+                rows.setNumber(Date1, key / SecondsPerDay);
+            else if (TRowSet::parseDateTimeKey(date.first(std::min<qsizetype>(date.size(), 10)), day))
+                rows.setNumber(Date1, day / SecondsPerDay);
+            storedForm = storedForm && parsed && date.size() == 19;
+        } else {
+            storedForm = false;
         }
+        dateEnds.push_back(dates.size());
+        keys.push_back(key);
+        text(From, PlannedFrom);
+        number(Amount, PlannedAmount);
+        text(For, PlannedFor);
+        text(Memo, PlannedMemo);
+        text(Name, PlannedName);
+        number(AccType, PlannedAccType);
     }
+
+    // The planned statement has no order line: the rows come arm by arm and are put into date order
+    // here, which costs far less than the engine's sorting of whole rows. Rows of the same date keep
+    // the engine's order.
+    std::vector<int> order(rows.rowCount());
+    std::iota(order.begin(), order.end(), 0);
+    if (storedForm) {
+        std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    } else {
+        // A date without a value comes first, as in the engine's order.
+        auto text = [&](int row) {
+            const std::size_t start = row == 0 ? 0 : dateEnds[row - 1];
+            return QByteArrayView(dates.data() + start, qsizetype(dateEnds[row] - start));
+        };
+        // The engine's BINARY order: bytes, then length.
+        std::stable_sort(order.begin(), order.end(), [&text](int a, int b) {
+            const QByteArrayView x = text(a);
+            const QByteArrayView y = text(b);
+            const int c = std::memcmp(x.data(), y.data(), std::min(x.size(), y.size()));
+            return c != 0 ? c < 0 : x.size() < y.size();
+        });
+    }
+    rows.reorder(order);
     return rows;
 }

@@ -98,8 +98,11 @@ public:
         QVariantList values;
     };
     // The statement open() runs on `db`, chosen by how many rows the holder and date indexes would
-    // visit (counted on the indexes, up to what decides) against the size of the tables.
-    Planned plan(sqlite3* db) const;
+    // visit (counted on the indexes, up to what decides) against the size of the tables. It has no
+    // order line: open() puts the fetched rows into date order itself. `force` takes that plan
+    // instead (TextIndex only where a text filter and the indexes allow it, else Scan); the rows
+    // are the same whatever the plan.
+    Planned plan(sqlite3* db, std::optional<Plan> force = std::nullopt) const;
 
     // Prepares the statement on the data module's connection without running it: a statement the
     // engine rejects (a table or column that is not there) throws DbError at once.
@@ -110,7 +113,7 @@ public:
     TRowSet open() const;
     // The same on another connection to the file; its LIKE must be TTextPattern's
     // (TTextPattern::registerLike), as on the data module's connection.
-    TRowSet open(sqlite3* db) const;
+    TRowSet open(sqlite3* db, std::optional<Plan> force = std::nullopt) const;
 
 private:
     void addLike(const QString& line, const QString& text, int times, const QString& textColumns);

@@ -80,7 +80,9 @@ struct TLedgerSearch::Worker
         QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
         uri.setQuery(QStringLiteral("mode=ro"));
         const QByteArray name = uri.toString(QUrl::FullyEncoded).toUtf8();
-        const int rc = sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        // Only the worker thread uses the connection, so the engine need not lock it at every call.
+        const int rc = sqlite3_open_v2(name.constData(), &db,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
         QString error;
         if (rc != SQLITE_OK)
             error = QString::fromUtf8(db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
@@ -131,6 +133,8 @@ struct TLedgerSearch::Worker
         TLedgerSearch* target = owner;
         QMetaObject::invokeMethod(
             target, [target, id, rows, error] { target->deliver(id, rows, error); }, Qt::QueuedConnection);
+        if (hook)
+            hook(Stage::Answered, id);
     }
 };
 

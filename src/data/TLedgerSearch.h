@@ -43,12 +43,14 @@ public:
     bool isBusy() const { return m_busy; }
 
     // What the worker thread is doing, for tests that need to hold it at a known point: Taken when
-    // it takes a request up, Stepping while the engine runs its statement (called every few
-    // thousand engine instructions). Called on the worker thread; set it before the first submit().
+    // it takes a request up, Stepping while the engine runs its statements (every thousand engine
+    // instructions), Answered when it has sent the rows or the failure on their way to the owner's
+    // thread. Called on the worker thread; set it before the first submit().
     enum class Stage
     {
         Taken,
-        Stepping
+        Stepping,
+        Answered
     };
     void setStageHook(std::function<void(Stage, quint64 request)> hook);
 

@@ -47,7 +47,7 @@ int TRowSet::appendRow()
             s.ends.push_back(static_cast<std::uint32_t>(s.bytes.size()));
         else
             s.numbers.push_back(0);
-        s.nulls.push_back(true);
+        s.nulls.push_back(1);
     }
     return m_rows++;
 }
@@ -63,11 +63,41 @@ void TRowSet::reserve(int rows)
     }
 }
 
+void TRowSet::reorder(const std::vector<int>& order)
+{
+    if (order.size() != static_cast<std::size_t>(m_rows))
+        throw std::invalid_argument("A new order of rows must name every row.");
+    for (Store& s : m_columns) {
+        std::vector<std::uint8_t> nulls(order.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            nulls[i] = s.nulls[order[i]];
+        s.nulls = std::move(nulls);
+        if (s.kind != Kind::Text) {
+            std::vector<qint64> numbers(order.size());
+            for (std::size_t i = 0; i < order.size(); ++i)
+                numbers[i] = s.numbers[order[i]];
+            s.numbers = std::move(numbers);
+            continue;
+        }
+        std::string bytes;
+        bytes.reserve(s.bytes.size());
+        std::vector<std::uint32_t> ends(order.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const int row = order[i];
+            const std::uint32_t start = row == 0 ? 0 : s.ends[row - 1];
+            bytes.append(s.bytes, start, s.ends[row] - start);
+            ends[i] = static_cast<std::uint32_t>(bytes.size());
+        }
+        s.bytes = std::move(bytes);
+        s.ends = std::move(ends);
+    }
+}
+
 void TRowSet::setNumber(int column, qint64 value)
 {
     Store& s = m_columns[column];
     s.numbers.back() = value;
-    s.nulls.back() = false;
+    s.nulls.back() = 0;
 }
 
 void TRowSet::setText(int column, QByteArrayView utf8)
@@ -75,9 +105,9 @@ void TRowSet::setText(int column, QByteArrayView utf8)
     Store& s = m_columns[column];
     if (static_cast<std::uint64_t>(s.bytes.size()) + utf8.size() > UINT32_MAX)
         throw std::length_error("The list holds more text than it can keep.");
-    s.bytes.append(utf8);
+    s.bytes.append(utf8.data(), utf8.size());
     s.ends.back() = static_cast<std::uint32_t>(s.bytes.size());
-    s.nulls.back() = false;
+    s.nulls.back() = 0;
 }
 
 QByteArrayView TRowSet::utf8(int row, int column) const
@@ -86,7 +116,7 @@ QByteArrayView TRowSet::utf8(int row, int column) const
     if (s.kind != Kind::Text)
         return {};
     const std::uint32_t begin = row == 0 ? 0 : s.ends[row - 1];
-    return QByteArrayView(s.bytes.constData() + begin, s.ends[row] - begin);
+    return QByteArrayView(s.bytes.data() + begin, s.ends[row] - begin);
 }
 
 QDate TRowSet::date(int row, int column) const

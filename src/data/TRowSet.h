@@ -10,6 +10,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // A fetched query result, kept by column with raw values: integers and money as int64 (money in
@@ -51,6 +52,9 @@ public:
     void setNumber(int column, qint64 value);
     // Text cells, from UTF-8; at most once per cell.
     void setText(int column, QByteArrayView utf8);
+    // Puts the rows into a new order: row i becomes the row that was at order[i]. `order` holds
+    // every row exactly once.
+    void reorder(const std::vector<int>& order);
 
     bool isNull(int row, int column) const { return m_columns[column].nulls[row]; }
     qint64 number(int row, int column) const { return m_columns[column].numbers[row]; }
@@ -73,8 +77,8 @@ private:
         Kind kind = Kind::Text;
         std::vector<qint64> numbers;     // numeric and date kinds
         std::vector<std::uint32_t> ends; // text kind: end of each cell's bytes in `bytes`
-        QByteArray bytes;                // text kind: the cells' UTF-8, one after the other
-        std::vector<bool> nulls;
+        std::string bytes;               // text kind: the cells' UTF-8, one after the other
+        std::vector<std::uint8_t> nulls; // 1 for a cell without a value
     };
     std::vector<Store> m_columns;
     int m_rows = 0;

@@ -5,7 +5,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -52,16 +54,12 @@ void decodeUtf8(QByteArrayView utf8, Sink&& sink)
     }
 }
 
-const std::array<char32_t, 128>& asciiFolds()
-{
-    static const std::array<char32_t, 128> folds = [] {
-        std::array<char32_t, 128> a{};
-        for (char32_t c = 0; c < 128; ++c)
-            a[c] = c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
-        return a;
-    }();
-    return folds;
-}
+constexpr std::array<char32_t, 128> AsciiFolds = [] {
+    std::array<char32_t, 128> a{};
+    for (char32_t c = 0; c < 128; ++c)
+        a[c] = c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+    return a;
+}();
 
 // Every character that folds to another one, grouped by what it folds to. Built once, on first use.
 const std::unordered_map<char32_t, std::u32string>& foldClasses()
@@ -176,6 +174,10 @@ TTextPattern::TTextPattern(QStringView pattern, char32_t escape)
     }
     // An escape character with nothing after it, as in SQL, lets the pattern match nothing.
     m_matchesNothing = escaped;
+    // The search box's pattern: text anywhere, %text%, with no wildcard inside.
+    m_substring =
+        m_items.size() >= 2 && m_items.front() == AnyRun && m_items.back() == AnyRun &&
+        std::none_of(m_items.begin() + 1, m_items.end() - 1, [](char32_t c) { return c == AnyRun || c == AnyOne; });
 }
 
 TTextPattern TTextPattern::fromUtf8(QByteArrayView pattern, char32_t escape)
@@ -185,7 +187,7 @@ TTextPattern TTextPattern::fromUtf8(QByteArrayView pattern, char32_t escape)
 
 char32_t TTextPattern::fold(char32_t c)
 {
-    return c < 128 ? asciiFolds()[c] : QChar::toCaseFolded(c);
+    return c < 128 ? AsciiFolds[c] : QChar::toCaseFolded(c);
 }
 
 std::u32string TTextPattern::caseVariants(char32_t c)
@@ -207,20 +209,37 @@ bool TTextPattern::matches(QByteArrayView utf8) const
 {
     if (m_matchesNothing)
         return false;
-    thread_local std::u32string text;
-    text.clear();
-    decodeUtf8(utf8, [](char32_t c) { text.push_back(fold(c)); });
+    // The text, folded; a text has no more characters than bytes.
+    std::array<char32_t, 256> local;
+    std::u32string heap;
+    char32_t* text = local.data();
+    if (utf8.size() > qsizetype(local.size())) {
+        heap.resize(utf8.size());
+        text = heap.data();
+    }
+    std::size_t n = 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+    qsizetype ascii = 0;
+    while (ascii < utf8.size() && bytes[ascii] < 0x80) {
+        text[n++] = AsciiFolds[bytes[ascii]];
+        ++ascii;
+    }
+    if (ascii < utf8.size())
+        decodeUtf8(utf8.sliced(ascii), [text, &n](char32_t c) { text[n++] = fold(c); });
+    const std::u32string_view folded(text, n);
+
+    if (m_substring)
+        return folded.find(std::u32string_view(m_items).substr(1, m_items.size() - 2)) != std::u32string_view::npos;
 
     // Wildcard matching with one point to return to: the last % seen and the text position it
     // has consumed up to. Linear in practice, and never worse than pattern times text.
-    const std::size_t n = text.size();
     const std::size_t m = m_items.size();
     std::size_t t = 0;
     std::size_t p = 0;
     std::size_t star = std::u32string::npos;
     std::size_t mark = 0;
     while (t < n) {
-        if (p < m && (m_items[p] == AnyOne || m_items[p] == text[t])) {
+        if (p < m && (m_items[p] == AnyOne || m_items[p] == folded[t])) {
             ++p;
             ++t;
         } else if (p < m && m_items[p] == AnyRun) {

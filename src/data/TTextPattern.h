@@ -46,4 +46,5 @@ private:
     static constexpr char32_t AnyOne = 0x110001;
     std::u32string m_items;
     bool m_matchesNothing = false;
+    bool m_substring = false;
 };

@@ -3,9 +3,12 @@
 #include "data/DbError.h"
 #include "data/TLedgerQuery.h"
 
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+
+#include <sqlite3.h>
 
 #include <stdexcept>
 #include <tuple>
@@ -27,6 +30,16 @@ QList<Row> rowsOf(const TRowSet& rows)
                    qint32(rows.number(r, TLedgerQuery::Id)));
     std::sort(out.begin(), out.end());
     return out;
+}
+
+// The engine's plan of a planned statement, one step a line.
+QString queryPlan(TDM& dm, const TLedgerQuery::Planned& planned)
+{
+    QSqlQuery plan = dm.select(QStringLiteral("EXPLAIN QUERY PLAN ") + planned.sql, planned.values);
+    QStringList steps;
+    while (plan.next())
+        steps << plan.value(3).toString();
+    return steps.join(u'\n');
 }
 
 QList<qint32> idsOf(const TRowSet& rows)
@@ -57,6 +70,173 @@ struct Ledger
     }
 };
 
+// Random bookings whose texts mix cases beyond A to Z, wildcard characters, quotes and empty fields,
+// between accounts and wallets (and now and then a holder that is not there).
+struct RandomLedger
+{
+    TestDb db;
+    QRandomGenerator random;
+    QList<qint32> holders;
+
+    explicit RandomLedger(quint32 seed, int bookings)
+        : random(seed)
+    {
+        holders << db.addHolder(QStringLiteral("Bank"), 0) << db.addHolder(QStringLiteral("Visa"), 1)
+                << db.addHolder(QStringLiteral("Kasse"), 2) << db.addHolder(QStringLiteral("Börse"), 2);
+        db.dm().execute(QStringLiteral("begin"));
+        for (int i = 0; i < bookings; ++i)
+            add();
+        db.dm().execute(QStringLiteral("commit"));
+    }
+
+    QString pick(const QStringList& from) { return from.at(random.bounded(int(from.size()))); }
+    qint32 holder() { return random.bounded(20) == 0 ? 999 : holders.at(random.bounded(int(holders.size()))); }
+    QString text()
+    {
+        static const QStringList words{"Müller", "MÜLLER",  "müller",     "École", "ÉCOLE", "école",
+                                       "Straße", "STRASSE", "οδός",       "ΟΔΟΣ",  "ſs",    "5 Kg",
+                                       "5 kg",   "O'Neil",  "50% off",    "a_c",   "abc",   "\"Best\"",
+                                       "market", "Market",  "MARKET day", "  ",    "银行",  "Kasse 3"};
+        switch (random.bounded(4)) {
+        case 0:
+            return QString(); // stored without a value
+        case 1:
+            return pick(words);
+        default:
+            return pick(words) + u' ' + pick(words);
+        }
+    }
+    QDateTime when()
+    {
+        const QDate day = QDate(2025, 11, 1).addDays(random.bounded(120));
+        return QDateTime(day, random.bounded(8) == 0 ? QTime(0, 0) : QTime(random.bounded(24), random.bounded(60)));
+    }
+    void add()
+    {
+        const Currency amount = Currency::fromRaw(qint64(random.bounded(1, 5000)) * 100);
+        if (random.bounded(4) == 0)
+            db.addTransfer(holder(), holder(), when(), amount, text(), text(), text());
+        else
+            db.addDetail(random.bounded(2), holder(), when(), amount, text(), text(), text());
+    }
+    // Edits and deletes a few bookings with plain statements, as any connection might.
+    void change()
+    {
+        for (int i = 0; i < 30; ++i) {
+            const char* table = random.bounded(2) == 0 ? "Detail" : "Transfer";
+            const QString pickOne =
+                QStringLiteral("(select ID from %1 order by random() limit 1)").arg(QLatin1String(table));
+            switch (random.bounded(3)) {
+            case 0:
+                db.dm().execute(QStringLiteral("update %1 set \"From\" = ?, Memo = ? where ID = %2")
+                                    .arg(QLatin1String(table), pickOne),
+                                {text(), text()});
+                break;
+            case 1:
+                db.dm().execute(QStringLiteral("update %1 set Amount = Amount + 1 where ID = %2")
+                                    .arg(QLatin1String(table), pickOne));
+                break;
+            default:
+                db.dm().execute(QStringLiteral("delete from %1 where ID = %2").arg(QLatin1String(table), pickOne));
+                break;
+            }
+        }
+        for (int i = 0; i < 10; ++i)
+            add();
+    }
+
+    // A query with a random choice of every filter, in the history window's order.
+    TLedgerQuery query()
+    {
+        static const QStringList terms{"müller", "MÜLLER",  "ÉCOLE", "strasse", "ΟΔΟΣ", "ss",  "kg",
+                                       "o'neil", "50%off",  "a_c",   "%",       "_",    "'",   "\"best\"",
+                                       "market", "ARKET D", "ab",    "银",      " ",    "e s", "t d"};
+        TLedgerQuery q;
+        if (random.bounded(3) != 0) {
+            const QDate first = QDate(2025, 11, 1).addDays(random.bounded(120));
+            q.addDayRange(first, first.addDays(random.bounded(60)));
+        }
+        switch (random.bounded(4)) {
+        case 0:
+            q.addHolder(holder());
+            break;
+        case 1:
+            q.addFamily(random.bounded(2) == 0 ? TLedgerQuery::Family::Accounts : TLedgerQuery::Family::Wallets);
+            break;
+        default:
+            break;
+        }
+        if (random.bounded(3) == 0)
+            q.addKind(random.bounded(4));
+        switch (random.bounded(5)) {
+        case 0:
+            q.addText(pick(terms));
+            break;
+        case 1:
+            q.addFromText(pick(terms));
+            break;
+        case 2:
+            q.addMemoText(pick(terms));
+            break;
+        case 3:
+            q.addFromText(pick(terms));
+            q.addMemoText(pick(terms));
+            break;
+        default:
+            break;
+        }
+        if (random.bounded(4) == 0) {
+            const auto amount = [this]() -> std::optional<Currency> {
+                if (random.bounded(2) == 0)
+                    return std::nullopt;
+                return Currency::fromRaw(qint64(random.bounded(1, 5000)) * 100);
+            };
+            q.addAmountRange(amount(), amount());
+        }
+        return q;
+    }
+};
+
+// A row as a tuple of every column, for comparing whole lists.
+using FullRow = std::tuple<qint64, int, qint64, qint64, QString, qint64, QString, QString, QString, QString, qint64,
+                           qint64>; // date, type, id, holder, TypeName, Date1, from, for, memo, name, AccType, amount
+
+QList<FullRow> fullRows(const TRowSet& rows)
+{
+    QList<FullRow> out;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        auto text = [&](int c) {
+            return rows.isNull(r, c) ? QStringLiteral("<null>") : rows.text(r, c);
+        };
+        out << FullRow(rows.number(r, TLedgerQuery::Date), int(rows.number(r, TLedgerQuery::Type)),
+                       rows.number(r, TLedgerQuery::Id), rows.number(r, TLedgerQuery::AccID),
+                       text(TLedgerQuery::TypeName), rows.number(r, TLedgerQuery::Date1), text(TLedgerQuery::From),
+                       text(TLedgerQuery::For), text(TLedgerQuery::Memo), text(TLedgerQuery::Name),
+                       rows.number(r, TLedgerQuery::AccType), rows.number(r, TLedgerQuery::Amount));
+    }
+    return out;
+}
+
+// The rows of the plain statement, read through the data module's own query.
+QList<FullRow> plainRows(TDM& dm, const TLedgerQuery& q)
+{
+    QSqlQuery sql = dm.select(q.statement(), q.values());
+    QList<FullRow> out;
+    while (sql.next()) {
+        qint64 date = 0;
+        qint64 day = 0;
+        TRowSet::parseDateTimeKey(sql.value(4).toString().toUtf8(), date);
+        TRowSet::parseDateTimeKey(sql.value(5).toString().toUtf8(), day);
+        auto text = [&](int c) {
+            return sql.value(c).isNull() ? QStringLiteral("<null>") : sql.value(c).toString();
+        };
+        out << FullRow(date, sql.value(3).toInt(), sql.value(0).toLongLong(), sql.value(1).toLongLong(), text(2),
+                       day / 86400, text(6), text(8), text(9), text(10), sql.value(11).toLongLong(),
+                       sql.value(7).toLongLong());
+    }
+    return out;
+}
+
 } // namespace
 
 class TestLedgerQuery : public QObject
@@ -85,6 +265,10 @@ private slots:
     void holderAndDateUseTheIndexes_data();
     void holderAndDateUseTheIndexes();
     void failingStatementCarriesEngineText();
+    void everyPlanGivesThePlainStatementsRows_data();
+    void everyPlanGivesThePlainStatementsRows();
+    void planFitsTheQuery();
+    void checkRefusesABrokenStatementAtOnce();
 };
 
 void TestLedgerQuery::columnsInOrderAndNames()
@@ -418,11 +602,9 @@ void TestLedgerQuery::holderAndDateUseTheIndexes()
     q.addDayRange(QDate(2026, 3, 1), QDate(2026, 3, 31));
     if (holder)
         q.addHolder(l.cash);
-    QSqlQuery plan = l.db.dm().select(QStringLiteral("EXPLAIN QUERY PLAN ") + q.statement(), q.values());
-    QStringList steps;
-    while (plan.next())
-        steps << plan.value(3).toString();
-    const QString text = steps.join(u'\n');
+    // (So few bookings are read faster in table order; the plan for many is planFitsTheQuery's.)
+    const TLedgerQuery::Planned planned = q.plan(l.db.dm().handle(), TLedgerQuery::Plan::Indexes);
+    const QString text = queryPlan(l.db.dm(), planned);
     for (const QString& index : indexes)
         QVERIFY2(text.contains(QStringLiteral("USING INDEX ") + index), qPrintable(text));
     QVERIFY2(!text.contains(QStringLiteral("SCAN Detail")) && !text.contains(QStringLiteral("SCAN Transfer")),
@@ -440,6 +622,110 @@ void TestLedgerQuery::failingStatementCarriesEngineText()
     } catch (const DbError& e) {
         QVERIFY2(e.text().contains(QStringLiteral("no such table")), qPrintable(e.text()));
     }
+}
+
+void TestLedgerQuery::everyPlanGivesThePlainStatementsRows_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {11u, 12u, 13u, 14u})
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+void TestLedgerQuery::everyPlanGivesThePlainStatementsRows()
+{
+    // Whatever the plan, the rows are those of the plain statement, in date order; the text index
+    // follows every insert, edit and delete.
+    QFETCH(quint32, seed);
+    RandomLedger l(seed, 400);
+    sqlite3* db = l.db.dm().handle();
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 60; ++i) {
+            const TLedgerQuery q = l.query();
+            QList<FullRow> expected = plainRows(l.db.dm(), q);
+            std::sort(expected.begin(), expected.end());
+            for (const auto plan :
+                 {std::optional<TLedgerQuery::Plan>(), std::optional(TLedgerQuery::Plan::Indexes),
+                  std::optional(TLedgerQuery::Plan::Scan), std::optional(TLedgerQuery::Plan::TextIndex)}) {
+                QList<FullRow> got = fullRows(q.open(db, plan));
+                const bool dateOrder = std::is_sorted(got.begin(), got.end(), [](const FullRow& a, const FullRow& b) {
+                    return std::get<0>(a) < std::get<0>(b);
+                });
+                std::sort(got.begin(), got.end());
+                const QString where = QStringLiteral("round %1, plan %2:\n%3\n")
+                                          .arg(round)
+                                          .arg(plan ? int(*plan) : -1)
+                                          .arg(q.statement());
+                QVERIFY2(dateOrder, qPrintable(where));
+                QVERIFY2(
+                    got == expected,
+                    qPrintable(where + QStringLiteral("%1 rows, expected %2").arg(got.size()).arg(expected.size())));
+            }
+        }
+        l.change();
+    }
+}
+
+void TestLedgerQuery::planFitsTheQuery()
+{
+    // 24,000 deposits of six holders over ten years; every tenth from "Market".
+    TestDb db;
+    QList<qint32> holders;
+    for (int h = 0; h < 6; ++h)
+        holders << db.addHolder(QStringLiteral("H%1").arg(h), h % 3);
+    db.dm().execute(QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < 23999)"
+                                   " insert into Detail (type, DestID, Date, \"From\", Amount)"
+                                   " select 0, ?, strftime('%Y-%m-%d %H:%M:%S', '2015-01-01', (i * 131 % 3652) || ' "
+                                   "days', (i % 86400) || ' seconds'),"
+                                   " case when i % 10 = 0 then 'Market ' || i else 'Bakery' end, 10000 from n"),
+                    {holders[0]});
+    db.dm().execute(QStringLiteral("update Detail set DestID = ? + ID % 6"), {holders[0]});
+
+    using P = TLedgerQuery::Plan;
+    struct Case
+    {
+        const char* name;
+        QDate first, last;
+        bool holder;
+        const char* text;
+        P plan;
+        const char* step; // a step of the engine's plan that reads so
+    };
+    const QDate start(2015, 1, 1), end(2024, 12, 31), month(2020, 6, 1);
+    const Case cases[] = {
+        {"one month, all holders", month, month.addDays(29), false, "", P::Indexes, "USING INDEX Detail_Date"},
+        {"one month, a text", month, month.addDays(29), false, "market", P::Indexes, "USING INDEX Detail_Date"},
+        {"one month, one holder", month, month.addDays(29), true, "", P::Indexes, "USING INDEX Detail_DestID_Date"},
+        {"all years", start, end, false, "", P::Scan, "SCAN Detail"},
+        {"all years, one holder", start, end, true, "", P::Scan, "SCAN Detail"},
+        {"all years, a text", start, end, false, "market", P::TextIndex, "SCAN Detail_Text VIRTUAL TABLE"},
+        {"all years, a text too short for the index", start, end, false, "ma", P::Scan, "SCAN Detail"},
+    };
+    for (const Case& c : cases) {
+        TLedgerQuery q;
+        q.addDayRange(c.first, c.last);
+        if (c.holder)
+            q.addHolder(holders[2]);
+        q.addText(QString::fromLatin1(c.text));
+        const TLedgerQuery::Planned planned = q.plan(db.dm().handle());
+        QVERIFY2(planned.plan == c.plan, c.name);
+        const QString steps = queryPlan(db.dm(), planned);
+        QVERIFY2(steps.contains(QLatin1String(c.step)), qPrintable(QLatin1String(c.name) + u'\n' + steps));
+        // The arms read their tables straight into the result, never through a copy of the union.
+        QVERIFY2(!steps.contains(QStringLiteral("CO-ROUTINE")) && !steps.contains(QStringLiteral("MATERIALIZE")),
+                 qPrintable(steps));
+        if (c.plan == P::Scan)
+            QVERIFY2(!steps.contains(QStringLiteral("USING INDEX")), qPrintable(steps));
+    }
+}
+
+void TestLedgerQuery::checkRefusesABrokenStatementAtOnce()
+{
+    Ledger l;
+    TLedgerQuery q;
+    q.addText(QStringLiteral("it's 100%"));
+    q.check(); // a quote and a percent sign are text, never a broken statement
+    l.db.dm().execute(QStringLiteral("drop table Transfer"));
+    QVERIFY_THROWS_EXCEPTION(DbError, q.check());
 }
 
 QTEST_GUILESS_MAIN(TestLedgerQuery)

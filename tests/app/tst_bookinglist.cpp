@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -147,6 +148,8 @@ private slots:
     void exportWritesTheList_data();
     void exportWritesTheList();
     void failedListIsReported();
+    void aListOnItsWayIsReplaced_data();
+    void aListOnItsWayIsReplaced();
 };
 
 void TestBookingList::init()
@@ -517,6 +520,31 @@ void TestBookingList::failedListIsReported()
     // A filter change lists the current holder again, and reports the same failure.
     choose(child<QComboBox>(w, "cbbType"), 1);
     QCOMPARE(TMessageService::takeShown().size(), 1);
+}
+
+void TestBookingList::aListOnItsWayIsReplaced_data()
+{
+    QTest::addColumn<bool>("secondIsAHolder");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("another holder") << true << QStringList{"In13", "Out14"};
+    QTest::newRow("no holder") << false << QStringList{};
+}
+
+void TestBookingList::aListOnItsWayIsReplaced()
+{
+    // Two selections before the first list has arrived: the first list never shows.
+    QFETCH(bool, secondIsAHolder);
+    QFETCH(QStringList, rows);
+    Books b;
+    TFrmMain w;
+    auto* list = w.findChild<TBookingList*>(QStringLiteral("BookingList"));
+    QSignalSpy built(list, &TBookingList::listBuilt);
+    list->BuildList(b.bank);
+    list->BuildList(secondIsAHolder ? b.purse : 0);
+    settle(&w);
+    QCoreApplication::processEvents();
+    QCOMPARE(texts(child<TDBGridView>(w, "dbgrdh1"), 5), rows);
+    QCOMPARE(built.size(), secondIsAHolder ? 1 : 0);
 }
 
 QTEST_MAIN(TestBookingList)

@@ -27,8 +27,8 @@ const char* const DetailArm =
 const char* const SourceArm = " UNION ALL SELECT ID, SourceID, 2, Date, \"From\", Amount, \"For\", Memo FROM Transfer";
 const char* const DestArm = " UNION ALL SELECT ID, DestID, 3, Date, \"From\", Amount, \"For\", Memo FROM Transfer";
 const char* const Join = ") AS A, Account AS B WHERE A.AccID = B.ID";
-// The planned view's columns: those of the view but TypeName and Date1, which are computed from type
-// and date while the rows are fetched.
+const char* const OrderLine = " order by A.date";
+
 // The planned statement is the union of three statements, one per arm of the view (deposits and
 // debits, transfers seen from their source, transfers seen from their destination), each with the
 // view's join and all of the filter lines: every line is a condition on one row, so it selects the
@@ -71,8 +71,6 @@ const char* const TextIndexSource = "%1_Text CROSS JOIN %1 NOT INDEXED ON %1.ID 
 constexpr qint64 IndexRowCost = 20;
 // From this many rows in the index range on, a text search asks the trigram indexes first.
 constexpr qint64 TextIndexFrom = 20000;
-
-const char* const OrderLine = " order by A.date";
 
 struct StatementDeleter
 {

@@ -21,11 +21,11 @@ struct sqlite3;
 //
 // Texts match with TTextPattern's LIKE, which ignores case for every letter.
 //
-// open() runs the statement planned for the data at hand (plan()): the same statement with the
-// engine steered to the cheapest way of finding the rows. A long period is read in table order
-// rather than through the date index, and a text search over a long period takes its candidates
-// from the trigram indexes of the texts first. The plan only adds conditions that the statement's
-// own lines imply, and keeps all of them, so the rows are always those of statement().
+// open() runs the statement planned for the data at hand (plan()): the same filter lines on each
+// arm of the union, with the engine steered to the cheapest way of finding the rows. A long period
+// is read in table order rather than through the date index, and a text search over a long period
+// takes its candidates from the trigram indexes of the texts first. The plan keeps every filter
+// line and only adds what they imply, so the rows are always those of statement(), in date order.
 //
 // Output columns, in this order (the copy command reads them by position):
 //   0 id, 1 AccID, 2 TypeName, 3 type, 4 date, 5 Date1, 6 from, 7 Amount, 8 for, 9 memo, 10 name,

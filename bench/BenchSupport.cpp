@@ -2,6 +2,7 @@
 
 #include "data/TSchema.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -252,8 +253,17 @@ void report(const char* what, int rows, Timing ours, Timing shell, double limitF
                 ours.wall / shell.wall, ours.cpu, shell.cpu, ok ? "ok" : "OVER TARGET");
 }
 
-QString prepareDatabase(const QString& path)
+void prepareProcess()
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+}
+
+QString prepareDatabase(const QStringList& arguments, const QString& dir)
+{
+    QString path = QDir(dir).filePath(QStringLiteral("Data.mdb"));
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--db")); at >= 0 && at + 1 < arguments.size())
+        path = arguments.at(at + 1);
     if (!QFile::exists(path)) {
         std::printf("Filling %s: %d holders, %d deposits and debits, %d transfers over %d to %d...\n", qPrintable(path),
                     Holders, Details, Transfers, FirstDay.year(), LastDay.year());

@@ -22,8 +22,11 @@ inline constexpr int Repeats = 5;
 // Fills a new database at `path`: the version-1 schema, the holders and the bookings, always the
 // same (a fixed random sequence).
 void fill(const QString& path);
-// Fills `path` unless it exists (a file made by an earlier run is reused as it is).
-QString prepareDatabase(const QString& path);
+// Before the application object: offscreen windows, and the report written line by line.
+void prepareProcess();
+// The database of the run: the path after --db in `arguments`, else "Data.mdb" in `dir`; filled
+// unless it exists (a file made by an earlier run is reused as it is).
+QString prepareDatabase(const QStringList& arguments, const QString& dir);
 
 // Milliseconds of the clock on the wall and of processor time (all threads of the process, or
 // user and system time of the shell). On a busy machine the wall clock runs on while others

@@ -92,17 +92,13 @@ void setHistoryLayout(TGridModel& model)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    prepareProcess();
     QGuiApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("Data.mdb"));
     const QStringList args = app.arguments();
-    if (const qsizetype at = args.indexOf(QStringLiteral("--db")); at >= 0 && at + 1 < args.size())
-        path = args.at(at + 1);
-    prepareDatabase(path);
+    const QString path = prepareDatabase(args, dir.path());
 
     const int version = fileVersion(path);
     const qint64 sizeBefore = QFileInfo(path).size();

@@ -1,5 +1,6 @@
 #include "TestDb.h"
 
+#include "data/DbError.h"
 #include "data/TSchema.h"
 
 #include <QLocale>
@@ -86,6 +87,17 @@ int TestDb::count(const QString& table)
     QSqlQuery q = m_dm->select(QStringLiteral("select count(*) from ") + table);
     q.next();
     return q.value(0).toInt();
+}
+
+MissingDb::MissingDb()
+{
+    try {
+        dm.DataModuleCreate();
+    } catch (const DbError& e) {
+        openError = e.text();
+    }
+    if (openError.isEmpty())
+        qFatal("a missing database file opened");
 }
 
 Currency money(const char* text)

@@ -37,6 +37,17 @@ private:
     std::unique_ptr<TDM> m_dm;
 };
 
+// A data module for a file that is not there: opening it failed with `openError`, the engine's
+// text, which every later statement repeats.
+struct MissingDb
+{
+    QTemporaryDir dir;
+    TDM dm{dir.filePath(QStringLiteral("Data.mdb"))};
+    QString openError;
+
+    MissingDb();
+};
+
 // Money from text with a point: "12.5" -> 12.5000.
 Currency money(const char* text);
 

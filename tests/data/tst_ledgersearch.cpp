@@ -5,7 +5,6 @@
 
 #include <QSemaphore>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <mutex>
@@ -93,6 +92,21 @@ private:
     QList<std::pair<Stage, quint64>> m_seen;
 };
 
+// A runner whose worker is held once at `stage` of request 1, with its answers counted.
+struct HeldRunner
+{
+    Gate gate; // outlives the runner, whose thread calls it
+    TLedgerSearch search;
+    QSignalSpy finished{&search, &TLedgerSearch::finished};
+    QSignalSpy failed{&search, &TLedgerSearch::failed};
+
+    explicit HeldRunner(Stage stage)
+        : gate(stage)
+    {
+        gate.install(search);
+    }
+};
+
 } // namespace
 
 class TestLedgerSearch : public QObject
@@ -144,12 +158,8 @@ void TestLedgerSearch::newerRequestSupersedes()
     QFETCH(int, stage);
     QFETCH(int, stepsOfTheFirst);
     Books b;
-    Gate gate{Stage(stage)}; // outlives the runner, whose thread calls it
-    TLedgerSearch search;
-    gate.install(search);
-    QSignalSpy finished(&search, &TLedgerSearch::finished);
-    QSignalSpy failed(&search, &TLedgerSearch::failed);
-
+    HeldRunner r{Stage(stage)};
+    auto& [gate, search, finished, failed] = r;
     search.submit(Books::of(b.bank));
     QVERIFY(gate.waitUntilHeld());
     search.submit(Books::of(b.cash));
@@ -183,10 +193,8 @@ void TestLedgerSearch::cancelDeliversNothing()
 {
     QFETCH(int, stage);
     Books b;
-    Gate gate{Stage(stage)}; // outlives the runner, whose thread calls it
-    TLedgerSearch search;
-    gate.install(search);
-    QSignalSpy finished(&search, &TLedgerSearch::finished);
+    HeldRunner r{Stage(stage)};
+    auto& [gate, search, finished, failed] = r;
     search.submit(Books::of(b.bank));
     QVERIFY(gate.waitUntilHeld());
     search.cancel();
@@ -232,20 +240,13 @@ void TestLedgerSearch::seesWhatTheDataModuleCommitted()
 
 void TestLedgerSearch::withoutADatabaseSubmitFailsAtOnce()
 {
-    QTemporaryDir dir;
-    TDM dm(dir.filePath(QStringLiteral("Data.mdb")));
-    QString openError;
-    try {
-        dm.DataModuleCreate();
-    } catch (const DbError& e) {
-        openError = e.text();
-    }
+    const MissingDb missing;
     TLedgerSearch search;
     try {
         search.submit(TLedgerQuery());
         QFAIL("a search ran without a database");
     } catch (const DbError& e) {
-        QCOMPARE(e.text(), openError);
+        QCOMPARE(e.text(), missing.openError);
     }
     QVERIFY(!search.isBusy());
 }

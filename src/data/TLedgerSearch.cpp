@@ -17,10 +17,11 @@
 
 namespace {
 
-// The reading connection maps the file into memory (a list that visits rows all over the file
-// then reads them in place rather than page by page through system calls), keeps a large page
-// cache and sorts in memory.
-const char* const ReaderSettings = "PRAGMA mmap_size = 2147418112;"
+// The reading connection never writes; it maps the file into memory (a list that visits rows all
+// over the file then reads them in place rather than page by page through system calls), keeps a
+// large page cache and sorts in memory.
+const char* const ReaderSettings = "PRAGMA query_only = 1;"
+                                   " PRAGMA mmap_size = 2147418112;"
                                    " PRAGMA cache_size = -65536;"
                                    " PRAGMA temp_store = MEMORY;";
 // How many engine instructions run between two looks at whether the statement was superseded.
@@ -78,11 +79,13 @@ struct TLedgerSearch::Worker
             return;
         close();
         QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-        uri.setQuery(QStringLiteral("mode=ro"));
+        // Opened as the data module opens the file (never creating it), so that it can read a file in
+        // any journal mode; query_only keeps it from writing. Only the worker thread uses the
+        // connection, so the engine need not lock it at every call.
+        uri.setQuery(QStringLiteral("mode=rw"));
         const QByteArray name = uri.toString(QUrl::FullyEncoded).toUtf8();
-        // Only the worker thread uses the connection, so the engine need not lock it at every call.
         const int rc = sqlite3_open_v2(name.constData(), &db,
-                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
         QString error;
         if (rc != SQLITE_OK)
             error = QString::fromUtf8(db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc));

@@ -294,7 +294,7 @@ int main(int argc, char** argv)
         std::printf("Filled in %.1f s (%.0f MB).\n\n", t.elapsed() / 1000.0, QFileInfo(path).size() / 1e6);
     }
 
-    TDM dm(path);
+    TDM dm(path, false);
     dm.DataModuleCreate();
 
     // The main window's booking list, on panels of its own.

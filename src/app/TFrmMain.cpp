@@ -11,6 +11,7 @@
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
 #include "data/TClock.h"
+#include "data/TDailyBackup.h"
 #include "data/TDM.h"
 #include "data/TDateText.h"
 #include "help/THelpRouter.h"
@@ -323,6 +324,17 @@ void TFrmMain::createStatusBar()
     bar->addWidget(m_StatusWelcome);
     bar->addWidget(m_StatusTotals);
     bar->addWidget(m_StatusClock, 1);
+    // Shown only when the daily backup failed.
+    m_StatusBackup = new TStatusSection(QString(), 0, bar);
+    m_StatusBackup->setObjectName(QStringLiteral("statusBackup"));
+    m_StatusBackup->hide();
+    bar->addPermanentWidget(m_StatusBackup);
+    if (DM != nullptr && DM->backup() != nullptr) {
+        TDailyBackup* backup = DM->backup();
+        if (!backup->error().isEmpty())
+            ShowBackupFailure(backup->error());
+        connect(backup, &TDailyBackup::failed, this, &TFrmMain::ShowBackupFailure);
+    }
 
     tmr1 = new QTimer(this);
     tmr1->setObjectName(QStringLiteral("tmr1"));
@@ -351,6 +363,13 @@ void TFrmMain::ShowTotals()
     m_StatusTotals->setText(
         QStringLiteral("Total: %1  Account: %2  Wallet: %3")
             .arg((accounts + wallets).toMoneyString(), accounts.toMoneyString(), wallets.toMoneyString()));
+}
+
+void TFrmMain::ShowBackupFailure(const QString& text)
+{
+    m_StatusBackup->setText(QStringLiteral("Backup failed: %1").arg(text));
+    m_StatusBackup->setToolTip(m_StatusBackup->text());
+    m_StatusBackup->show();
 }
 
 void TFrmMain::tmr1Timer()

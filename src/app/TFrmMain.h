@@ -35,6 +35,8 @@ public:
 
     // Writes "Total: %m  Account: %m  Wallet: %m" into the status bar.
     void ShowTotals();
+    // Reports a failed daily backup in the status bar (the program goes on without it).
+    void ShowBackupFailure(const QString& text);
     // The clock's tick: the current date and time into the status bar.
     void tmr1Timer();
 
@@ -112,6 +114,7 @@ private:
     QLabel* m_StatusWelcome = nullptr;
     QLabel* m_StatusTotals = nullptr;
     QLabel* m_StatusClock = nullptr;
+    QLabel* m_StatusBackup = nullptr;
     QTimer* tmr1 = nullptr;
     QMenu* pmAccountPanel = nullptr;
     QMenu* pmWalletPanel = nullptr;

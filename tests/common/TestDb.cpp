@@ -11,7 +11,7 @@ TestDb::TestDb()
     : m_path(m_dir.filePath(QStringLiteral("Data.mdb")))
 {
     createFile(m_path);
-    m_dm = std::make_unique<TDM>(m_path);
+    m_dm = std::make_unique<TDM>(m_path, false);
     m_dm->DataModuleCreate();
 }
 

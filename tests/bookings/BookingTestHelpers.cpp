@@ -24,18 +24,7 @@ QStringList shownTexts()
 
 QString snapshot(TestDb& db)
 {
-    QString out;
-    for (const char* sql : {"select * from Account order by ID", "select * from Detail order by ID",
-                            "select * from Transfer order by ID"}) {
-        QSqlQuery q = db.dm().select(QString::fromLatin1(sql));
-        while (q.next()) {
-            for (int i = 0; i < 8; ++i)
-                out += q.value(i).toString() + u'|';
-            out += u'\n';
-        }
-        out += QStringLiteral("--\n");
-    }
-    return out;
+    return db.snapshot();
 }
 
 void failBalanceUpdates(TestDb& db)

@@ -75,6 +75,7 @@ private:
     sqlite3* m_dest = nullptr;
     sqlite3_backup* m_backup = nullptr;
     int m_tempFd = -1;
+    int m_pageSize = 4096;
     bool m_done = false;
     QString m_error;
     double m_longestMs = 0;

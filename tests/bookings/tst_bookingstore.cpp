@@ -90,8 +90,10 @@ void TestBookingStore::amountInput_data()
                           << "0" << notPositive << 0LL;
     QTest::newRow("negative") << "en_US"
                               << "-5" << notPositive << -50000LL;
-    QTest::newRow("rounds to zero") << "en_US"
-                                    << "0.00001" << notPositive << 0LL;
+    QTest::newRow("finer than the currency") << "en_US"
+                                             << "0.00001" << nan << 0LL;
+    QTest::newRow("zeros past the fourth decimal") << "en_US"
+                                                   << "1.500000" << ok << 15000LL;
     QTest::newRow("letters") << "en_US"
                              << "abc" << nan << 0LL;
     QTest::newRow("grouping refused") << "en_US"

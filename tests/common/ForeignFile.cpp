@@ -87,8 +87,8 @@ ForeignFile::ForeignFile(const QString& kind, const QString& path)
             qFatal("cannot cut %s", qPrintable(path));
     } else if (kind.startsWith(QStringLiteral("locked"))) {
         TestDb::createFile(path);
-        if (kind.endsWith(QStringLiteral("wal")))
-            run(path, {QStringLiteral("PRAGMA journal_mode = WAL")});
+        if (!kind.endsWith(QStringLiteral("wal")))
+            run(path, {QStringLiteral("PRAGMA journal_mode = DELETE")});
         m_lock = std::make_unique<QProcess>();
         m_lock->start(lockTool(), {QStringLiteral("--hold-lock"), path});
         if (!m_lock->waitForReadyRead(10000) || !m_lock->readAllStandardOutput().startsWith("locked"))

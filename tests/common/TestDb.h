@@ -33,7 +33,7 @@ public:
     // the holders where the two differ.
     QStringList drift();
 
-    // Creates a database file with the schema at `path` (no DM attached).
+    // Creates a database file with the schema at `path` (no DM attached), in the write-ahead log.
     static void createFile(const QString& path);
 
 private:

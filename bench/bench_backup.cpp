@@ -74,8 +74,7 @@ int main(int argc, char** argv)
         longestSlice = backup->longestSliceMs();
     }
     std::printf("ours:    open with the checks and the durability settings, and start the copy: %7.1f ms\n", openMs);
-    std::printf("         the copy, %d slices, done after                                  %7.1f ms\n", slices,
-                total);
+    std::printf("         the copy, %d slices, done after                                  %7.1f ms\n", slices, total);
     std::printf("         longest slice %.1f ms; longest the event loop did not answer     %7.1f ms\n", longestSlice,
                 longestGap);
 

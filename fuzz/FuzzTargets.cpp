@@ -82,11 +82,12 @@ std::vector<Booking> g_bookings;
 std::unique_ptr<QTemporaryDir> g_dir;
 std::unique_ptr<TDM> g_dm;
 
-const QStringList Texts{QStringLiteral("Müller"),     QStringLiteral("MÜLLER & Söhne"), QStringLiteral("100% sure"),
-                        QStringLiteral("a_b_c"),      QStringLiteral("O'Brien"),        QStringLiteral("back\\slash"),
-                        QStringLiteral("école"),      QStringLiteral("ÉCOLE"),          QStringLiteral("€ 5,00"),
-                        QStringLiteral("\U0001F4B6"), QStringLiteral("ǅungla ǆ"),        QStringLiteral("straße STRASSE"),
-                        QStringLiteral("ΣΊΣΥΦΟΣ σίσυφος"), QStringLiteral("[x] {y} ^$.*+?"), QString()};
+const QStringList Texts{
+    QStringLiteral("Müller"),          QStringLiteral("MÜLLER & Söhne"), QStringLiteral("100% sure"),
+    QStringLiteral("a_b_c"),           QStringLiteral("O'Brien"),        QStringLiteral("back\\slash"),
+    QStringLiteral("école"),           QStringLiteral("ÉCOLE"),          QStringLiteral("€ 5,00"),
+    QStringLiteral("\U0001F4B6"),      QStringLiteral("ǅungla ǆ"),       QStringLiteral("straße STRASSE"),
+    QStringLiteral("ΣΊΣΥΦΟΣ σίσυφος"), QStringLiteral("[x] {y} ^$.*+?"), QString()};
 
 void makeDatabase()
 {
@@ -106,16 +107,20 @@ void makeDatabase()
     int n = 0;
     for (int i = 0; i < Texts.size(); ++i) {
         for (int kind = 0; kind < 3; ++kind, ++n) {
-            Booking b{kind, 0, Texts[i], Texts[(i + 3 + kind) % Texts.size()], Texts[(i + 7 + 2 * kind) % Texts.size()]};
-            auto orNull = [](const QString& s) { return s.isEmpty() ? QVariant() : QVariant(s); };
+            Booking b{kind, 0, Texts[i], Texts[(i + 3 + kind) % Texts.size()],
+                      Texts[(i + 7 + 2 * kind) % Texts.size()]};
+            auto orNull = [](const QString& s) {
+                return s.isEmpty() ? QVariant() : QVariant(s);
+            };
             if (kind < 2)
                 g_dm->execute(QStringLiteral("insert into Detail (type, DestID, Date, [From], Amount, [For], Memo)"
                                              " values (?, 1, '2026-01-01 10:00:00', ?, 10000, ?, ?)"),
                               {kind, orNull(b.from), orNull(b.forText), orNull(b.memo)});
             else
-                g_dm->execute(QStringLiteral("insert into Transfer (SourceID, DestID, Date, [From], Amount, [For], Memo)"
-                                             " values (1, 2, '2026-01-01 10:00:00', ?, 10000, ?, ?)"),
-                              {orNull(b.from), orNull(b.forText), orNull(b.memo)});
+                g_dm->execute(
+                    QStringLiteral("insert into Transfer (SourceID, DestID, Date, [From], Amount, [For], Memo)"
+                                   " values (1, 2, '2026-01-01 10:00:00', ?, 10000, ?, ?)"),
+                    {orNull(b.from), orNull(b.forText), orNull(b.memo)});
             QSqlQuery q = g_dm->select(QStringLiteral("select last_insert_rowid()"));
             q.next();
             b.id = q.value(0).toInt();

@@ -127,10 +127,18 @@ int main(int argc, char** argv)
     }
 
     QRandomGenerator rng(args.at(2).toUInt());
-    auto anyHolder = [&] { return holders[rng.bounded(int(holders.size()))]; };
-    auto anyAmount = [&] { return Currency::fromRaw(1 + rng.bounded(1000000000)); };
-    auto anyDate = [&] { return Start.addSecs(rng.bounded(365 * 24 * 3600)); };
-    auto anyFrom = [&] { return QStringLiteral("party-%1-\u00fc").arg(rng.bounded(1000)); };
+    auto anyHolder = [&] {
+        return holders[rng.bounded(int(holders.size()))];
+    };
+    auto anyAmount = [&] {
+        return Currency::fromRaw(1 + rng.bounded(1000000000));
+    };
+    auto anyDate = [&] {
+        return Start.addSecs(rng.bounded(365 * 24 * 3600));
+    };
+    auto anyFrom = [&] {
+        return QStringLiteral("party-%1-\u00fc").arg(rng.bounded(1000));
+    };
     auto pick = [&](const auto& rows) {
         auto it = rows.begin();
         std::advance(it, rng.bounded(int(rows.size())));

@@ -262,12 +262,12 @@ int main(int argc, char** argv)
                     apply(withPending, *pending, pending->id == 0 ? newId : 0);
                 }
                 if (!pending || !(found == withPending))
-                    return failure(QStringLiteral("kill %1: the file differs from the reported commits%2.\n"
-                                                  "Reported:\n%3\nFound:\n%4")
-                                       .arg(kill)
-                                       .arg(pending ? QStringLiteral(" and from them plus the operation under way")
-                                                    : QString())
-                                       .arg(show(model), show(found)));
+                    return failure(
+                        QStringLiteral("kill %1: the file differs from the reported commits%2.\n"
+                                       "Reported:\n%3\nFound:\n%4")
+                            .arg(kill)
+                            .arg(pending ? QStringLiteral(" and from them plus the operation under way") : QString())
+                            .arg(show(model), show(found)));
                 ++landed;
                 model = withPending;
             }

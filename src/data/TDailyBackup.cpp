@@ -111,8 +111,8 @@ void TDailyBackup::start()
     // renamed into place only when whole.
     if (sqlite3_open_v2(QFile::encodeName(m_temp).constData(), &m_dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                         nullptr) != SQLITE_OK ||
-        sqlite3_exec(m_dest, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA cache_size = -512;",
-                     nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(m_dest, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA cache_size = -512;", nullptr,
+                     nullptr, nullptr) != SQLITE_OK) {
         fail(engineText(m_dest));
         return;
     }

@@ -35,16 +35,8 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 // directly: a million rows arrive several times faster than through QSqlQuery's variants.
 sqlite3* engineHandle()
 {
-    const TDM& dm = TDM::current();
     // Reports the data module's own open error, as every other statement does.
-    dm.ensureOpen();
-    const QVariant handle = dm.conn().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DbError(QStringLiteral("The database connection is not an SQLite connection."));
-    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
-    if (db == nullptr)
-        throw DbError(QStringLiteral("The database is not open."));
-    return db;
+    return TDM::current().handle();
 }
 
 DbError engineError(sqlite3* db)

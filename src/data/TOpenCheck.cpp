@@ -48,9 +48,17 @@ QString TOpenCheck::beforeOpen(const QString& path)
                               "SQLite file and cannot read an Access file.")
                    .arg(shown(path)) +
                LeftAsItIs;
-    const QFileDevice::Permissions anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (!(info.permissions() & anyWrite) || !info.isWritable())
         return readOnly(path);
+    // The log of every write, and the backups, are made beside the file.
+    const QFileInfo folder(info.absolutePath());
+    if (!(folder.permissions() & anyWrite) || !folder.isWritable())
+        return QStringLiteral("The folder %1 that holds the data file is read-only, so nothing could be saved. Allow "
+                              "changes to the folder and start the program again.")
+                   .arg(QDir::toNativeSeparators(folder.absoluteFilePath())) +
+               LeftAsItIs;
     return {};
 }
 
@@ -78,9 +86,10 @@ QString TOpenCheck::engineFailure(const QString& path, int code, const QString& 
                    .arg(shown(path));
         break;
     case SQLITE_CORRUPT:
-        text = QStringLiteral("The data file %1 is damaged (it may have been cut short). Restore a copy from the folder "
-                              "\"backup\" beside it.")
-                   .arg(shown(path));
+        text =
+            QStringLiteral("The data file %1 is damaged (it may have been cut short). Restore a copy from the folder "
+                           "\"backup\" beside it.")
+                .arg(shown(path));
         break;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:

@@ -12,8 +12,9 @@ public:
     // The tables every data file holds.
     static const QStringList Tables;
 
-    // What can be told without the engine: a missing file, a Microsoft Access file, a file marked
-    // read-only (for every user, root included: the mark is the user's wish). Empty when none.
+    // What can be told without the engine: an empty file, a Microsoft Access file, a file or folder
+    // marked read-only (for every user, root included: the mark is the user's wish). Empty when none
+    // of these (a missing file is left to the engine, which names it).
     static QString beforeOpen(const QString& path);
     // A failure of the engine's first read, by its result code (busy, not a database, damaged...).
     static QString engineFailure(const QString& path, int code, const QString& engineText);

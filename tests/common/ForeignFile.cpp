@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -74,6 +75,11 @@ ForeignFile::ForeignFile(const QString& kind, const QString& path)
     } else if (kind == QStringLiteral("read-only")) {
         TestDb::createFile(path);
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    } else if (kind == QStringLiteral("read-only folder")) {
+        TestDb::createFile(path);
+        m_lockedFolder = QFileInfo(path).absolutePath();
+        QFile::setPermissions(m_lockedFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                  QFileDevice::ExeGroup);
     } else if (kind == QStringLiteral("truncated")) {
         TestDb::createFile(path);
         QStringList fill{QStringLiteral("insert into Account (name, type) values ('Bank', 0)")};
@@ -100,6 +106,8 @@ ForeignFile::ForeignFile(const QString& kind, const QString& path)
 
 ForeignFile::~ForeignFile()
 {
+    if (!m_lockedFolder.isEmpty())
+        QFile::setPermissions(m_lockedFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (m_lock) {
         m_lock->closeWriteChannel();
         m_lock->waitForFinished(5000);

@@ -13,6 +13,7 @@
 //   "no tables"      an SQLite file with a table of another program
 //   "newer version"  the program's tables, with a schema version above this program's
 //   "read-only"      a good file without write permission for anyone
+//   "read-only folder" a good file in a folder without write permission for anyone
 //   "truncated"      a good file with bookings, cut off at half its length
 //   "locked"         a good file that another process keeps locked (rollback journal)
 //   "locked, wal"    the same for a file the program has used (write-ahead log)
@@ -31,5 +32,6 @@ public:
 
 private:
     QString m_path;
+    QString m_lockedFolder;
     std::unique_ptr<QProcess> m_lock;
 };

@@ -112,13 +112,13 @@ QString TestDb::snapshot()
 
 QStringList TestDb::drift()
 {
-    QSqlQuery q = m_dm->select(
-        QStringLiteral("select a.ID, a.Balance,"
-                       " coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 0), 0)"
-                       " - coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 1), 0)"
-                       " + coalesce((select sum(Amount) from Transfer where DestID = a.ID), 0)"
-                       " - coalesce((select sum(Amount) from Transfer where SourceID = a.ID), 0)"
-                       " from Account a"));
+    QSqlQuery q =
+        m_dm->select(QStringLiteral("select a.ID, a.Balance,"
+                                    " coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 0), 0)"
+                                    " - coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 1), 0)"
+                                    " + coalesce((select sum(Amount) from Transfer where DestID = a.ID), 0)"
+                                    " - coalesce((select sum(Amount) from Transfer where SourceID = a.ID), 0)"
+                                    " from Account a"));
     QStringList out;
     while (q.next()) {
         if (q.value(1).toLongLong() != q.value(2).toLongLong())

@@ -1,7 +1,7 @@
 #include "TestDb.h"
 
-#include "app/TProgram.h"
 #include "app/TFrmMain.h"
+#include "app/TProgram.h"
 #include "bookings/TBookingStore.h"
 #include "data/TClock.h"
 #include "data/TDailyBackup.h"
@@ -52,7 +52,10 @@ QStringList bookingsIn(const QString& path)
         out << q.value(0).toString();
         q.exec(QStringLiteral("select ID, [From], Amount from Detail order by ID"));
         while (q.next())
-            out << QStringLiteral("%1 %2 %3").arg(q.value(0).toInt()).arg(q.value(1).toString()).arg(q.value(2).toLongLong());
+            out << QStringLiteral("%1 %2 %3")
+                       .arg(q.value(0).toInt())
+                       .arg(q.value(1).toString())
+                       .arg(q.value(2).toLongLong());
         q.finish();
         db.close();
     }
@@ -104,10 +107,9 @@ void TestDailyBackup::dueWhenTheNewestIsADayOld_data()
     QTest::newRow("newest by name decides")
         << QStringList{"Data-2026-05-19.mdb", "Data-2026-05-10.mdb"} << QList<int>{60, 10} << false;
     QTest::newRow("newest three days old")
-        << QStringList{"Data-2026-05-17.mdb", "Data-2026-05-16.mdb"} << QList<int>{3 * 24 * 60, 4 * 24 * 60}
-        << true;
-    QTest::newRow("clock set back: newest in the future") << QStringList{"Data-2026-06-01.mdb"} << QList<int>{-60}
-                                                          << false;
+        << QStringList{"Data-2026-05-17.mdb", "Data-2026-05-16.mdb"} << QList<int>{3 * 24 * 60, 4 * 24 * 60} << true;
+    QTest::newRow("clock set back: newest in the future")
+        << QStringList{"Data-2026-06-01.mdb"} << QList<int>{-60} << false;
     QTest::newRow("only unfinished and foreign names")
         << QStringList{"Data-2026-05-20.mdb.part", "Data-copy.mdb", "Data-2026-13-40.mdb"} << QList<int>{1, 1, 1}
         << true;
@@ -186,8 +188,10 @@ void TestDailyBackup::takenOncePerDay()
     const QString path = dir.filePath(QStringLiteral("Data.mdb"));
     TestDb::createFile(path);
     const QString folder = dir.filePath(QStringLiteral("backup"));
-    for (const auto& [moment, expectBackup] : {std::pair{Now, true}, {Now.addSecs(23 * 3600), false},
-                                              {Now.addDays(1), true}, {Now.addDays(1).addSecs(60), false}}) {
+    for (const auto& [moment, expectBackup] : {std::pair{Now, true},
+                                               {Now.addSecs(23 * 3600), false},
+                                               {Now.addDays(1), true},
+                                               {Now.addDays(1).addSecs(60), false}}) {
         TClock::setFixed(moment);
         TDM dm(path);
         dm.DataModuleCreate();

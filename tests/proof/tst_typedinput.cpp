@@ -148,8 +148,8 @@ struct Entry
     // The new row's column as stored, read back through the statement layer.
     QString stored(const char* column)
     {
-        QSqlQuery q = db.dm().select(
-            QStringLiteral("select [%1] from %2 order by ID desc limit 1").arg(QLatin1String(column), QLatin1String(table)));
+        QSqlQuery q = db.dm().select(QStringLiteral("select [%1] from %2 order by ID desc limit 1")
+                                         .arg(QLatin1String(column), QLatin1String(table)));
         return q.next() ? q.value(0).toString() : QStringLiteral("<no row>");
     }
 };
@@ -227,16 +227,16 @@ void TestTypedInput::everyTextOfEveryField()
         const TDataInfo holder = TDM::LoadHolder(3);
         const QString read = QLatin1String(f.column) == QLatin1String("name")  ? holder.Name
                              : QLatin1String(f.column) == QLatin1String("URL") ? holder.URL
-                                                                                : holder.Memo;
+                                                                               : holder.Memo;
         QCOMPARE(read, expected);
     } else {
         TLedgerQuery list;
         list.addHolder(e.a);
         const TRowSet rows = list.open();
         QCOMPARE(rows.rowCount(), 1);
-        const int column = QLatin1String(f.column) == QLatin1String("From") ? TLedgerQuery::From
+        const int column = QLatin1String(f.column) == QLatin1String("From")  ? TLedgerQuery::From
                            : QLatin1String(f.column) == QLatin1String("For") ? TLedgerQuery::For
-                                                                              : TLedgerQuery::Memo;
+                                                                             : TLedgerQuery::Memo;
         QCOMPARE(rows.text(0, column), expected);
     }
 }
@@ -290,9 +290,9 @@ void TestTypedInput::everyAmount_data()
         {"en_US", ".", nan},
         {"en_US", "0x10", nan},
         {"en_US", "$5", nan},
-        {"en_US", "\uff15", nan},   // a full-width five
-        {"en_US", "\u0665", nan},   // an Arabic-Indic five
-        {"en_US", "\u22125", nan},  // the minus sign character
+        {"en_US", "\uff15", nan},  // a full-width five
+        {"en_US", "\u0665", nan},  // an Arabic-Indic five
+        {"en_US", "\u22125", nan}, // the minus sign character
         {"en_US", " 7.25 ", "72500"},
         {"en_US", "", empty},
         {"en_US", "   ", empty},
@@ -306,7 +306,7 @@ void TestTypedInput::everyAmount_data()
     for (const auto& [locale, text, outcome] : rows)
         QTest::addRow("%s \"%s\"", locale, text) << locale << QString::fromUtf8(text) << outcome;
     QTest::addRow("en_US largest amount onto a balance of 1") << "en_US+1"
-                                                            << "922337203685477.5807" << tooLarge;
+                                                              << "922337203685477.5807" << tooLarge;
 }
 
 void TestTypedInput::everyAmount()

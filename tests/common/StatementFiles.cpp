@@ -88,6 +88,32 @@ QByteArray bankCsv(const QList<StatementEntry>& entries)
     return TTextEncoding::encode(text, TTextEncoding::Kind::Windows1252);
 }
 
+TCsvSettings bankCsvSettings()
+{
+    TCsvSettings s;
+    s.encoding = TTextEncoding::Kind::Windows1252;
+    s.delimiter = u';';
+    s.skipTop = 4;
+    s.skipBottom = 1;
+    s.hasTitles = true;
+    s.dateColumn = 0;
+    s.dateOrder = TDateOrder::DayMonthYear;
+    s.amountFormat.decimal = u',';
+    s.amountFormat.grouping = u'.';
+    s.amountColumn = 4;
+    s.fromColumns = {2};
+    s.forColumns = {3};
+    return s;
+}
+
+QString problemsText(const TStatement& statement)
+{
+    QStringList lines;
+    for (const TImportProblem& p : statement.problems)
+        lines.append(QStringLiteral("%1: %2").arg(p.line).arg(p.reason));
+    return lines.join(u'\n');
+}
+
 QByteArray bankOfx(const QList<StatementEntry>& entries, bool xml)
 {
     QString t;

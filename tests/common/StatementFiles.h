@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/Currency.h"
+#include "import/TCsvSettings.h"
+#include "import/TStatement.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -28,6 +30,12 @@ QList<StatementEntry> bankLedger(const QDate& from, const QDate& to);
 // "Buchungstag", "Valuta", "Auftraggeber/Empfänger", "Verwendungszweck", "Betrag", "Währung") and one
 // closing line.
 QByteArray bankCsv(const QList<StatementEntry>& entries);
+
+// The settings that read bankCsv() files.
+TCsvSettings bankCsvSettings();
+
+// The problems of a statement, one "line: reason" a line.
+QString problemsText(const TStatement& statement);
 
 // The bank's OFX statement: SGML (OFX 1.0.2, Windows-1252) or XML (OFX 2.1.1, UTF-8), with FITIDs.
 QByteArray bankOfx(const QList<StatementEntry>& entries, bool xml);

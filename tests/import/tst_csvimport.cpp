@@ -9,33 +9,6 @@
 
 namespace {
 
-// The settings that read bankCsv() files.
-TCsvSettings bankSettings()
-{
-    TCsvSettings s;
-    s.encoding = TTextEncoding::Kind::Windows1252;
-    s.delimiter = u';';
-    s.skipTop = 4;
-    s.skipBottom = 1;
-    s.hasTitles = true;
-    s.dateColumn = 0;
-    s.dateOrder = TDateOrder::DayMonthYear;
-    s.amountFormat.decimal = u',';
-    s.amountFormat.grouping = u'.';
-    s.amountColumn = 4;
-    s.fromColumns = {2};
-    s.forColumns = {3};
-    return s;
-}
-
-QString problemsText(const TStatement& st)
-{
-    QStringList lines;
-    for (const TImportProblem& p : st.problems)
-        lines.append(QStringLiteral("%1: %2").arg(p.line).arg(p.reason));
-    return lines.join(u'\n');
-}
-
 // "a|b|c" for each record, and "!line" for each broken one.
 QStringList records(const QString& text, QChar delimiter)
 {
@@ -63,6 +36,7 @@ private slots:
     void guessBankFile();
     void guessOtherBanks_data();
     void guessOtherBanks();
+    void guessWithoutDates();
     void brokenFile();
     void debitCredit_data();
     void debitCredit();
@@ -111,7 +85,7 @@ void TestCsvImport::bankFile()
     const QList<StatementEntry> ledger = bankLedger(QDate(2024, 1, 1), QDate(2024, 3, 31));
     QBuffer file;
     file.setData(bankCsv(ledger));
-    const TStatement st = TCsvReader::read(file, bankSettings());
+    const TStatement st = TCsvReader::read(file, bankCsvSettings());
 
     QVERIFY2(st.problems.isEmpty(), qPrintable(problemsText(st)));
     QCOMPARE(st.titles, (QStringList{QStringLiteral("Buchungstag"), QStringLiteral("Valuta"),
@@ -141,9 +115,9 @@ void TestCsvImport::bankFileInAnotherLocale()
     // The file's notation counts, never the user's: a German and an American user read the same.
     const QByteArray bytes = bankCsv(bankLedger(QDate(2024, 1, 1), QDate(2024, 1, 10)));
     pinLocale("de_DE");
-    const TStatement german = TCsvReader::read(bytes, bankSettings());
+    const TStatement german = TCsvReader::read(bytes, bankCsvSettings());
     pinLocale("en_US");
-    const TStatement american = TCsvReader::read(bytes, bankSettings());
+    const TStatement american = TCsvReader::read(bytes, bankCsvSettings());
     QCOMPARE(german.rows.size(), american.rows.size());
     for (qsizetype i = 0; i < german.rows.size(); ++i)
         QCOMPARE(german.rows.at(i).amount, american.rows.at(i).amount);
@@ -155,7 +129,7 @@ void TestCsvImport::guessBankFile()
     const TCsvGuess g = TCsvGuess::from(bankCsv(bankLedger(QDate(2024, 1, 1), QDate(2024, 3, 31))));
     QVERIFY(g.found);
     QVERIFY(!g.dateOrderAmbiguous);
-    TCsvSettings expected = bankSettings();
+    TCsvSettings expected = bankCsvSettings();
     QCOMPARE(g.settings.toJson(), expected.toJson());
     QCOMPARE(g.titles.value(2), QStringLiteral("Auftraggeber/Empfänger"));
 }
@@ -212,6 +186,15 @@ void TestCsvImport::guessOtherBanks()
     QCOMPARE(st.rows.size(), 3);
 }
 
+void TestCsvImport::guessWithoutDates()
+{
+    // Nothing that looks like a statement: the defaults, and the dialog asks for everything.
+    const TCsvGuess g = TCsvGuess::from("Name;Ort\nAnna;Ulm\nBert;Bonn\n");
+    QVERIFY(!g.found);
+    QVERIFY(g.settings.fromColumns.isEmpty());
+    QCOMPARE(TCsvGuess::from(QByteArray()).found, false);
+}
+
 void TestCsvImport::brokenFile()
 {
     const QByteArray file =
@@ -227,7 +210,7 @@ void TestCsvImport::brokenFile()
                                              "\"09.01.2024\";\"\";\"Club\";\"Beitrag\n"
                                              "\"10.01.2024\";\"\";\"Laden\";\"Seife\";\"-1,99\"\n"),
                               TTextEncoding::Kind::Windows1252);
-    TCsvSettings s = bankSettings();
+    TCsvSettings s = bankCsvSettings();
     s.skipTop = 1;
     s.skipBottom = 0;
     const TStatement st = TCsvReader::read(file, s);
@@ -339,7 +322,7 @@ void TestCsvImport::skipLines()
 
 void TestCsvImport::settingsJsonIsStable()
 {
-    TCsvSettings s = bankSettings();
+    TCsvSettings s = bankCsvSettings();
     s.dateOrderChosen = true;
     s.memoColumns = {5, 1};
     s.idColumn = 6;
@@ -403,7 +386,7 @@ void TestCsvImport::settingsCheck()
 {
     QFETCH(int, change);
     QFETCH(QString, error);
-    TCsvSettings s = bankSettings();
+    TCsvSettings s = bankCsvSettings();
     switch (change) {
     case 1:
         s.dateColumn = 4;

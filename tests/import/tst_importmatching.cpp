@@ -21,17 +21,8 @@ enum class Format
 TStatement readAs(Format format, const QList<StatementEntry>& entries)
 {
     switch (format) {
-    case Format::Csv: {
-        TCsvSettings s;
-        s.skipTop = 4;
-        s.skipBottom = 1;
-        s.amountFormat.decimal = u',';
-        s.amountFormat.grouping = u'.';
-        s.amountColumn = 4;
-        s.fromColumns = {2};
-        s.forColumns = {3};
-        return TCsvReader::read(bankCsv(entries), s);
-    }
+    case Format::Csv:
+        return TCsvReader::read(bankCsv(entries), bankCsvSettings());
     case Format::Ofx:
         return TOfxReader::read(bankOfx(entries, false));
     case Format::Qif:

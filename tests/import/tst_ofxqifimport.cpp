@@ -11,14 +11,6 @@ Q_DECLARE_METATYPE(TImportFormat::Kind)
 
 namespace {
 
-QString problemsText(const TStatement& st)
-{
-    QStringList lines;
-    for (const TImportProblem& p : st.problems)
-        lines.append(QStringLiteral("%1: %2").arg(p.line).arg(p.reason));
-    return lines.join(u'\n');
-}
-
 QByteArray sgmlOfx(const QByteArray& transactions)
 {
     return "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nCHARSET:1252\n\n<OFX>\n<BANKMSGSRSV1><STMTTRNRS><TRNUID>1\n"

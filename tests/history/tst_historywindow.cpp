@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -128,6 +129,7 @@ private slots:
     void footerSumsEveryRow();
     void titleSortCycle();
     void tabMovesBetweenColumns();
+    void popupMenuOnTheGrid();
     void activation_data();
     void activation();
     void edit_data();
@@ -354,6 +356,20 @@ void TestHistoryWindow::tabMovesBetweenColumns()
     QCOMPARE(f.grid()->currentIndex().column(), int(Type));
     QTest::keyClick(f.grid(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(f.grid()->currentIndex().column(), int(Date));
+}
+
+void TestHistoryWindow::popupMenuOnTheGrid()
+{
+    Window f;
+    auto* menu = child<QMenu>(f.w, QStringLiteral("pm1"));
+    // In a column that scrolls and in the frozen one.
+    for (QTableView* view : {static_cast<QTableView*>(f.grid()), f.grid()->frozenView()}) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                view->viewport()->mapToGlobal(QPoint(10, 10)));
+        QCoreApplication::sendEvent(view->viewport(), &event);
+        QVERIFY(menu->isVisible());
+        menu->hide();
+    }
 }
 
 void TestHistoryWindow::activation_data()

@@ -41,12 +41,6 @@ TTransferRow transfer(qint32 source, qint32 dest, Currency amount, qint32 id = 0
     return row;
 }
 
-// The holders whose Balance differs from their bookings.
-QStringList drift(TestDb& db)
-{
-    return db.drift();
-}
-
 } // namespace
 
 class TestBookingStore : public QObject

@@ -94,42 +94,6 @@ int TestDb::count(const QString& table)
     return q.value(0).toInt();
 }
 
-QString TestDb::snapshot()
-{
-    QString out;
-    for (const char* sql : {"select * from Account order by ID", "select * from Detail order by ID",
-                            "select * from Transfer order by ID"}) {
-        QSqlQuery q = m_dm->select(QString::fromLatin1(sql));
-        while (q.next()) {
-            for (int i = 0; i < 8; ++i)
-                out += q.value(i).toString() + u'|';
-            out += u'\n';
-        }
-        out += QStringLiteral("--\n");
-    }
-    return out;
-}
-
-QStringList TestDb::drift()
-{
-    QSqlQuery q =
-        m_dm->select(QStringLiteral("select a.ID, a.Balance,"
-                                    " coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 0), 0)"
-                                    " - coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 1), 0)"
-                                    " + coalesce((select sum(Amount) from Transfer where DestID = a.ID), 0)"
-                                    " - coalesce((select sum(Amount) from Transfer where SourceID = a.ID), 0)"
-                                    " from Account a"));
-    QStringList out;
-    while (q.next()) {
-        if (q.value(1).toLongLong() != q.value(2).toLongLong())
-            out << QStringLiteral("holder %1: Balance %2, bookings %3")
-                       .arg(q.value(0).toInt())
-                       .arg(q.value(1).toLongLong())
-                       .arg(q.value(2).toLongLong());
-    }
-    return out;
-}
-
 Currency money(const char* text)
 {
     const auto value = Currency::parse(QString::fromLatin1(text), QLocale::c());

@@ -27,11 +27,6 @@ public:
                        const QString& forText = {}, const QString& memo = {});
     Currency balance(qint32 holder);
     int count(const QString& table);
-    // Everything in Account, Detail and Transfer, to compare before and after.
-    QString snapshot();
-    // Each holder's Balance against its bookings (deposits - debits + transfers in - transfers out):
-    // the holders where the two differ.
-    QStringList drift();
 
     // Creates a database file with the schema at `path` (no DM attached), in the write-ahead log.
     static void createFile(const QString& path);

@@ -1,3 +1,4 @@
+#include "BookingTestHelpers.h"
 #include "TestDb.h"
 
 #include "app/TFrmMain.h"
@@ -336,11 +337,11 @@ void TestFaultInjection::everyStatementOfAWritePathFails()
     {
         Scene s;
         p.prepare(s);
-        before = s.db.snapshot();
+        before = snapshot(s.db);
         s.db.dm().failStatementAt(0);
         p.write(s);
         statements = s.db.dm().statementsRun();
-        after = s.db.snapshot();
+        after = snapshot(s.db);
         QVERIFY2(shownTexts(s).isEmpty(), qPrintable(path));
         QVERIFY(after != before);
         if (p.dialog)
@@ -356,9 +357,9 @@ void TestFaultInjection::everyStatementOfAWritePathFails()
         p.write(s);
         QVERIFY2(s.db.dm().statementsRun() >= n, where.constData());
         ++m_faults;
-        const QString state = s.db.snapshot();
+        const QString state = snapshot(s.db);
         const QStringList shown = shownTexts(s);
-        QVERIFY2(s.db.drift().isEmpty(), where.constData());
+        QVERIFY2(drift(s.db).isEmpty(), where.constData());
         if (state == after) {
             // The fault hit a statement after the write (a refresh): the write stands whole and the
             // failure was reported.
@@ -375,7 +376,7 @@ void TestFaultInjection::everyStatementOfAWritePathFails()
         s.db.dm().failStatementAt(0);
         p.write(s);
         QVERIFY2(shownTexts(s).isEmpty(), where.constData());
-        QCOMPARE(s.db.snapshot(), after);
+        QCOMPARE(snapshot(s.db), after);
         if (p.dialog)
             QVERIFY2(!s.ui->isVisible(), where.constData());
     }

@@ -1,4 +1,5 @@
 #include "BookingTestHelpers.h"
+#include "ModalDriver.h"
 #include "TestDb.h"
 
 #include "bookings/TFrmDebit.h"
@@ -6,8 +7,10 @@
 #include "bookings/TFrmTransfer.h"
 #include "data/TClock.h"
 #include "data/TLedgerQuery.h"
+#include "history/TFrmAccountHistory.h"
 #include "holders/TFrmBankAccount.h"
 #include "holders/TFrmWallet.h"
+#include "toolkit/TDBGridView.h"
 #include "toolkit/TMessageService.h"
 
 #include <QComboBox>
@@ -175,6 +178,8 @@ private slots:
     void everyTextOfEveryField();
     void everyAmount_data();
     void everyAmount();
+    void everySearchText_data();
+    void everySearchText();
 };
 
 void TestTypedInput::init()
@@ -355,6 +360,54 @@ void TestTypedInput::everyAmount()
         const qint64 opening = startAtOne ? 10000 : 0;
         QCOMPARE(e.db.balance(e.a).raw(), transfer || debit ? opening - raw : opening + raw);
     }
+}
+
+void TestTypedInput::everySearchText_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    for (const QString& field :
+         {QStringLiteral("edtSearch"), QStringLiteral("edtFrom"), QStringLiteral("edtTo"), QStringLiteral("edtMemo")}) {
+        for (const auto& [name, text] : texts())
+            QTest::newRow(qPrintable(field + QStringLiteral(": ") + QLatin1String(name))) << field << text;
+    }
+}
+
+// The history window's search box and the query dialog's text fields: the booking that holds the
+// text is found, one that does not is not (unless the text is blank or a LIKE wildcard), and
+// nothing is reported.
+void TestTypedInput::everySearchText()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    TestDb db;
+    const qint32 a = db.addHolder(QStringLiteral("Bank"), 0);
+    const QDateTime when = TClock::now().addSecs(-3600);
+    // The payee of a debit is its "from"; the simple search looks at from, for and memo.
+    const bool inMemo = field == QStringLiteral("edtMemo") || field == QStringLiteral("edtSearch");
+    db.addDetail(1, a, when, money("1"), inMemo ? QStringLiteral("payee") : text, QStringLiteral("for"),
+                 inMemo ? text : QStringLiteral("memo"));
+    db.addDetail(0, a, when, money("2"), QStringLiteral("other"), QStringLiteral("other"), QStringLiteral("other"));
+
+    TFrmAccountHistory w;
+    w.show();
+    if (field == QStringLiteral("edtSearch")) {
+        w.findChild<QLineEdit*>(field)->setText(text);
+    } else {
+        ModalDriver driver([&](QDialog* d) {
+            d->findChild<QLineEdit*>(field)->setText(text);
+            d->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+        w.btnQueryClick();
+        QVERIFY(driver.dialogSeen());
+        QVERIFY(!driver.leftOpen());
+    }
+    QCOMPARE(errorTexts(), QStringList{});
+    const QStringList amounts = columnTexts(w.findChild<TDBGridView*>(QStringLiteral("dbgrdh1"))->model(), 5);
+    QVERIFY2(amounts.contains(QStringLiteral("1")), qPrintable(amounts.join(u',')));
+    const bool wildcard = text.contains(u'%') || text.contains(u'_');
+    if (!text.trimmed().isEmpty() && !wildcard)
+        QVERIFY2(!amounts.contains(QStringLiteral("2")), qPrintable(amounts.join(u',')));
 }
 
 QTEST_MAIN(TestTypedInput)

@@ -81,9 +81,11 @@ void TDM::openChecked()
     uri.setQuery(QStringLiteral("mode=rw"));
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    auto failure = [this](const QSqlError& error) {
+        return DbError(TOpenCheck::engineFailure(m_path, error.nativeErrorCode().toInt(), engineText(error)));
+    };
     if (!db.open())
-        throw DbError(
-            TOpenCheck::engineFailure(m_path, db.lastError().nativeErrorCode().toInt(), engineText(db.lastError())));
+        throw failure(db.lastError());
 
     // Reads only, until the file is known to be the program's: a foreign file stays as it was.
     QStringList tables;
@@ -91,13 +93,11 @@ void TDM::openChecked()
     {
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("select name from sqlite_master where type = 'table'")))
-            throw DbError(
-                TOpenCheck::engineFailure(m_path, q.lastError().nativeErrorCode().toInt(), engineText(q.lastError())));
+            throw failure(q.lastError());
         while (q.next())
             tables << q.value(0).toString();
         if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-            throw DbError(
-                TOpenCheck::engineFailure(m_path, q.lastError().nativeErrorCode().toInt(), engineText(q.lastError())));
+            throw failure(q.lastError());
         version = q.value(0).toInt();
     }
     if (const QString problem = TOpenCheck::contents(m_path, tables, version); !problem.isEmpty())
@@ -112,11 +112,11 @@ void TDM::openChecked()
     for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
         QSqlQuery q(db);
         if (!q.exec(QString::fromLatin1(pragma)))
-            throw DbError(
-                TOpenCheck::engineFailure(m_path, q.lastError().nativeErrorCode().toInt(), engineText(q.lastError())));
+            throw failure(q.lastError());
     }
 
-    // A copy of the file as it is now, before anything changes it.
+    // A copy of the file as it is now, before anything changes it. The copy is a snapshot taken
+    // here, so a schema upgrade that follows (after this step) does not reach it.
     if (m_dailyBackup && TDailyBackup::isDue(TDailyBackup::folderFor(m_path), TClock::now())) {
         m_backup = std::make_unique<TDailyBackup>(m_path);
         m_backup->start();

@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -54,6 +55,7 @@ TFrmMain::TFrmMain(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FrmMain"));
+    setProperty("helpContext", HelpContext);
     setWindowTitle(QStringLiteral("Tavrin Budget V1.1"));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     resize(875, 605);
@@ -333,6 +335,7 @@ void TFrmMain::createStatusBar()
 
 void TFrmMain::FormCreate()
 {
+    THelpRouter::setHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"));
     m_PanelMgr = new TPanelMgr(scrlbxLeft, scrlbxWallet, this, this);
     m_PanelMgr->setTileMenus(pmAccount, pmWallet);
     // The first failing step (with no database: loading the account tiles) is reported and the

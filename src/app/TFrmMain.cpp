@@ -55,7 +55,6 @@ TFrmMain::TFrmMain(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FrmMain"));
-    setProperty("helpContext", HelpContext);
     setWindowTitle(QStringLiteral("Tavrin Budget V1.1"));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     resize(875, 605);

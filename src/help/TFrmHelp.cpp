@@ -4,7 +4,7 @@
 #include "help/TChmFile.h"
 #include "help/TChmSitemap.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -61,6 +61,12 @@ TFrmHelp::TFrmHelp(QWidget* owner)
         owner->installEventFilter(this);
     // Help never keeps the program running after its main window closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // The desktop's own font, whatever the window that owns the help window uses for itself.
+    const QFont font = QApplication::font();
+    const QString size = font.pointSizeF() > 0 ? QString::number(font.pointSizeF()) + QStringLiteral("pt")
+                                               : QString::number(font.pixelSize()) + QStringLiteral("px");
+    setStyleSheet(QStringLiteral("QWidget { font-family: \"%1\"; font-size: %2; font-weight: normal; }")
+                      .arg(font.family(), size));
     resize(860, 600);
 
     btnBack = toolButton("btnBack", QStringLiteral("&Back"), QKeySequence::Back, this);

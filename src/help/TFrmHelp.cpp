@@ -137,6 +137,9 @@ TFrmHelp::TFrmHelp(QWidget* owner)
     connect(lstIndex, &QListWidget::itemActivated, this, &TFrmHelp::lstIndexActivate);
     connect(lstIndex, &QListWidget::itemClicked, this, &TFrmHelp::lstIndexActivate);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    // Alt+C and Alt+N choose a pane and go into it.
+    connect(tabPanes, &QTabWidget::currentChanged, this,
+            [this](int pane) { (pane == 0 ? static_cast<QWidget*>(tvContents) : edtKeyword)->setFocus(); });
     // From the keyword box, the arrow keys go on into the list.
     edtKeyword->installEventFilter(this);
 }

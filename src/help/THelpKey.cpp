@@ -1,5 +1,6 @@
 #include "help/THelpKey.h"
 
+#include "help/TFrmHelp.h"
 #include "help/THelpRouter.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,11 @@ bool THelpKey::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     if (!key->matches(QKeySequence::HelpContents))
         return false;
-    const int context = contextOf(static_cast<QWidget*>(watched));
+    auto* widget = static_cast<QWidget*>(watched);
+    // In the help window itself F1 has nothing more to show, whichever window owns it.
+    if (qobject_cast<TFrmHelp*>(widget->window()))
+        return false;
+    const int context = contextOf(widget);
     if (context == 0)
         return false;
     if (!key->isAutoRepeat())

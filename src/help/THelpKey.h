@@ -6,7 +6,8 @@ class QWidget;
 
 // F1 anywhere in the program: asks the help manager for the help context of the focused control,
 // or of its nearest container that has one (the widget property "helpContext", an int above 0).
-// Where a window binds F1 itself (the main window's "&Help Topics"), that binding comes first.
+// Where a window binds F1 itself (the main window's "&Help Topics"), that binding comes first; in
+// the help window F1 asks nothing.
 class THelpKey final : public QObject
 {
     Q_OBJECT

@@ -39,7 +39,7 @@ private slots:
     void unreadableFileShowsNothing();
     void sitemapParsing_data();
     void sitemapParsing();
-    void everyControlIsNamed();
+    void keyboardAndScreenReaderNames();
     void helpOverAModalWindowOutlivesIt();
 };
 
@@ -374,7 +374,7 @@ void TestChmEngine::sitemapParsing()
     }
 }
 
-void TestChmEngine::everyControlIsNamed()
+void TestChmEngine::keyboardAndScreenReaderNames()
 {
     TChmHelpEngine engine;
     engine.HtmlHelp(nullptr, helpFile(), THelpEngine::DisplayContents, 0);
@@ -388,6 +388,16 @@ void TestChmEngine::everyControlIsNamed()
         QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
     }
     QVERIFY(focusable >= 5);
+
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 1);
+    QVERIFY(part<QLineEdit>(help, "edtKeyword")->hasFocus());
+    QTest::keyClick(help, Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 0);
+    QVERIFY(part<QTreeWidget>(help, "tvContents")->hasFocus());
+    QTest::keyClick(part<QTreeWidget>(help, "tvContents"), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
 }
 
 void TestChmEngine::helpOverAModalWindowOutlivesIt()

@@ -4,6 +4,7 @@
 #include "bookings/TFrmDebit.h"
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
+#include "help/TChmHelpEngine.h"
 #include "help/THelpKey.h"
 #include "help/THelpRouter.h"
 #include "help/THelpSetup.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -40,6 +42,7 @@ private slots:
     void mainWindowAsksForContents();
     void nearestContainerWithAContext_data();
     void nearestContainerWithAContext();
+    void f1InTheHelpWindowAsksNothing();
     void helpWindowOpensOnThePage_data();
     void helpWindowOpensOnThePage();
 };
@@ -180,6 +183,20 @@ void TestHelpKeys::nearestContainerWithAContext()
     QCOMPARE(requests.size(), context ? 1 : 0);
     if (context)
         QCOMPARE(requests[0].context, context);
+}
+
+void TestHelpKeys::f1InTheHelpWindowAsksNothing()
+{
+    QDialog owner;
+    owner.setProperty("helpContext", 1008);
+    owner.show();
+    TChmHelpEngine engine;
+    engine.HtmlHelp(owner.windowHandle(), QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"),
+                    THelpEngine::HelpContext, 1008);
+    QVERIFY(helpWindow());
+    QCOMPARE(helpWindow()->parentWidget(), &owner);
+    QTest::keyClick(child<QWidget>(helpWindow(), QStringLiteral("brwTopic")), Qt::Key_F1);
+    QVERIFY(THelpRouter::takeRequests().isEmpty());
 }
 
 void TestHelpKeys::helpWindowOpensOnThePage_data()

@@ -171,8 +171,11 @@ void TFrmHelp::setOwner(QWidget* owner)
 
 bool TFrmHelp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Hide)
-        setOwner(nullptr);
+    if (watched == parentWidget() && event->type() == QEvent::Hide) {
+        // The modal window below the one that closed, if any, would block a window of its own.
+        QWidget* next = QApplication::activeModalWidget();
+        setOwner(next != watched ? next : nullptr);
+    }
     if (watched == edtKeyword && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_PageDown || key == Qt::Key_PageUp) {

@@ -20,7 +20,7 @@ class TChmFile;
 // Alt+Left and Alt+Right go back and forward, Esc closes the window.
 //
 // Opened over a modal window, the help window belongs to it (or that window would block it); when
-// its owner closes, it stays open on its own.
+// its owner closes, it stays open, belonging to the next modal window or to none.
 class TFrmHelp final : public QWidget
 {
     Q_OBJECT

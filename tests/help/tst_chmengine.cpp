@@ -414,6 +414,15 @@ void TestChmEngine::helpOverAModalWindowOutlivesIt()
     QCOMPARE(help->parentWidget(), owner.get());
     QVERIFY(help->isWindow());
 
+    // A message box over it asks for help: the help window goes to the message box, and back.
+    auto* box = new QDialog(owner.get());
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+    engine.HtmlHelp(box->windowHandle(), helpFile(), THelpEngine::HelpContext, 1008);
+    QCOMPARE(help->parentWidget(), box);
+    box->hide();
+    QCOMPARE(help->parentWidget(), owner.get());
+
     owner->hide();
     QCOMPARE(help->parentWidget(), nullptr);
     owner.reset();

@@ -26,6 +26,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -324,6 +325,7 @@ void TFrmMain::createStatusBar()
 
 void TFrmMain::FormCreate()
 {
+    THelpRouter::setHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"));
     m_PanelMgr = new TPanelMgr(scrlbxLeft, scrlbxWallet, this, this);
     m_PanelMgr->setTileMenus(pmAccount, pmWallet);
     // The first failing step (with no database: loading the account tiles) is reported and the

@@ -2,6 +2,7 @@
 #include "app/TFrmMain.h"
 #include "data/DbError.h"
 #include "data/TDM.h"
+#include "help/THelpSetup.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TSkin.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     TSkin::applyTo(app);
+    THelpSetup help;
 
     // The data module opens "Data.mdb"; when that fails the engine's text is shown and the program
     // goes on to its main window, where every command that needs the database reports it again.

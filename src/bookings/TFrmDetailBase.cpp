@@ -22,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
@@ -178,8 +177,8 @@ void TFrmDetailBase::createControls()
     connect(btnOK, &QPushButton::clicked, this, &TFrmDetailBase::btnOKClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, &TFrmDetailBase::btnHelpClick);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &TFrmDetailBase::btnHelpClick);
+    // F1 asks for the same context through the dialog's property.
+    setProperty("helpContext", helpContext());
 }
 
 void TFrmDetailBase::FormCreate()

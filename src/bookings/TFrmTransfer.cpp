@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
@@ -151,8 +150,8 @@ void TFrmTransfer::createControls()
     connect(btnSave, &QPushButton::clicked, this, &TFrmTransfer::btnSaveClick);
     connect(btn3, &QPushButton::clicked, this, &QDialog::reject);
     connect(btn1, &QPushButton::clicked, this, &TFrmTransfer::btn1Click);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &TFrmTransfer::btn1Click);
+    // F1 asks for the same context through the dialog's property.
+    setProperty("helpContext", HelpContext);
 }
 
 void TFrmTransfer::FormCreate()

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -81,11 +80,9 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     buttons->addWidget(btnHelp);
     buttons->addWidget(m_btnSave);
     buttons->addWidget(btnClose);
-    auto help = [this] {
-        THelpRouter::showContext(m_texts.helpContext);
-    };
-    connect(btnHelp, &QPushButton::clicked, this, help);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, help);
+    // F1 asks for the same context through the dialog's property.
+    setProperty("helpContext", m_texts.helpContext);
+    connect(btnHelp, &QPushButton::clicked, this, [this] { THelpRouter::showContext(m_texts.helpContext); });
     connect(m_btnSave, &QPushButton::clicked, this, [this] { TErrorReport::run(this, [this] { save(); }); });
     // Close and Esc end the dialog with the Cancel result.
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);

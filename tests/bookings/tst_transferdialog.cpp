@@ -111,6 +111,8 @@ private slots:
     void userChoiceSurvivesActivation();
     void edit_data();
     void edit();
+    void editBreakingTheRuleWritesNothing_data();
+    void editBreakingTheRuleWritesNothing();
     void databaseFailureKeepsInput_data();
     void databaseFailureKeepsInput();
     void closeAndHelp();
@@ -573,6 +575,64 @@ void TestTransferDialog::edit()
         QCOMPARE(db.balance(ids[i]), money(qPrintable(after[i])));
     QCOMPARE(db.count(QStringLiteral("Transfer")), 1);
     QCOMPARE(d.result(), message.isEmpty() ? int(QDialog::Accepted) : 0 /* still open */);
+}
+
+void TestTransferDialog::editBreakingTheRuleWritesNothing_data()
+{
+    QTest::addColumn<QString>("storedSource");
+    QTest::addColumn<QString>("storedDest");
+    QTest::addColumn<QString>("debit"); // a debit of A booked after the transfer, empty for none
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("dest");
+    // A holds 100, B 0; neither may go negative. The transfer stored is 100.
+    QTest::newRow("A to B edited to B to A") << "A"
+                                             << "B"
+                                             << ""
+                                             << "    B"
+                                             << "    A";
+    QTest::newRow("A to A, a debit of 50, edited to A to B") << "A"
+                                                             << "A"
+                                                             << "50"
+                                                             << ""
+                                                             << "    B";
+}
+
+void TestTransferDialog::editBreakingTheRuleWritesNothing()
+{
+    QFETCH(QString, storedSource);
+    QFETCH(QString, storedDest);
+    QFETCH(QString, debit);
+    QFETCH(QString, source);
+    QFETCH(QString, dest);
+    TestDb db;
+    const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("100"));
+    const qint32 b = db.addHolder(QStringLiteral("B"), 0, money("0"));
+    auto id = [&](const QString& letter) {
+        return letter == QStringLiteral("A") ? a : b;
+    };
+    const qint32 transfer = TBookingStore::saveTransfer(stored(id(storedSource), id(storedDest), "100"));
+    if (!debit.isEmpty()) {
+        TDetailRow row;
+        row.Type = TDetailRow::Debit;
+        row.DestID = a;
+        row.Date = Now;
+        row.From = QStringLiteral("Shop");
+        row.Amount = money(qPrintable(debit));
+        TBookingStore::saveDetail(row);
+    }
+    const QString before = snapshot(db);
+    TFrmTransfer d;
+    d.LoadForEdit(transfer);
+    d.show();
+    if (!source.isEmpty())
+        choose(sourceList(d), source);
+    if (!dest.isEmpty())
+        choose(destList(d), dest);
+    QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btnSave")), Qt::LeftButton);
+    QCOMPARE(shownTexts(), QStringList{QStringLiteral("The source Account or wallet is not allowed go negative!")});
+    QCOMPARE(snapshot(db), before);
+    QVERIFY(d.isVisible());
+    QCOMPARE(d.result(), 0 /* still open */);
 }
 
 void TestTransferDialog::databaseFailureKeepsInput_data()

@@ -1,7 +1,5 @@
 #include "BookingTestHelpers.h"
 
-#include <QSqlQuery>
-
 QStringList tabOrder(QWidget* first, const QStringList& names)
 {
     QStringList order;
@@ -24,27 +22,15 @@ QStringList shownTexts()
 
 QString snapshot(TestDb& db)
 {
-    QString out;
-    for (const char* sql : {"select * from Account order by ID", "select * from Detail order by ID",
-                            "select * from Transfer order by ID"}) {
-        QSqlQuery q = db.dm().select(QString::fromLatin1(sql));
-        while (q.next()) {
-            for (int i = 0; i < 8; ++i)
-                out += q.value(i).toString() + u'|';
-            out += u'\n';
-        }
-        out += QStringLiteral("--\n");
-    }
-    return out;
+    return db.snapshot();
 }
 
 void failBalanceUpdates(TestDb& db)
 {
-    db.dm().execute(
-        QStringLiteral("CREATE TEMP TRIGGER boom BEFORE UPDATE ON Account BEGIN SELECT RAISE(ABORT, 'boom'); END"));
+    db.addTrigger(QStringLiteral("Account"), QStringLiteral("UPDATE"), TestDb::TriggerEffect::Fail);
 }
 
 void allowBalanceUpdates(TestDb& db)
 {
-    db.dm().execute(QStringLiteral("DROP TRIGGER IF EXISTS temp.boom"));
+    db.dropTrigger(QStringLiteral("Account"), QStringLiteral("UPDATE"));
 }

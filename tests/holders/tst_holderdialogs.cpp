@@ -18,6 +18,13 @@
 
 namespace {
 
+std::unique_ptr<TFrmHolderBase> makeDialog(bool wallet)
+{
+    if (wallet)
+        return std::make_unique<TFrmWallet>();
+    return std::make_unique<TFrmBankAccount>();
+}
+
 template <class T>
 T* child(QWidget& w, const char* name)
 {
@@ -57,6 +64,10 @@ private slots:
     void walletShare();
     void walletShareFailureShowsNoDialog();
     void helpButtons();
+    void failedSaveKeepsTheInput_data();
+    void failedSaveKeepsTheInput();
+    void amountLabelsShowTheirWholeText_data();
+    void amountLabelsShowTheirWholeText();
 };
 
 void TestHolderDialogs::init()
@@ -383,6 +394,108 @@ void TestHolderDialogs::helpButtons()
     QCOMPARE(requests.size(), 2);
     QCOMPARE(requests[0].context, 1007);
     QCOMPARE(requests[1].context, 1008);
+}
+
+void TestHolderDialogs::failedSaveKeepsTheInput_data()
+{
+    QTest::addColumn<bool>("wallet");
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<QString>("cause"); // "skip" the database leaves the row alone, "gone" the holder was deleted
+    QTest::addColumn<QString>("message");
+    const QString account = QStringLiteral("Sorry, add account error!");
+    const QString wallet = QStringLiteral("Sorry, add wallet error!");
+    QTest::newRow("new account, no row added") << false << false << "skip" << account;
+    QTest::newRow("new wallet, no row added") << true << false << "skip" << wallet;
+    QTest::newRow("edited account, no row changed") << false << true << "skip" << account;
+    QTest::newRow("edited wallet, no row changed") << true << true << "skip" << wallet;
+    QTest::newRow("edited account, holder gone") << false << true << "gone" << account;
+    QTest::newRow("edited wallet, holder gone") << true << true << "gone" << wallet;
+}
+
+void TestHolderDialogs::failedSaveKeepsTheInput()
+{
+    QFETCH(bool, wallet);
+    QFETCH(bool, edit);
+    QFETCH(QString, cause);
+    QFETCH(QString, message);
+    TestDb db;
+    const qint32 id = db.addHolder(QStringLiteral("Old"), wallet ? 2 : 0);
+    TDataInfo info = TDM::LoadHolder(id);
+    auto dialog = makeDialog(wallet);
+    if (edit)
+        dialog->ShowHolder(&info);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    if (cause == QStringLiteral("gone"))
+        db.dm().execute(QStringLiteral("delete from Account where ID = ?"), {id});
+    else
+        db.addTrigger(QStringLiteral("Account"), edit ? QStringLiteral("UPDATE") : QStringLiteral("INSERT"),
+                      TestDb::TriggerEffect::Skip);
+    const QString before = db.snapshot();
+    child<QLineEdit>(*dialog, "edtName")->setText(QStringLiteral(" Typed "));
+    child<QCheckBox>(*dialog, "chkNegative")->setChecked(true);
+    child<QLineEdit>(*dialog, "edtURL")->setText(QStringLiteral("https://typed.example"));
+    child<QPlainTextEdit>(*dialog, "Memo")->setPlainText(QStringLiteral("typed memo"));
+    click(*dialog, wallet ? "btnOK" : "btnSave");
+
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(shown[0].text, message);
+    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(db.snapshot(), before);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->result(), 0 /* still open */);
+    QCOMPARE(child<QLineEdit>(*dialog, "edtName")->text(), QStringLiteral(" Typed "));
+    QVERIFY(child<QCheckBox>(*dialog, "chkNegative")->isChecked());
+    QCOMPARE(child<QLineEdit>(*dialog, "edtURL")->text(), QStringLiteral("https://typed.example"));
+    QCOMPARE(child<QPlainTextEdit>(*dialog, "Memo")->toPlainText(), QStringLiteral("typed memo"));
+}
+
+void TestHolderDialogs::amountLabelsShowTheirWholeText_data()
+{
+    QTest::addColumn<bool>("wallet");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("largest"); // else the most negative balance
+    for (bool wallet : {false, true}) {
+        for (const char* locale : {"en_US", "de_DE"}) {
+            for (bool largest : {true, false})
+                QTest::addRow("%s, %s, %s", wallet ? "wallet" : "account", locale,
+                              largest ? "largest" : "most negative")
+                    << wallet << QString::fromLatin1(locale) << largest;
+        }
+    }
+}
+
+void TestHolderDialogs::amountLabelsShowTheirWholeText()
+{
+    QFETCH(bool, wallet);
+    QFETCH(QString, locale);
+    QFETCH(bool, largest);
+    QLocale::setDefault(QLocale(locale));
+    TestDb db;
+    const Currency balance = largest ? Currency::max() : Currency::min();
+    const qint32 id = db.addHolder(QStringLiteral("Rich"), wallet ? 2 : 0, balance);
+    TDataInfo info = TDM::LoadHolder(id);
+    auto dialog = makeDialog(wallet);
+    dialog->ShowHolder(&info);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(child<QLabel>(*dialog, "lblBalance")->text(), balance.toMoneyString());
+    QStringList labels{QStringLiteral("lblBalance")};
+    if (wallet)
+        labels << QStringLiteral("lblOfAccounts");
+    for (const QString& name : labels) {
+        const auto* label = dialog->findChild<QLabel*>(name);
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->contentsRect().width(), qPrintable(QStringLiteral("%1 \"%2\" needs %3 pixels, has %4")
+                                                                         .arg(name, label->text())
+                                                                         .arg(needed)
+                                                                         .arg(label->contentsRect().width())));
+    }
+    // The designed widths stay the least.
+    QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("lblBalance"))->width() >= (wallet ? 89 : 145));
 }
 
 QTEST_MAIN(TestHolderDialogs)

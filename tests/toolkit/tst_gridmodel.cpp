@@ -104,6 +104,13 @@ private slots:
     void footers_data();
     void footers();
     void sumOverflowIsAnError();
+    void emptyCellsSortFirstUpLastDown_data();
+    void emptyCellsSortFirstUpLastDown();
+    void sumOfWholeNumbers_data();
+    void sumOfWholeNumbers();
+    void footerRowAsText();
+    void formatSamples_data();
+    void formatSamples();
     void colours();
     void sortRoleGivesRawValues();
 };
@@ -312,6 +319,121 @@ void TestGridModel::sumOverflowIsAnError()
     m.setLayout(options(), columns());
     QVERIFY_THROWS_EXCEPTION(std::overflow_error, m.setRows(std::move(rows)));
     QCOMPARE(m.rowCount(), 0);
+}
+
+void TestGridModel::emptyCellsSortFirstUpLastDown_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("up"); // the texts, ascending; "" is the empty cell
+    QTest::newRow("date") << int(K::Date) << QStringList{"", "12/31/25", "1/2/26", "1/10/26"};
+    QTest::newRow("money") << int(K::Money) << QStringList{"", "-2", "9.5", "10"};
+    QTest::newRow("whole number") << int(K::Integer) << QStringList{"", "-2", "9", "10"};
+}
+
+void TestGridModel::emptyCellsSortFirstUpLastDown()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, up);
+    // One column of the given kind, the empty cell in the middle of the statement's order.
+    TRowSet rows({{QStringLiteral("value"), K(kind)}});
+    const qint64 values[] = {
+        K(kind) == K::Date    ? QDate(2026, 1, 2).toJulianDay()
+        : K(kind) == K::Money ? money("9.5").raw()
+                              : 9,
+        K(kind) == K::Date    ? QDate(2025, 12, 31).toJulianDay()
+        : K(kind) == K::Money ? money("-2").raw()
+                              : -2,
+        0,
+        K(kind) == K::Date    ? QDate(2026, 1, 10).toJulianDay()
+        : K(kind) == K::Money ? money("10").raw()
+                              : 10,
+    };
+    for (int r = 0; r < 4; ++r) {
+        rows.appendRow();
+        if (r != 2)
+            rows.setNumber(0, values[r]);
+    }
+    TGridColumn c;
+    c.field = QStringLiteral("value");
+    TGridModel m;
+    m.setLayout(options(), {c});
+    m.setRows(std::move(rows));
+    QVERIFY(m.titleClick(0));
+    QCOMPARE(column(m, 0), up);
+    QVERIFY(m.titleClick(0));
+    std::reverse(up.begin(), up.end());
+    QCOMPARE(column(m, 0), up);
+}
+
+void TestGridModel::sumOfWholeNumbers_data()
+{
+    QTest::addColumn<QList<qint64>>("values");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("sum");
+    QTest::newRow("1 + 2 + 3 + 4") << QList<qint64>{1, 2, 3, 4} << -1 << "10";
+    QTest::newRow("1 + 2 + 3 + 4, 0.##") << QList<qint64>{1, 2, 3, 4} << 2 << "10";
+    QTest::newRow("negative") << QList<qint64>{-5, 2} << -1 << "-3";
+    QTest::newRow("thousands") << QList<qint64>{1000000, 234567} << -1 << "1234567";
+}
+
+void TestGridModel::sumOfWholeNumbers()
+{
+    QFETCH(QList<qint64>, values);
+    QFETCH(int, decimals);
+    QFETCH(QString, sum);
+    TRowSet rows({{QStringLiteral("count"), K::Integer}});
+    qint64 total = 0;
+    for (qint64 v : values) {
+        rows.appendRow();
+        rows.setNumber(0, v);
+        total += v;
+    }
+    TGridColumn c;
+    c.field = QStringLiteral("count");
+    c.footer = TGridColumn::Footer::Sum;
+    c.footerDecimals = decimals;
+    TGridModel m;
+    m.setLayout(options(), {c});
+    m.setRows(std::move(rows));
+    QCOMPARE(m.footerText(0), sum);
+    QCOMPARE(m.footerValue(0).sum, Currency::fromRaw(total * Currency::Scale));
+}
+
+void TestGridModel::footerRowAsText()
+{
+    TGridModel m;
+    m.setLayout(options(), columns());
+    m.setRows(bookings(Sample));
+    // A fixed text as it is; a sum or a count after its column's title.
+    QCOMPARE(m.footerRowText(), QStringLiteral("SUM, Amount: 117.5, To: 4"));
+    m.setRows(TRowSet());
+    QCOMPARE(m.footerRowText(), QStringLiteral("SUM, Amount: 0, To: 0"));
+}
+
+void TestGridModel::formatSamples_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("some");
+    QTest::newRow("date: every day of a leap year")
+        << 1 << 366 << QStringList{"1/1/28", "2/29/28", "12/28/28", "12/31/28"};
+    QTest::newRow("money: no bound") << 3 << 0 << QStringList{};
+    QTest::newRow("text: no bound") << 2 << 0 << QStringList{};
+    QTest::newRow("not in the result") << 4 << 0 << QStringList{};
+}
+
+void TestGridModel::formatSamples()
+{
+    QFETCH(int, column);
+    QFETCH(int, count);
+    QFETCH(QStringList, some);
+    TGridModel m;
+    m.setLayout(options(), columns());
+    m.setRows(bookings(Sample));
+    const QStringList samples = m.formatSamples(column);
+    QCOMPARE(samples.size(), count);
+    for (const QString& text : some)
+        QVERIFY2(samples.contains(text), qPrintable(text));
 }
 
 void TestGridModel::colours()

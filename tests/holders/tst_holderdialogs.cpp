@@ -18,11 +18,32 @@
 
 namespace {
 
-std::unique_ptr<TFrmHolderBase> makeDialog(bool wallet)
+// A wallet or an account dialog, in view/edit mode when `info` is given.
+std::unique_ptr<TFrmHolderBase> makeDialog(bool wallet, TDataInfo* info = nullptr)
 {
+    std::unique_ptr<TFrmHolderBase> dialog;
     if (wallet)
-        return std::make_unique<TFrmWallet>();
-    return std::make_unique<TFrmBankAccount>();
+        dialog = std::make_unique<TFrmWallet>();
+    else
+        dialog = std::make_unique<TFrmBankAccount>();
+    if (info != nullptr)
+        dialog->ShowHolder(info);
+    return dialog;
+}
+
+// The message boxes shown since the last call, each as "title|text|icon|buttons".
+QStringList shownBoxes()
+{
+    QStringList out;
+    for (const TMessageService::Shown& box : TMessageService::takeShown())
+        out << QStringLiteral("%1|%2|%3|%4").arg(box.title, box.text).arg(int(box.icon)).arg(int(box.buttons));
+    return out;
+}
+
+// An error box with `text`: titled "Error", the error icon and an OK button.
+QString errorBox(const QString& text)
+{
+    return QStringLiteral("Error|%1|%2|%3").arg(text).arg(int(QMessageBox::Critical)).arg(int(QMessageBox::Ok));
 }
 
 template <class T>
@@ -127,25 +148,14 @@ void TestHolderDialogs::blankNameIsRefused()
     TestDb db;
     const qint32 id = db.addHolder(QStringLiteral("Old"), wallet ? 2 : 0);
     TDataInfo info = TDM::LoadHolder(id);
-    std::unique_ptr<TFrmHolderBase> dialog;
-    if (wallet)
-        dialog = std::make_unique<TFrmWallet>();
-    else
-        dialog = std::make_unique<TFrmBankAccount>();
-    if (edit)
-        dialog->ShowHolder(&info);
+    auto dialog = makeDialog(wallet, edit ? &info : nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     child<QPushButton>(*dialog, "btnClose")->setFocus();
     child<QLineEdit>(*dialog, "edtName")->setText(name);
     click(*dialog, wallet ? "btnOK" : "btnSave");
 
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(shown[0].text, message);
-    QCOMPARE(shown[0].icon, QMessageBox::Critical);
-    QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(shownBoxes(), QStringList{errorBox(message)});
     QVERIFY(dialog->isVisible());
     QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(*dialog, "edtName"));
     QCOMPARE(db.count(QStringLiteral("Account")), 1);
@@ -168,11 +178,7 @@ void TestHolderDialogs::newHolderIsStoredTrimmed()
     QFETCH(bool, credit);
     QFETCH(int, kind);
     TestDb db;
-    std::unique_ptr<TFrmHolderBase> dialog;
-    if (wallet)
-        dialog = std::make_unique<TFrmWallet>();
-    else
-        dialog = std::make_unique<TFrmBankAccount>();
+    auto dialog = makeDialog(wallet);
     child<QLineEdit>(*dialog, "edtName")->setText(QStringLiteral("  Mum's \"rainy day\" 100%  "));
     if (credit)
         child<QRadioButton>(*dialog, "rbTypeCredit")->setChecked(true);
@@ -208,11 +214,7 @@ void TestHolderDialogs::warnBoxFollowsNegative()
 {
     QFETCH(bool, wallet);
     TestDb db;
-    std::unique_ptr<TFrmHolderBase> dialog;
-    if (wallet)
-        dialog = std::make_unique<TFrmWallet>();
-    else
-        dialog = std::make_unique<TFrmBankAccount>();
+    auto dialog = makeDialog(wallet);
     auto* negative = child<QCheckBox>(*dialog, "chkNegative");
     auto* warn = child<QCheckBox>(*dialog, "chkWarn");
     QVERIFY(!warn->isEnabled());
@@ -287,12 +289,7 @@ void TestHolderDialogs::closeWritesNothing()
     TestDb db;
     const qint32 id = db.addHolder(QStringLiteral("Keep"), wallet ? 2 : 0);
     TDataInfo info = TDM::LoadHolder(id);
-    std::unique_ptr<TFrmHolderBase> dialog;
-    if (wallet)
-        dialog = std::make_unique<TFrmWallet>();
-    else
-        dialog = std::make_unique<TFrmBankAccount>();
-    dialog->ShowHolder(&info);
+    auto dialog = makeDialog(wallet, &info);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     child<QLineEdit>(*dialog, "edtName")->setText(QStringLiteral("Changed"));
@@ -421,9 +418,7 @@ void TestHolderDialogs::failedSaveKeepsTheInput()
     TestDb db;
     const qint32 id = db.addHolder(QStringLiteral("Old"), wallet ? 2 : 0);
     TDataInfo info = TDM::LoadHolder(id);
-    auto dialog = makeDialog(wallet);
-    if (edit)
-        dialog->ShowHolder(&info);
+    auto dialog = makeDialog(wallet, edit ? &info : nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     if (cause == QStringLiteral("gone"))
@@ -438,12 +433,7 @@ void TestHolderDialogs::failedSaveKeepsTheInput()
     child<QPlainTextEdit>(*dialog, "Memo")->setPlainText(QStringLiteral("typed memo"));
     click(*dialog, wallet ? "btnOK" : "btnSave");
 
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(shown[0].text, message);
-    QCOMPARE(shown[0].icon, QMessageBox::Critical);
-    QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(shownBoxes(), QStringList{errorBox(message)});
     QCOMPARE(db.snapshot(), before);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->result(), 0 /* still open */);
@@ -478,8 +468,7 @@ void TestHolderDialogs::amountLabelsShowTheirWholeText()
     const Currency balance = largest ? Currency::max() : Currency::min();
     const qint32 id = db.addHolder(QStringLiteral("Rich"), wallet ? 2 : 0, balance);
     TDataInfo info = TDM::LoadHolder(id);
-    auto dialog = makeDialog(wallet);
-    dialog->ShowHolder(&info);
+    auto dialog = makeDialog(wallet, &info);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QCOMPARE(child<QLabel>(*dialog, "lblBalance")->text(), balance.toMoneyString());

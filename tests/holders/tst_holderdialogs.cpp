@@ -31,6 +31,20 @@ std::unique_ptr<TFrmHolderBase> makeDialog(bool wallet, TDataInfo* info = nullpt
     return dialog;
 }
 
+// A shown dialog of the family, new or viewing the holder "Old" that it adds.
+struct Opened
+{
+    TDataInfo info;
+    std::unique_ptr<TFrmHolderBase> dialog;
+
+    Opened(TestDb& db, bool wallet, bool edit)
+        : info(TDM::LoadHolder(db.addHolder(QStringLiteral("Old"), wallet ? 2 : 0)))
+        , dialog(makeDialog(wallet, edit ? &info : nullptr))
+    {
+        dialog->show();
+    }
+};
+
 // The message boxes shown since the last call, each as "title|text|icon|buttons".
 QStringList shownBoxes()
 {
@@ -146,10 +160,9 @@ void TestHolderDialogs::blankNameIsRefused()
     QFETCH(QString, name);
     QFETCH(QString, message);
     TestDb db;
-    const qint32 id = db.addHolder(QStringLiteral("Old"), wallet ? 2 : 0);
-    TDataInfo info = TDM::LoadHolder(id);
-    auto dialog = makeDialog(wallet, edit ? &info : nullptr);
-    dialog->show();
+    Opened opened(db, wallet, edit);
+    const qint32 id = opened.info.ID;
+    auto& dialog = opened.dialog;
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     child<QPushButton>(*dialog, "btnClose")->setFocus();
     child<QLineEdit>(*dialog, "edtName")->setText(name);
@@ -416,10 +429,9 @@ void TestHolderDialogs::failedSaveKeepsTheInput()
     QFETCH(QString, cause);
     QFETCH(QString, message);
     TestDb db;
-    const qint32 id = db.addHolder(QStringLiteral("Old"), wallet ? 2 : 0);
-    TDataInfo info = TDM::LoadHolder(id);
-    auto dialog = makeDialog(wallet, edit ? &info : nullptr);
-    dialog->show();
+    Opened opened(db, wallet, edit);
+    const qint32 id = opened.info.ID;
+    auto& dialog = opened.dialog;
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     if (cause == QStringLiteral("gone"))
         db.dm().execute(QStringLiteral("delete from Account where ID = ?"), {id});

@@ -23,18 +23,14 @@ const QDateTime Now(QDate(2026, 12, 8), QTime(10, 30));
 // Presses Tab in `window` until the focus is on a widget that `wanted` accepts; false after 40 presses.
 bool tabUntil(QWidget* window, const std::function<bool(QWidget*)>& wanted)
 {
-    for (int i = 0; i < 40; ++i) {
-        QWidget* focus = window->focusWidget();
-        if (focus != nullptr && wanted(focus))
-            return true;
-        QTest::keyClick(focus != nullptr ? focus : window, Qt::Key_Tab);
-    }
-    return false;
+    for (int i = 0; i < 40 && !wanted(window->focusWidget()); ++i)
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    return wanted(window->focusWidget());
 }
 
 bool tabTo(QWidget* window, const QString& name)
 {
-    return tabUntil(window, [&](QWidget* w) { return w->objectName() == name; });
+    return tabUntil(window, [&](QWidget* w) { return w != nullptr && w->objectName() == name; });
 }
 
 // The first interface under `root`, depth first, that `wanted` accepts.
@@ -165,8 +161,9 @@ void TestKeyboard::bookAndHearTheSumWithTheKeyboardOnly()
         return i->role() == QAccessible::ListItem && i->text(QAccessible::Name) == balance;
     });
     QVERIFY(item != nullptr);
-    QVERIFY(item->state().selected);
-    QVERIFY(item->state().focused);
+    QVERIFY(item->state().selectable && item->state().selected && item->state().focused);
+    QVERIFY(item->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QVERIFY(item->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
     QAccessibleInterface* list = findAccessible(root, [](QAccessibleInterface* i) {
         return i->role() == QAccessible::Table && i->text(QAccessible::Description).startsWith(QStringLiteral("SUM"));
     });

@@ -17,7 +17,8 @@ run | test) ;;
     ;;
 esac
 
-packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgl-dev sqlite3 libsqlite3-dev)
+packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgl-dev sqlite3 libsqlite3-dev
+    poppler-utils libofx-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -14,12 +14,14 @@
 #include "data/TDM.h"
 #include "data/TDateText.h"
 #include "help/THelpRouter.h"
+#include "history/TFrmAccountHistory.h"
 #include "holders/TFrmBankAccount.h"
 #include "holders/TFrmWallet.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
 #include "toolkit/TSkin.h"
+#include "toolkit/TToolBars.h"
 #include "toolkit/TToolIcons.h"
 
 #include <QAction>
@@ -217,12 +219,7 @@ void TFrmMain::createActions()
     help->addAction(makeAction("mniMenu_About", QStringLiteral("&About..."), &TFrmMain::AboutClick));
 
     // Toolbar: flat buttons 63 x 52, 32 x 32 pictures with their captions below.
-    tlb1 = new QToolBar(QStringLiteral("Toolbar"), this);
-    tlb1->setObjectName(QStringLiteral("tlb1"));
-    tlb1->setMovable(false);
-    tlb1->setFloatable(false);
-    tlb1->setIconSize(QSize(32, 32));
-    tlb1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tlb1 = TToolBars::make("tlb1", this);
     addToolBar(Qt::TopToolBarArea, tlb1);
     struct Tool
     {
@@ -258,13 +255,7 @@ void TFrmMain::createActions()
         QAction* a = makeAction(tool.name, QString::fromLatin1(tool.caption), tool.handler);
         a->setIcon(TToolIcons::icon(QString::fromLatin1(tool.icon)));
         a->setToolTip(QString::fromLatin1(tool.tip));
-        tlb1->addAction(a);
-        QWidget* button = tlb1->widgetForAction(a);
-        button->setObjectName(QString::fromLatin1(tool.name) + QStringLiteral("Button"));
-        // 63 x 52, wider only where a caption would not fit.
-        button->setMinimumWidth(63);
-        button->setFixedHeight(52);
-        button->setAccessibleName(QString::fromLatin1(tool.caption));
+        TToolBars::addButton(tlb1, a, 63, 52);
     }
 
     // Pop-up menus of the two boxes and of the tiles.
@@ -708,6 +699,24 @@ void TFrmMain::WMHolderTransfer(qint32 sourceId, qint32 destId)
 
 // ---- History commands -----------------------------------------------------------------------
 
-void TFrmMain::btnToolAccHistoryClick() {}
+void TFrmMain::openHistory(TImageCtrl* tile)
+{
+    {
+        TFrmAccountHistory history(this);
+        history.setHolderID(tile != nullptr ? tile->GetID() : 0);
+        history.exec();
+    }
+    // Bookings may have been edited or deleted: both rows of tiles show the balances anew.
+    m_PanelMgr->LoadAccountTiles();
+    m_PanelMgr->LoadWalletTiles();
+}
 
-void TFrmMain::btnToolWalHistoryClick() {}
+void TFrmMain::btnToolAccHistoryClick()
+{
+    openHistory(m_PanelMgr->SelectedAccountTile());
+}
+
+void TFrmMain::btnToolWalHistoryClick()
+{
+    openHistory(m_PanelMgr->SelectedWalletTile());
+}

@@ -108,6 +108,9 @@ private:
     void openDeposit(TImageCtrl* tile, bool debit);
     // Opens the transfer dialog with the two presets; after a save, refreshes the tiles involved.
     void openTransfer(qint32 sourceId, qint32 destId);
+    // Opens the history window with the holder of `tile` preselected (none without a tile); when it
+    // closes, both rows of tiles are rebuilt.
+    void openHistory(TImageCtrl* tile);
 
     TPanelMgr* m_PanelMgr = nullptr;
     TBookingList* m_BookingList = nullptr;

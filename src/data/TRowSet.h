@@ -10,6 +10,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // A fetched query result, kept by column with raw values: integers and money as int64 (money in
@@ -51,6 +52,9 @@ public:
     void setNumber(int column, qint64 value);
     // Text cells, from UTF-8; at most once per cell.
     void setText(int column, QByteArrayView utf8);
+    // Adds a text column after the others, filled for every row at once: `cell(row)` gives the
+    // row's text, or a null view for no value. Returns the new column's index.
+    int appendTextColumn(const QString& name, const std::function<QByteArrayView(int row)>& cell);
 
     bool isNull(int row, int column) const { return m_columns[column].nulls[row]; }
     qint64 number(int row, int column) const { return m_columns[column].numbers[row]; }

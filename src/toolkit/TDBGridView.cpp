@@ -296,6 +296,7 @@ void TDBGridView::sectionResized(int logicalIndex, int, int newSize)
         horizontalHeader()->resizeSection(logicalIndex, size);
         m_clamping = false;
     }
+    m_model->setColumnWidth(logicalIndex, size);
     if (logicalIndex < m_model->options().frozenColumns)
         updateGeometries();
     m_footer->update();

@@ -55,6 +55,12 @@ void TGridModel::setSystemColors(const TGridColor::System& colors)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
+void TGridModel::setColumnWidth(int column, int width)
+{
+    if (column >= 0 && column < m_columns.size())
+        m_columns[column].width = width;
+}
+
 void TGridModel::bindFields()
 {
     m_fields.clear();

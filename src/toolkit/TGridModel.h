@@ -45,6 +45,9 @@ public:
     // std::overflow_error when a sum leaves the range of money.
     void setRows(TRowSet rows);
     void setSystemColors(const TGridColor::System& colors);
+    // The width of `column` as the grid shows it now (the user may have resized it): what the
+    // exports and the printer take.
+    void setColumnWidth(int column, int width);
 
     const TGridOptions& options() const { return m_options; }
     const QList<TGridColumn>& columns() const { return m_columns; }

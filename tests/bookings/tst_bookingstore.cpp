@@ -41,28 +41,6 @@ TTransferRow transfer(qint32 source, qint32 dest, Currency amount, qint32 id = 0
     return row;
 }
 
-// Each holder's Balance against its bookings, recomputed from the tables: deposits - debits +
-// transfers in - transfers out. Returns the holders where the two differ.
-QStringList drift(TestDb& db)
-{
-    QSqlQuery q = db.dm().select(
-        QStringLiteral("select a.ID, a.Balance,"
-                       " coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 0), 0)"
-                       " - coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 1), 0)"
-                       " + coalesce((select sum(Amount) from Transfer where DestID = a.ID), 0)"
-                       " - coalesce((select sum(Amount) from Transfer where SourceID = a.ID), 0)"
-                       " from Account a"));
-    QStringList out;
-    while (q.next()) {
-        if (q.value(1).toLongLong() != q.value(2).toLongLong())
-            out << QStringLiteral("holder %1: Balance %2, bookings %3")
-                       .arg(q.value(0).toInt())
-                       .arg(q.value(1).toLongLong())
-                       .arg(q.value(2).toLongLong());
-    }
-    return out;
-}
-
 } // namespace
 
 class TestBookingStore : public QObject

@@ -112,6 +112,9 @@ void TFrmHolderBase::ShowHolder(TDataInfo* info)
     chkWarn->setChecked(info->WarnNegative);
     edtURL->setText(info->URL);
     Memo->setPlainText(info->Memo);
+    // The amount labels keep their designed widths as minimums: a large or negative balance is
+    // shown whole, and the dialog grows for it.
+    fitToContents();
 }
 
 THolderStore::Fields TFrmHolderBase::collect() const
@@ -129,12 +132,11 @@ void TFrmHolderBase::save()
         edtName->setFocus();
         return;
     }
-    if (FDataInfo != nullptr) {
-        THolderStore::updateHolder(FDataInfo->ID, fields, editWritesKind());
-        accept();
-        return;
-    }
-    if (THolderStore::insertHolder(fields) > 0)
+    // No row written (a holder that is gone, an insert the database skipped) is a failed save: the
+    // dialog says so and stays open with the input.
+    const int written = FDataInfo != nullptr ? THolderStore::updateHolder(FDataInfo->ID, fields, editWritesKind())
+                                             : THolderStore::insertHolder(fields);
+    if (written > 0)
         accept();
     else
         TMessageService::ShowErrorBox(m_texts.addError, this);

@@ -20,7 +20,7 @@ run | test | fuzz) ;;
 esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgl-dev sqlite3 libsqlite3-dev
-    poppler-utils libofx-dev)
+    poppler-utils libofx-dev libchm-dev fp-utils)
 [ "$mode" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

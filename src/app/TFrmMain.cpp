@@ -27,17 +27,20 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -59,7 +62,7 @@ TFrmMain::TFrmMain(QWidget* parent)
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Tavrin Budget V1.1"));
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    resize(875, 605);
+    resize(DesignedSize);
     TSkin::applyTo(this);
 
     createLayout();
@@ -92,6 +95,7 @@ void TFrmMain::createLayout()
 
     scrlbxLeft = new TTileBox(Qt::Vertical, spl1);
     scrlbxLeft->setObjectName(QStringLiteral("scrlbxLeft"));
+    scrlbxLeft->setAccessibleName(QStringLiteral("Accounts"));
     scrlbxLeft->setMinimumWidth(40);
 
     scrlbxMain = panel("scrlbxMain", spl1);
@@ -100,6 +104,7 @@ void TFrmMain::createLayout()
     right->setSpacing(0);
     scrlbxWallet = new TTileBox(Qt::Horizontal, scrlbxMain);
     scrlbxWallet->setObjectName(QStringLiteral("scrlbxWallet"));
+    scrlbxWallet->setAccessibleName(QStringLiteral("Wallets"));
     scrlbxWallet->setFixedHeight(113);
     right->addWidget(scrlbxWallet);
 
@@ -307,7 +312,7 @@ void TFrmMain::createStatusBar()
     // for their texts; none of them keeps the window from shrinking.
     m_StatusWelcome = new TStatusSection(QStringLiteral("Welcome to use Tavrin Bugget V1.1"), 200, bar);
     m_StatusWelcome->setObjectName(QStringLiteral("statusWelcome"));
-    m_StatusTotals = new TStatusSection(QStringLiteral("account Info"), 259, bar);
+    m_StatusTotals = new TStatusSection(QStringLiteral("account Info"), TotalsWidth, bar);
     m_StatusTotals->setObjectName(QStringLiteral("statusTotals"));
     m_StatusClock = new TStatusSection(QStringLiteral("Time"), 0, bar);
     m_StatusClock->setObjectName(QStringLiteral("statusClock"));
@@ -336,6 +341,7 @@ void TFrmMain::createStatusBar()
 
 void TFrmMain::FormCreate()
 {
+    THelpRouter::setHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"));
     m_PanelMgr = new TPanelMgr(scrlbxLeft, scrlbxWallet, this, this);
     m_PanelMgr->setTileMenus(pmAccount, pmWallet);
     // The first failing step (with no database: loading the account tiles) is reported and the
@@ -401,6 +407,42 @@ void TFrmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     m_BookingList->ResizeSummaryColumns();
+    fitStatusSections();
+}
+
+void TFrmMain::fitStatusSections()
+{
+    // The totals section grows pixel for pixel with a window wider than designed, up to its limit.
+    const int outerWidth = width() + (frameGeometry().width() - geometry().width());
+    m_StatusTotals->setSectionWidth(
+        qBound(TotalsWidth, TotalsWidth + outerWidth - DesignedSize.width(), TotalsMaxWidth));
+}
+
+void TFrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_Placed)
+        return;
+    m_Placed = true;
+    placeOnScreen();
+    // The window manager may add its frame only once the window is up: place it again then.
+    QTimer::singleShot(0, this, &TFrmMain::placeOnScreen);
+}
+
+void TFrmMain::placeOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (screen == nullptr || isMaximized() || isFullScreen())
+        return;
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QSize client(DesignedSize.width() - frame.left() - frame.right(),
+                       DesignedSize.height() - frame.top() - frame.bottom());
+    if (size() != client)
+        resize(client);
+    // Centred; on a screen smaller than the window its title bar stays in reach.
+    const QRect area = screen->availableGeometry();
+    move(area.x() + qMax(0, (area.width() - DesignedSize.width()) / 2),
+         area.y() + qMax(0, (area.height() - DesignedSize.height()) / 2));
 }
 
 // ---- Program commands -----------------------------------------------------------------------

@@ -31,7 +31,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -71,9 +70,6 @@ TFrmAccountHistory::TFrmAccountHistory(QWidget* parent)
     column->addWidget(tlb1);
     column->addWidget(pnl1);
     column->addWidget(dbgrdh1, 1);
-
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &TFrmAccountHistory::btnHelpClick);
 
     FormCreate();
 }

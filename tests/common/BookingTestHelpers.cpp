@@ -26,18 +26,7 @@ QStringList shownTexts()
 
 QString snapshot(TestDb& db)
 {
-    QString out;
-    for (const char* sql : {"select * from Account order by ID", "select * from Detail order by ID",
-                            "select * from Transfer order by ID"}) {
-        QSqlQuery q = db.dm().select(QString::fromLatin1(sql));
-        while (q.next()) {
-            for (int i = 0; i < 8; ++i)
-                out += q.value(i).toString() + u'|';
-            out += u'\n';
-        }
-        out += QStringLiteral("--\n");
-    }
-    return out;
+    return db.snapshot();
 }
 
 namespace {
@@ -103,11 +92,10 @@ QStringList pdfPages(const QString& path)
 
 void failBalanceUpdates(TestDb& db)
 {
-    db.dm().execute(
-        QStringLiteral("CREATE TEMP TRIGGER boom BEFORE UPDATE ON Account BEGIN SELECT RAISE(ABORT, 'boom'); END"));
+    db.addTrigger(QStringLiteral("Account"), QStringLiteral("UPDATE"), TestDb::TriggerEffect::Fail);
 }
 
 void allowBalanceUpdates(TestDb& db)
 {
-    db.dm().execute(QStringLiteral("DROP TRIGGER IF EXISTS temp.boom"));
+    db.dropTrigger(QStringLiteral("Account"), QStringLiteral("UPDATE"));
 }

@@ -94,6 +94,42 @@ int TestDb::count(const QString& table)
     return q.value(0).toInt();
 }
 
+QString TestDb::snapshot()
+{
+    QString out;
+    for (const char* sql : {"select * from Account order by ID", "select * from Detail order by ID",
+                            "select * from Transfer order by ID"}) {
+        QSqlQuery q = m_dm->select(QString::fromLatin1(sql));
+        while (q.next()) {
+            for (int i = 0; i < 8; ++i)
+                out += q.value(i).toString() + u'|';
+            out += u'\n';
+        }
+        out += QStringLiteral("--\n");
+    }
+    return out;
+}
+
+namespace {
+QString triggerName(const QString& table, const QString& event)
+{
+    return QStringLiteral("test_%1_%2").arg(table, event).toLower();
+}
+} // namespace
+
+void TestDb::addTrigger(const QString& table, const QString& event, TriggerEffect effect)
+{
+    const QString raise =
+        effect == TriggerEffect::Skip ? QStringLiteral("RAISE(IGNORE)") : QStringLiteral("RAISE(ABORT, 'boom')");
+    m_dm->execute(QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT %4; END")
+                      .arg(triggerName(table, event), event, table, raise));
+}
+
+void TestDb::dropTrigger(const QString& table, const QString& event)
+{
+    m_dm->execute(QStringLiteral("DROP TRIGGER IF EXISTS temp.%1").arg(triggerName(table, event)));
+}
+
 Currency money(const char* text)
 {
     const auto value = Currency::parse(QString::fromLatin1(text), QLocale::c());

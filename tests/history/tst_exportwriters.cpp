@@ -284,6 +284,9 @@ void TestExportWriters::htmlEscaping_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("escaped");
     QTest::newRow("ampersand") << QByteArray("A&B") << QByteArray("A&ampB");
+    QTest::newRow("double quote only") << QByteArray("say \"hi\"") << QByteArray("say &quothi&quot");
+    QTest::newRow("less-than only") << QByteArray("a<b") << QByteArray("a&ltb");
+    QTest::newRow("greater-than only") << QByteArray("a>b") << QByteArray("a&gtb");
     QTest::newRow("all four") << QByteArray("<a href=\"x\">&") << QByteArray("&lta href=&quotx&quot&gt&amp");
     QTest::newRow("already escaped") << QByteArray("&lt;") << QByteArray("&amplt;");
     QTest::newRow("empty") << QByteArray() << QByteArray("&nbsp");

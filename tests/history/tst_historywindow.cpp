@@ -3,6 +3,7 @@
 #include "ModalDriver.h"
 
 #include "data/TClock.h"
+#include "help/THelpKey.h"
 #include "help/THelpRouter.h"
 #include "history/TFrmAccountHistory.h"
 #include "toolkit/TDBGridView.h"
@@ -653,6 +654,7 @@ void TestHistoryWindow::printPreviewRendersEveryRow()
 
 void TestHistoryWindow::help()
 {
+    THelpKey::install();
     Window f;
     child<QAction>(f.w, QStringLiteral("btnHelp"))->trigger();
     child<QAction>(f.w, QStringLiteral("mniHelp"))->trigger();

@@ -317,14 +317,16 @@ void TFrmMain::createStatusBar()
     m_StatusClock = new TStatusSection(QStringLiteral("Time"), 0, bar);
     m_StatusClock->setObjectName(QStringLiteral("statusClock"));
     m_StatusClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    bar->addWidget(m_StatusWelcome);
-    bar->addWidget(m_StatusTotals);
-    bar->addWidget(m_StatusClock, 1);
-    // Shown only when the daily backup failed.
+    // Shown, between the totals and the clock, only when the daily backup failed: it then takes the
+    // room the clock leaves (cut off where too long; its tool tip has the whole text).
     m_StatusBackup = new TStatusSection(QString(), 0, bar);
     m_StatusBackup->setObjectName(QStringLiteral("statusBackup"));
+    m_StatusBackup->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_StatusBackup->hide();
-    bar->addPermanentWidget(m_StatusBackup);
+    bar->addWidget(m_StatusWelcome);
+    bar->addWidget(m_StatusTotals);
+    bar->addWidget(m_StatusBackup, 1);
+    bar->addWidget(m_StatusClock, 1);
     if (DM != nullptr && DM->backup() != nullptr) {
         TDailyBackup* backup = DM->backup();
         if (!backup->error().isEmpty())
@@ -367,6 +369,10 @@ void TFrmMain::ShowBackupFailure(const QString& text)
     m_StatusBackup->setText(QStringLiteral("Backup failed: %1").arg(text));
     m_StatusBackup->setToolTip(m_StatusBackup->text());
     m_StatusBackup->show();
+    // The clock keeps its own width at the right.
+    statusBar()->removeWidget(m_StatusClock);
+    statusBar()->addWidget(m_StatusClock);
+    m_StatusClock->show();
 }
 
 void TFrmMain::tmr1Timer()

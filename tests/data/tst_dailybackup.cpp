@@ -264,6 +264,7 @@ void TestDailyBackup::failureIsReportedOnceInTheStatusBar()
     auto* status = program.window()->findChild<QLabel*>(QStringLiteral("statusBackup"));
     QVERIFY(status->isVisibleTo(program.window()));
     QCOMPARE(status->text(), QStringLiteral("Backup failed: ") + backup->error());
+    QVERIFY(program.window()->findChild<QLabel*>(QStringLiteral("statusClock"))->isVisibleTo(program.window()));
     QCOMPARE(program.dm().execute(QStringLiteral("insert into Account (name, type) values ('Bank', 0)")), 1);
     if (folderBlocked) {
         QFile blocker(dir.filePath(QStringLiteral("backup")));

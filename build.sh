@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Sets up Tavrin Budget on Debian 12 and then runs it or its tests.
 #
-#   ./build.sh run    install what is missing, build, create Data.mdb if there is none, start
-#   ./build.sh test   the same set-up, then the whole test suite, headless
+#   ./build.sh run          install what is missing, build, create Data.mdb if there is none, start
+#   ./build.sh test         the same set-up, then the whole test suite, headless
+#   ./build.sh test long    the same with the long proofs (300 crash kills, millions of fuzz inputs)
+#   ./build.sh fuzz [SECS]  the libFuzzer targets built with clang, each run for SECS (default 120)
 #
 # An existing Data.mdb is never touched.
 set -euo pipefail
@@ -10,14 +12,16 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 case "$mode" in
-run | test) ;;
+run | test | fuzz) ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test [long]|fuzz [seconds]" >&2
     exit 64
     ;;
 esac
 
-packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgl-dev sqlite3 libsqlite3-dev)
+packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgl-dev sqlite3 libsqlite3-dev
+    poppler-utils libofx-dev libchm-dev fp-utils)
+[ "$mode" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -30,8 +34,24 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+if [ "$mode" = fuzz ]; then
+    seconds=${2:-120}
+    cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DBUDGET_FUZZ=ON >/dev/null
+    cmake --build build-fuzz -j"$(nproc)" --target fuzz_currency fuzz_ledger
+    for target in currency ledger; do
+        # The seeds stay as committed; what the fuzzer finds goes to a corpus of its own.
+        work=build-fuzz/corpus-$target
+        mkdir -p "$work"
+        build-fuzz/bin/fuzz_$target -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+            "$work" fuzz/corpus/$target
+    done
+    exit 0
+fi
+
+long=OFF
+[ "${2:-}" = long ] && long=ON
 build=build
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUDGET_LONG_PROOFS=$long >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 bin="$build/bin"

@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     const QString path = prepareDatabase(args, dir.path());
 
-    TDM dm(path);
+    TDM dm(path, false);
     dm.DataModuleCreate();
 
     // The main window's booking list, on panels of its own.

@@ -12,29 +12,35 @@
 #include "bookings/TFrmTransfer.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
+#include "data/TDailyBackup.h"
 #include "data/TDateText.h"
 #include "help/THelpRouter.h"
+#include "history/TFrmAccountHistory.h"
 #include "holders/TFrmBankAccount.h"
 #include "holders/TFrmWallet.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
 #include "toolkit/TSkin.h"
+#include "toolkit/TToolBars.h"
 #include "toolkit/TToolIcons.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -56,7 +62,7 @@ TFrmMain::TFrmMain(QWidget* parent)
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Tavrin Budget V1.1"));
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    resize(875, 605);
+    resize(DesignedSize);
     TSkin::applyTo(this);
 
     createLayout();
@@ -89,6 +95,7 @@ void TFrmMain::createLayout()
 
     scrlbxLeft = new TTileBox(Qt::Vertical, spl1);
     scrlbxLeft->setObjectName(QStringLiteral("scrlbxLeft"));
+    scrlbxLeft->setAccessibleName(QStringLiteral("Accounts"));
     scrlbxLeft->setMinimumWidth(40);
 
     scrlbxMain = panel("scrlbxMain", spl1);
@@ -97,6 +104,7 @@ void TFrmMain::createLayout()
     right->setSpacing(0);
     scrlbxWallet = new TTileBox(Qt::Horizontal, scrlbxMain);
     scrlbxWallet->setObjectName(QStringLiteral("scrlbxWallet"));
+    scrlbxWallet->setAccessibleName(QStringLiteral("Wallets"));
     scrlbxWallet->setFixedHeight(113);
     right->addWidget(scrlbxWallet);
 
@@ -213,12 +221,7 @@ void TFrmMain::createActions()
     help->addAction(makeAction("mniMenu_About", QStringLiteral("&About..."), &TFrmMain::AboutClick));
 
     // Toolbar: flat buttons 63 x 52, 32 x 32 pictures with their captions below.
-    tlb1 = new QToolBar(QStringLiteral("Toolbar"), this);
-    tlb1->setObjectName(QStringLiteral("tlb1"));
-    tlb1->setMovable(false);
-    tlb1->setFloatable(false);
-    tlb1->setIconSize(QSize(32, 32));
-    tlb1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tlb1 = TToolBars::make("tlb1", this);
     addToolBar(Qt::TopToolBarArea, tlb1);
     struct Tool
     {
@@ -254,13 +257,7 @@ void TFrmMain::createActions()
         QAction* a = makeAction(tool.name, QString::fromLatin1(tool.caption), tool.handler);
         a->setIcon(TToolIcons::icon(QString::fromLatin1(tool.icon)));
         a->setToolTip(QString::fromLatin1(tool.tip));
-        tlb1->addAction(a);
-        QWidget* button = tlb1->widgetForAction(a);
-        button->setObjectName(QString::fromLatin1(tool.name) + QStringLiteral("Button"));
-        // 63 x 52, wider only where a caption would not fit.
-        button->setMinimumWidth(63);
-        button->setFixedHeight(52);
-        button->setAccessibleName(QString::fromLatin1(tool.caption));
+        TToolBars::addButton(tlb1, a, 63, 52);
     }
 
     // Pop-up menus of the two boxes and of the tiles.
@@ -315,14 +312,27 @@ void TFrmMain::createStatusBar()
     // for their texts; none of them keeps the window from shrinking.
     m_StatusWelcome = new TStatusSection(QStringLiteral("Welcome to use Tavrin Bugget V1.1"), 200, bar);
     m_StatusWelcome->setObjectName(QStringLiteral("statusWelcome"));
-    m_StatusTotals = new TStatusSection(QStringLiteral("account Info"), 259, bar);
+    m_StatusTotals = new TStatusSection(QStringLiteral("account Info"), TotalsWidth, bar);
     m_StatusTotals->setObjectName(QStringLiteral("statusTotals"));
     m_StatusClock = new TStatusSection(QStringLiteral("Time"), 0, bar);
     m_StatusClock->setObjectName(QStringLiteral("statusClock"));
     m_StatusClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Shown, between the totals and the clock, only when the daily backup failed: it then takes the
+    // room the clock leaves (cut off where too long; its tool tip has the whole text).
+    m_StatusBackup = new TStatusSection(QString(), 0, bar);
+    m_StatusBackup->setObjectName(QStringLiteral("statusBackup"));
+    m_StatusBackup->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_StatusBackup->hide();
     bar->addWidget(m_StatusWelcome);
     bar->addWidget(m_StatusTotals);
+    bar->addWidget(m_StatusBackup, 1);
     bar->addWidget(m_StatusClock, 1);
+    if (DM != nullptr && DM->backup() != nullptr) {
+        TDailyBackup* backup = DM->backup();
+        if (!backup->error().isEmpty())
+            ShowBackupFailure(backup->error());
+        connect(backup, &TDailyBackup::failed, this, &TFrmMain::ShowBackupFailure);
+    }
 
     tmr1 = new QTimer(this);
     tmr1->setObjectName(QStringLiteral("tmr1"));
@@ -333,6 +343,7 @@ void TFrmMain::createStatusBar()
 
 void TFrmMain::FormCreate()
 {
+    THelpRouter::setHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"));
     m_PanelMgr = new TPanelMgr(scrlbxLeft, scrlbxWallet, this, this);
     m_PanelMgr->setTileMenus(pmAccount, pmWallet);
     // The first failing step (with no database: loading the account tiles) is reported and the
@@ -351,6 +362,17 @@ void TFrmMain::ShowTotals()
     m_StatusTotals->setText(
         QStringLiteral("Total: %1  Account: %2  Wallet: %3")
             .arg((accounts + wallets).toMoneyString(), accounts.toMoneyString(), wallets.toMoneyString()));
+}
+
+void TFrmMain::ShowBackupFailure(const QString& text)
+{
+    m_StatusBackup->setText(QStringLiteral("Backup failed: %1").arg(text));
+    m_StatusBackup->setToolTip(m_StatusBackup->text());
+    m_StatusBackup->show();
+    // The clock keeps its own width at the right.
+    statusBar()->removeWidget(m_StatusClock);
+    statusBar()->addWidget(m_StatusClock);
+    m_StatusClock->show();
 }
 
 void TFrmMain::tmr1Timer()
@@ -391,6 +413,42 @@ void TFrmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     m_BookingList->ResizeSummaryColumns();
+    fitStatusSections();
+}
+
+void TFrmMain::fitStatusSections()
+{
+    // The totals section grows pixel for pixel with a window wider than designed, up to its limit.
+    const int outerWidth = width() + (frameGeometry().width() - geometry().width());
+    m_StatusTotals->setSectionWidth(
+        qBound(TotalsWidth, TotalsWidth + outerWidth - DesignedSize.width(), TotalsMaxWidth));
+}
+
+void TFrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_Placed)
+        return;
+    m_Placed = true;
+    placeOnScreen();
+    // The window manager may add its frame only once the window is up: place it again then.
+    QTimer::singleShot(0, this, &TFrmMain::placeOnScreen);
+}
+
+void TFrmMain::placeOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (screen == nullptr || isMaximized() || isFullScreen())
+        return;
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QSize client(DesignedSize.width() - frame.left() - frame.right(),
+                       DesignedSize.height() - frame.top() - frame.bottom());
+    if (size() != client)
+        resize(client);
+    // Centred; on a screen smaller than the window its title bar stays in reach.
+    const QRect area = screen->availableGeometry();
+    move(area.x() + qMax(0, (area.width() - DesignedSize.width()) / 2),
+         area.y() + qMax(0, (area.height() - DesignedSize.height()) / 2));
 }
 
 // ---- Program commands -----------------------------------------------------------------------
@@ -668,6 +726,24 @@ void TFrmMain::WMHolderTransfer(qint32 sourceId, qint32 destId)
 
 // ---- History commands -----------------------------------------------------------------------
 
-void TFrmMain::btnToolAccHistoryClick() {}
+void TFrmMain::openHistory(TImageCtrl* tile)
+{
+    {
+        TFrmAccountHistory history(this);
+        history.setHolderID(tile != nullptr ? tile->GetID() : 0);
+        history.exec();
+    }
+    // Bookings may have been edited or deleted: both rows of tiles show the balances anew.
+    m_PanelMgr->LoadAccountTiles();
+    m_PanelMgr->LoadWalletTiles();
+}
 
-void TFrmMain::btnToolWalHistoryClick() {}
+void TFrmMain::btnToolAccHistoryClick()
+{
+    openHistory(m_PanelMgr->SelectedAccountTile());
+}
+
+void TFrmMain::btnToolWalHistoryClick()
+{
+    openHistory(m_PanelMgr->SelectedWalletTile());
+}

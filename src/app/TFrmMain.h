@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 
 class QAction;
 class QLabel;
@@ -13,6 +14,7 @@ class TBookingList;
 class TImageCtrl;
 struct TDataInfo;
 class TPanelMgr;
+class TStatusSection;
 class TTileBox;
 
 // The main window: toolbar, summary strip, the account column and the wallet row of tiles, the
@@ -25,6 +27,12 @@ class TFrmMain final : public QMainWindow
 
 public:
     static constexpr int HelpContext = 1000;
+    // The window's outer size when it opens.
+    static constexpr QSize DesignedSize{875, 605};
+    // The totals section of the status bar: its width at the designed window width, and how far
+    // it grows with a wider window.
+    static constexpr int TotalsWidth = 259;
+    static constexpr int TotalsMaxWidth = 300;
 
     explicit TFrmMain(QWidget* parent = nullptr);
     ~TFrmMain() override;
@@ -35,6 +43,8 @@ public:
 
     // Writes "Total: %m  Account: %m  Wallet: %m" into the status bar.
     void ShowTotals();
+    // Reports a failed daily backup in the status bar (the program goes on without it).
+    void ShowBackupFailure(const QString& text);
     // The clock's tick: the current date and time into the status bar.
     void tmr1Timer();
 
@@ -82,12 +92,16 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
     void createLayout();
     void createActions();
     void createStatusBar();
+    // Gives the window its designed outer size, centred on its screen.
+    void placeOnScreen();
+    void fitStatusSections();
     QAction* makeAction(const char* name, const QString& caption, void (TFrmMain::*handler)());
     void deleteHolder(bool wallet);
     void showHolder(TImageCtrl* tile);
@@ -96,6 +110,9 @@ private:
     void openDeposit(TImageCtrl* tile, bool debit);
     // Opens the transfer dialog with the two presets; after a save, refreshes the tiles involved.
     void openTransfer(qint32 sourceId, qint32 destId);
+    // Opens the history window with the holder of `tile` preselected (none without a tile); when it
+    // closes, both rows of tiles are rebuilt.
+    void openHistory(TImageCtrl* tile);
 
     TPanelMgr* m_PanelMgr = nullptr;
     TBookingList* m_BookingList = nullptr;
@@ -109,9 +126,11 @@ private:
     TTileBox* scrlbxWallet = nullptr;
     QWidget* pnl2 = nullptr;
     QWidget* pnl3 = nullptr;
-    QLabel* m_StatusWelcome = nullptr;
-    QLabel* m_StatusTotals = nullptr;
-    QLabel* m_StatusClock = nullptr;
+    TStatusSection* m_StatusWelcome = nullptr;
+    TStatusSection* m_StatusTotals = nullptr;
+    TStatusSection* m_StatusClock = nullptr;
+    TStatusSection* m_StatusBackup = nullptr;
+    bool m_Placed = false;
     QTimer* tmr1 = nullptr;
     QMenu* pmAccountPanel = nullptr;
     QMenu* pmWalletPanel = nullptr;

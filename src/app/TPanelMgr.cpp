@@ -7,6 +7,8 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
+
 TPanelMgr* PanelMgr = nullptr;
 
 namespace {
@@ -83,11 +85,48 @@ void TPanelMgr::rebuild(bool wallets)
         tile->FOnSelect = [this](TImageCtrl* clicked) {
             SelectTile(clicked);
         };
+        tile->FOnStep = [this](TImageCtrl* from, int step) {
+            StepSelection(from, step);
+        };
         tile->show();
         tile->SetData(record, wallets);
         box->fitCanvas();
     }
     box->fitCanvas();
+    updateTabStop(records);
+}
+
+void TPanelMgr::updateTabStop(const Records& records)
+{
+    // Tab reaches a box at its selected tile, or else at its first; the arrow keys go on from there.
+    TImageCtrl* stop = selectedIn(records);
+    if (stop == nullptr && !records.empty())
+        stop = tileOf(*records.front());
+    TTileBox* box = &records == &FWallets ? FWalletBox : FAccountBox;
+    box->setFocusTile(stop);
+}
+
+void TPanelMgr::StepSelection(TImageCtrl* from, int step)
+{
+    const bool wallet = from->isWallet();
+    const Records& records = wallet ? FWallets : FAccounts;
+    qint64 index = -1;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (tileOf(*records[i]) == from)
+            index = static_cast<qint64>(i);
+    }
+    if (index < 0)
+        return;
+    const qint64 target = std::clamp<qint64>(index + step, 0, static_cast<qint64>(records.size()) - 1);
+    if (target == index)
+        return;
+    TImageCtrl* tile = tileOf(*records[static_cast<std::size_t>(target)]);
+    if (tile == nullptr)
+        return;
+    tile->setFocus(Qt::OtherFocusReason);
+    (wallet ? FWalletBox : FAccountBox)->ensureWidgetVisible(tile, 0, 0);
+    // Moving selects as a press does, with the same message to the main window.
+    tile->press();
 }
 
 TImageCtrl* TPanelMgr::tileOf(const TDataInfo& record)
@@ -141,6 +180,7 @@ void TPanelMgr::clearFamily(const Records& records, QObject* clicked)
         if (TImageCtrl* tile = tileOf(*records[i]))
             tile->UpdateSelection(clicked);
     }
+    updateTabStop(records);
 }
 
 void TPanelMgr::AccountBoxClick()

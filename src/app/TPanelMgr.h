@@ -35,6 +35,9 @@ public:
     TImageCtrl* SelectedWalletTile() const;
     // The selection callback of every tile: selects `clicked` and clears the rest of its family.
     void SelectTile(TImageCtrl* clicked);
+    // The arrow keys on tile `from`: the tile `step` places further in its family (clamped to the
+    // first and the last) takes the focus and is selected as a press selects it.
+    void StepSelection(TImageCtrl* from, int step);
     // A click on the empty part of a box clears that family's selection, without a message.
     void AccountBoxClick();
     void WalletBoxClick();
@@ -51,6 +54,7 @@ private:
     static TImageCtrl* tileOf(const TDataInfo& record);
     static TImageCtrl* selectedIn(const Records& records);
     void clearFamily(const Records& records, QObject* clicked);
+    void updateTabStop(const Records& records);
 
     TTileBox* FAccountBox;
     TTileBox* FWalletBox;

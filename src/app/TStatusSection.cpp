@@ -5,6 +5,14 @@ TStatusSection::TStatusSection(const QString& text, int width, QWidget* parent)
     , m_width(width)
 {}
 
+void TStatusSection::setSectionWidth(int width)
+{
+    if (width == m_width)
+        return;
+    m_width = width;
+    updateGeometry();
+}
+
 QSize TStatusSection::sizeHint() const
 {
     const QSize text = QLabel::sizeHint();

@@ -11,6 +11,10 @@ class TStatusSection final : public QLabel
 public:
     TStatusSection(const QString& text, int width, QWidget* parent);
 
+    // The width the section asks for from now on (its text may still need more).
+    void setSectionWidth(int width);
+    int sectionWidth() const { return m_width; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -5,8 +5,10 @@ TAmountInput::Result TAmountInput::read(const QString& text, const QLocale& loca
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return {Status::Empty, {}};
-    const std::optional<Currency> value = Currency::parse(trimmed, locale);
-    if (!value)
+    // Digits past the fourth decimal would be rounded away unseen: such a text is refused.
+    bool rounded = false;
+    const std::optional<Currency> value = Currency::parse(trimmed, locale, &rounded);
+    if (!value || rounded)
         return {Status::NotANumber, {}};
     if (*value <= Currency())
         return {Status::NotPositive, *value};

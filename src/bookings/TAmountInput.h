@@ -7,7 +7,7 @@
 
 // Reads the amount typed into a booking dialog: the locale's decimal separator, a sign and an
 // exponent accepted, grouping separators refused, blanks at both ends ignored, at most four decimals
-// kept (further digits are rounded).
+// (an amount that would lose a non-zero digit past the fourth decimal is refused, not rounded).
 class TAmountInput
 {
 public:
@@ -15,7 +15,7 @@ public:
     {
         Ok,
         Empty,       // nothing but blanks
-        NotANumber,  // not a currency number, or outside the currency range
+        NotANumber,  // not a currency number, outside the currency range, or finer than 0.0001
         NotPositive, // 0 or below
     };
 

@@ -22,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
@@ -178,8 +177,8 @@ void TFrmDetailBase::createControls()
     connect(btnOK, &QPushButton::clicked, this, &TFrmDetailBase::btnOKClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, &TFrmDetailBase::btnHelpClick);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &TFrmDetailBase::btnHelpClick);
+    // F1 asks for the same context through the dialog's property.
+    setProperty("helpContext", helpContext());
 }
 
 void TFrmDetailBase::FormCreate()
@@ -253,6 +252,7 @@ void TFrmDetailBase::FormActivate()
 void TFrmDetailBase::fillHolderList()
 {
     cbbInf->clear();
+    m_ListIsWallet = !rbAccount->isChecked();
     const QString family = rbAccount->isChecked() ? QStringLiteral("type in (0, 1)") : QStringLiteral("type = 2");
     QSqlQuery q = DM->select(QStringLiteral("select ID, name from Account where %1 order by ID").arg(family));
     while (q.next())
@@ -268,7 +268,8 @@ void TFrmDetailBase::showHolder()
 
 void TFrmDetailBase::rbAccountClick()
 {
-    if (!m_Activated)
+    // Only a change of family refills the list: clicking the family already shown keeps the holder.
+    if (!m_Activated || rbWallet->isChecked() == m_ListIsWallet)
         return;
     TErrorReport::run(this, [this] {
         fillHolderList();
@@ -321,11 +322,13 @@ void TFrmDetailBase::btnOKClick()
     }
 
     if (isDebit()) {
-        // An edit on the same holder gives the old amount back first: making a debit smaller is
-        // never refused.
-        const bool sameHolder = m_EditID >= 1 && m_Holder.ID == m_OldHolderID;
+        // An edit gives the stored debit back to its holder first: making a debit smaller is never
+        // refused, and a debit moved to another holder is judged on that holder's balance alone.
+        std::optional<TNegativeRule::Stored> stored;
+        if (m_EditID >= 1)
+            stored = TNegativeRule::Stored{m_OldHolderID, 0, m_OldAmount};
         if (!TBookingWidgets::passesNegativeRule(
-                this, TNegativeRule::check(m_Holder, amount.value, sameHolder ? m_OldAmount : Currency()),
+                this, TNegativeRule::check(m_Holder, 0, amount.value, stored),
                 QStringLiteral("The balance will go negative, are you sure to continue?!"),
                 QStringLiteral("The Account or wallet is not allowed go negative!"), edtAmmount))
             return;

@@ -71,6 +71,8 @@ private:
     Currency m_OldAmount;
     qint32 m_OldHolderID = 0;
     bool m_Activated = false;
+    // The family whose holders the list shows.
+    bool m_ListIsWallet = false;
 
     QGroupBox* grpPanel = nullptr;
     TImageBase* m_Tile = nullptr;

@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
@@ -151,8 +150,8 @@ void TFrmTransfer::createControls()
     connect(btnSave, &QPushButton::clicked, this, &TFrmTransfer::btnSaveClick);
     connect(btn3, &QPushButton::clicked, this, &QDialog::reject);
     connect(btn1, &QPushButton::clicked, this, &TFrmTransfer::btn1Click);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &TFrmTransfer::btn1Click);
+    // F1 asks for the same context through the dialog's property.
+    setProperty("helpContext", HelpContext);
 }
 
 void TFrmTransfer::FormCreate()
@@ -230,6 +229,7 @@ void TFrmTransfer::LoadForEdit(qint32 transferId)
         mmoMemo->setPlainText(q.value(6).toString());
     }
     m_OldSourceID = source;
+    m_OldDestID = dest;
     PresetHolders(source, dest);
     setWindowTitle(QStringLiteral("Edit Transfer"));
 }
@@ -324,10 +324,13 @@ void TFrmTransfer::btnSaveClick()
         return;
     }
 
-    // The rules apply to the source only. An edit that keeps the source gives the old amount back first.
-    const bool sameSource = m_EditID >= 1 && m_Source.ID == m_OldSourceID;
+    // The rules apply to the source only, to its balance after everything the save changes on it:
+    // an edit gives the stored transfer back first, whichever holders it had.
+    std::optional<TNegativeRule::Stored> stored;
+    if (m_EditID >= 1)
+        stored = TNegativeRule::Stored{m_OldSourceID, m_OldDestID, m_OldAmount};
     if (!TBookingWidgets::passesNegativeRule(
-            this, TNegativeRule::check(m_Source, amount.value, sameSource ? m_OldAmount : Currency()),
+            this, TNegativeRule::check(m_Source, m_Dest.ID, amount.value, stored),
             QStringLiteral("The source balance will go negative, are you sure to continue?!"),
             QStringLiteral("The source Account or wallet is not allowed go negative!"), edtAmmount))
         return;

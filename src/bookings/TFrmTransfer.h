@@ -78,6 +78,7 @@ private:
     qint32 m_EditID = 0;
     Currency m_OldAmount;
     qint32 m_OldSourceID = 0;
+    qint32 m_OldDestID = 0;
     bool m_PresetsSelected = false;
 
     QGroupBox* grpSource = nullptr;

@@ -1,13 +1,37 @@
 #include "bookings/TNegativeRule.h"
 
-Currency TNegativeRule::newBalance(Currency balance, Currency newAmount, Currency oldAmountBack)
+namespace {
+
+Currency clamped(__int128 exact)
 {
-    const __int128 exact = static_cast<__int128>(balance.raw()) + oldAmountBack.raw() - newAmount.raw();
     if (exact > INT64_MAX)
         return Currency::max();
     if (exact < INT64_MIN)
         return Currency::min();
     return Currency::fromRaw(static_cast<std::int64_t>(exact));
+}
+
+} // namespace
+
+Currency TNegativeRule::newBalance(Currency balance, Currency newAmount, Currency oldAmountBack)
+{
+    return clamped(static_cast<__int128>(balance.raw()) + oldAmountBack.raw() - newAmount.raw());
+}
+
+Currency TNegativeRule::balanceAfter(const TDataInfo& payer, qint32 payee, Currency newAmount,
+                                     const std::optional<Stored>& stored)
+{
+    const qint32 id = payer.ID;
+    __int128 exact = static_cast<__int128>(payer.Balance.raw()) - newAmount.raw();
+    if (stored) {
+        if (id != 0 && stored->payer == id)
+            exact += stored->amount.raw();
+        if (id != 0 && stored->payee == id)
+            exact -= stored->amount.raw();
+        if (id != 0 && payee == id)
+            exact += newAmount.raw();
+    }
+    return clamped(exact);
 }
 
 TNegativeRule::Outcome TNegativeRule::check(bool negative, bool warnNegative, Currency newBalance)
@@ -25,4 +49,10 @@ TNegativeRule::Outcome TNegativeRule::check(bool negative, bool warnNegative, Cu
 TNegativeRule::Outcome TNegativeRule::check(const TDataInfo& holder, Currency newAmount, Currency oldAmountBack)
 {
     return check(holder.Negative, holder.WarnNegative, newBalance(holder.Balance, newAmount, oldAmountBack));
+}
+
+TNegativeRule::Outcome TNegativeRule::check(const TDataInfo& payer, qint32 payee, Currency newAmount,
+                                            const std::optional<Stored>& stored)
+{
+    return check(payer.Negative, payer.WarnNegative, balanceAfter(payer, payee, newAmount, stored));
 }

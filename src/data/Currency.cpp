@@ -74,8 +74,10 @@ QString digitsOf(Int128 value, int width)
 
 } // namespace
 
-std::optional<Currency> Currency::parse(const QString& text, const QLocale& locale)
+std::optional<Currency> Currency::parse(const QString& text, const QLocale& locale, bool* rounded)
 {
+    if (rounded != nullptr)
+        *rounded = false;
     QStringView s(text);
     while (!s.isEmpty() && isBlank(s.front()))
         s = s.mid(1);
@@ -171,6 +173,8 @@ std::optional<Currency> Currency::parse(const QString& text, const QLocale& loca
             raw = 0;
         else
             raw = divideRoundHalfEven(mantissa, pow10(-shift), sticky);
+        if (rounded != nullptr)
+            *rounded = sticky || -shift > 38 || mantissa % pow10(-shift) != 0;
     }
     if (negative)
         raw = -raw;

@@ -35,9 +35,10 @@ public:
     // Parses text typed by the user in the notation of `locale`: blanks at both ends are ignored; an
     // optional sign, digits with at most one decimal separator of the locale, and an optional exponent
     // ("e" or "E", an optional sign, digits). Grouping separators are refused. Digits past the fourth
-    // decimal are rounded half to even. Anything else, or a value outside the currency range, gives
-    // no value.
-    static std::optional<Currency> parse(const QString& text, const QLocale& locale = QLocale());
+    // decimal are rounded half to even; `rounded`, when given, tells whether that changed the value.
+    // Anything else, or a value outside the currency range, gives no value.
+    static std::optional<Currency> parse(const QString& text, const QLocale& locale = QLocale(),
+                                         bool* rounded = nullptr);
 
     // The locale's money format ("%m"): currency symbol, grouping, the locale's number of currency
     // decimals and its style for negative amounts.

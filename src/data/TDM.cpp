@@ -1,6 +1,9 @@
 #include "data/TDM.h"
 
 #include "data/DbError.h"
+#include "data/TClock.h"
+#include "data/TDailyBackup.h"
+#include "data/TOpenCheck.h"
 #include "data/TSchema.h"
 #include "data/TTextPattern.h"
 
@@ -31,14 +34,17 @@ QString engineText(const QSqlError& error)
 
 } // namespace
 
-TDM::TDM(const QString& databasePath)
+TDM::TDM(const QString& databasePath, bool dailyBackup)
     : m_path(databasePath)
+    , m_dailyBackup(dailyBackup)
 {
     DM = this;
 }
 
 TDM::~TDM()
 {
+    // An unfinished backup is abandoned before the connection goes.
+    m_backup.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
         if (db.isValid())
@@ -56,35 +62,91 @@ QString TDM::defaultDatabasePath()
 
 void TDM::DataModuleCreate()
 {
+    m_open = false;
+    m_openError.clear();
+    try {
+        openChecked();
+    } catch (const DbError& e) {
+        failOpen(e.text());
+    }
+}
+
+void TDM::openChecked()
+{
+    // What can be told from the file itself comes first: the engine does not even open it then.
+    if (const QString problem = TOpenCheck::beforeOpen(m_path); !problem.isEmpty())
+        throw DbError(problem);
+
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(ConnectionName));
     // A URI with mode=rw opens an existing file only: a missing file is an error, never a new file.
     QUrl uri = QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath());
     uri.setQuery(QStringLiteral("mode=rw"));
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-    if (!db.open()) {
-        m_openError = engineText(db.lastError());
-        throw DbError(m_openError);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    auto failure = [this](const QSqlError& error) {
+        return DbError(TOpenCheck::engineFailure(m_path, error.nativeErrorCode().toInt(), engineText(error)));
+    };
+    if (!db.open())
+        throw failure(db.lastError());
+
+    // Reads only, until the file is known to be the program's: a foreign file stays as it was.
+    QStringList tables;
+    int version = 0;
+    {
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("select name from sqlite_master where type = 'table'")))
+            throw failure(q.lastError());
+        while (q.next())
+            tables << q.value(0).toString();
+        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+            throw failure(q.lastError());
+        version = q.value(0).toInt();
     }
+    if (const QString problem = TOpenCheck::contents(m_path, tables, version); !problem.isEmpty())
+        throw DbError(problem);
     m_open = true;
-    try {
-        select(QStringLiteral("select * from Account limit 1"));
-        // LIKE ignores case for every letter, not only A to Z.
-        if (TTextPattern::registerLike(handle()) != SQLITE_OK)
-            throw DbError(QString::fromUtf8(sqlite3_errmsg(handle())));
-        upgradeSchema();
-    } catch (const DbError& e) {
-        m_open = false;
-        m_openError = e.text();
-        db.close();
-        throw;
+    if (sqlite3_db_readonly(handle(), "main") == 1)
+        throw DbError(TOpenCheck::readOnly(m_path));
+
+    // Durability: a booking that was reported saved survives a crash or a power cut. The write-ahead
+    // log makes a commit one append to Data.mdb-wal and one sync; a crash leaves at most an
+    // unfinished tail of the log, which the next open ignores.
+    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
+        QSqlQuery q(db);
+        if (!q.exec(QString::fromLatin1(pragma)))
+            throw failure(q.lastError());
     }
+
+    // A copy of the file as it is now, before anything changes it. The copy is a snapshot taken
+    // here, so a schema upgrade that follows (after this step) does not reach it.
+    if (m_dailyBackup && TDailyBackup::isDue(TDailyBackup::folderFor(m_path), TClock::now())) {
+        m_backup = std::make_unique<TDailyBackup>(m_path);
+        m_backup->start();
+    }
+
+    // LIKE ignores case for every letter, not only A to Z.
+    if (TTextPattern::registerLike(handle()) != SQLITE_OK)
+        throw DbError(QString::fromUtf8(sqlite3_errmsg(handle())));
+    upgradeSchema();
 }
 
 void TDM::upgradeSchema()
 {
     QSqlDatabase db = conn();
     TSchema::upgrade(db);
+}
+
+void TDM::failOpen(const QString& text)
+{
+    m_backup.reset();
+    m_open = false;
+    m_openError = text;
+    {
+        QSqlDatabase db = conn();
+        if (db.isValid())
+            db.close();
+    }
+    throw DbError(text);
 }
 
 TDM& TDM::current()
@@ -104,6 +166,12 @@ QSqlDatabase TDM::conn() const
     return QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
 }
 
+void TDM::ensureOpen() const
+{
+    if (!m_open)
+        throw DbError(m_openError.isEmpty() ? QStringLiteral("The database is not open.") : m_openError);
+}
+
 sqlite3* TDM::handle() const
 {
     ensureOpen();
@@ -116,15 +184,23 @@ sqlite3* TDM::handle() const
     return db;
 }
 
-void TDM::ensureOpen() const
+void TDM::failStatementAt(int n)
 {
-    if (!m_open)
-        throw DbError(m_openError.isEmpty() ? QStringLiteral("The database is not open.") : m_openError);
+    m_failAt = n;
+    m_statements = 0;
+}
+
+void TDM::countStatement() const
+{
+    ++m_statements;
+    if (m_failAt > 0 && m_statements == m_failAt)
+        throw DbError(QString::fromLatin1(InjectedFault));
 }
 
 QSqlQuery TDM::select(const QString& sql, const QVariantList& values) const
 {
     ensureOpen();
+    countStatement();
     QSqlQuery query(conn());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
@@ -143,9 +219,11 @@ int TDM::execute(const QString& sql, const QVariantList& values) const
 }
 
 TDM::Transaction::Transaction(const TDM& dm)
-    : m_db(dm.conn())
+    : m_dm(dm)
+    , m_db(dm.conn())
 {
     dm.ensureOpen();
+    dm.countStatement();
     if (!m_db.transaction())
         throw DbError(engineText(m_db.lastError()));
 }
@@ -158,6 +236,7 @@ TDM::Transaction::~Transaction()
 
 void TDM::Transaction::commit()
 {
+    m_dm.countStatement();
     if (!m_db.commit())
         throw DbError(engineText(m_db.lastError()));
     m_done = true;

@@ -9,6 +9,9 @@
 #include <QString>
 #include <QVariantList>
 
+#include <memory>
+
+class TDailyBackup;
 struct sqlite3;
 
 // The data module: owns the program's one connection to "Data.mdb" and runs every statement on it.
@@ -21,9 +24,12 @@ public:
     static constexpr const char* DateFormat = "yyyy-MM-dd HH:mm:ss";
     static constexpr const char* DayFormat = "yyyy-MM-dd";
 
+    // How long a statement waits for a lock that another program holds before it fails.
+    static constexpr int BusyTimeoutMs = 2000;
+
     // Makes the data module for the file at `databasePath` and makes it the program's DM. Nothing is
-    // opened until DataModuleCreate().
-    explicit TDM(const QString& databasePath);
+    // opened until DataModuleCreate(). Without `dailyBackup` the open takes no backup (tools, tests).
+    explicit TDM(const QString& databasePath, bool dailyBackup = true);
     ~TDM();
     TDM(const TDM&) = delete;
     TDM& operator=(const TDM&) = delete;
@@ -31,10 +37,12 @@ public:
     // "Data.mdb" in the directory of the executable.
     static QString defaultDatabasePath();
 
-    // Opens the existing file read-write (never creating it), checks that Account can be read and
-    // brings an older file up to the program's schema (upgradeSchema). Throws DbError with the
-    // engine's text when that fails; the module then stays closed and every later statement throws
-    // the same text.
+    // Opens the file, in this order: open it read-write (never creating it); check that it is an
+    // SQLite file with the program's tables, of a version this program knows, that may be written;
+    // set the durability settings (write-ahead log, full sync); start the daily backup; put in the
+    // program's LIKE and bring an older file up to the program's schema (upgradeSchema). When a step
+    // fails, the connection is closed before anything was written and DbError is thrown with a text
+    // in the user's words (the engine's text follows); every later statement throws the same text.
     void DataModuleCreate();
 
     // The program's data module; throws DbError when there is none.
@@ -45,9 +53,10 @@ public:
     void ensureOpen() const;
     const QString& databasePath() const { return m_path; }
     QSqlDatabase conn() const;
-    // The engine's own handle behind conn, for what reads through the SQLite C interface. Throws
-    // the open error when the database could not be opened.
+    // The engine's handle behind the connection, for reads through the C interface.
     sqlite3* handle() const;
+    // The daily backup started by the open; null when none was due or backups are off.
+    TDailyBackup* backup() const { return m_backup.get(); }
 
     // Runs a SELECT with positional values and returns the query placed before its first row.
     QSqlQuery select(const QString& sql, const QVariantList& values = {}) const;
@@ -65,9 +74,17 @@ public:
         void commit();
 
     private:
+        const TDM& m_dm;
         QSqlDatabase m_db;
         bool m_done = false;
     };
+
+    // Test hook: every statement (begin and commit included) is counted, and the one numbered `n`
+    // from now (1 = the next) fails as if the engine had refused it; 0 switches the hook off.
+    void failStatementAt(int n);
+    // The statements run since the last failStatementAt().
+    int statementsRun() const { return m_statements; }
+    static constexpr const char* InjectedFault = "injected fault";
 
     // Dates as stored: local time, text "yyyy-MM-dd HH:mm:ss".
     static QString toDbDate(const QDateTime& dt);
@@ -89,12 +106,20 @@ public:
     static const char* const HolderColumns;
 
 private:
+    // Counts one statement; throws the injected fault when it is the one that must fail.
+    void countStatement() const;
     // Upgrades a file of an older schema version in one transaction (TSchema::upgrade).
     void upgradeSchema();
+    void openChecked();
+    [[noreturn]] void failOpen(const QString& text);
 
     QString m_path;
     QString m_openError;
     bool m_open = false;
+    bool m_dailyBackup = true;
+    std::unique_ptr<TDailyBackup> m_backup;
+    mutable int m_statements = 0;
+    int m_failAt = 0;
 };
 
 // The program's data module.

@@ -110,6 +110,25 @@ void TRowSet::setText(int column, QByteArrayView utf8)
     s.nulls.back() = 0;
 }
 
+int TRowSet::appendTextColumn(const QString& name, const std::function<QByteArrayView(int row)>& cell)
+{
+    Store s;
+    s.name = name;
+    s.kind = Kind::Text;
+    s.ends.reserve(m_rows);
+    s.nulls.reserve(m_rows);
+    for (int row = 0; row < m_rows; ++row) {
+        const QByteArrayView text = cell(row);
+        if (static_cast<std::uint64_t>(s.bytes.size()) + text.size() > UINT32_MAX)
+            throw std::length_error("The list holds more text than it can keep.");
+        s.bytes.append(text.data(), text.size());
+        s.ends.push_back(static_cast<std::uint32_t>(s.bytes.size()));
+        s.nulls.push_back(text.isNull());
+    }
+    m_columns.push_back(std::move(s));
+    return columnCount() - 1;
+}
+
 QByteArrayView TRowSet::utf8(int row, int column) const
 {
     const Store& s = m_columns[column];

@@ -10,6 +10,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,9 @@ public:
     // Puts the rows into a new order: row i becomes the row that was at order[i]. `order` holds
     // every row exactly once.
     void reorder(const std::vector<int>& order);
+    // Adds a text column after the others, filled for every row at once: `cell(row)` gives the
+    // row's text, or a null view for no value. Returns the new column's index.
+    int appendTextColumn(const QString& name, const std::function<QByteArrayView(int row)>& cell);
 
     bool isNull(int row, int column) const { return m_columns[column].nulls[row]; }
     qint64 number(int row, int column) const { return m_columns[column].numbers[row]; }

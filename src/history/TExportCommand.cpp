@@ -27,11 +27,11 @@ QString TExportCommand::withExtension(const QString& fileName, const QString& ex
     return fileName + u'.' + extension;
 }
 
-void TExportCommand::run(QWidget* owner, TDBGridView* grid)
+TExportCommand::Outcome TExportCommand::run(QWidget* owner, TDBGridView* grid)
 {
     const auto choice = TFileDialogService::getSaveFileName(owner, QString::fromLatin1(DefaultName), filters());
     if (!choice)
-        return;
+        return Outcome::Cancelled;
     const std::unique_ptr<TExportWriter> writer = TExportWriter::forType(choice->filterIndex);
     const QString path = withExtension(choice->fileName, writer->extension());
 
@@ -41,29 +41,30 @@ void TExportCommand::run(QWidget* owner, TDBGridView* grid)
     const QString limit = writer->limitError(*model);
     if (!limit.isEmpty()) {
         TMessageService::ShowErrorBox(limit, owner);
-        return;
+        return Outcome::Refused;
     }
 
     const QString shownPath = QDir::toNativeSeparators(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         TErrorReport::show(owner, QStringLiteral("Cannot create %1.\n%2").arg(shownPath, file.errorString()));
-        return;
+        return Outcome::Failed;
     }
     try {
         writer->write(file, *model);
     } catch (const std::exception& e) {
         file.cancelWriting();
         TErrorReport::show(owner, QStringLiteral("Cannot write %1.\n%2").arg(shownPath, QString::fromUtf8(e.what())));
-        return;
+        return Outcome::Failed;
     }
     if (!file.commit()) {
         TErrorReport::show(owner, QStringLiteral("Cannot write %1.\n%2").arg(shownPath, file.errorString()));
-        return;
+        return Outcome::Failed;
     }
 
     if (TMessageService::show(owner, QStringLiteral("Confirm"), QStringLiteral("Do you want to lunch the file?"),
                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::Yes) == QMessageBox::Yes)
         TShell::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    return Outcome::Written;
 }

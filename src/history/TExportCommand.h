@@ -17,8 +17,16 @@ public:
     static QStringList filters();
     static constexpr const char* DefaultName = "dayreport";
 
+    enum class Outcome
+    {
+        Cancelled, // the file dialog was cancelled
+        Refused,   // the list does not fit the chosen format; nothing was written
+        Failed,    // the file could not be written; the system's message was shown
+        Written    // the file was written and the question to open it was asked
+    };
+
     // Runs the command for `grid` with `owner` as the owner of its dialogs.
-    static void run(QWidget* owner, TDBGridView* grid);
+    static Outcome run(QWidget* owner, TDBGridView* grid);
 
     // Appends "." and `extension` unless the name already ends in the extension's letters,
     // compared without regard to case ("report" -> "report.xls", "fooxls" stays).

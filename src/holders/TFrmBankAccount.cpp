@@ -21,7 +21,7 @@ TFrmBankAccount::TFrmBankAccount(QWidget* parent)
                      parent)
 {
     setObjectName(QStringLiteral("FrmBankAccount"));
-    lblBalance->setFixedWidth(145);
+    lblBalance->setMinimumWidth(145);
     lblBalance->setAlignment(Qt::AlignCenter);
     rbTypeBank = new QRadioButton(QStringLiteral("Bank Account"), grp1);
     rbTypeBank->setObjectName(QStringLiteral("rbTypeBank"));

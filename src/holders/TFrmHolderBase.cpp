@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -81,11 +80,9 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     buttons->addWidget(btnHelp);
     buttons->addWidget(m_btnSave);
     buttons->addWidget(btnClose);
-    auto help = [this] {
-        THelpRouter::showContext(m_texts.helpContext);
-    };
-    connect(btnHelp, &QPushButton::clicked, this, help);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, help);
+    // F1 asks for the same context through the dialog's property.
+    setProperty("helpContext", m_texts.helpContext);
+    connect(btnHelp, &QPushButton::clicked, this, [this] { THelpRouter::showContext(m_texts.helpContext); });
     connect(m_btnSave, &QPushButton::clicked, this, [this] { TErrorReport::run(this, [this] { save(); }); });
     // Close and Esc end the dialog with the Cancel result.
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -115,6 +112,9 @@ void TFrmHolderBase::ShowHolder(TDataInfo* info)
     chkWarn->setChecked(info->WarnNegative);
     edtURL->setText(info->URL);
     Memo->setPlainText(info->Memo);
+    // The amount labels keep their designed widths as minimums: a large or negative balance is
+    // shown whole, and the dialog grows for it.
+    fitToContents();
 }
 
 THolderStore::Fields TFrmHolderBase::collect() const
@@ -132,12 +132,11 @@ void TFrmHolderBase::save()
         edtName->setFocus();
         return;
     }
-    if (FDataInfo != nullptr) {
-        THolderStore::updateHolder(FDataInfo->ID, fields, editWritesKind());
-        accept();
-        return;
-    }
-    if (THolderStore::insertHolder(fields) > 0)
+    // No row written (a holder that is gone, an insert the database skipped) is a failed save: the
+    // dialog says so and stays open with the input.
+    const int written = FDataInfo != nullptr ? THolderStore::updateHolder(FDataInfo->ID, fields, editWritesKind())
+                                             : THolderStore::insertHolder(fields);
+    if (written > 0)
         accept();
     else
         TMessageService::ShowErrorBox(m_texts.addError, this);

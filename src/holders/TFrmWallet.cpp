@@ -17,11 +17,11 @@ TFrmWallet::TFrmWallet(QWidget* parent)
                      parent)
 {
     setObjectName(QStringLiteral("FrmWallet"));
-    lblBalance->setFixedWidth(89);
+    lblBalance->setMinimumWidth(89);
     lblBalance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblOfAccounts = new QLabel(grp1);
     lblOfAccounts->setObjectName(QStringLiteral("lblOfAccounts"));
-    lblOfAccounts->setFixedWidth(89);
+    lblOfAccounts->setMinimumWidth(89);
     lblOfAccounts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblOfAccounts->setPalette(lblBalance->palette());
     lbl6 = new QLabel(QStringLiteral("of total"), grp1);

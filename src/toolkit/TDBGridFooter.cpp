@@ -11,6 +11,7 @@ TDBGridFooter::TDBGridFooter(TDBGridView* grid)
     , m_grid(grid)
 {
     setObjectName(QStringLiteral("footer"));
+    setAccessibleDescription(QStringLiteral("Footer"));
 }
 
 QRect TDBGridFooter::cellRect(int column) const
@@ -24,6 +25,13 @@ QRect TDBGridFooter::cellRect(int column) const
             x += header->sectionSize(c);
     }
     return QRect(x, 0, header->sectionSize(column), height());
+}
+
+void TDBGridFooter::updateAccessibleText()
+{
+    const QString text = m_grid->gridModel()->footerRowText();
+    if (text != accessibleName())
+        setAccessibleName(text);
 }
 
 void TDBGridFooter::paintEvent(QPaintEvent*)

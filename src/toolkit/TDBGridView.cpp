@@ -9,6 +9,9 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -80,6 +83,7 @@ TDBGridView::TDBGridView(QWidget* parent)
     connect(m_frozen->horizontalHeader(), &QHeaderView::sectionClicked, this, &TDBGridView::headerClicked);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, &TDBGridView::sectionResized);
     connect(m_model, &QAbstractItemModel::modelReset, this, &TDBGridView::updateOverlays);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TDBGridView::fitFormatWidths);
     connect(m_model, &QAbstractItemModel::layoutChanged, m_footer, qOverload<>(&QWidget::update));
 }
 
@@ -143,9 +147,43 @@ void TDBGridView::applyColumnsTo(QTableView* view)
 
 void TDBGridView::applyColumns()
 {
+    m_formatWidths.clear();
     applyColumnsTo(this);
     applyColumnsTo(m_frozen);
+    fitFormatWidths();
     updateOverlays();
+}
+
+int TDBGridView::formatWidth(int column) const
+{
+    const QStringList samples = m_model->formatSamples(column);
+    if (samples.isEmpty())
+        return 0;
+    const QFontMetrics metrics(m_model->font(column).toQFont());
+    int widest = 0;
+    for (const QString& text : samples)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    // The item delegate's margin at each side, and the grid line.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return widest + 2 * margin + 1;
+}
+
+void TDBGridView::fitFormatWidths()
+{
+    // A column grows from its designed width to the widest text its format can show, once for each
+    // format; a width the user chose since stays until the format changes.
+    const QList<TGridColumn>& columns = m_model->columns();
+    m_formatWidths.resize(columns.size());
+    for (int c = 0; c < columns.size(); ++c) {
+        int need = formatWidth(c);
+        if (columns[c].maxWidth > 0)
+            need = std::min(need, columns[c].maxWidth);
+        if (need == m_formatWidths[c])
+            continue;
+        m_formatWidths[c] = need;
+        if (columnWidth(c) < need)
+            setColumnWidth(c, need);
+    }
 }
 
 void TDBGridView::updateOverlays()
@@ -155,6 +193,9 @@ void TDBGridView::updateOverlays()
         m_frozen->setColumnHidden(c, c >= frozen);
     m_frozen->setVisible(frozen > 0);
     m_footer->setVisible(m_model->options().footerRows > 0);
+    m_footer->updateAccessibleText();
+    // The footer is painted under the rows; assistive tools hear it with the grid.
+    setAccessibleDescription(m_footer->isVisibleTo(this) ? m_footer->accessibleName() : QString());
     updateGeometries();
     m_footer->update();
     m_frozen->viewport()->update();
@@ -255,6 +296,7 @@ void TDBGridView::sectionResized(int logicalIndex, int, int newSize)
         horizontalHeader()->resizeSection(logicalIndex, size);
         m_clamping = false;
     }
+    m_model->setColumnWidth(logicalIndex, size);
     if (logicalIndex < m_model->options().frozenColumns)
         updateGeometries();
     m_footer->update();

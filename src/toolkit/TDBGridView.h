@@ -53,6 +53,9 @@ protected:
 private:
     void applyColumns();
     void applyColumnsTo(QTableView* view);
+    // The width the widest text of the format of `column` needs in the grid's font; 0 for none.
+    int formatWidth(int column) const;
+    void fitFormatWidths();
     void updateOverlays();
     void headerClicked(int logicalIndex);
     void sectionResized(int logicalIndex, int oldSize, int newSize);
@@ -64,4 +67,6 @@ private:
     QTableView* m_frozen;
     TRowNumberDelegate* m_numbers;
     bool m_clamping = false;
+    // For each column, the format width it was last grown to.
+    QList<int> m_formatWidths;
 };

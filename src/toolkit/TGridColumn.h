@@ -22,6 +22,7 @@ struct TGridColumn
     QString title;
     // The result column shown, found without regard to case; empty for a column without a field.
     QString field;
+    // In pixels: as designed, and then as the grid shows it (the user may resize it).
     int width = 64;
     int minWidth = 0; // 0: no minimum
     int maxWidth = 0; // 0: no maximum

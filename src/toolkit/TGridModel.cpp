@@ -12,8 +12,6 @@
 #include <optional>
 #include <stdexcept>
 
-namespace {} // namespace
-
 TGridModel::TGridModel(QObject* parent)
     : QAbstractTableModel(parent)
 {}
@@ -55,6 +53,12 @@ void TGridModel::setSystemColors(const TGridColor::System& colors)
     m_system = colors;
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void TGridModel::setColumnWidth(int column, int width)
+{
+    if (column >= 0 && column < m_columns.size())
+        m_columns[column].width = width;
 }
 
 void TGridModel::bindFields()
@@ -273,6 +277,45 @@ QString TGridModel::footerText(int column) const
         return v.text;
     }
     return {};
+}
+
+QString TGridModel::footerRowText() const
+{
+    QStringList cells;
+    for (int c = 0; c < columnCount(); ++c) {
+        const QString text = footerText(c);
+        if (text.isEmpty())
+            continue;
+        cells << (m_footers[c].kind == TGridColumn::Footer::Text ? text : title(c) + QStringLiteral(": ") + text);
+    }
+    return cells.join(QStringLiteral(", "));
+}
+
+QStringList TGridModel::formatSamples(int column) const
+{
+    const int f = field(column);
+    if (f < 0)
+        return {};
+    const TRowSet::Kind kind = m_rows.kind(f);
+    if (kind != TRowSet::Kind::Date && kind != TRowSet::Kind::DateTime)
+        return {};
+    // Every month and weekday name, every day number; a leap year, so 29 February too.
+    const QLocale locale;
+    const QDate first(2028, 1, 1);
+    QStringList times;
+    if (kind == TRowSet::Kind::DateTime) {
+        for (const QTime& t : {QTime(10, 58, 58), QTime(22, 58, 58)})
+            times << u' ' + TDateText::longTime(t, locale);
+    } else {
+        times << QString();
+    }
+    QStringList samples;
+    for (QDate d = first; d.year() == first.year(); d = d.addDays(1)) {
+        const QString date = TDateText::shortDate(d, locale);
+        for (const QString& time : times)
+            samples << date + time;
+    }
+    return samples;
 }
 
 int TGridModel::rowCount(const QModelIndex& parent) const

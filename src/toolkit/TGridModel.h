@@ -45,6 +45,9 @@ public:
     // std::overflow_error when a sum leaves the range of money.
     void setRows(TRowSet rows);
     void setSystemColors(const TGridColor::System& colors);
+    // The width of `column` as the grid shows it now (the user may have resized it): what the
+    // exports and the printer take.
+    void setColumnWidth(int column, int width);
 
     const TGridOptions& options() const { return m_options; }
     const QList<TGridColumn>& columns() const { return m_columns; }
@@ -77,6 +80,14 @@ public:
 
     FooterValue footerValue(int column) const { return m_footers.value(column); }
     QString footerText(int column) const;
+    // The footer row as one line for assistive tools: each footer cell that shows something, a
+    // fixed text as it is and a sum or count after its column's title ("SUM, Amount: 10").
+    QString footerRowText() const;
+
+    // Texts that stand for every text the format of `column` can show, so that the widest of them
+    // is the widest cell: the dates of a whole year (with a time of day for date-times). Empty for
+    // columns whose texts have no bound (numbers, texts) and before the result says the kind.
+    QStringList formatSamples(int column) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSqlQuery>
@@ -55,17 +56,24 @@ void TImageBase::paintRecord(const QString& fileName)
         QPainter painter(&picture);
         QFont font = painter.font();
         font.setBold(true);
-        painter.setFont(font);
-        const QFontMetrics metrics(font);
-        auto drawCentred = [&](const QString& text, const QColor& colour, int top) {
-            // Whole-number halving cut toward zero; a text wider than the picture is cut on both sides.
+        const int room = picture.width() - 2 * TextMargin;
+        auto drawCentred = [&](const QFont& f, const QString& text, const QColor& colour, int top) {
+            const QFontMetrics metrics(f);
+            // Whole-number halving cut toward zero.
             const int x = (picture.width() - metrics.horizontalAdvance(text)) / 2;
+            painter.setFont(f);
             painter.setPen(colour);
             painter.drawText(x, top + metrics.ascent(), text);
         };
-        drawCentred(FDataInfo->Name, QColor(255, 255, 0), 25);
-        drawCentred(FDataInfo->Balance.toMoneyString(), Qt::white, 55);
+        drawCentred(font, elidedName(FDataInfo->Name, font, room), QColor(255, 255, 0), 25);
+        const QString balance = FDataInfo->Balance.toMoneyString();
+        drawCentred(fittingFont(font, balance, room), balance, Qt::white, 55);
     }
+    // What the picture cannot show whole is in the tool tip; assistive tools read both lines.
+    const QString name = FDataInfo != nullptr ? FDataInfo->Name : QString();
+    const QString balance = FDataInfo != nullptr ? FDataInfo->Balance.toMoneyString() : QString();
+    setToolTip(FDataInfo != nullptr ? name + u'\n' + balance : QString());
+    setAccessibleName(FDataInfo != nullptr ? name + QStringLiteral(", ") + balance : QString());
     // Shown transparently: the colour of the bottom-left pixel lets the background through.
     if (m_transparent) {
         const QColor key = picture.toImage().pixelColor(0, picture.height() - 1);
@@ -74,6 +82,23 @@ void TImageBase::paintRecord(const QString& fileName)
     m_picture = picture;
     setFixedSize(m_picture.size());
     update();
+}
+
+QString TImageBase::elidedName(const QString& name, const QFont& font, int width)
+{
+    return QFontMetrics(font).elidedText(name, Qt::ElideRight, width);
+}
+
+QFont TImageBase::fittingFont(const QFont& font, const QString& text, int width)
+{
+    // Smaller steps until the whole figure fits; a figure is never cut.
+    QFont f = font;
+    int pixels = QFontInfo(font).pixelSize();
+    while (pixels > 1 && QFontMetrics(f).horizontalAdvance(text) > width) {
+        --pixels;
+        f.setPixelSize(pixels);
+    }
+    return f;
 }
 
 void TImageBase::paintEvent(QPaintEvent*)

@@ -2,13 +2,16 @@
 
 #include "data/TDataInfo.h"
 
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 // The picture of one holder: the account or wallet drawing with the holder's name (yellow, y 25)
-// and balance (white, y 55) painted on it in bold, each centred. The tiles of the main window and
-// the booking dialogs show holders with it. The record is not owned.
+// and balance (white, y 55) painted on it in bold, each centred. A name too wide for the picture
+// ends in "…" and a balance too wide is drawn smaller; the tool tip and the accessible name carry
+// both whole. The tiles of the main window and the booking dialogs show holders with it. The
+// record is not owned.
 class TImageBase : public QWidget
 {
     Q_OBJECT
@@ -33,6 +36,13 @@ public:
     static QString pictureDir();
     // Tests point the pictures elsewhere; an empty path returns to "res" beside the executable.
     static void setPictureDir(const QString& dir);
+
+    // Room left free at each side of a painted text line.
+    static constexpr int TextMargin = 5;
+    // The name as it fits into `width` pixels: cut at the end with "…" when it is wider.
+    static QString elidedName(const QString& name, const QFont& font, int width);
+    // `font`, or the largest smaller size of it in which `text` fits into `width` pixels.
+    static QFont fittingFont(const QFont& font, const QString& text, int width);
 
 protected:
     // Loads `fileName` from the picture folder, paints the record on it and shows it.

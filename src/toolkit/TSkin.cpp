@@ -22,6 +22,9 @@ QPushButton { min-height: 22px; padding: 2px 12px; border: 1px solid #8b9ab3; bo
 QPushButton:hover { border-color: #4a78c2; }
 QPushButton:default { border: 2px solid #4a78c2; }
 QPushButton:disabled { color: #9aa3b1; }
+QPushButton:flat { border: 1px solid transparent; background: transparent; }
+QPushButton:flat:hover { border-color: #8fa9d6; background: #d5e2f7; }
+QPushButton:flat:pressed { background: #b9cdee; }
 QStatusBar { background: #dfe5ef; border-top: 1px solid #b8c2d3; }
 QStatusBar QLabel { padding: 0 4px; border-right: 1px solid #b8c2d3; font-size: 8pt; }
 QSplitter::handle { background: #c9d1de; }

@@ -61,6 +61,17 @@ void clockFace(QPainter& p, QPointF c)
     p.drawLine(c, c + QPointF(3.5, 0));
 }
 
+// A sheet of paper with lines of text.
+void sheet(QPainter& p, QRectF r)
+{
+    p.setPen(QPen(QColor(0x44, 0x55, 0x66), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(r);
+    p.setPen(QPen(QColor(0x90, 0xa0, 0xb0), 1));
+    for (qreal y = r.top() + 4; y < r.bottom() - 2; y += 4)
+        p.drawLine(QPointF(r.left() + 3, y), QPointF(r.right() - 3, y));
+}
+
 void glyph(QPainter& p, const QString& text, const QColor& colour, int pixelSize)
 {
     QFont font = p.font();
@@ -125,13 +136,33 @@ QIcon TToolIcons::icon(const QString& name)
         p.drawEllipse(QPointF(16.5, 16), 1.5, 1.5);
         arrow(p, QPointF(17, 16), QPointF(29, 16), QColor(0xc0, 0x30, 0x20), 2.6);
     } else if (name == u"export") {
-        p.setPen(QPen(QColor(0x44, 0x55, 0x66), 1));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5, 3, 18, 24));
-        p.setPen(QPen(QColor(0x90, 0xa0, 0xb0), 1));
-        for (int y = 8; y < 25; y += 4)
-            p.drawLine(QPointF(8, y), QPointF(20, y));
+        sheet(p, QRectF(5, 3, 18, 24));
         arrow(p, QPointF(16, 22), QPointF(29, 22), QColor(0x1e, 0x7d, 0x32), 2.6);
+    } else if (name == u"query") {
+        p.setPen(QPen(QColor(0x2b, 0x3b, 0x5c), 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(19, 19), QPointF(28, 28));
+        p.setPen(QPen(QColor(0x2b, 0x3b, 0x5c), 2));
+        p.setBrush(QColor(0xd8, 0xe8, 0xff));
+        p.drawEllipse(QPointF(13, 13), 9, 9);
+    } else if (name == u"edit") {
+        sheet(p, QRectF(4, 3, 18, 24));
+        p.setPen(QPen(QColor(0xc0, 0x80, 0x20), 4.5, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(27, 9), QPointF(14, 24));
+        p.setPen(QPen(QColor(0x40, 0x2a, 0x00), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(14, 24), QPointF(12, 28));
+    } else if (name == u"delete") {
+        p.setPen(QPen(QColor(0xc0, 0x30, 0x20), 4.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(8, 8), QPointF(24, 24));
+        p.drawLine(QPointF(24, 8), QPointF(8, 24));
+    } else if (name == u"copy") {
+        sheet(p, QRectF(4, 3, 16, 20));
+        sheet(p, QRectF(12, 9, 16, 20));
+    } else if (name == u"print") {
+        sheet(p, QRectF(9, 3, 14, 12));
+        p.setPen(QPen(QColor(0x44, 0x55, 0x66), 1));
+        p.setBrush(QColor(0x9a, 0xa8, 0xb8));
+        p.drawRoundedRect(QRectF(3, 13, 26, 11), 2, 2);
+        sheet(p, QRectF(9, 20, 14, 9));
     } else {
         return QIcon();
     }

@@ -9,6 +9,6 @@ class TToolIcons
 {
 public:
     // "deposit", "debit", "transfer", "property", "acchistory", "walhistory", "help", "web", "exit",
-    // "export"; an unknown name gives an empty icon.
+    // "export", "query", "edit", "delete", "copy", "print"; an unknown name gives an empty icon.
     static QIcon icon(const QString& name);
 };

@@ -1,3 +1,4 @@
+#include "BookingListWait.h"
 #include "TestDb.h"
 
 #include "app/TBookingList.h"
@@ -85,13 +86,9 @@ QStringList titles(TDBGridView* grid)
     return out;
 }
 
-// The booking list arrives from the search runner's thread: waits until the list asked for last
-// is on view.
 void settle(QWidget* window)
 {
-    auto* list = window->findChild<TBookingList*>(QStringLiteral("BookingList"));
-    QVERIFY(list != nullptr);
-    QTRY_VERIFY_WITH_TIMEOUT(!list->isBuilding(), 10000);
+    QVERIFY(waitForBookingList(window));
 }
 
 void select(TFrmMain& w, qint32 id, bool wallet = false)

@@ -54,6 +54,8 @@ private slots:
     void deleteRefusedWhileBookingsReferToTheHolder_data();
     void deleteRefusedWhileBookingsReferToTheHolder();
     void deleteCancelledDeletesNothing();
+    void failedDeleteIsReported_data();
+    void failedDeleteIsReported();
     void deleteRebuildsOnlyThatFamily_data();
     void deleteRebuildsOnlyThatFamily();
     void newHolderAppearsInItsRow_data();
@@ -128,6 +130,47 @@ void TestHolderCommands::deleteCancelledDeletesNothing()
     QCOMPARE(shown[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(f.db.count(QStringLiteral("Account")), 1);
     QCOMPARE(f.w->panelMgr()->SelectedAccountTile(), f.tile(a));
+}
+
+void TestHolderCommands::failedDeleteIsReported_data()
+{
+    QTest::addColumn<bool>("wallet");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("account, menu") << false << "mniMenu_DeleteAccount"
+                                   << "Deleting Account error";
+    QTest::newRow("account, pop-up") << false << "mni10"
+                                     << "Deleting Account error";
+    QTest::newRow("wallet, menu") << true << "mniMenu_DeleteWallet"
+                                  << "Deleting Wallet error";
+    QTest::newRow("wallet, pop-up") << true << "mniDelete1"
+                                    << "Deleting Wallet error";
+}
+
+void TestHolderCommands::failedDeleteIsReported()
+{
+    QFETCH(bool, wallet);
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    Window f;
+    const qint32 holder = f.db.addHolder(QStringLiteral("Kept"), wallet ? 2 : 0);
+    f.open();
+    f.press(holder);
+    // The database leaves the row alone: no row is deleted, and no error is raised.
+    f.db.addTrigger(QStringLiteral("Account"), QStringLiteral("DELETE"), TestDb::TriggerEffect::Skip);
+    TMessageService::setNextAnswer(QMessageBox::Ok);
+    f.trigger(qPrintable(command));
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0].text, QStringLiteral("Are you sure to delete this information?"));
+    QCOMPARE(shown[1].title, QStringLiteral("Error"));
+    QCOMPARE(shown[1].text, message);
+    QCOMPARE(shown[1].icon, QMessageBox::Critical);
+    QCOMPARE(shown[1].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(f.db.count(QStringLiteral("Account")), 1);
+    // Nothing was rebuilt: the tile is still there and selected.
+    TPanelMgr* mgr = f.w->panelMgr();
+    QCOMPARE(wallet ? mgr->SelectedWalletTile() : mgr->SelectedAccountTile(), f.tile(holder));
 }
 
 void TestHolderCommands::deleteRebuildsOnlyThatFamily_data()

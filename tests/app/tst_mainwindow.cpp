@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -60,6 +62,10 @@ private slots:
     void outsideCommands();
     void commandsWithoutSelectionDoNothing();
     void commandFailureIsReportedAndProgramGoesOn();
+    void totalsSectionGrowsWithTheWindow_data();
+    void totalsSectionGrowsWithTheWindow();
+    void opensCentredAtItsDesignedSize();
+    void exportButtonIsFlat();
 };
 
 void TestMainWindow::init()
@@ -429,6 +435,66 @@ void TestMainWindow::commandFailureIsReportedAndProgramGoesOn()
     QVERIFY2(shown[0].text.contains(QStringLiteral("no such table")), qPrintable(shown[0].text));
     QVERIFY(w.isVisible());
     QCOMPARE(TDM::LoadHolder(id).Name, QStringLiteral("Bank"));
+}
+
+void TestMainWindow::totalsSectionGrowsWithTheWindow_data()
+{
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<int>("sectionWidth");
+    QTest::newRow("designed") << 875 << 259;
+    QTest::newRow("narrower") << 700 << 259;
+    QTest::newRow("25 wider") << 900 << 284;
+    QTest::newRow("41 wider") << 916 << 300;
+    QTest::newRow("much wider") << 1400 << 300;
+}
+
+void TestMainWindow::totalsSectionGrowsWithTheWindow()
+{
+    QFETCH(int, windowWidth);
+    QFETCH(int, sectionWidth);
+    TestDb db;
+    TFrmMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // The window's outer width, frame included.
+    const int frame = w.frameGeometry().width() - w.width();
+    w.resize(windowWidth - frame, 605);
+    QTRY_COMPARE(w.frameGeometry().width(), windowWidth);
+    auto* totals = w.findChild<QLabel*>(QStringLiteral("statusTotals"));
+    QTRY_COMPARE(totals->width(), sectionWidth);
+    // The welcome section keeps its own width.
+    auto* welcome = w.findChild<QLabel*>(QStringLiteral("statusWelcome"));
+    QCOMPARE(welcome->width(), welcome->sizeHint().width());
+}
+
+void TestMainWindow::opensCentredAtItsDesignedSize()
+{
+    TestDb db;
+    TFrmMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Centred where the screen is large enough, else from its top or left edge.
+    const QRect area = w.screen()->availableGeometry();
+    const QRect expected(area.x() + qMax(0, (area.width() - 875) / 2), area.y() + qMax(0, (area.height() - 605) / 2),
+                         875, 605);
+    QTRY_COMPARE(w.frameGeometry(), expected);
+}
+
+void TestMainWindow::exportButtonIsFlat()
+{
+    TestDb db;
+    TFrmMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* button = w.findChild<QPushButton*>(QStringLiteral("btnExport"));
+    QVERIFY(button->isFlat());
+    // Not hovered, a flat button shows no frame: its edge is drawn like the bar beside it.
+    QWidget* bar = button->parentWidget();
+    const QRect around = button->geometry().adjusted(-3, 0, 3, 0);
+    const QImage image = bar->grab(around).toImage();
+    const int y = image.height() / 2;
+    QCOMPARE(QColor(image.pixel(3, y)), QColor(image.pixel(0, y)));
+    QCOMPARE(QColor(image.pixel(image.width() - 4, y)), QColor(image.pixel(image.width() - 1, y)));
 }
 
 QTEST_MAIN(TestMainWindow)

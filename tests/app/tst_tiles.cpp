@@ -6,11 +6,19 @@
 #include "app/TTileBox.h"
 #include "toolkit/TMessageService.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <limits>
+#include <memory>
 
 namespace {
 
@@ -104,6 +112,13 @@ private slots:
     void picturesByFamilyAndSelection();
     void paintedText();
     void missingPictureIsReported();
+    void cardsFitAcrossTheirBox_data();
+    void cardsFitAcrossTheirBox();
+    void nothingIsCutOff_data();
+    void nothingIsCutOff();
+    void tabReachesEachBoxAtItsTabStop();
+    void keysOnATile_data();
+    void keysOnATile();
 };
 
 void TestTiles::init()
@@ -130,7 +145,7 @@ void TestTiles::layoutOfBothFamilies()
         accountIds << f.db.addHolder(QStringLiteral("A%1").arg(i), i % 2);
     const qint32 w0 = f.db.addHolder(QStringLiteral("W0"), 2);
     const qint32 w1 = f.db.addHolder(QStringLiteral("W1"), 2);
-    f.accounts.resize(161, 300);
+    f.accounts.resize(300, 300);
     f.accounts.show();
     f.mgr.LoadAccountTiles();
     f.mgr.LoadWalletTiles();
@@ -352,8 +367,10 @@ void TestTiles::paintedText()
     QVERIFY(yellowPixels(small, 0, small.width(), 25, 42) > 0);
     QCOMPARE(yellowPixels(small, 0, 20, 25, 42), 0);
     QCOMPARE(yellowPixels(small, small.width() - 20, small.width(), 25, 42), 0);
-    QVERIFY(yellowPixels(wide, 0, 4, 25, 42) > 0);
-    QVERIFY(yellowPixels(wide, wide.width() - 4, wide.width(), 25, 42) > 0);
+    // A name wider than the picture ends in "…" inside its margins.
+    QVERIFY(yellowPixels(wide, 0, wide.width(), 25, 42) > 0);
+    QCOMPARE(yellowPixels(wide, 0, TImageBase::TextMargin, 25, 42), 0);
+    QCOMPARE(yellowPixels(wide, wide.width() - TImageBase::TextMargin, wide.width(), 25, 42), 0);
     // The balance is drawn in the locale's money format, negative style included.
     QCOMPARE(f.mgr.accounts()[0]->Balance.toMoneyString(), QStringLiteral("($4.00)"));
     QImage plain = QImage(QDir(TImageBase::pictureDir()).filePath(QStringLiteral("acc.bmp")));
@@ -378,6 +395,218 @@ void TestTiles::missingPictureIsReported()
     }
     // The rebuild stopped at the first tile.
     QCOMPARE(f.mgr.accounts().size(), std::size_t(1));
+}
+
+void TestTiles::cardsFitAcrossTheirBox_data()
+{
+    QTest::addColumn<bool>("wallets");
+    QTest::addColumn<int>("across"); // the box's size across its direction
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("offset"); // of the cards from the edge; -1: less than the margin, more than 0
+    QTest::newRow("column, designed width, scrolling") << false << 161 << 10 << -1;
+    QTest::newRow("column, designed width, one tile") << false << 161 << 1 << 10;
+    QTest::newRow("column narrower than a card") << false << 100 << 10 << 0;
+    QTest::newRow("wallet row, scrolling") << true << 113 << 12 << 10;
+}
+
+void TestTiles::cardsFitAcrossTheirBox()
+{
+    QFETCH(bool, wallets);
+    QFETCH(int, across);
+    QFETCH(int, count);
+    QFETCH(int, offset);
+    Fixture f;
+    for (int i = 0; i < count; ++i)
+        f.db.addHolder(QStringLiteral("H%1").arg(i), wallets ? 2 : 0);
+    TTileBox& box = wallets ? f.wallets : f.accounts;
+    box.resize(wallets ? QSize(400, across) : QSize(across, 400));
+    box.show();
+    wallets ? f.mgr.LoadWalletTiles() : f.mgr.LoadAccountTiles();
+    QCoreApplication::processEvents();
+    const auto* tile = static_cast<QWidget*>((wallets ? f.mgr.wallets() : f.mgr.accounts()).back()->Tile);
+    const int at = wallets ? tile->y() : tile->x();
+    QVERIFY2(offset >= 0 ? at == offset : at > 0 && at < 10, qPrintable(QString::number(at)));
+    QCOMPARE((wallets ? box.horizontalScrollBar() : box.verticalScrollBar())->isVisible(), count > 3);
+    // No scroll bar across while a card fits: every card is whole in the viewport.
+    const int room = wallets ? box.viewport()->height() : box.viewport()->width();
+    const int size = wallets ? tile->height() : tile->width();
+    QCOMPARE((wallets ? box.verticalScrollBar() : box.horizontalScrollBar())->isVisible(), room < size);
+    QVERIFY(room < size || at + size <= room);
+}
+
+void TestTiles::nothingIsCutOff_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("wallet");
+    QTest::addColumn<qlonglong>("raw"); // the balance in ten-thousandths
+    const qlonglong max = std::numeric_limits<qint64>::max();
+    QTest::newRow("quotes and percent in a wallet") << "Cash \"pocket\" 100%" << true << 0LL;
+    QTest::newRow("six figures below 0 in a wallet") << "W" << true << -1234567800LL;
+    QTest::newRow("largest in an account") << "A" << false << max;
+    QTest::newRow("most negative in a wallet") << "W" << true << -max - 1;
+    QTest::newRow("long name of an account") << "The joint savings account of the family" << false << 0LL;
+}
+
+void TestTiles::nothingIsCutOff()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, wallet);
+    QFETCH(qlonglong, raw);
+    Fixture f;
+    const qint32 id = f.db.addHolder(name, wallet ? 2 : 0, Currency::fromRaw(raw));
+    wallet ? f.mgr.LoadWalletTiles() : f.mgr.LoadAccountTiles();
+    TImageCtrl* tile = f.tile(id);
+    // The whole name and balance for the mouse and for assistive tools.
+    const QString balance = Currency::fromRaw(raw).toMoneyString();
+    QCOMPARE(tile->toolTip(), name + u'\n' + balance);
+    QCOMPARE(tile->accessibleName(), name + QStringLiteral(", ") + balance);
+    // Nothing is painted in the margins at the sides of the lines: no letter or figure runs off.
+    const QImage shown = tile->picture().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage plain = QImage(QDir(TImageBase::pictureDir()).filePath(wallet ? "wallet.bmp" : "acc.bmp"))
+                             .convertToFormat(QImage::Format_RGB32);
+    for (int y = 25; y < shown.height(); ++y) {
+        for (int x : {0, 2, 4, shown.width() - 5, shown.width() - 3, shown.width() - 1})
+            QCOMPARE(shown.pixel(x, y), plain.pixel(x, y));
+    }
+}
+
+namespace {
+
+// The two boxes in one window between two edits, as the main window has them: accounts A1 to A3,
+// wallets W1 and W2.
+struct Window
+{
+    TestDb db;
+    Recorder target;
+    QWidget host;
+    QLineEdit* before = new QLineEdit(&host);
+    TTileBox* accounts = new TTileBox(Qt::Vertical, &host);
+    TTileBox* wallets = new TTileBox(Qt::Horizontal, &host);
+    QLineEdit* after = new QLineEdit(&host);
+    std::unique_ptr<TPanelMgr> mgr = std::make_unique<TPanelMgr>(accounts, wallets, &target);
+    QMenu menu;
+    QList<qint32> ids; // A1, A2, A3, W1, W2
+
+    Window()
+    {
+        target.mgr = mgr.get();
+        before->setObjectName(QStringLiteral("before"));
+        after->setObjectName(QStringLiteral("after"));
+        menu.addAction(QStringLiteral("Info..."));
+        mgr->setTileMenus(&menu, &menu);
+        auto* layout = new QVBoxLayout(&host);
+        for (QWidget* w : std::initializer_list<QWidget*>{before, accounts, wallets, after})
+            layout->addWidget(w);
+        for (const char* name : {"A1", "A2", "A3", "W1", "W2"})
+            ids << db.addHolder(QString::fromLatin1(name), name[0] == 'W' ? 2 : 0);
+        mgr->LoadAccountTiles();
+        mgr->LoadWalletTiles();
+        host.show();
+    }
+    TImageCtrl* tile(int index) const { return host.findChild<TImageCtrl*>(QStringLiteral("tile%1").arg(ids[index])); }
+    // The index of the holder whose tile has the focus; "before", "after" or "" for the rest.
+    QString focus() const
+    {
+        QWidget* w = QApplication::focusWidget();
+        for (int i = 0; i < ids.size(); ++i) {
+            if (w == tile(i))
+                return QString::number(i);
+        }
+        return w != nullptr ? w->objectName() : QString();
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = {}) const
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+};
+
+} // namespace
+
+void TestTiles::tabReachesEachBoxAtItsTabStop()
+{
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(&w.host));
+    w.before->setFocus();
+    // With nothing selected, each box is reached at its first tile; the other tiles are no stops.
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        w.key(Qt::Key_Tab);
+        order << w.focus();
+    }
+    for (int i = 0; i < 3; ++i) {
+        w.key(Qt::Key_Backtab, Qt::ShiftModifier);
+        order << w.focus();
+    }
+    QCOMPARE(order, (QStringList{"0", "3", "after", "3", "0", "before"}));
+    QVERIFY(w.target.messages.isEmpty());
+    // Tab comes back to the selected tile.
+    QTest::mousePress(w.tile(2), Qt::LeftButton, {}, QPoint(5, 5));
+    w.before->setFocus();
+    w.key(Qt::Key_Tab);
+    QCOMPARE(w.focus(), QStringLiteral("2"));
+}
+
+void TestTiles::keysOnATile_data()
+{
+    QTest::addColumn<int>("from"); // the tile with the focus: 0 to 2 accounts, 3 and 4 wallets
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("to");           // the tile selected and focused afterwards; -1 none
+    QTest::addColumn<QString>("messages"); // the holder messages sent, by number
+    QTest::addColumn<bool>("menu");
+    const int none = Qt::NoModifier;
+    QTest::newRow("down") << 0 << int(Qt::Key_Down) << none << 1 << "1125" << false;
+    QTest::newRow("right in the column") << 1 << int(Qt::Key_Right) << none << 2 << "1125" << false;
+    QTest::newRow("up") << 2 << int(Qt::Key_Up) << none << 1 << "1125" << false;
+    QTest::newRow("end") << 0 << int(Qt::Key_End) << none << 2 << "1125" << false;
+    QTest::newRow("home") << 2 << int(Qt::Key_Home) << none << 0 << "1125" << false;
+    QTest::newRow("down at the last") << 2 << int(Qt::Key_Down) << none << -1 << "" << false;
+    QTest::newRow("left in the row") << 4 << int(Qt::Key_Left) << none << 3 << "1125" << false;
+    QTest::newRow("space") << 4 << int(Qt::Key_Space) << none << 4 << "1125" << false;
+    QTest::newRow("Enter") << 3 << int(Qt::Key_Return) << none << 3 << "1125 1127" << false;
+    QTest::newRow("keypad Enter") << 1 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1 << "1125 1127" << false;
+    QTest::newRow("menu key") << 4 << int(Qt::Key_Menu) << none << 4 << "1125" << true;
+    QTest::newRow("Shift+F10") << 1 << int(Qt::Key_F10) << int(Qt::ShiftModifier) << 1 << "1125" << true;
+}
+
+void TestTiles::keysOnATile()
+{
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, to);
+    QFETCH(QString, messages);
+    QFETCH(bool, menu);
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(&w.host));
+    // A tile of the other family stays selected.
+    QTest::mousePress(w.tile(from < 3 ? 3 : 0), Qt::LeftButton, {}, QPoint(5, 5));
+    w.tile(from)->setFocus();
+    w.target.messages.clear();
+    bool menuShown = false;
+    bool selectedFirst = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            menuShown = popup == &w.menu;
+            selectedFirst = w.tile(from)->isSelected();
+            popup->close();
+        }
+    });
+    w.key(key, Qt::KeyboardModifiers(modifiers));
+    QCoreApplication::processEvents();
+    QStringList sent;
+    for (const auto& m : w.target.messages) {
+        sent << QString::number(m.type);
+        QCOMPARE(m.wParam, w.ids[to]);
+    }
+    QCOMPARE(sent.join(u' '), messages);
+    QCOMPARE(menuShown, menu);
+    QCOMPARE(selectedFirst, menu);
+    if (!menu) // offscreen gives the activation back to no window after a pop-up
+        QCOMPARE(w.focus(), QString::number(to < 0 ? from : to));
+    if (to >= 0)
+        QCOMPARE(to < 3 ? w.mgr->SelectedAccountTile() : w.mgr->SelectedWalletTile(), w.tile(to));
+    QCOMPARE(from < 3 ? w.mgr->SelectedWalletTile() : w.mgr->SelectedAccountTile(), w.tile(from < 3 ? 3 : 0));
 }
 
 QTEST_MAIN(TestTiles)

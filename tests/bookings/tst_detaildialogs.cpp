@@ -93,6 +93,8 @@ private slots:
     void activationShowsPresetHolder_data();
     void activationShowsPresetHolder();
     void familySwitch();
+    void reclickingTheChosenFamilyKeepsTheHolder_data();
+    void reclickingTheChosenFamilyKeepsTheHolder();
     void familyWithoutHolders();
     void userChoiceSurvivesActivation();
     void holdersOfOneNameKeepTheirBookings_data();
@@ -306,6 +308,45 @@ void TestDetailDialogs::familySwitch()
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(db.balance(bank), money("15"));
     QCOMPARE(db.balance(cash), money("20"));
+}
+
+void TestDetailDialogs::reclickingTheChosenFamilyKeepsTheHolder_data()
+{
+    QTest::addColumn<bool>("wallet");
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("account, mouse") << false << false;
+    QTest::newRow("wallet, mouse") << true << false;
+    QTest::newRow("account, keyboard") << false << true;
+    QTest::newRow("wallet, keyboard") << true << true;
+}
+
+void TestDetailDialogs::reclickingTheChosenFamilyKeepsTheHolder()
+{
+    QFETCH(bool, wallet);
+    QFETCH(bool, keyboard);
+    TestDb db;
+    const int type = wallet ? 2 : 0;
+    db.addHolder(QStringLiteral("First"), type);
+    db.addHolder(QStringLiteral("Second"), type);
+    const qint32 third = db.addHolder(QStringLiteral("Third"), type);
+    TFrmDeposit d;
+    d.PresetHolder(third);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    auto* family = child<QRadioButton>(d, wallet ? QStringLiteral("rbWallet") : QStringLiteral("rbAccount"));
+    if (keyboard) {
+        family->setFocus();
+        QTest::keyClick(family, Qt::Key_Space);
+    } else {
+        QTest::mouseClick(family, Qt::LeftButton);
+    }
+    QVERIFY(family->isChecked());
+    QCOMPARE(d.currentHolder().ID, third);
+    QCOMPARE(tileId(d), third);
+    QCOMPARE(child<QComboBox>(d, QStringLiteral("cbbInf"))->currentText(), QStringLiteral("Third"));
+    book(d, QStringLiteral("Boss"), QStringLiteral("7"));
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(db.balance(third), money("7"));
 }
 
 void TestDetailDialogs::familyWithoutHolders()
@@ -624,28 +665,42 @@ void TestDetailDialogs::loadForEdit()
 
 void TestDetailDialogs::editDebitUnderNegativeRule_data()
 {
+    QTest::addColumn<bool>("moved");
     QTest::addColumn<QString>("newAmount");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("after");
-    // The holder may not go negative; it had 150 and a debit of 100 left it at 50.
-    QTest::newRow("smaller debit") << "80"
+    QTest::addColumn<QString>("otherAfter");
+    // Neither holder may go negative. Bank had 150 and a debit of 100 left it at 50; Other holds
+    // 30. A debit moved to Other gets nothing back there.
+    const QString refused = QStringLiteral("The Account or wallet is not allowed go negative!");
+    QTest::newRow("smaller debit") << false << "80"
                                    << ""
-                                   << "70";
-    QTest::newRow("to exactly 0") << "150"
+                                   << "70"
+                                   << "30";
+    QTest::newRow("to exactly 0") << false << "150"
                                   << ""
-                                  << "0";
-    QTest::newRow("beyond the balance") << "150.0001"
-                                        << "The Account or wallet is not allowed go negative!"
-                                        << "50";
+                                  << "0"
+                                  << "30";
+    QTest::newRow("beyond the balance") << false << "150.0001" << refused << "50"
+                                        << "30";
+    QTest::newRow("moved, all of the other's balance") << true << "30"
+                                                       << ""
+                                                       << "150"
+                                                       << "0";
+    QTest::newRow("moved, beyond the other's balance") << true << "30.0001" << refused << "50"
+                                                       << "30";
 }
 
 void TestDetailDialogs::editDebitUnderNegativeRule()
 {
+    QFETCH(bool, moved);
     QFETCH(QString, newAmount);
     QFETCH(QString, message);
     QFETCH(QString, after);
+    QFETCH(QString, otherAfter);
     TestDb db;
     const qint32 h = db.addHolder(QStringLiteral("Bank"), 0, money("150"));
+    const qint32 other = db.addHolder(QStringLiteral("Other"), 0, money("30"));
     TDetailRow row;
     row.Type = TDetailRow::Debit;
     row.DestID = h;
@@ -657,10 +712,13 @@ void TestDetailDialogs::editDebitUnderNegativeRule()
     TFrmDebit d;
     d.LoadForEdit(id);
     d.show();
+    if (moved)
+        chooseHolderRow(d, 1);
     child<QLineEdit>(d, QStringLiteral("edtAmmount"))->setText(newAmount);
     QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btnOK")), Qt::LeftButton);
     QCOMPARE(shownTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(db.balance(h), money(qPrintable(after)));
+    QCOMPARE(db.balance(other), money(qPrintable(otherAfter)));
     QCOMPARE(db.count(QStringLiteral("Detail")), 1);
 }
 

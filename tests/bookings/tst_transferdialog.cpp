@@ -111,6 +111,8 @@ private slots:
     void userChoiceSurvivesActivation();
     void edit_data();
     void edit();
+    void editBreakingTheRuleWritesNothing_data();
+    void editBreakingTheRuleWritesNothing();
     void databaseFailureKeepsInput_data();
     void databaseFailureKeepsInput();
     void closeAndHelp();
@@ -573,6 +575,52 @@ void TestTransferDialog::edit()
         QCOMPARE(db.balance(ids[i]), money(qPrintable(after[i])));
     QCOMPARE(db.count(QStringLiteral("Transfer")), 1);
     QCOMPARE(d.result(), message.isEmpty() ? int(QDialog::Accepted) : 0 /* still open */);
+}
+
+void TestTransferDialog::editBreakingTheRuleWritesNothing_data()
+{
+    // A holds 100, B 0, neither may go negative; the transfer stored is 100 ("AB": from A to B),
+    // with a debit of A after it or none; then the user picks the holders named.
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("debit");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("dest");
+    QTest::newRow("A to B edited to B to A") << "AB"
+                                             << ""
+                                             << "B"
+                                             << "A";
+    QTest::newRow("A to A, a debit of 50, edited to A to B") << "AA"
+                                                             << "50"
+                                                             << "A"
+                                                             << "B";
+}
+
+void TestTransferDialog::editBreakingTheRuleWritesNothing()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, debit);
+    QFETCH(QString, source);
+    QFETCH(QString, dest);
+    TestDb db;
+    const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("100"));
+    const qint32 b = db.addHolder(QStringLiteral("B"), 0, money("0"));
+    const qint32 id =
+        TBookingStore::saveTransfer(::stored(stored[0] == u'A' ? a : b, stored[1] == u'A' ? a : b, "100"));
+    if (!debit.isEmpty()) {
+        db.addDetail(1, a, Now, money(qPrintable(debit)));
+        db.dm().execute(QStringLiteral("update Account set Balance = Balance - ? where ID = ?"),
+                        {qlonglong(money(qPrintable(debit)).raw()), a});
+    }
+    const QString before = snapshot(db);
+    TFrmTransfer d;
+    d.LoadForEdit(id);
+    d.show();
+    choose(sourceList(d), QStringLiteral("    ") + source);
+    choose(destList(d), QStringLiteral("    ") + dest);
+    QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btnSave")), Qt::LeftButton);
+    QCOMPARE(shownTexts(), QStringList{QStringLiteral("The source Account or wallet is not allowed go negative!")});
+    QCOMPARE(snapshot(db), before);
+    QCOMPARE(d.result(), 0 /* still open */);
 }
 
 void TestTransferDialog::databaseFailureKeepsInput_data()

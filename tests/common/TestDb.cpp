@@ -12,8 +12,10 @@ TestDb::TestDb()
     : m_path(m_dir.filePath(QStringLiteral("Data.mdb")))
 {
     createFile(m_path);
-    m_dm = std::make_unique<TDM>(m_path);
+    m_dm = std::make_unique<TDM>(m_path, false);
     m_dm->DataModuleCreate();
+    // Speed only: a test's temporary file needs no sync to the disk.
+    m_dm->select(QStringLiteral("PRAGMA synchronous = OFF"));
 }
 
 TestDb::~TestDb() = default;
@@ -25,6 +27,10 @@ void TestDb::createFile(const QString& path)
         db.setDatabaseName(path);
         if (!db.open())
             qFatal("cannot create test database");
+        // Speed only: a test's temporary file needs no sync to the disk. In the write-ahead log
+        // already, as the program leaves a file.
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = OFF"));
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
         TSchema::create(db);
         db.close();
     }
@@ -98,6 +104,42 @@ MissingDb::MissingDb()
     }
     if (openError.isEmpty())
         qFatal("a missing database file opened");
+}
+
+QString TestDb::snapshot()
+{
+    QString out;
+    for (const char* sql : {"select * from Account order by ID", "select * from Detail order by ID",
+                            "select * from Transfer order by ID"}) {
+        QSqlQuery q = m_dm->select(QString::fromLatin1(sql));
+        while (q.next()) {
+            for (int i = 0; i < 8; ++i)
+                out += q.value(i).toString() + u'|';
+            out += u'\n';
+        }
+        out += QStringLiteral("--\n");
+    }
+    return out;
+}
+
+namespace {
+QString triggerName(const QString& table, const QString& event)
+{
+    return QStringLiteral("test_%1_%2").arg(table, event).toLower();
+}
+} // namespace
+
+void TestDb::addTrigger(const QString& table, const QString& event, TriggerEffect effect)
+{
+    const QString raise =
+        effect == TriggerEffect::Skip ? QStringLiteral("RAISE(IGNORE)") : QStringLiteral("RAISE(ABORT, 'boom')");
+    m_dm->execute(QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT %4; END")
+                      .arg(triggerName(table, event), event, table, raise));
+}
+
+void TestDb::dropTrigger(const QString& table, const QString& event)
+{
+    m_dm->execute(QStringLiteral("DROP TRIGGER IF EXISTS temp.%1").arg(triggerName(table, event)));
 }
 
 Currency money(const char* text)

@@ -27,8 +27,20 @@ public:
                        const QString& forText = {}, const QString& memo = {});
     Currency balance(qint32 holder);
     int count(const QString& table);
+    // Everything in Account, Detail and Transfer, to compare before and after.
+    QString snapshot();
 
-    // Creates a database file with the schema at `path` (no DM attached).
+    enum class TriggerEffect
+    {
+        Skip, // the row is left alone without an error: the statement changes no row
+        Fail, // the statement fails with the engine's error
+    };
+    // A temporary trigger before every `event` ("INSERT", "UPDATE" or "DELETE") on `table`, until
+    // dropTrigger() with the same table and event.
+    void addTrigger(const QString& table, const QString& event, TriggerEffect effect);
+    void dropTrigger(const QString& table, const QString& event);
+
+    // Creates a database file with the schema at `path` (no DM attached), in the write-ahead log.
     static void createFile(const QString& path);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "data/TLedgerQuery.h"
 #include "history/TExportCommand.h"
+#include "history/THistoryGrid.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TFileDialogService.h"
 #include "toolkit/TGridModel.h"
@@ -10,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +76,8 @@ private slots:
     void excelLimitIsRefused_data();
     void excelLimitIsRefused();
     void selectionAndCurrentRowStay();
+    void htmlTakesTheWidthsAsShown_data();
+    void htmlTakesTheWidthsAsShown();
 
 private:
     QTemporaryDir m_dir;
@@ -148,7 +153,7 @@ void TestExportCommand::dialogAndQuestion()
     const QString path = m_dir.filePath(QStringLiteral("dayreport"));
     TFileDialogService::setNextChoice(TFileDialogService::Choice{path, type});
     TMessageService::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
-    TExportCommand::run(nullptr, &grid);
+    QCOMPARE(TExportCommand::run(nullptr, &grid), TExportCommand::Outcome::Written);
 
     QCOMPARE(TFileDialogService::lastDefaultName(), QStringLiteral("dayreport"));
     QCOMPARE(
@@ -173,7 +178,7 @@ void TestExportCommand::cancelWritesNothing()
     TDBGridView grid;
     fill(grid, 1);
     TFileDialogService::setNextChoice(std::nullopt);
-    TExportCommand::run(nullptr, &grid);
+    QCOMPARE(TExportCommand::run(nullptr, &grid), TExportCommand::Outcome::Cancelled);
     QVERIFY(TMessageService::takeShown().isEmpty());
     QVERIFY(QDir(m_dir.path()).isEmpty());
 }
@@ -185,7 +190,7 @@ void TestExportCommand::unwritablePathShowsTheSystemMessage()
     const QString path = m_dir.filePath(QStringLiteral("missing/folder/report.txt"));
     TFileDialogService::setNextChoice(TFileDialogService::Choice{path, 2});
     TMessageService::setNextAnswer(QMessageBox::Yes);
-    TExportCommand::run(nullptr, &grid);
+    QCOMPARE(TExportCommand::run(nullptr, &grid), TExportCommand::Outcome::Failed);
     const auto shown = TMessageService::takeShown();
     QCOMPARE(shown.size(), 1); // the error, and no question
     QCOMPARE(shown[0].icon, QMessageBox::Critical);
@@ -275,6 +280,43 @@ void TestExportCommand::selectionAndCurrentRowStay()
     // All five rows are written, whatever is selected; the current row is where it was.
     QCOMPARE(contentOf(path).count("\r\n"), 6);
     QCOMPARE(grid.currentIndex().row(), 3);
+}
+
+void TestExportCommand::htmlTakesTheWidthsAsShown_data()
+{
+    QTest::addColumn<QList<int>>("resized"); // column, width, column, width, ...
+    QTest::addColumn<QList<int>>("widths");
+    QTest::newRow("as designed") << QList<int>{} << QList<int>{30, 100, 100, 100, 100, 100, 100, 100, 200};
+    QTest::newRow("resized by the user") << QList<int>{8, 260, 5, 70}
+                                         << QList<int>{30, 100, 100, 100, 100, 70, 100, 100, 260};
+    QTest::newRow("a fixed column keeps its width")
+        << QList<int>{0, 60, 1, 45} << QList<int>{30, 45, 100, 100, 100, 100, 100, 100, 200};
+}
+
+void TestExportCommand::htmlTakesTheWidthsAsShown()
+{
+    QFETCH(QList<int>, resized);
+    QFETCH(QList<int>, widths);
+    TDBGridView grid;
+    grid.setGridLayout(THistoryGrid::options(), THistoryGrid::columns());
+    grid.setRows(TLedgerQuery::emptyRows());
+    grid.resize(900, 300);
+    grid.show();
+    for (int i = 0; i + 1 < resized.size(); i += 2)
+        grid.horizontalHeader()->resizeSection(resized[i], resized[i + 1]);
+    const QString path = m_dir.filePath(QStringLiteral("widths.htm"));
+    TFileDialogService::setNextChoice(TFileDialogService::Choice{path, 3});
+    TMessageService::setNextAnswer(QMessageBox::No);
+    QCOMPARE(TExportCommand::run(nullptr, &grid), TExportCommand::Outcome::Written);
+    // Every row of the file, titles and footer alike, has the widths as shown.
+    const QString html = QString::fromUtf8(contentOf(path));
+    QList<int> written;
+    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("<TD WIDTH=(\\d+)")).globalMatch(html))
+        written << m.captured(1).toInt();
+    QCOMPARE(written.size(), 2 * widths.size());
+    QCOMPARE(written.mid(0, widths.size()), widths);
+    QCOMPARE(written.mid(widths.size()), widths);
+    QVERIFY(QFile::remove(path));
 }
 
 QTEST_MAIN(TestExportCommand)

@@ -2,6 +2,7 @@
 
 #include "data/TLedgerQuery.h"
 #include "history/TExcelWriter.h"
+#include "history/THistoryGrid.h"
 #include "history/THtmlWriter.h"
 #include "history/TTextWriter.h"
 #include "toolkit/TGridModel.h"
@@ -53,34 +54,7 @@ TRowSet ledgerRows(const QList<Entry>& entries)
 // and the sum of the amounts.
 void historyLayout(TGridModel& m)
 {
-    TGridFont font;
-    font.pointSize = 9;
-    font.bold = true;
-    TGridOptions o;
-    o.name = QStringLiteral("dbgrdh1");
-    o.frozenColumns = 1;
-    o.footerRows = 1;
-    o.oddRowColor = TGridColor::rgb(214, 214, 250);
-    o.footerColor = TGridColor::rgb(205, 206, 231);
-    o.font = o.titleFont = o.footerFont = font;
-    auto col = [](const char* title, const char* field, int width) {
-        TGridColumn c;
-        c.title = QString::fromLatin1(title);
-        c.field = QString::fromLatin1(field);
-        c.width = width;
-        return c;
-    };
-    QList<TGridColumn> cs{col("No.", "", 30),          col("Date", "Date1", 100), col("Type", "TypeName", 100),
-                          col("Acc/Wal", "name", 100), col("", "From", 100),      col("", "Amount", 100),
-                          col("", "For", 100),         col("", "To", 100),        col("", "Memo", 200)};
-    cs[0].minWidth = cs[0].maxWidth = 30;
-    cs[0].rowNumbers = true;
-    cs[0].titleButton = false;
-    cs[0].color = TGridColor::system(TGridColor::Kind::ButtonFace);
-    cs[1].footer = TGridColumn::Footer::Text;
-    cs[1].footerText = QStringLiteral("SUM");
-    cs[5].footer = TGridColumn::Footer::Sum;
-    m.setLayout(o, cs);
+    m.setLayout(THistoryGrid::options(), THistoryGrid::columns());
     TGridColor::System system;
     system.window = qRgb(255, 255, 255);
     system.windowText = qRgb(0, 0, 0);
@@ -310,6 +284,9 @@ void TestExportWriters::htmlEscaping_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("escaped");
     QTest::newRow("ampersand") << QByteArray("A&B") << QByteArray("A&ampB");
+    QTest::newRow("double quote only") << QByteArray("say \"hi\"") << QByteArray("say &quothi&quot");
+    QTest::newRow("less-than only") << QByteArray("a<b") << QByteArray("a&ltb");
+    QTest::newRow("greater-than only") << QByteArray("a>b") << QByteArray("a&gtb");
     QTest::newRow("all four") << QByteArray("<a href=\"x\">&") << QByteArray("&lta href=&quotx&quot&gt&amp");
     QTest::newRow("already escaped") << QByteArray("&lt;") << QByteArray("&amplt;");
     QTest::newRow("empty") << QByteArray() << QByteArray("&nbsp");

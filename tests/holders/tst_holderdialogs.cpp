@@ -18,6 +18,48 @@
 
 namespace {
 
+// A wallet or an account dialog, in view/edit mode when `info` is given.
+std::unique_ptr<TFrmHolderBase> makeDialog(bool wallet, TDataInfo* info = nullptr)
+{
+    std::unique_ptr<TFrmHolderBase> dialog;
+    if (wallet)
+        dialog = std::make_unique<TFrmWallet>();
+    else
+        dialog = std::make_unique<TFrmBankAccount>();
+    if (info != nullptr)
+        dialog->ShowHolder(info);
+    return dialog;
+}
+
+// A shown dialog of the family, new or viewing the holder "Old" that it adds.
+struct Opened
+{
+    TDataInfo info;
+    std::unique_ptr<TFrmHolderBase> dialog;
+
+    Opened(TestDb& db, bool wallet, bool edit)
+        : info(TDM::LoadHolder(db.addHolder(QStringLiteral("Old"), wallet ? 2 : 0)))
+        , dialog(makeDialog(wallet, edit ? &info : nullptr))
+    {
+        dialog->show();
+    }
+};
+
+// The message boxes shown since the last call, each as "title|text|icon|buttons".
+QStringList shownBoxes()
+{
+    QStringList out;
+    for (const TMessageService::Shown& box : TMessageService::takeShown())
+        out << QStringLiteral("%1|%2|%3|%4").arg(box.title, box.text).arg(int(box.icon)).arg(int(box.buttons));
+    return out;
+}
+
+// An error box with `text`: titled "Error", the error icon and an OK button.
+QString errorBox(const QString& text)
+{
+    return QStringLiteral("Error|%1|%2|%3").arg(text).arg(int(QMessageBox::Critical)).arg(int(QMessageBox::Ok));
+}
+
 template <class T>
 T* child(QWidget& w, const char* name)
 {
@@ -57,6 +99,10 @@ private slots:
     void walletShare();
     void walletShareFailureShowsNoDialog();
     void helpButtons();
+    void failedSaveKeepsTheInput_data();
+    void failedSaveKeepsTheInput();
+    void amountLabelsShowTheirWholeText_data();
+    void amountLabelsShowTheirWholeText();
 };
 
 void TestHolderDialogs::init()
@@ -114,27 +160,15 @@ void TestHolderDialogs::blankNameIsRefused()
     QFETCH(QString, name);
     QFETCH(QString, message);
     TestDb db;
-    const qint32 id = db.addHolder(QStringLiteral("Old"), wallet ? 2 : 0);
-    TDataInfo info = TDM::LoadHolder(id);
-    std::unique_ptr<TFrmHolderBase> dialog;
-    if (wallet)
-        dialog = std::make_unique<TFrmWallet>();
-    else
-        dialog = std::make_unique<TFrmBankAccount>();
-    if (edit)
-        dialog->ShowHolder(&info);
-    dialog->show();
+    Opened opened(db, wallet, edit);
+    const qint32 id = opened.info.ID;
+    auto& dialog = opened.dialog;
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     child<QPushButton>(*dialog, "btnClose")->setFocus();
     child<QLineEdit>(*dialog, "edtName")->setText(name);
     click(*dialog, wallet ? "btnOK" : "btnSave");
 
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(shown[0].text, message);
-    QCOMPARE(shown[0].icon, QMessageBox::Critical);
-    QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(shownBoxes(), QStringList{errorBox(message)});
     QVERIFY(dialog->isVisible());
     QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(*dialog, "edtName"));
     QCOMPARE(db.count(QStringLiteral("Account")), 1);
@@ -157,11 +191,7 @@ void TestHolderDialogs::newHolderIsStoredTrimmed()
     QFETCH(bool, credit);
     QFETCH(int, kind);
     TestDb db;
-    std::unique_ptr<TFrmHolderBase> dialog;
-    if (wallet)
-        dialog = std::make_unique<TFrmWallet>();
-    else
-        dialog = std::make_unique<TFrmBankAccount>();
+    auto dialog = makeDialog(wallet);
     child<QLineEdit>(*dialog, "edtName")->setText(QStringLiteral("  Mum's \"rainy day\" 100%  "));
     if (credit)
         child<QRadioButton>(*dialog, "rbTypeCredit")->setChecked(true);
@@ -197,11 +227,7 @@ void TestHolderDialogs::warnBoxFollowsNegative()
 {
     QFETCH(bool, wallet);
     TestDb db;
-    std::unique_ptr<TFrmHolderBase> dialog;
-    if (wallet)
-        dialog = std::make_unique<TFrmWallet>();
-    else
-        dialog = std::make_unique<TFrmBankAccount>();
+    auto dialog = makeDialog(wallet);
     auto* negative = child<QCheckBox>(*dialog, "chkNegative");
     auto* warn = child<QCheckBox>(*dialog, "chkWarn");
     QVERIFY(!warn->isEnabled());
@@ -276,12 +302,7 @@ void TestHolderDialogs::closeWritesNothing()
     TestDb db;
     const qint32 id = db.addHolder(QStringLiteral("Keep"), wallet ? 2 : 0);
     TDataInfo info = TDM::LoadHolder(id);
-    std::unique_ptr<TFrmHolderBase> dialog;
-    if (wallet)
-        dialog = std::make_unique<TFrmWallet>();
-    else
-        dialog = std::make_unique<TFrmBankAccount>();
-    dialog->ShowHolder(&info);
+    auto dialog = makeDialog(wallet, &info);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     child<QLineEdit>(*dialog, "edtName")->setText(QStringLiteral("Changed"));
@@ -383,6 +404,99 @@ void TestHolderDialogs::helpButtons()
     QCOMPARE(requests.size(), 2);
     QCOMPARE(requests[0].context, 1007);
     QCOMPARE(requests[1].context, 1008);
+}
+
+void TestHolderDialogs::failedSaveKeepsTheInput_data()
+{
+    QTest::addColumn<bool>("wallet");
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<QString>("cause"); // "skip" the database leaves the row alone, "gone" the holder was deleted
+    QTest::addColumn<QString>("message");
+    const QString account = QStringLiteral("Sorry, add account error!");
+    const QString wallet = QStringLiteral("Sorry, add wallet error!");
+    QTest::newRow("new account, no row added") << false << false << "skip" << account;
+    QTest::newRow("new wallet, no row added") << true << false << "skip" << wallet;
+    QTest::newRow("edited account, no row changed") << false << true << "skip" << account;
+    QTest::newRow("edited wallet, no row changed") << true << true << "skip" << wallet;
+    QTest::newRow("edited account, holder gone") << false << true << "gone" << account;
+    QTest::newRow("edited wallet, holder gone") << true << true << "gone" << wallet;
+}
+
+void TestHolderDialogs::failedSaveKeepsTheInput()
+{
+    QFETCH(bool, wallet);
+    QFETCH(bool, edit);
+    QFETCH(QString, cause);
+    QFETCH(QString, message);
+    TestDb db;
+    Opened opened(db, wallet, edit);
+    const qint32 id = opened.info.ID;
+    auto& dialog = opened.dialog;
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    if (cause == QStringLiteral("gone"))
+        db.dm().execute(QStringLiteral("delete from Account where ID = ?"), {id});
+    else
+        db.addTrigger(QStringLiteral("Account"), edit ? QStringLiteral("UPDATE") : QStringLiteral("INSERT"),
+                      TestDb::TriggerEffect::Skip);
+    const QString before = db.snapshot();
+    child<QLineEdit>(*dialog, "edtName")->setText(QStringLiteral(" Typed "));
+    child<QCheckBox>(*dialog, "chkNegative")->setChecked(true);
+    child<QLineEdit>(*dialog, "edtURL")->setText(QStringLiteral("https://typed.example"));
+    child<QPlainTextEdit>(*dialog, "Memo")->setPlainText(QStringLiteral("typed memo"));
+    click(*dialog, wallet ? "btnOK" : "btnSave");
+
+    QCOMPARE(shownBoxes(), QStringList{errorBox(message)});
+    QCOMPARE(db.snapshot(), before);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->result(), 0 /* still open */);
+    QCOMPARE(child<QLineEdit>(*dialog, "edtName")->text(), QStringLiteral(" Typed "));
+    QVERIFY(child<QCheckBox>(*dialog, "chkNegative")->isChecked());
+    QCOMPARE(child<QLineEdit>(*dialog, "edtURL")->text(), QStringLiteral("https://typed.example"));
+    QCOMPARE(child<QPlainTextEdit>(*dialog, "Memo")->toPlainText(), QStringLiteral("typed memo"));
+}
+
+void TestHolderDialogs::amountLabelsShowTheirWholeText_data()
+{
+    QTest::addColumn<bool>("wallet");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("largest"); // else the most negative balance
+    for (bool wallet : {false, true}) {
+        for (const char* locale : {"en_US", "de_DE"}) {
+            for (bool largest : {true, false})
+                QTest::addRow("%s, %s, %s", wallet ? "wallet" : "account", locale,
+                              largest ? "largest" : "most negative")
+                    << wallet << QString::fromLatin1(locale) << largest;
+        }
+    }
+}
+
+void TestHolderDialogs::amountLabelsShowTheirWholeText()
+{
+    QFETCH(bool, wallet);
+    QFETCH(QString, locale);
+    QFETCH(bool, largest);
+    QLocale::setDefault(QLocale(locale));
+    TestDb db;
+    const Currency balance = largest ? Currency::max() : Currency::min();
+    const qint32 id = db.addHolder(QStringLiteral("Rich"), wallet ? 2 : 0, balance);
+    TDataInfo info = TDM::LoadHolder(id);
+    auto dialog = makeDialog(wallet, &info);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(child<QLabel>(*dialog, "lblBalance")->text(), balance.toMoneyString());
+    QStringList labels{QStringLiteral("lblBalance")};
+    if (wallet)
+        labels << QStringLiteral("lblOfAccounts");
+    for (const QString& name : labels) {
+        const auto* label = dialog->findChild<QLabel*>(name);
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->contentsRect().width(), qPrintable(QStringLiteral("%1 \"%2\" needs %3 pixels, has %4")
+                                                                         .arg(name, label->text())
+                                                                         .arg(needed)
+                                                                         .arg(label->contentsRect().width())));
+    }
+    // The designed widths stay the least.
+    QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("lblBalance"))->width() >= (wallet ? 89 : 145));
 }
 
 QTEST_MAIN(TestHolderDialogs)

@@ -104,6 +104,10 @@ private slots:
     void footers_data();
     void footers();
     void sumOverflowIsAnError();
+    void emptyCellsSortFirstUpLastDown_data();
+    void emptyCellsSortFirstUpLastDown();
+    void sumOfWholeNumbers_data();
+    void sumOfWholeNumbers();
     void colours();
     void sortRoleGivesRawValues();
 };
@@ -312,6 +316,67 @@ void TestGridModel::sumOverflowIsAnError()
     m.setLayout(options(), columns());
     QVERIFY_THROWS_EXCEPTION(std::overflow_error, m.setRows(std::move(rows)));
     QCOMPARE(m.rowCount(), 0);
+}
+
+void TestGridModel::emptyCellsSortFirstUpLastDown_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<qint64>>("values"); // raw values in the statement's order; the third is empty
+    QTest::addColumn<QStringList>("up");       // the texts, ascending
+    const qint64 day = QDate(2026, 1, 2).toJulianDay();
+    QTest::newRow("date") << int(K::Date) << QList<qint64>{day, day - 2, 0, day + 8}
+                          << QStringList{"", "12/31/25", "1/2/26", "1/10/26"};
+    QTest::newRow("money") << int(K::Money) << QList<qint64>{95000, -20000, 0, 100000}
+                           << QStringList{"", "-2", "9.5", "10"};
+}
+
+void TestGridModel::emptyCellsSortFirstUpLastDown()
+{
+    QFETCH(int, kind);
+    QFETCH(QList<qint64>, values);
+    QFETCH(QStringList, up);
+    TRowSet rows({{QStringLiteral("value"), K(kind)}});
+    for (int r = 0; r < values.size(); ++r) {
+        rows.appendRow();
+        if (r != 2)
+            rows.setNumber(0, values[r]);
+    }
+    TGridColumn c;
+    c.field = QStringLiteral("value");
+    TGridModel m;
+    m.setLayout(options(), {c});
+    m.setRows(std::move(rows));
+    m.titleClick(0);
+    QCOMPARE(column(m, 0), up);
+    m.titleClick(0);
+    std::reverse(up.begin(), up.end());
+    QCOMPARE(column(m, 0), up);
+}
+
+void TestGridModel::sumOfWholeNumbers_data()
+{
+    QTest::addColumn<int>("decimals");
+    QTest::newRow("as the field writes") << -1;
+    QTest::newRow("0.##") << 2;
+}
+
+void TestGridModel::sumOfWholeNumbers()
+{
+    QFETCH(int, decimals);
+    TRowSet rows({{QStringLiteral("count"), K::Integer}});
+    for (qint64 v : {1, 2, 3, 4}) {
+        rows.appendRow();
+        rows.setNumber(0, v);
+    }
+    TGridColumn c;
+    c.field = QStringLiteral("count");
+    c.footer = TGridColumn::Footer::Sum;
+    c.footerDecimals = decimals;
+    TGridModel m;
+    m.setLayout(options(), {c});
+    m.setRows(std::move(rows));
+    QCOMPARE(m.footerText(0), QStringLiteral("10"));
+    QCOMPARE(m.footerValue(0).sum, Currency::fromUnits(10));
 }
 
 void TestGridModel::colours()

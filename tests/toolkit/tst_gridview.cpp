@@ -1,10 +1,12 @@
 #include "TestDb.h"
 
+#include "data/TDateText.h"
 #include "data/TLedgerQuery.h"
 #include "toolkit/TDBGridFooter.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TGridModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -73,6 +75,9 @@ private slots:
     void footerRowUnderTheRows();
     void firstColumnStaysWhenScrollingSideways();
     void desktopColoursAreResolved();
+    void dateColumnShowsEveryDate_data();
+    void dateColumnShowsEveryDate();
+    void footerIsReadByAssistiveTools();
 };
 
 void TestGridView::wholeRowSelectionWithCtrlAndShift()
@@ -204,6 +209,57 @@ void TestGridView::desktopColoursAreResolved()
     QCOMPARE(grid.gridModel()->systemColors().buttonFace, qRgb(200, 201, 202));
     QCOMPARE(grid.gridModel()->background(0, 1), qRgb(250, 250, 240));
     QCOMPARE(grid.gridModel()->background(1, 1), qRgb(214, 214, 250));
+}
+
+void TestGridView::dateColumnShowsEveryDate_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("grows"); // beyond the designed 64 pixels
+    QTest::newRow("C: 8 Dec 2026") << "C" << true;
+    QTest::newRow("en_US: 12/8/26") << "en_US" << false;
+    QTest::newRow("de_DE: 08.12.26") << "de_DE" << false;
+}
+
+void TestGridView::dateColumnShowsEveryDate()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, grows);
+    pinLocale(locale.toLatin1().constData());
+    TDBGridView grid;
+    fill(grid, 3);
+    const int width = grid.columnWidth(1);
+    QCOMPARE(width > 64, grows);
+    QVERIFY(width >= 64);
+    const QFontMetrics metrics(grid.gridModel()->font(1).toQFont());
+    for (QDate d(2026, 1, 1); d.year() == 2026; d = d.addDays(1)) {
+        const QString text = TDateText::shortDate(d);
+        QVERIFY2(metrics.horizontalAdvance(text) + 4 <= width, qPrintable(text));
+    }
+    // A width the user chose stays with the next result, narrower ones too.
+    for (int chosen : {width + 40, 40}) {
+        grid.horizontalHeader()->resizeSection(1, chosen);
+        TRowSet again = grid.gridModel()->rows();
+        grid.setRows(std::move(again));
+        QCOMPARE(grid.columnWidth(1), chosen);
+    }
+}
+
+void TestGridView::footerIsReadByAssistiveTools()
+{
+    TDBGridView grid;
+    fill(grid, 3);
+    grid.resize(600, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->text(QAccessible::Description), QStringLiteral("SUM, Amount: 7.5"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(grid.footer())->text(QAccessible::Name),
+             QStringLiteral("SUM, Amount: 7.5"));
+    // It follows a new result.
+    fill(grid, 1);
+    QCOMPARE(table->text(QAccessible::Description), QStringLiteral("SUM, Amount: 1.25"));
 }
 
 QTEST_MAIN(TestGridView)

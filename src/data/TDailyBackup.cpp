@@ -1,0 +1,258 @@
+#include "data/TDailyBackup.h"
+
+#include "data/TClock.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace {
+
+// Pages one backup step copies; a slice runs steps until its time is up or it has written about a
+// megabyte, which it then syncs to the disk: each slice waits for its own writes only.
+constexpr int PagesPerStep = 16;
+constexpr int BytesPerSlice = 1024 * 1024;
+constexpr const char* PartSuffix = ".part";
+
+QString engineText(sqlite3* db)
+{
+    return db != nullptr ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+}
+
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+QString TDailyBackup::folderFor(const QString& databasePath)
+{
+    return QFileInfo(databasePath).absoluteDir().filePath(QStringLiteral("backup"));
+}
+
+QString TDailyBackup::fileNameFor(const QDate& day)
+{
+    return QStringLiteral("Data-%1.mdb").arg(day.toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+QStringList TDailyBackup::backups(const QString& folder)
+{
+    static const QRegularExpression name(QStringLiteral("^Data-(\\d{4}-\\d{2}-\\d{2})\\.mdb$"));
+    QStringList found;
+    const QStringList files =
+        QDir(folder).entryList({QStringLiteral("Data-*.mdb")}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QString& file : files) {
+        const QRegularExpressionMatch m = name.match(file);
+        if (m.hasMatch() && QDate::fromString(m.captured(1), QStringLiteral("yyyy-MM-dd")).isValid())
+            found << file;
+    }
+    return found;
+}
+
+bool TDailyBackup::isDue(const QString& folder, const QDateTime& now)
+{
+    const QStringList existing = backups(folder);
+    if (existing.isEmpty())
+        return true;
+    const QDateTime newest = QFileInfo(QDir(folder).filePath(existing.first())).lastModified();
+    return newest.secsTo(now) >= 24 * 60 * 60;
+}
+
+TDailyBackup::TDailyBackup(const QString& databasePath, QObject* parent)
+    : QObject(parent)
+    , m_databasePath(QFileInfo(databasePath).absoluteFilePath())
+    , m_folder(folderFor(databasePath))
+{}
+
+TDailyBackup::~TDailyBackup()
+{
+    release();
+}
+
+void TDailyBackup::start()
+{
+    QElapsedTimer timer;
+    timer.start();
+    m_takenAt = TClock::now();
+    m_target = QDir(m_folder).filePath(fileNameFor(m_takenAt.date()));
+    m_temp = m_target + QLatin1String(PartSuffix);
+
+    if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
+        fail(QStringLiteral("cannot create the folder %1.").arg(QDir::toNativeSeparators(m_folder)));
+        return;
+    }
+    // Copies that an earlier run left unfinished.
+    for (const QString& part : QDir(m_folder).entryList({QStringLiteral("*.part")}, QDir::Files))
+        QFile::remove(QDir(m_folder).filePath(part));
+
+    // The snapshot: a read transaction on a connection of its own, held until the copy is done.
+    if (sqlite3_open_v2(QFile::encodeName(m_databasePath).constData(), &m_source, SQLITE_OPEN_READONLY, nullptr) !=
+            SQLITE_OK ||
+        sqlite3_busy_timeout(m_source, 2000) != SQLITE_OK ||
+        sqlite3_exec(m_source, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        fail(engineText(m_source));
+        return;
+    }
+    // The copy needs no journal and no sync of its own: it is synced slice by slice here, and
+    // renamed into place only when whole.
+    if (sqlite3_open_v2(QFile::encodeName(m_temp).constData(), &m_dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK ||
+        sqlite3_exec(m_dest, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA cache_size = -512;", nullptr,
+                     nullptr, nullptr) != SQLITE_OK) {
+        fail(engineText(m_dest));
+        return;
+    }
+    m_backup = sqlite3_backup_init(m_dest, "main", m_source, "main");
+    if (m_backup == nullptr) {
+        fail(engineText(m_dest));
+        return;
+    }
+    sqlite3_stmt* pageSize = nullptr;
+    if (sqlite3_prepare_v2(m_source, "PRAGMA page_size", -1, &pageSize, nullptr) == SQLITE_OK &&
+        sqlite3_step(pageSize) == SQLITE_ROW)
+        m_pageSize = std::max(512, sqlite3_column_int(pageSize, 0));
+    sqlite3_finalize(pageSize);
+    m_tempFd = ::open(QFile::encodeName(m_temp).constData(), O_RDONLY | O_CLOEXEC);
+    m_longestMs = timer.nsecsElapsed() / 1e6;
+    QTimer::singleShot(0, this, &TDailyBackup::step);
+}
+
+void TDailyBackup::finishNow()
+{
+    while (m_backup != nullptr) {
+        if (copySlice(1000))
+            complete();
+    }
+}
+
+void TDailyBackup::step()
+{
+    if (m_backup == nullptr)
+        return;
+    QElapsedTimer timer;
+    timer.start();
+    const bool done = copySlice(SliceMs);
+    if (done)
+        complete();
+    ++m_slices;
+    m_longestMs = std::max(m_longestMs, timer.nsecsElapsed() / 1e6);
+    if (m_backup != nullptr)
+        QTimer::singleShot(0, this, &TDailyBackup::step);
+}
+
+bool TDailyBackup::copySlice(int budgetMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    bool done = false;
+    const int steps = std::max(1, BytesPerSlice / (PagesPerStep * m_pageSize));
+    for (int step = 0; !done && step < steps && timer.elapsed() < budgetMs; ++step) {
+        const int rc = sqlite3_backup_step(m_backup, PagesPerStep);
+        if (rc == SQLITE_DONE) {
+            done = true;
+        } else if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+            break; // try again in the next slice
+        } else if (rc != SQLITE_OK) {
+            fail(engineText(m_dest));
+            return false;
+        }
+    }
+    // What this slice wrote reaches the disk now, so the end has little left to wait for.
+    if (m_tempFd >= 0)
+        ::fdatasync(m_tempFd);
+    return done;
+}
+
+void TDailyBackup::complete()
+{
+    const int rc = sqlite3_backup_finish(m_backup);
+    m_backup = nullptr;
+    if (rc != SQLITE_OK) {
+        fail(engineText(m_dest));
+        return;
+    }
+    if (sqlite3_close(m_dest) != SQLITE_OK) {
+        fail(engineText(m_dest));
+        return;
+    }
+    m_dest = nullptr;
+    if (m_tempFd >= 0 && ::fdatasync(m_tempFd) != 0) {
+        fail(QStringLiteral("cannot write %1.").arg(QDir::toNativeSeparators(m_temp)));
+        return;
+    }
+    {
+        QFile copy(m_temp);
+        // The copy carries the original's mark of the write-ahead log (bytes 18 and 19 of the header),
+        // but it is whole without a log: marked as a plain file, it opens anywhere (also read-only,
+        // or from a folder where no log can be made) and leaves nothing beside it.
+        if (!copy.open(QIODevice::ReadWrite) || !copy.seek(18) || copy.write("\x01\x01", 2) != 2 || !copy.flush() ||
+            ::fdatasync(copy.handle()) != 0) {
+            fail(QStringLiteral("cannot write %1.").arg(QDir::toNativeSeparators(m_temp)));
+            return;
+        }
+        // The age of a backup is the moment of its snapshot.
+        copy.setFileTime(m_takenAt, QFileDevice::FileModificationTime);
+    }
+    if (std::rename(QFile::encodeName(m_temp).constData(), QFile::encodeName(m_target).constData()) != 0) {
+        fail(QStringLiteral("cannot rename %1.").arg(QDir::toNativeSeparators(m_temp)));
+        return;
+    }
+    syncFolder(m_folder);
+    release();
+    prune();
+    m_done = true;
+    emit finished(m_target);
+}
+
+void TDailyBackup::prune()
+{
+    const QStringList existing = backups(m_folder);
+    for (qsizetype i = Keep; i < existing.size(); ++i)
+        QFile::remove(QDir(m_folder).filePath(existing.at(i)));
+}
+
+void TDailyBackup::fail(const QString& text)
+{
+    release();
+    if (!m_error.isEmpty())
+        return;
+    m_error = text;
+    emit failed(m_error);
+}
+
+void TDailyBackup::release()
+{
+    if (m_backup != nullptr) {
+        sqlite3_backup_finish(m_backup);
+        m_backup = nullptr;
+    }
+    if (m_dest != nullptr) {
+        sqlite3_close(m_dest);
+        m_dest = nullptr;
+    }
+    if (m_tempFd >= 0) {
+        ::close(m_tempFd);
+        m_tempFd = -1;
+    }
+    if (m_source != nullptr) {
+        sqlite3_exec(m_source, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(m_source);
+        m_source = nullptr;
+    }
+    if (!m_temp.isEmpty() && !m_done && QFile::exists(m_temp))
+        QFile::remove(m_temp);
+}

@@ -1,0 +1,318 @@
+#include "help/TFrmHelp.h"
+
+#include "help/TChmBrowser.h"
+#include "help/TChmFile.h"
+#include "help/TChmSitemap.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TopicRole = Qt::UserRole;
+
+template <typename W>
+W* named(W* widget, const char* name, const QString& accessibleName = QString())
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+QToolButton* toolButton(const char* name, const QString& text, const QKeySequence& key, QWidget* parent)
+{
+    auto* button = named(new QToolButton(parent), name);
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setShortcut(key);
+    button->setToolTip(QString(text).remove(u'&') + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
+                       u')');
+    return button;
+}
+
+// The path of a topic without its anchor, for comparing.
+QString pathOf(const QString& topic)
+{
+    const qsizetype hash = topic.indexOf(u'#');
+    return TChmFile::normalized(hash < 0 ? topic : topic.left(hash)).toLower();
+}
+
+} // namespace
+
+TFrmHelp::TFrmHelp(QWidget* owner)
+    : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("FrmHelp"));
+    if (owner)
+        owner->installEventFilter(this);
+    // Help never keeps the program running after its main window closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // The desktop's own font, whatever the window that owns the help window uses for itself.
+    const QFont font = QApplication::font();
+    const QString size = font.pointSizeF() > 0 ? QString::number(font.pointSizeF()) + QStringLiteral("pt")
+                                               : QString::number(font.pixelSize()) + QStringLiteral("px");
+    setStyleSheet(QStringLiteral("QWidget { font-family: \"%1\"; font-size: %2; font-weight: normal; }")
+                      .arg(font.family(), size));
+    resize(860, 600);
+
+    btnBack = toolButton("btnBack", QStringLiteral("&Back"), QKeySequence::Back, this);
+    btnForward = toolButton("btnForward", QStringLiteral("&Forward"), QKeySequence::Forward, this);
+    btnHome = toolButton("btnHome", QStringLiteral("&Home"), QKeySequence(Qt::ALT | Qt::Key_Home), this);
+    btnBack->setEnabled(false);
+    btnForward->setEnabled(false);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(btnBack);
+    bar->addWidget(btnForward);
+    bar->addWidget(btnHome);
+    bar->addStretch(1);
+
+    tabPanes = named(new QTabWidget(this), "tabPanes", QStringLiteral("Contents and index"));
+    tvContents = named(new QTreeWidget(tabPanes), "tvContents", QStringLiteral("Contents"));
+    tvContents->setHeaderHidden(true);
+    tvContents->setColumnCount(1);
+    tabPanes->addTab(tvContents, QStringLiteral("&Contents"));
+
+    auto* indexPane = named(new QWidget(tabPanes), "pnlIndex");
+    lblKeyword = named(new QLabel(QStringLiteral("&Keyword:"), indexPane), "lblKeyword");
+    edtKeyword = named(new QLineEdit(indexPane), "edtKeyword", QStringLiteral("Keyword"));
+    edtKeyword->setPlaceholderText(QStringLiteral("Type to find a keyword"));
+    edtKeyword->setClearButtonEnabled(true);
+    lblKeyword->setBuddy(edtKeyword);
+    lstIndex = named(new QListWidget(indexPane), "lstIndex", QStringLiteral("Index"));
+    auto* indexLayout = new QVBoxLayout(indexPane);
+    indexLayout->setContentsMargins(4, 4, 4, 4);
+    indexLayout->addWidget(lblKeyword);
+    indexLayout->addWidget(edtKeyword);
+    indexLayout->addWidget(lstIndex, 1);
+    tabPanes->addTab(indexPane, QStringLiteral("I&ndex"));
+
+    brwTopic = named(new TChmBrowser(this), "brwTopic", QStringLiteral("Topic"));
+
+    auto* split = named(new QSplitter(Qt::Horizontal, this), "splHelp");
+    split->addWidget(tabPanes);
+    split->addWidget(brwTopic);
+    split->setStretchFactor(1, 1);
+    split->setSizes({240, 620});
+    split->setChildrenCollapsible(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(split, 1);
+
+    setTabOrder(btnBack, btnForward);
+    setTabOrder(btnForward, btnHome);
+    setTabOrder(btnHome, tabPanes);
+    setTabOrder(tabPanes, tvContents);
+    setTabOrder(tvContents, edtKeyword);
+    setTabOrder(edtKeyword, lstIndex);
+    setTabOrder(lstIndex, brwTopic);
+
+    connect(btnBack, &QToolButton::clicked, brwTopic, &QTextBrowser::backward);
+    connect(btnForward, &QToolButton::clicked, brwTopic, &QTextBrowser::forward);
+    connect(btnHome, &QToolButton::clicked, this, [this] {
+        if (m_file)
+            showTopic(m_file->defaultTopic());
+    });
+    connect(brwTopic, &QTextBrowser::backwardAvailable, btnBack, &QWidget::setEnabled);
+    connect(brwTopic, &QTextBrowser::forwardAvailable, btnForward, &QWidget::setEnabled);
+    connect(brwTopic, &QTextBrowser::sourceChanged, this, &TFrmHelp::brwTopicSourceChange);
+    connect(tvContents, &QTreeWidget::currentItemChanged, this, &TFrmHelp::tvContentsCurrentChange);
+    connect(tvContents, &QTreeWidget::itemActivated, this, &TFrmHelp::tvContentsCurrentChange);
+    connect(edtKeyword, &QLineEdit::textChanged, this, &TFrmHelp::edtKeywordChange);
+    connect(edtKeyword, &QLineEdit::returnPressed, this, [this] { lstIndexActivate(lstIndex->currentItem()); });
+    connect(lstIndex, &QListWidget::itemActivated, this, &TFrmHelp::lstIndexActivate);
+    connect(lstIndex, &QListWidget::itemClicked, this, &TFrmHelp::lstIndexActivate);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    // Alt+C and Alt+N choose a pane and go into it.
+    connect(tabPanes, &QTabWidget::currentChanged, this,
+            [this](int pane) { (pane == 0 ? static_cast<QWidget*>(tvContents) : edtKeyword)->setFocus(); });
+    // From the keyword box, the arrow keys go on into the list.
+    edtKeyword->installEventFilter(this);
+}
+
+void TFrmHelp::setFile(const TChmFile* file)
+{
+    m_file = file;
+    brwTopic->setFile(file);
+    fillContents();
+    fillIndex();
+    setWindowTitle(file && !file->title().isEmpty() ? file->title() : QStringLiteral("Help"));
+}
+
+void TFrmHelp::setOwner(QWidget* owner)
+{
+    if (owner == parentWidget())
+        return;
+    if (parentWidget())
+        parentWidget()->removeEventFilter(this);
+    const bool wasVisible = isVisible();
+    const QRect place = geometry();
+    setParent(owner, windowFlags() | Qt::Window);
+    setGeometry(place);
+    if (owner)
+        owner->installEventFilter(this);
+    if (wasVisible)
+        show();
+}
+
+bool TFrmHelp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Hide) {
+        // The modal window below the one that closed, if any, would block a window of its own.
+        QWidget* next = QApplication::activeModalWidget();
+        setOwner(next != watched ? next : nullptr);
+    }
+    if (watched == edtKeyword && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_PageDown || key == Qt::Key_PageUp) {
+            lstIndex->setFocus();
+            QCoreApplication::sendEvent(lstIndex, event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFrmHelp::fillContents()
+{
+    m_syncing = true;
+    tvContents->clear();
+    if (m_file) {
+        QList<QTreeWidgetItem*> parents;
+        for (const TChmSitemap::Entry& e : TChmSitemap::parse(m_file->read(m_file->contentsFile()))) {
+            const int depth = std::min<int>(e.depth, int(parents.size()));
+            parents.resize(depth);
+            auto* item = parents.isEmpty() ? new QTreeWidgetItem(tvContents) : new QTreeWidgetItem(parents.last());
+            item->setText(0, e.name);
+            if (!e.locals.isEmpty())
+                item->setData(0, TopicRole, e.locals.first());
+            parents.append(item);
+        }
+        tvContents->expandAll();
+    }
+    m_syncing = false;
+}
+
+void TFrmHelp::fillIndex()
+{
+    lstIndex->clear();
+    edtKeyword->clear();
+    if (!m_file)
+        return;
+    QString parent;
+    for (const TChmSitemap::Entry& e : TChmSitemap::parse(m_file->read(m_file->indexFile()))) {
+        // A second-level keyword is shown under its first-level one, as "wallet, new".
+        if (e.depth == 0)
+            parent = e.name;
+        auto* item = new QListWidgetItem(e.depth == 0 ? e.name : parent + QStringLiteral(", ") + e.name, lstIndex);
+        if (!e.locals.isEmpty())
+            item->setData(TopicRole, e.locals.first());
+    }
+}
+
+void TFrmHelp::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFrmHelp::showTopic(const QString& topic)
+{
+    if (!m_file || topic.isEmpty() || !m_file->contains(TChmBrowser::urlOf(topic).path()))
+        return;
+    brwTopic->setSource(TChmBrowser::urlOf(topic));
+    present();
+}
+
+void TFrmHelp::showContents()
+{
+    tabPanes->setCurrentIndex(0);
+    if (brwTopic->topic().isEmpty() && m_file)
+        showTopic(m_file->defaultTopic());
+    present();
+    tvContents->setFocus();
+}
+
+void TFrmHelp::showIndex(const QString& keyword)
+{
+    tabPanes->setCurrentIndex(1);
+    edtKeyword->setText(keyword);
+    if (QListWidgetItem* item = lstIndex->currentItem())
+        lstIndexActivate(item);
+    present();
+    edtKeyword->setFocus();
+}
+
+QString TFrmHelp::currentTopic() const
+{
+    return brwTopic->topic();
+}
+
+void TFrmHelp::selectContentsOf(const QString& topic)
+{
+    const QString path = pathOf(topic);
+    for (QTreeWidgetItemIterator it(tvContents); *it; ++it) {
+        if (pathOf((*it)->data(0, TopicRole).toString()) == path) {
+            m_syncing = true;
+            tvContents->setCurrentItem(*it);
+            m_syncing = false;
+            return;
+        }
+    }
+}
+
+void TFrmHelp::tvContentsCurrentChange(QTreeWidgetItem* item)
+{
+    if (m_syncing || !item)
+        return;
+    const QString topic = item->data(0, TopicRole).toString();
+    if (!topic.isEmpty() && pathOf(topic) != pathOf(currentTopic()))
+        showTopic(topic);
+}
+
+void TFrmHelp::edtKeywordChange(const QString& text)
+{
+    const QString wanted = text.trimmed();
+    QListWidgetItem* first = nullptr;
+    QListWidgetItem* starting = nullptr;
+    for (int i = 0; i < lstIndex->count(); ++i) {
+        QListWidgetItem* item = lstIndex->item(i);
+        const bool shown = item->text().contains(wanted, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+        if (shown && !first)
+            first = item;
+        if (shown && !starting && item->text().startsWith(wanted, Qt::CaseInsensitive))
+            starting = item;
+    }
+    lstIndex->setCurrentItem(starting ? starting : first);
+}
+
+void TFrmHelp::lstIndexActivate(QListWidgetItem* item)
+{
+    if (item && !item->isHidden())
+        showTopic(item->data(TopicRole).toString());
+}
+
+void TFrmHelp::brwTopicSourceChange(const QUrl& url)
+{
+    const QString title = brwTopic->documentTitle();
+    const QString product = m_file && !m_file->title().isEmpty() ? m_file->title() : QStringLiteral("Help");
+    setWindowTitle(title.isEmpty() ? product : title + QStringLiteral(" - ") + product);
+    // The browser tells before it takes the new address as its own.
+    selectContentsOf(url.path());
+}

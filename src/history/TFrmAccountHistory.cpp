@@ -1,0 +1,459 @@
+#include "history/TFrmAccountHistory.h"
+
+#include "bookings/TBookingStore.h"
+#include "bookings/TFrmDebit.h"
+#include "bookings/TFrmDeposit.h"
+#include "bookings/TFrmTransfer.h"
+#include "data/TClock.h"
+#include "help/THelpRouter.h"
+#include "history/TBookingCopy.h"
+#include "history/TExportCommand.h"
+#include "history/TFrmHistoryQuery.h"
+#include "history/THistoryGrid.h"
+#include "toolkit/TDBGridView.h"
+#include "toolkit/TErrorReport.h"
+#include "toolkit/TGridModel.h"
+#include "toolkit/TGridPrinter.h"
+#include "toolkit/TMessageService.h"
+#include "toolkit/TSkin.h"
+#include "toolkit/TToolBars.h"
+#include "toolkit/TToolIcons.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+// The empty list: the ledger's columns and "To".
+TRowSet emptyList()
+{
+    TRowSet rows = TLedgerQuery::emptyRows();
+    THistorySearch::addToColumn(rows);
+    return rows;
+}
+
+} // namespace
+
+TFrmAccountHistory::TFrmAccountHistory(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmAccountHistory"));
+    setWindowTitle(QStringLiteral("Acc/Wal History"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(true);
+    resize(644, 387);
+    setProperty("helpContext", HelpContext);
+    TSkin::applyTo(this);
+    TSkin::setDialogFont(this);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    createToolBar();
+    createFilterPanel();
+    createGrid();
+    column->addWidget(tlb1);
+    column->addWidget(pnl1);
+    column->addWidget(dbgrdh1, 1);
+
+    FormCreate();
+}
+
+TFrmAccountHistory::~TFrmAccountHistory() = default;
+
+QAction* TFrmAccountHistory::makeAction(const char* name, const QString& caption, void (TFrmAccountHistory::*handler)())
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, TErrorReport::guard(this, handler));
+    return action;
+}
+
+void TFrmAccountHistory::createToolBar()
+{
+    struct Command
+    {
+        const char* button;
+        const char* caption;
+        const char* item;
+        const char* itemCaption;
+        const char* icon;
+        const char* hint;
+        void (TFrmAccountHistory::*handler)();
+        bool separatorAfter; // in the tool bar
+        bool menuSeparatorAfter;
+    };
+    const Command commands[] = {
+        {"btnQuery", "Query", "mniQuery", "&Query...", "query", "", &TFrmAccountHistory::btnQueryClick, true, true},
+        {"btnEdit", "Edit", "mniEdit", "&Edit...", "edit", "", &TFrmAccountHistory::btnEditClick, false, false},
+        {"btnDelete", "Delete", "mniDelete", "&Delete", "delete", "", &TFrmAccountHistory::btnDeleteClick, true, true},
+        {"btnCopy", "Copy", "mniCopy", "&Copy", "copy", "Copy selected data and paste to excel  document",
+         &TFrmAccountHistory::btnCopyClick, false, false},
+        {"btnExport", "Export", "mniExport", "Exp&ort...", "export", "", &TFrmAccountHistory::btnExportClick, false,
+         false},
+        {"btnPrint", "Print", "mniPrint", "&Print...", "print", "", &TFrmAccountHistory::btnPrintClick, true, true},
+        {"btnHelp", "Help", "mniHelp", "&Help", "help", "", &TFrmAccountHistory::btnHelpClick, false, false},
+        {"btnToolExit", "Exit", "mniExit", "E&xit", "exit", "Close history window",
+         &TFrmAccountHistory::btnToolExitClick, true, false},
+    };
+
+    // Flat, 32 x 32 pictures with their captions below, buttons 44 x 52 (wider where a caption
+    // needs it).
+    tlb1 = TToolBars::make("tlb1", this);
+    pm1 = new QMenu(this);
+    pm1->setObjectName(QStringLiteral("pm1"));
+    for (const Command& c : commands) {
+        const QString hint = QString::fromLatin1(c.hint);
+        QAction* button = makeAction(c.button, QString::fromLatin1(c.caption), c.handler);
+        button->setIcon(TToolIcons::icon(QString::fromLatin1(c.icon)));
+        if (!hint.isEmpty())
+            button->setToolTip(hint);
+        TToolBars::addButton(tlb1, button, 44, 52);
+        if (c.separatorAfter)
+            tlb1->addSeparator();
+
+        QAction* item = makeAction(c.item, QString::fromLatin1(c.itemCaption), c.handler);
+        if (!hint.isEmpty())
+            item->setToolTip(hint);
+        pm1->addAction(item);
+        if (c.menuSeparatorAfter)
+            pm1->addSeparator();
+    }
+}
+
+void TFrmAccountHistory::createFilterPanel()
+{
+    pnl1 = new QWidget(this);
+    pnl1->setObjectName(QStringLiteral("pnl1"));
+    pnl1->setFixedHeight(36);
+    auto* row = new QHBoxLayout(pnl1);
+    row->setContentsMargins(6, 4, 6, 4);
+    row->setSpacing(6);
+
+    cbbAccWal = new QComboBox(pnl1);
+    cbbAccWal->setObjectName(QStringLiteral("cbbAccWal"));
+    cbbAccWal->setMaxVisibleItems(15);
+    cbbAccWal->setMinimumContentsLength(10);
+    cbbType = new QComboBox(pnl1);
+    cbbType->setObjectName(QStringLiteral("cbbType"));
+    cbbType->setAccessibleName(QStringLiteral("Type"));
+    rbMonth = new QRadioButton(QStringLiteral("This Month"), pnl1);
+    rbMonth->setObjectName(QStringLiteral("rbMonth"));
+    rbToday = new QRadioButton(QStringLiteral("Today"), pnl1);
+    rbToday->setObjectName(QStringLiteral("rbToday"));
+    rbToday->setChecked(true);
+    edtSearch = new QLineEdit(pnl1);
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    edtSearch->setMinimumWidth(100);
+    edtSearch->installEventFilter(this);
+
+    auto* lblAccWal = new QLabel(QStringLiteral("Acc/Wal:"), pnl1);
+    lblAccWal->setObjectName(QStringLiteral("lblAccWal"));
+    lblAccWal->setBuddy(cbbAccWal);
+    auto* lblSearch = new QLabel(QStringLiteral("Search:"), pnl1);
+    lblSearch->setObjectName(QStringLiteral("lblSearch"));
+    lblSearch->setBuddy(edtSearch);
+    cbbAccWal->setAccessibleName(QStringLiteral("Acc/Wal"));
+    edtSearch->setAccessibleName(QStringLiteral("Search"));
+
+    row->addWidget(lblAccWal);
+    row->addWidget(cbbAccWal);
+    row->addWidget(cbbType);
+    row->addWidget(rbMonth);
+    row->addWidget(rbToday);
+    row->addWidget(lblSearch);
+    row->addWidget(edtSearch, 1);
+
+    connect(cbbAccWal, &QComboBox::activated, this, TErrorReport::guard(this, &TFrmAccountHistory::cbbAccWalChange));
+    connect(cbbType, &QComboBox::activated, this, TErrorReport::guard(this, &TFrmAccountHistory::cbbTypeChange));
+    connect(rbMonth, &QRadioButton::clicked, this, TErrorReport::guard(this, &TFrmAccountHistory::rbMonthClick));
+    connect(rbToday, &QRadioButton::clicked, this, TErrorReport::guard(this, &TFrmAccountHistory::rbTodayClick));
+    connect(edtSearch, &QLineEdit::textChanged, this, TErrorReport::guard(this, &TFrmAccountHistory::edtSearchChange));
+}
+
+void TFrmAccountHistory::createGrid()
+{
+    dbgrdh1 = new TDBGridView(this);
+    dbgrdh1->setObjectName(QStringLiteral("dbgrdh1"));
+    dbgrdh1->setAccessibleName(QStringLiteral("Bookings"));
+    dbgrdh1->setGridLayout(THistoryGrid::options(), THistoryGrid::columns());
+    // Tab and Shift+Tab move between the columns.
+    dbgrdh1->setTabKeyNavigation(true);
+    for (QTableView* view : {static_cast<QTableView*>(dbgrdh1), dbgrdh1->frozenView()}) {
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view, &QWidget::customContextMenuRequested, this,
+                [this, view](const QPoint& pos) { popupMenu(view->viewport(), pos); });
+    }
+    connect(dbgrdh1, &TDBGridView::titleButtonClicked, this, &TFrmAccountHistory::dbgrdh1TitleBtnClick);
+
+    setTabOrder(cbbAccWal, cbbType);
+    setTabOrder(cbbType, rbMonth);
+    setTabOrder(rbMonth, rbToday);
+    setTabOrder(rbToday, edtSearch);
+    setTabOrder(edtSearch, dbgrdh1);
+}
+
+void TFrmAccountHistory::FormCreate()
+{
+    FHolderID = 0;
+    dbgrdh1->setRows(emptyList());
+    cbbType->addItems(THistorySearch::typeEntries());
+    cbbType->setCurrentIndex(0);
+    m_Query = new TFrmHistoryQuery(this);
+}
+
+void TFrmAccountHistory::popupMenu(QWidget* viewport, const QPoint& pos)
+{
+    pm1->popup(viewport->mapToGlobal(pos));
+}
+
+void TFrmAccountHistory::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_Shown)
+        return;
+    m_Shown = true;
+    edtSearch->setFocus(Qt::OtherFocusReason);
+    TErrorReport::run(this, [this] { FormActivate(); });
+}
+
+bool TFrmAccountHistory::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == edtSearch && event->type() == QEvent::MouseButtonDblClick) {
+        edtSearchDblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+int TFrmAccountHistory::showOver(QDialog* window)
+{
+    const int result = window->exec();
+    TErrorReport::run(this, [this] { FormActivate(); });
+    return result;
+}
+
+void TFrmAccountHistory::FormActivate()
+{
+    LoadHolderList();
+    if (FHolderID > 0) {
+        for (int i = 0; i < cbbAccWal->count(); ++i) {
+            const QVariant data = cbbAccWal->itemData(i);
+            if (data.canConvert<TCboItem>() && data.value<TCboItem>().ID == FHolderID) {
+                cbbAccWal->setCurrentIndex(i);
+                break;
+            }
+        }
+    }
+    RunSearch();
+}
+
+void TFrmAccountHistory::LoadHolderList()
+{
+    TFrmHistoryQuery::LoadHolderList(cbbAccWal);
+}
+
+void TFrmAccountHistory::OpenList(const TLedgerQuery& query)
+{
+    qryList = query;
+    TRowSet rows;
+    try {
+        rows = query.open();
+        THistorySearch::addToColumn(rows);
+    } catch (...) {
+        // The list stays empty until a search succeeds.
+        dbgrdh1->setRows(emptyList());
+        throw;
+    }
+    dbgrdh1->setRows(std::move(rows));
+}
+
+void TFrmAccountHistory::RunSearch()
+{
+    THistorySearch::Simple criteria;
+    criteria.period = rbMonth->isChecked() ? THistorySearch::Period::ThisMonth : THistorySearch::Period::Today;
+    criteria.holderIndex = cbbAccWal->currentIndex();
+    const std::optional<TCboItem> holder = TFrmHistoryQuery::selectedHolder(cbbAccWal);
+    criteria.holderId = holder ? holder->ID : 0;
+    criteria.typeIndex = cbbType->currentIndex();
+    criteria.text = edtSearch->text();
+    OpenList(THistorySearch::simple(criteria, TClock::now().date()));
+}
+
+void TFrmAccountHistory::Requery()
+{
+    OpenList(qryList);
+}
+
+void TFrmAccountHistory::cbbAccWalChange()
+{
+    RunSearch();
+}
+
+void TFrmAccountHistory::cbbTypeChange()
+{
+    RunSearch();
+}
+
+void TFrmAccountHistory::rbMonthClick()
+{
+    RunSearch();
+}
+
+void TFrmAccountHistory::rbTodayClick()
+{
+    RunSearch();
+}
+
+void TFrmAccountHistory::edtSearchChange()
+{
+    RunSearch();
+}
+
+void TFrmAccountHistory::edtSearchDblClick()
+{
+    // The change runs the search.
+    edtSearch->clear();
+}
+
+void TFrmAccountHistory::dbgrdh1TitleBtnClick(int column)
+{
+    TErrorReport::run(this, [this, column] { dbgrdh1->SortByColumn(column); });
+}
+
+void TFrmAccountHistory::btnQueryClick()
+{
+    // The activation after the dialog shows the simple search; the advanced search replaces it.
+    if (showOver(m_Query) != TDialog::mrOk)
+        return;
+    OpenList(THistorySearch::advanced(m_Query->criteria()));
+}
+
+QList<TFrmAccountHistory::Booking> TFrmAccountHistory::selectedBookings() const
+{
+    const TGridModel* model = dbgrdh1->gridModel();
+    const TRowSet& rows = model->rows();
+    const int id = rows.indexOf(u"ID");
+    const int type = rows.indexOf(u"type");
+    QList<Booking> bookings;
+    for (int position : dbgrdh1->selectedPositions()) {
+        const int row = model->sourceRow(position);
+        bookings.append({int(rows.number(row, type)), qint32(rows.number(row, id))});
+    }
+    return bookings;
+}
+
+void TFrmAccountHistory::btnEditClick()
+{
+    const QList<Booking> bookings = selectedBookings();
+    if (bookings.isEmpty())
+        return;
+    const Booking& b = bookings.first();
+    std::unique_ptr<QDialog> dialog;
+    if (b.kind == 0 || b.kind == 1) {
+        std::unique_ptr<TFrmDetailBase> detail;
+        if (b.kind == 0)
+            detail = std::make_unique<TFrmDeposit>(this);
+        else
+            detail = std::make_unique<TFrmDebit>(this);
+        detail->LoadForEdit(b.id);
+        dialog = std::move(detail);
+    } else {
+        // Either side of a transfer opens the transfer.
+        auto transfer = std::make_unique<TFrmTransfer>(this);
+        transfer->LoadForEdit(b.id);
+        dialog = std::move(transfer);
+    }
+    // Whatever the dialog's result, the activation after it runs the list again.
+    showOver(dialog.get());
+}
+
+void TFrmAccountHistory::btnDeleteClick()
+{
+    const QList<Booking> bookings = selectedBookings();
+    if (bookings.isEmpty()) {
+        TMessageService::show(this, QStringLiteral("ERROR"), QStringLiteral("Please select an record to delete!"),
+                              QMessageBox::Information, QMessageBox::Ok);
+        return;
+    }
+    if (!TMessageService::ask(this, QStringLiteral("Are you sure to delete this record?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes))
+        return;
+    // Each booking goes with its balance changes in a transaction of its own. A failure stops the
+    // command: the bookings before it stay deleted, it and the rest stay as they were, and the list
+    // shows what is stored.
+    try {
+        for (const Booking& b : bookings)
+            TBookingStore::deleteBooking(b.kind, b.id);
+    } catch (...) {
+        try {
+            Requery();
+        } catch (...) {
+            // The list stays empty; the first failure is the one reported.
+        }
+        throw;
+    }
+    Requery();
+}
+
+void TFrmAccountHistory::btnCopyClick()
+{
+    const TGridModel* model = dbgrdh1->gridModel();
+    QList<int> rows;
+    for (int position : dbgrdh1->selectedPositions())
+        rows << model->sourceRow(position);
+    if (rows.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(TBookingCopy::text(model->rows(), rows));
+}
+
+void TFrmAccountHistory::btnExportClick()
+{
+    // The question after a written file is one of the program's own windows.
+    if (TExportCommand::run(this, dbgrdh1) == TExportCommand::Outcome::Written)
+        TErrorReport::run(this, [this] { FormActivate(); });
+}
+
+void TFrmAccountHistory::btnPrintClick()
+{
+    TGridModel* model = dbgrdh1->gridModel();
+    model->setSystemColors(TDBGridView::systemColors());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("prntdbgrdh1"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, model](QPrinter* target) {
+        TErrorReport::run(this, [this, model, target] {
+            TGridPrinter gridPrinter(*model);
+            gridPrinter.setTitle(windowTitle());
+            gridPrinter.print(*target);
+        });
+    });
+    showOver(&preview);
+}
+
+void TFrmAccountHistory::btnHelpClick()
+{
+    THelpRouter::showContext(HelpContext);
+}
+
+void TFrmAccountHistory::btnToolExitClick()
+{
+    close();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "import/TAmountFormat.h"
+#include "import/TImportDate.h"
+#include "import/TTextEncoding.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// How to read one bank's delimited statement files: what a saved import profile holds. Columns
+// count from 0.
+class TCsvSettings
+{
+public:
+    enum class AmountMode
+    {
+        Signed,     // one column, negative for money paid out
+        DebitCredit // money paid out in one column, money received in another
+    };
+
+    TTextEncoding::Kind encoding = TTextEncoding::Kind::Auto;
+    QChar delimiter = u';';
+    int skipTop = 0;        // lines before the first transaction (the column titles included)
+    int skipBottom = 0;     // lines after the last one (blank lines at the end not counted)
+    bool hasTitles = false; // the last skipped line at the top holds the column titles
+    int dateColumn = 0;
+    TDateOrder dateOrder = TDateOrder::DayMonthYear;
+    bool dateOrderChosen = false; // the user chose the order, so an ambiguous file need not ask again
+    TAmountFormat amountFormat;
+    AmountMode amountMode = AmountMode::Signed;
+    int amountColumn = 1;
+    int debitColumn = -1;
+    int creditColumn = -1;
+    bool negate = false; // the file shows money paid out as positive (some credit card statements)
+    QList<int> fromColumns;
+    QList<int> forColumns;
+    QList<int> memoColumns;
+    int idColumn = -1; // the bank's transaction id, if the file has one
+
+    // Why these settings cannot read a file (a column used twice for different things, a missing
+    // amount column, the same separator for decimals and groups), else empty.
+    QString check() const;
+
+    // A stable text form for storing: compact JSON with sorted keys and a format version.
+    QByteArray toJson() const;
+    // Settings from toJson()'s text; missing keys keep their defaults. No value for text that is no
+    // such object, or holds a value out of range; `error` says why.
+    static std::optional<TCsvSettings> fromJson(const QByteArray& json, QString* error = nullptr);
+
+    bool operator==(const TCsvSettings&) const = default;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "import/TImportDate.h"
+#include "import/TImportProblem.h"
+#include "import/TImportRow.h"
+#include "import/TTextEncoding.h"
+
+#include <QList>
+#include <QStringList>
+
+// What a reader made of a statement file: the transactions in the file's order, the parts it could
+// not read, and what it learned about the file.
+class TStatement
+{
+public:
+    QList<TImportRow> rows;
+    QList<TImportProblem> problems;
+    // The date orders under which every date of the file parses (see TImportDate::fittingOrders).
+    QList<TDateOrder> dateOrders;
+    TTextEncoding::Kind encoding = TTextEncoding::Kind::Utf8; // the encoding the text was read in
+    QStringList titles;                                       // column titles of a delimited file, when it has them
+
+    // Adds a transaction; one of amount 0 is a problem instead, as there is nothing to book.
+    void addRow(TImportRow row, const QString& source);
+    void addProblem(int line, const QString& reason, const QString& source);
+
+    // The file does not tell whether days or months come first: the user must choose.
+    bool dateOrderAmbiguous() const { return dateOrders.size() > 1; }
+
+    // A problem with the file as a whole: it cannot be read, or holds no transactions.
+    static TStatement failed(const QString& reason);
+};

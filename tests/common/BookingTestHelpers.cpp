@@ -1,0 +1,101 @@
+#include "BookingTestHelpers.h"
+
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTest>
+
+QStringList tabOrder(QWidget* first, const QStringList& names)
+{
+    QStringList order;
+    QWidget* w = first;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && names.contains(w->objectName()) && !order.contains(w->objectName()))
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != first);
+    return order;
+}
+
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (const TMessageService::Shown& box : TMessageService::takeShown())
+        texts << box.text;
+    return texts;
+}
+
+QString snapshot(TestDb& db)
+{
+    return db.snapshot();
+}
+
+namespace {
+
+// Each holder's bookings: deposits - debits + transfers in - transfers out.
+const char* const BookedBalance = "coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 0), 0)"
+                                  " - coalesce((select sum(Amount) from Detail where DestID = a.ID and type = 1), 0)"
+                                  " + coalesce((select sum(Amount) from Transfer where DestID = a.ID), 0)"
+                                  " - coalesce((select sum(Amount) from Transfer where SourceID = a.ID), 0)";
+
+} // namespace
+
+QStringList drift(TestDb& db)
+{
+    QSqlQuery q = db.dm().select(
+        QStringLiteral("select a.ID, a.Balance, %1 from Account a").arg(QString::fromLatin1(BookedBalance)));
+    QStringList out;
+    while (q.next()) {
+        if (q.value(1).toLongLong() != q.value(2).toLongLong())
+            out << QStringLiteral("holder %1: Balance %2, bookings %3")
+                       .arg(q.value(0).toInt())
+                       .arg(q.value(1).toLongLong())
+                       .arg(q.value(2).toLongLong());
+    }
+    return out;
+}
+
+void settleBalances(TestDb& db)
+{
+    db.dm().execute(QStringLiteral("update Account set Balance = (select %1 from Account a where a.ID = Account.ID)")
+                        .arg(QString::fromLatin1(BookedBalance)));
+}
+
+QStringList columnTexts(const QAbstractItemModel* model, int column)
+{
+    QStringList out;
+    for (int r = 0; r < model->rowCount(); ++r)
+        out << model->data(model->index(r, column)).toString();
+    return out;
+}
+
+void clickRow(QTableView* grid, int row, Qt::KeyboardModifiers modifiers)
+{
+    const int column = grid->model()->columnCount() > 2 ? 2 : 0;
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+QStringList pdfPages(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+        QTest::qFail("pdftotext could not read the file (is poppler-utils installed?)", __FILE__, __LINE__);
+        return {};
+    }
+    QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split(u'\f');
+    // The text ends with a form feed after the last page.
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+void failBalanceUpdates(TestDb& db)
+{
+    db.addTrigger(QStringLiteral("Account"), QStringLiteral("UPDATE"), TestDb::TriggerEffect::Fail);
+}
+
+void allowBalanceUpdates(TestDb& db)
+{
+    db.dropTrigger(QStringLiteral("Account"), QStringLiteral("UPDATE"));
+}

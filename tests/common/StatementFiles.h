@@ -1,0 +1,44 @@
+#pragma once
+
+#include "data/Currency.h"
+#include "import/TCsvSettings.h"
+#include "import/TStatement.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// One transaction of the made-up bank behind the statement files of the import tests.
+struct StatementEntry
+{
+    QDate date;
+    Currency amount;
+    QString payee;
+    QString purpose;
+    QString fitId;
+};
+
+// The bank's transactions from `from` to `to`, a function of the day alone, so that two statements
+// of overlapping periods agree on the days they share: a coffee every day (two identical ones on
+// the 15th), groceries every fourth day, salary and rent on the 1st, a refund on the 10th. Texts hold
+// "€", umlauts, a quote and a semicolon; amounts reach the thousands.
+QList<StatementEntry> bankLedger(const QDate& from, const QDate& to);
+
+// The bank's CSV statement: Windows-1252, ";" between quoted fields, dates as dd.MM.yyyy, amounts as
+// "-12,50" and "2.345,67", four lines before the transactions (the last holds the column titles
+// "Buchungstag", "Valuta", "Auftraggeber/Empfänger", "Verwendungszweck", "Betrag", "Währung") and one
+// closing line.
+QByteArray bankCsv(const QList<StatementEntry>& entries);
+
+// The settings that read bankCsv() files.
+TCsvSettings bankCsvSettings();
+
+// The problems of a statement, one "line: reason" a line.
+QString problemsText(const TStatement& statement);
+
+// The bank's OFX statement: SGML (OFX 1.0.2, Windows-1252) or XML (OFX 2.1.1, UTF-8), with FITIDs.
+QByteArray bankOfx(const QList<StatementEntry>& entries, bool xml);
+
+// The bank's QIF statement (!Type:Bank), dates as M/D'YY.
+QByteArray bankQif(const QList<StatementEntry>& entries);

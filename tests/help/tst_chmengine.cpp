@@ -1,0 +1,435 @@
+#include "help/TChmFile.h"
+#include "help/TChmHelpEngine.h"
+#include "help/TChmSitemap.h"
+#include "help/TFrmHelp.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QWindow>
+
+// The help engine on the help file the build compiled from res/help.
+class TestChmEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void contextOpensItsPage_data();
+    void contextOpensItsPage();
+    void unmappedContextShowsNothing();
+    void contentsListsEveryPage();
+    void indexKeywordFindsItsPage_data();
+    void indexKeywordFindsItsPage();
+    void indexFilterNarrowsTheList();
+    void topicByAddress_data();
+    void topicByAddress();
+    void linksPicturesAndHistory();
+    void closeAllClosesTheWindow();
+    void unreadableFileShowsNothing_data();
+    void unreadableFileShowsNothing();
+    void sitemapParsing_data();
+    void sitemapParsing();
+    void keyboardAndScreenReaderNames();
+    void helpOverAModalWindowOutlivesIt();
+};
+
+namespace {
+
+QString helpFile()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm");
+}
+
+TFrmHelp* shownHelp()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows)
+        if (w->objectName() == QLatin1String("FrmHelp") && w->isVisible())
+            return static_cast<TFrmHelp*>(w);
+    return nullptr;
+}
+
+template <typename T>
+T* part(QWidget* window, const char* name)
+{
+    auto* w = window->findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no %s in the help window", name);
+    return w;
+}
+
+QString shownTitle()
+{
+    TFrmHelp* help = shownHelp();
+    return help ? part<QTextBrowser>(help, "brwTopic")->documentTitle() : QString();
+}
+
+// The path part of a topic, "/wallet.htm" for "wallet.htm#messages".
+QString pagePath(const QString& topic)
+{
+    return TChmFile::normalized(topic.section(u'#', 0, 0)).toLower();
+}
+
+QByteArray builtFile()
+{
+    QFile f(helpFile());
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("budget.chm is missing beside the test");
+    return f.readAll();
+}
+
+// The built file with another compression window size (in units of 32 KiB).
+QByteArray withWindowSize(char size)
+{
+    QByteArray data = builtFile();
+    const qsizetype at = data.indexOf("LZXC");
+    if (at < 0)
+        qFatal("budget.chm has no compression data");
+    data[at + 12] = size;
+    data[at + 13] = 0;
+    return data;
+}
+
+} // namespace
+
+void TestChmEngine::contextOpensItsPage_data()
+{
+    QTest::addColumn<int>("context");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("main window") << 1000 << "The main window";
+    QTest::newRow("account dialog") << 1007 << "The account dialog";
+    QTest::newRow("wallet dialog") << 1008 << "The wallet dialog";
+    QTest::newRow("deposit dialog") << 1009 << "The deposit dialog";
+    QTest::newRow("debit dialog") << 1010 << "The debit dialog";
+    QTest::newRow("transfer dialog") << 1011 << "The transfer dialog";
+    QTest::newRow("history window") << 1012 << "The history window";
+}
+
+void TestChmEngine::contextOpensItsPage()
+{
+    QFETCH(int, context);
+    QFETCH(QString, title);
+    TChmHelpEngine engine;
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::HelpContext, context);
+    QCOMPARE(shownTitle(), title);
+    QVERIFY(shownHelp()->windowTitle().startsWith(title));
+}
+
+void TestChmEngine::unmappedContextShowsNothing()
+{
+    TChmHelpEngine engine;
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::HelpContext, 4242);
+    QCOMPARE(shownHelp(), nullptr);
+}
+
+void TestChmEngine::contentsListsEveryPage()
+{
+    TChmHelpEngine engine;
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::DisplayContents, 0);
+    TFrmHelp* help = shownHelp();
+    QVERIFY(help);
+    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 0);
+    QCOMPARE(help->currentTopic(), QStringLiteral("/overview.htm"));
+
+    const auto file = TChmFile::open(helpFile());
+    QSet<QString> listed;
+    for (QTreeWidgetItemIterator it(part<QTreeWidget>(help, "tvContents")); *it; ++it) {
+        const QString topic = (*it)->data(0, Qt::UserRole).toString();
+        if (topic.isEmpty())
+            continue;
+        QVERIFY2(file->contains(pagePath(topic)), qPrintable(topic));
+        listed.insert(pagePath(topic));
+    }
+    QSet<QString> pages;
+    for (const QString& page : QDir(QStringLiteral(HELP_SOURCE_DIR)).entryList({QStringLiteral("*.htm")}))
+        pages.insert(u'/' + page.toLower());
+    QCOMPARE(listed, pages);
+}
+
+void TestChmEngine::indexKeywordFindsItsPage_data()
+{
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("backup") << "backup"
+                            << "/datafile.htm";
+    QTest::newRow("upper case") << "TRANSFER"
+                                << "/transfer.htm";
+    QTest::newRow("two words") << "negative balance"
+                               << "/debit.htm";
+    QTest::newRow("first letters") << "Data.m"
+                                   << "/datafile.htm";
+}
+
+void TestChmEngine::indexKeywordFindsItsPage()
+{
+    QFETCH(QString, keyword);
+    QFETCH(QString, topic);
+    TChmHelpEngine engine;
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::DisplayIndex, keyword);
+    TFrmHelp* help = shownHelp();
+    QVERIFY(help);
+    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 1);
+    QCOMPARE(part<QLineEdit>(help, "edtKeyword")->text(), keyword);
+    QVERIFY(part<QListWidget>(help, "lstIndex")->currentItem()->text().startsWith(keyword, Qt::CaseInsensitive));
+    QCOMPARE(help->currentTopic(), topic);
+}
+
+void TestChmEngine::indexFilterNarrowsTheList()
+{
+    TChmHelpEngine engine;
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::DisplayIndex, QString());
+    TFrmHelp* help = shownHelp();
+    auto* list = part<QListWidget>(help, "lstIndex");
+    const int all = list->count();
+    QVERIFY(all > 20);
+    auto* box = part<QLineEdit>(help, "edtKeyword");
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("wal"));
+    int shown = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isHidden())
+            continue;
+        ++shown;
+        QVERIFY2(list->item(i)->text().contains(QLatin1String("wal"), Qt::CaseInsensitive),
+                 qPrintable(list->item(i)->text()));
+    }
+    QVERIFY(shown > 0 && shown < all);
+    // Down goes on into the list, Enter opens the chosen keyword.
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    box->setFocus();
+    const QListWidgetItem* before = list->currentItem();
+    QTest::keyClick(box, Qt::Key_Down);
+    QVERIFY(list->hasFocus());
+    QVERIFY(list->currentItem() != before);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(help->currentTopic(), pagePath(list->currentItem()->data(Qt::UserRole).toString()));
+    box->clear();
+    for (int i = 0; i < list->count(); ++i)
+        QVERIFY(!list->item(i)->isHidden());
+}
+
+void TestChmEngine::topicByAddress_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("title"); // empty: nothing is shown
+    QTest::newRow("page") << "/wallet.htm"
+                          << "The wallet dialog";
+    QTest::newRow("page and anchor") << "/debit.htm#negative"
+                                     << "The debit dialog";
+    QTest::newRow("case of the name") << "/HISTORY.HTM"
+                                      << "The history window";
+    QTest::newRow("whole file: default topic") << ""
+                                               << "Welcome to Tavrin Budget";
+    QTest::newRow("missing page") << "/missing.htm"
+                                  << "";
+}
+
+void TestChmEngine::topicByAddress()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, title);
+    TChmHelpEngine engine;
+    const QString address = topic.isEmpty() ? helpFile() : helpFile() + QStringLiteral("::") + topic;
+    engine.HtmlHelp(nullptr, address, THelpEngine::DisplayTopic, 0);
+    QCOMPARE(shownTitle(), title);
+}
+
+void TestChmEngine::linksPicturesAndHistory()
+{
+    TChmHelpEngine engine;
+    engine.HtmlHelp(nullptr, helpFile() + QStringLiteral("::/overview.htm"), THelpEngine::DisplayTopic, 0);
+    TFrmHelp* help = shownHelp();
+    auto* browser = part<QTextBrowser>(help, "brwTopic");
+    auto* back = part<QToolButton>(help, "btnBack");
+    auto* forward = part<QToolButton>(help, "btnForward");
+    QVERIFY(!back->isEnabled());
+
+    // A relative link of the page stays in the file.
+    emit browser->anchorClicked(QUrl(QStringLiteral("wallet.htm")));
+    QCOMPARE(browser->documentTitle(), QStringLiteral("The wallet dialog"));
+    QCOMPARE(part<QTreeWidget>(help, "tvContents")->currentItem()->text(0), QStringLiteral("The wallet dialog"));
+    // A link to a page the file lacks goes nowhere.
+    emit browser->anchorClicked(QUrl(QStringLiteral("nowhere.htm")));
+    QCOMPARE(browser->documentTitle(), QStringLiteral("The wallet dialog"));
+
+    // The tile pictures are in the file and shown on the pages.
+    const QVariant picture = browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("wallet.bmp")));
+    QVERIFY(!QImage::fromData(picture.toByteArray()).isNull());
+
+    QVERIFY(back->isEnabled());
+    back->click();
+    QCOMPARE(browser->documentTitle(), QStringLiteral("Welcome to Tavrin Budget"));
+    QVERIFY(forward->isEnabled());
+    forward->click();
+    QCOMPARE(browser->documentTitle(), QStringLiteral("The wallet dialog"));
+    part<QToolButton>(help, "btnHome")->click();
+    QCOMPARE(help->currentTopic(), QStringLiteral("/overview.htm"));
+
+    // Choosing an entry of the contents shows its page.
+    auto* contents = part<QTreeWidget>(help, "tvContents");
+    const auto found = contents->findItems(QStringLiteral("The transfer dialog"), Qt::MatchRecursive);
+    QCOMPARE(found.size(), 1);
+    contents->setCurrentItem(found.first());
+    QCOMPARE(browser->documentTitle(), QStringLiteral("The transfer dialog"));
+}
+
+void TestChmEngine::closeAllClosesTheWindow()
+{
+    TChmHelpEngine engine;
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::HelpContext, 1009);
+    QVERIFY(shownHelp());
+    engine.HtmlHelp(nullptr, QString(), THelpEngine::CloseAllWindows, 0);
+    QCOMPARE(shownHelp(), nullptr);
+    QCOMPARE(engine.window(), nullptr);
+    // The next request opens it again.
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::HelpContext, 1009);
+    QCOMPARE(shownTitle(), QStringLiteral("The deposit dialog"));
+}
+
+void TestChmEngine::unreadableFileShowsNothing_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray built = builtFile();
+    QTest::newRow("missing") << false << QByteArray();
+    QTest::newRow("empty") << true << QByteArray();
+    QTest::newRow("text") << true << QByteArray("This is not a help file.\n");
+    QTest::newRow("zeros") << true << QByteArray(built.size(), '\0');
+    QTest::newRow("header only") << true << built.left(120);
+    QTest::newRow("cut in half") << true << built.left(built.size() / 2);
+    QTest::newRow("last byte missing") << true << built.left(built.size() - 1);
+    QTest::newRow("impossible compression window") << true << withWindowSize(3);
+    // chmlib itself divides by this one while opening the file.
+    QTest::newRow("compression window of 0") << true << withWindowSize(0);
+}
+
+void TestChmEngine::unreadableFileShowsNothing()
+{
+    QFETCH(bool, exists);
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("budget.chm"));
+    if (exists) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    TChmHelpEngine engine;
+    for (int context : {1000, 1007, 1008, 1012})
+        engine.HtmlHelp(nullptr, path, THelpEngine::HelpContext, context);
+    engine.HtmlHelp(nullptr, path, THelpEngine::DisplayContents, 0);
+    engine.HtmlHelp(nullptr, path, THelpEngine::DisplayIndex, QStringLiteral("wallet"));
+    engine.HtmlHelp(nullptr, path + QStringLiteral("::/wallet.htm"), THelpEngine::DisplayTopic, 0);
+    engine.HtmlHelp(nullptr, QString(), THelpEngine::CloseAllWindows, 0);
+    QCOMPARE(shownHelp(), nullptr);
+    // The engine is not spoilt: the good file still opens.
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::HelpContext, 1008);
+    QCOMPARE(shownTitle(), QStringLiteral("The wallet dialog"));
+}
+
+void TestChmEngine::sitemapParsing_data()
+{
+    QTest::addColumn<QByteArray>("html");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("locals");
+    QTest::addColumn<QList<int>>("depths");
+    QTest::newRow("nested lists")
+        << QByteArray("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A\"><param name=\"Local\" "
+                      "value=\"a.htm\"></OBJECT><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" "
+                      "value=\"B\"><param name=\"Local\" value=\"b.htm#x\"></OBJECT></UL><LI><OBJECT "
+                      "type=\"text/sitemap\"><param name=\"Name\" value=\"C\"></OBJECT></UL>")
+        << QStringList{"A", "B", "C"} << QStringList{"a.htm", "b.htm#x", ""} << QList<int>{0, 1, 0};
+    QTest::newRow("lower case, single quotes, entities")
+        << QByteArray("<ul><li><object type='text/sitemap'><param value='Q &amp; A &#233;' name='name'>"
+                      "<param name=local value=qa.htm></object></ul>")
+        << QStringList{QStringLiteral("Q & A \u00e9")} << QStringList{"qa.htm"} << QList<int>{0};
+    QTest::newRow("other objects and nameless entries are skipped")
+        << QByteArray("<OBJECT type=\"text/site properties\"><param name=\"Name\" value=\"props\"></OBJECT>"
+                      "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"x.htm\"></OBJECT></UL>")
+        << QStringList{} << QStringList{} << QList<int>{};
+}
+
+void TestChmEngine::sitemapParsing()
+{
+    QFETCH(QByteArray, html);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, locals);
+    QFETCH(QList<int>, depths);
+    const auto entries = TChmSitemap::parse(html);
+    QCOMPARE(entries.size(), names.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        QCOMPARE(entries[i].name, names[i]);
+        QCOMPARE(entries[i].locals.value(0), locals[i]);
+        QCOMPARE(entries[i].depth, depths[i]);
+    }
+}
+
+void TestChmEngine::keyboardAndScreenReaderNames()
+{
+    TChmHelpEngine engine;
+    engine.HtmlHelp(nullptr, helpFile(), THelpEngine::DisplayContents, 0);
+    TFrmHelp* help = shownHelp();
+    int focusable = 0;
+    for (QWidget* w : help->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(help) || w->objectName().isEmpty())
+            continue;
+        ++focusable;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+    }
+    QVERIFY(focusable >= 5);
+
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 1);
+    QVERIFY(part<QLineEdit>(help, "edtKeyword")->hasFocus());
+    QTest::keyClick(help, Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 0);
+    QVERIFY(part<QTreeWidget>(help, "tvContents")->hasFocus());
+    QTest::keyClick(part<QTreeWidget>(help, "tvContents"), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+}
+
+void TestChmEngine::helpOverAModalWindowOutlivesIt()
+{
+    TChmHelpEngine engine;
+    auto owner = std::make_unique<QDialog>();
+    owner->setWindowModality(Qt::ApplicationModal);
+    owner->show();
+    QVERIFY(QTest::qWaitForWindowExposed(owner.get()));
+    engine.HtmlHelp(owner->windowHandle(), helpFile(), THelpEngine::HelpContext, 1008);
+    TFrmHelp* help = engine.window();
+    QVERIFY(help && help->isVisible());
+    // It belongs to the modal window, which therefore does not block it.
+    QCOMPARE(help->parentWidget(), owner.get());
+    QVERIFY(help->isWindow());
+
+    // A message box over it asks for help: the help window goes to the message box, and back.
+    auto* box = new QDialog(owner.get());
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+    engine.HtmlHelp(box->windowHandle(), helpFile(), THelpEngine::HelpContext, 1008);
+    QCOMPARE(help->parentWidget(), box);
+    box->hide();
+    QCOMPARE(help->parentWidget(), owner.get());
+
+    owner->hide();
+    QCOMPARE(help->parentWidget(), nullptr);
+    owner.reset();
+    QCOMPARE(engine.window(), help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(shownTitle(), QStringLiteral("The wallet dialog"));
+}
+
+QTEST_MAIN(TestChmEngine)
+#include "tst_chmengine.moc"

@@ -1,0 +1,218 @@
+#include "StatementFiles.h"
+#include "TestDb.h"
+#include "import/TImportFormat.h"
+#include "import/TOfxReader.h"
+#include "import/TQifReader.h"
+
+#include <QBuffer>
+#include <QTest>
+
+Q_DECLARE_METATYPE(TImportFormat::Kind)
+
+namespace {
+
+QByteArray sgmlOfx(const QByteArray& transactions)
+{
+    return "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nCHARSET:1252\n\n<OFX>\n<BANKMSGSRSV1><STMTTRNRS><TRNUID>1\n"
+           "<STATUS><CODE>0<SEVERITY>INFO</STATUS>\n<STMTRS><CURDEF>EUR\n"
+           "<BANKACCTFROM><BANKID>1<ACCTID>2<ACCTTYPE>CHECKING</BANKACCTFROM>\n"
+           "<BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n" +
+           transactions + "</BANKTRANLIST>\n</STMTRS></STMTTRNRS></BANKMSGSRSV1>\n</OFX>\n";
+}
+
+} // namespace
+
+class TestOfxQifImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { pinLocale("en_US"); }
+    void ofxStatement_data();
+    void ofxStatement();
+    void ofxDamaged();
+    void ofxPayeeAggregate();
+    void notOfx();
+    void qifStatement();
+    void qifSections();
+    void qifDateOrder_data();
+    void qifDateOrder();
+    void detectFormat_data();
+    void detectFormat();
+};
+
+void TestOfxQifImport::ofxStatement_data()
+{
+    QTest::addColumn<bool>("xml");
+    QTest::newRow("SGML, OFX 1.0.2, Windows-1252") << false;
+    QTest::newRow("XML, OFX 2.1.1, UTF-8") << true;
+}
+
+void TestOfxQifImport::ofxStatement()
+{
+    QFETCH(bool, xml);
+    const QList<StatementEntry> ledger = bankLedger(QDate(2024, 1, 1), QDate(2024, 1, 31));
+    const QByteArray bytes = bankOfx(ledger, xml);
+    QBuffer file;
+    file.setData(bytes);
+    const TStatement st = TOfxReader::read(file);
+
+    QVERIFY2(st.problems.isEmpty(), qPrintable(problemsText(st)));
+    QCOMPARE(st.rows.size(), ledger.size());
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype i = 0; i < ledger.size(); ++i) {
+        const TImportRow& r = st.rows.at(i);
+        QCOMPARE(r.bankId, ledger.at(i).fitId);
+        // The bank's day, also where DTPOSTED carries 23:00 EST (the next day in UTC).
+        QCOMPARE(r.date, ledger.at(i).date);
+        QCOMPARE(r.amount, ledger.at(i).amount);
+        QCOMPARE(r.from, ledger.at(i).payee);
+        QCOMPARE(r.forText, ledger.at(i).purpose);
+        QCOMPARE(lines.at(r.line - 1), QByteArray("<STMTTRN>"));
+    }
+    QCOMPARE(st.rows.back().forText, QStringLiteral("Kaffee 3,20 €"));
+    QCOMPARE(st.dateOrders, QList<TDateOrder>{TDateOrder::YearMonthDay});
+}
+
+void TestOfxQifImport::ofxDamaged()
+{
+    const QByteArray bytes = sgmlOfx("<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240105<TRNAMT>-4.20<FITID>A1<NAME>Good\n"
+                                     "</STMTTRN>\n"
+                                     "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240106<TRNAMT>abc<FITID>A2<NAME>Text amount\n"
+                                     "</STMTTRN>\n"
+                                     "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>2024x<TRNAMT>-1.00<FITID>A3<NAME>Bad date\n"
+                                     "</STMTTRN>\n"
+                                     "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240107<TRNAMT>-1,5<FITID>A4<NAME>Comma\n"
+                                     "</STMTTRN>\n");
+    const TStatement st = TOfxReader::read(bytes);
+    QCOMPARE(st.rows.size(), 2);
+    QCOMPARE(st.rows.at(0).bankId, QStringLiteral("A1"));
+    QCOMPARE(st.rows.at(1).amount, money("-1.5"));
+    QCOMPARE(problemsText(st), QStringLiteral("14: The amount \"abc\" is not a number.\n"
+                                              "16: \"2024x\" is not a date."));
+}
+
+void TestOfxQifImport::ofxPayeeAggregate()
+{
+    // A transaction may name its payee in a PAYEE aggregate instead of NAME.
+    const QByteArray bytes =
+        sgmlOfx("<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240105<TRNAMT>-4.20<FITID>P1\n"
+                "<PAYEE><NAME>Stadtwerke &amp; Co<ADDR1>Ring 1<CITY>Ulm<STATE>BW<POSTALCODE>89073</PAYEE>\n"
+                "<MEMO>Strom</STMTTRN>\n");
+    const TStatement st = TOfxReader::read(bytes);
+    QCOMPARE(st.rows.size(), 1);
+    QCOMPARE(st.rows.at(0).from, QStringLiteral("Stadtwerke & Co"));
+    QCOMPARE(st.rows.at(0).forText, QStringLiteral("Strom"));
+}
+
+void TestOfxQifImport::notOfx()
+{
+    const TStatement st = TOfxReader::read(QByteArray("Datum;Betrag\n01.01.2024;5,00\n"));
+    QVERIFY(st.rows.isEmpty());
+    QCOMPARE(problemsText(st), QStringLiteral("0: The file is not an OFX or QFX bank statement."));
+    const TStatement empty = TOfxReader::read(sgmlOfx(""));
+    QCOMPARE(problemsText(empty), QStringLiteral("0: The statement holds no transactions."));
+}
+
+void TestOfxQifImport::qifStatement()
+{
+    const QList<StatementEntry> ledger = bankLedger(QDate(2024, 1, 1), QDate(2024, 2, 29));
+    const QByteArray bytes = bankQif(ledger);
+    const TQifReader::Options options = TQifReader::guess(bytes);
+    QCOMPARE(options.dateOrder, TDateOrder::MonthDayYear);
+    QCOMPARE(options.amountFormat.example(), QStringLiteral("1,234.56"));
+    QBuffer file;
+    file.setData(bytes);
+    const TStatement st = TQifReader::read(file, options);
+    QVERIFY2(st.problems.isEmpty(), qPrintable(problemsText(st)));
+    QCOMPARE(st.rows.size(), ledger.size());
+    for (qsizetype i = 0; i < ledger.size(); ++i) {
+        QCOMPARE(st.rows.at(i).date, ledger.at(i).date);
+        QCOMPARE(st.rows.at(i).amount, ledger.at(i).amount);
+        QCOMPARE(st.rows.at(i).from, ledger.at(i).payee);
+        QCOMPARE(st.rows.at(i).forText, ledger.at(i).purpose);
+        QCOMPARE(st.rows.at(i).line, int(i) * 5 + 2);
+    }
+    QVERIFY(!st.dateOrderAmbiguous());
+}
+
+void TestOfxQifImport::qifSections()
+{
+    const QByteArray bytes("!Option:AutoSwitch\n"
+                           "!Account\nNChecking\nTBank\n^\n"
+                           "!Clear:AutoSwitch\n"
+                           "!Type:Cat\nNFood\nE\n^\n"
+                           "!Type:Bank\n"
+                           "D01/20/2024\nT-1,012.30\nPGrocer\nMweekly shop\nLFood\nN1234\nCX\n^\n"
+                           "D01/21/2024\nU25.00\nPRefund\n^\n"
+                           "D01/22/2024\nPNo amount\n^\n"
+                           "D13/22/2024\nT-1.00\nPBad date\n^\n"
+                           "T-2.00\nPNo date\n^\n"
+                           "!Type:Invst\nD01/23/2024\nT-99.00\nPShares\n^\n"
+                           "!Type:Cash\n"
+                           "D 1/24'24\nT-3.00\nPKiosk\nSSplit\n$-3.00\n"); // the last record lacks its "^"
+    TQifReader::Options o;
+    const TStatement st = TQifReader::read(bytes, o);
+    QCOMPARE(st.rows.size(), 3);
+    QCOMPARE(st.rows.at(0).amount, money("-1012.30"));
+    QCOMPARE(st.rows.at(0).forText, QStringLiteral("weekly shop"));
+    QCOMPARE(st.rows.at(0).memo, QStringLiteral("Food 1234"));
+    QCOMPARE(st.rows.at(0).line, 12);
+    QCOMPARE(st.rows.at(1).amount, money("25"));
+    QCOMPARE(st.rows.at(2).from, QStringLiteral("Kiosk"));
+    QCOMPARE(st.rows.at(2).date, QDate(2024, 1, 24));
+    QCOMPARE(problemsText(st), QStringLiteral("24: There is no amount (a line starting with T).\n"
+                                              "27: \"13/22/2024\" is not a date in the order month, day, year.\n"
+                                              "31: There is no date (a line starting with D)."));
+}
+
+void TestOfxQifImport::qifDateOrder_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("ambiguous");
+    QTest::addColumn<TDateOrder>("guessed");
+
+    QTest::newRow("every day up to 12") << QByteArray("!Type:Bank\nD01/02/24\nT-1.00\n^\nD03/04/24\nT-2.00\n^\n")
+                                        << true << TDateOrder::MonthDayYear;
+    QTest::newRow("day first") << QByteArray("!Type:Bank\nD01/02/24\nT-1.00\n^\nD31/01/24\nT-2.00\n^\n") << false
+                               << TDateOrder::DayMonthYear;
+}
+
+void TestOfxQifImport::qifDateOrder()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, ambiguous);
+    QFETCH(TDateOrder, guessed);
+    const TQifReader::Options o = TQifReader::guess(file);
+    QCOMPARE(o.dateOrder, guessed);
+    const TStatement st = TQifReader::read(file, o);
+    QCOMPARE(st.dateOrderAmbiguous(), ambiguous);
+    QCOMPARE(st.rows.size(), 2);
+}
+
+void TestOfxQifImport::detectFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<TImportFormat::Kind>("kind");
+
+    using K = TImportFormat::Kind;
+    QTest::newRow("sgml ofx") << "x.txt" << QByteArray("OFXHEADER:100\nDATA:OFXSGML\n") << K::Ofx;
+    QTest::newRow("xml ofx") << "x.xml" << QByteArray("<?xml version=\"1.0\"?>\n<?OFX ...?>\n<OFX>") << K::Ofx;
+    QTest::newRow("qif with BOM") << "x.txt" << QByteArray("\xEF\xBB\xBF!Type:Bank\n") << K::Qif;
+    QTest::newRow("qif account list") << "x" << QByteArray("!Account\nNChecking\n") << K::Qif;
+    QTest::newRow("csv") << "x.csv" << QByteArray("Datum;Betrag\n") << K::Csv;
+    QTest::newRow("by extension qfx") << "statement.QFX" << QByteArray("") << K::Ofx;
+    QTest::newRow("by extension qif") << "statement.qif" << QByteArray("D1/2/24\n") << K::Qif;
+}
+
+void TestOfxQifImport::detectFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, head);
+    QFETCH(TImportFormat::Kind, kind);
+    QCOMPARE(TImportFormat::detect(name, head), kind);
+}
+
+QTEST_GUILESS_MAIN(TestOfxQifImport)
+#include "tst_ofxqifimport.moc"

@@ -102,7 +102,7 @@ int main(int argc, char** argv)
 
     const int version = fileVersion(path);
     const qint64 sizeBefore = QFileInfo(path).size();
-    TDM dm(path);
+    TDM dm(path, false); // no daily backup of the benchmark file
     QElapsedTimer opening;
     opening.start();
     dm.DataModuleCreate();

@@ -11,8 +11,8 @@
 
 // Runs ledger queries away from the GUI thread, so that typing and clicking never wait for a list.
 //
-// Each runner has a worker thread with its own connection to the data module's file, which only
-// reads (query_only; memory-mapped, with the program's LIKE). submit() hands it a query and returns at once; the rows
+// Each runner has a worker thread with its own read-only connection to the data module's file
+// (memory-mapped, with the program's LIKE). submit() hands it a query and returns at once; the rows
 // arrive through finished() on the thread that owns the runner (the GUI thread), or the engine's
 // text through failed(). Only the newest request is ever answered: a request submitted while an
 // older one waits or runs supersedes it, the older one is abandoned (a running statement is

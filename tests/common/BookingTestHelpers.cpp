@@ -1,5 +1,8 @@
 #include "BookingTestHelpers.h"
 
+#include "help/THelpRouter.h"
+
+#include <QMetaEnum>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTest>
@@ -22,6 +25,55 @@ QStringList shownTexts()
     for (const TMessageService::Shown& box : TMessageService::takeShown())
         texts << box.text;
     return texts;
+}
+
+QStringList shownBoxes()
+{
+    const QMetaEnum icons = QMetaEnum::fromType<QMessageBox::Icon>();
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Ok, "Ok"},         {QMessageBox::Save, "Save"},   {QMessageBox::Yes, "Yes"},
+        {QMessageBox::No, "No"},         {QMessageBox::Abort, "Abort"}, {QMessageBox::Retry, "Retry"},
+        {QMessageBox::Ignore, "Ignore"}, {QMessageBox::Close, "Close"}, {QMessageBox::Cancel, "Cancel"}};
+    QStringList boxes;
+    for (const TMessageService::Shown& box : TMessageService::takeShown()) {
+        QStringList buttons;
+        for (const auto& [button, name] : names) {
+            if (box.buttons.testFlag(button))
+                buttons << QLatin1String(name);
+        }
+        boxes << QStringLiteral("%1 (%2, %3): %4")
+                     .arg(box.title, QLatin1String(icons.valueToKey(box.icon)), buttons.join(u'|'), box.text);
+    }
+    return boxes;
+}
+
+QStringList helpRequests()
+{
+    QStringList requests;
+    for (const THelpRouter::Request& r : THelpRouter::takeRequests())
+        requests << QStringLiteral("%1 %2")
+                        .arg(r.kind == THelpRouter::Kind::Context ? QStringLiteral("context")
+                                                                  : QStringLiteral("contents"))
+                        .arg(r.context);
+    return requests;
+}
+
+QStringList comboTexts(const QComboBox* combo)
+{
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out << combo->itemText(i);
+    return out;
+}
+
+void chooseRowByKeys(QComboBox* list, int index)
+{
+    if (index < 0 || index >= list->count())
+        qFatal("no row %d in %s", index, qPrintable(list->objectName()));
+    while (list->currentIndex() < index)
+        QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > index)
+        QTest::keyClick(list, Qt::Key_Up);
 }
 
 QString snapshot(TestDb& db)
@@ -54,6 +106,17 @@ QStringList drift(TestDb& db)
     return out;
 }
 
+TDetailRow detailRow(int type, qint32 holder, Currency amount, const QDateTime& when, const QString& from, qint32 id)
+{
+    return {id, type, holder, when, from, amount, {}, {}};
+}
+
+TTransferRow transferRow(qint32 source, qint32 dest, Currency amount, const QDateTime& when, const QString& from,
+                         qint32 id)
+{
+    return {id, source, dest, when, from, amount, {}, {}};
+}
+
 void settleBalances(TestDb& db)
 {
     db.dm().execute(QStringLiteral("update Account set Balance = (select %1 from Account a where a.ID = Account.ID)")
@@ -65,6 +128,14 @@ QStringList columnTexts(const QAbstractItemModel* model, int column)
     QStringList out;
     for (int r = 0; r < model->rowCount(); ++r)
         out << model->data(model->index(r, column)).toString();
+    return out;
+}
+
+QStringList headerTexts(const QAbstractItemModel* model)
+{
+    QStringList out;
+    for (int c = 0; c < model->columnCount(); ++c)
+        out << model->headerData(c, Qt::Horizontal).toString();
     return out;
 }
 

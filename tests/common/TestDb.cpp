@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 TestDb::TestDb()
@@ -118,6 +119,19 @@ QString TestDb::snapshot()
             out += u'\n';
         }
         out += QStringLiteral("--\n");
+    }
+    return out;
+}
+
+QStringList TestDb::rows(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q = m_dm->select(sql, values);
+    QStringList out;
+    while (q.next()) {
+        QStringList fields;
+        for (int i = 0; i < q.record().count(); ++i)
+            fields << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
+        out << fields.join(u'|');
     }
     return out;
 }

@@ -29,6 +29,8 @@ public:
     int count(const QString& table);
     // Everything in Account, Detail and Transfer, to compare before and after.
     QString snapshot();
+    // The rows of a select statement, each as its values joined by "|", a missing value as "<null>".
+    QStringList rows(const QString& sql, const QVariantList& values = {});
 
     enum class TriggerEffect
     {

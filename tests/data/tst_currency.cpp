@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "TestDb.h"
 #include "data/Currency.h"
 
@@ -30,67 +31,37 @@ void TestCurrency::parse_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<qlonglong>("raw");
 
-    QTest::newRow("C plain") << "C"
-                             << "12.5" << true << 125000LL;
-    QTest::newRow("C blanks both ends") << "C"
-                                        << "  7.25 \t" << true << 72500LL;
-    QTest::newRow("C four decimals") << "C"
-                                     << "12.3456" << true << 123456LL;
-    QTest::newRow("C fifth decimal half to even, down") << "C"
-                                                        << "0.00005" << true << 0LL;
-    QTest::newRow("C fifth decimal half to even, up") << "C"
-                                                      << "0.00015" << true << 2LL;
-    QTest::newRow("C beyond half") << "C"
-                                   << "0.000051" << true << 1LL;
-    QTest::newRow("C tie decided by a far digit") << "C"
-                                                  << "0.000050000000000000000000000000000000001" << true << 1LL;
-    QTest::newRow("C negative") << "C"
-                                << "-5" << true << -50000LL;
-    QTest::newRow("C plus sign") << "C"
-                                 << "+5" << true << 50000LL;
-    QTest::newRow("C exponent") << "C"
-                                << "1.5e2" << true << 1500000LL;
-    QTest::newRow("C negative exponent") << "C"
-                                         << "125E-2" << true << 12500LL;
-    QTest::newRow("C leading point") << "C"
-                                     << ".5" << true << 5000LL;
-    QTest::newRow("C trailing point") << "C"
-                                      << "5." << true << 50000LL;
-    QTest::newRow("C zero") << "C"
-                            << "0" << true << 0LL;
-    QTest::newRow("C empty") << "C"
-                             << "" << false << 0LL;
-    QTest::newRow("C blanks only") << "C"
-                                   << "   " << false << 0LL;
-    QTest::newRow("C letters") << "C"
-                               << "abc" << false << 0LL;
-    QTest::newRow("C trailing letters") << "C"
-                                        << "12abc" << false << 0LL;
-    QTest::newRow("C inner blank") << "C"
-                                   << "1 2" << false << 0LL;
-    QTest::newRow("C exponent without digits") << "C"
-                                               << "1e" << false << 0LL;
-    QTest::newRow("C sign only") << "C"
-                                 << "-" << false << 0LL;
-    QTest::newRow("C two points") << "C"
-                                  << "1.2.3" << false << 0LL;
-    QTest::newRow("en_US grouping refused") << "en_US"
-                                            << "1,000.00" << false << 0LL;
-    QTest::newRow("en_US comma refused") << "en_US"
-                                         << "12,5" << false << 0LL;
-    QTest::newRow("en_US point") << "en_US"
-                                 << "1000.00" << true << 10000000LL;
-    QTest::newRow("de_DE comma") << "de_DE"
-                                 << "12,5" << true << 125000LL;
-    QTest::newRow("de_DE point is grouping") << "de_DE"
-                                             << "12.5" << false << 0LL;
-    QTest::newRow("de_DE grouping refused") << "de_DE"
-                                            << "1.000,00" << false << 0LL;
-    QTest::newRow("de_DE exponent") << "de_DE"
-                                    << "1,5e3" << true << 15000000LL;
-    QTest::newRow("fr_FR comma") << "fr_FR"
-                                 << "-0,25" << true << -2500LL;
-    QTest::newRow("fr_FR grouping refused") << "fr_FR" << QString::fromUtf8("1\u202f000,00") << false << 0LL;
+    dataRow("C plain", "C", "12.5", true, 125000LL);
+    dataRow("C blanks both ends", "C", "  7.25 \t", true, 72500LL);
+    dataRow("C four decimals", "C", "12.3456", true, 123456LL);
+    dataRow("C fifth decimal half to even, down", "C", "0.00005", true, 0LL);
+    dataRow("C fifth decimal half to even, up", "C", "0.00015", true, 2LL);
+    dataRow("C beyond half", "C", "0.000051", true, 1LL);
+    dataRow("C tie decided by a far digit", "C", "0.000050000000000000000000000000000000001", true, 1LL);
+    dataRow("C negative", "C", "-5", true, -50000LL);
+    dataRow("C plus sign", "C", "+5", true, 50000LL);
+    dataRow("C exponent", "C", "1.5e2", true, 1500000LL);
+    dataRow("C negative exponent", "C", "125E-2", true, 12500LL);
+    dataRow("C leading point", "C", ".5", true, 5000LL);
+    dataRow("C trailing point", "C", "5.", true, 50000LL);
+    dataRow("C zero", "C", "0", true, 0LL);
+    dataRow("C empty", "C", "", false, 0LL);
+    dataRow("C blanks only", "C", "   ", false, 0LL);
+    dataRow("C letters", "C", "abc", false, 0LL);
+    dataRow("C trailing letters", "C", "12abc", false, 0LL);
+    dataRow("C inner blank", "C", "1 2", false, 0LL);
+    dataRow("C exponent without digits", "C", "1e", false, 0LL);
+    dataRow("C sign only", "C", "-", false, 0LL);
+    dataRow("C two points", "C", "1.2.3", false, 0LL);
+    dataRow("en_US grouping refused", "en_US", "1,000.00", false, 0LL);
+    dataRow("en_US comma refused", "en_US", "12,5", false, 0LL);
+    dataRow("en_US point", "en_US", "1000.00", true, 10000000LL);
+    dataRow("de_DE comma", "de_DE", "12,5", true, 125000LL);
+    dataRow("de_DE point is grouping", "de_DE", "12.5", false, 0LL);
+    dataRow("de_DE grouping refused", "de_DE", "1.000,00", false, 0LL);
+    dataRow("de_DE exponent", "de_DE", "1,5e3", true, 15000000LL);
+    dataRow("fr_FR comma", "fr_FR", "-0,25", true, -2500LL);
+    dataRow("fr_FR grouping refused", "fr_FR", QString::fromUtf8("1\u202f000,00"), false, 0LL);
 }
 
 void TestCurrency::parse()
@@ -125,17 +96,17 @@ void TestCurrency::moneyFormat_data()
     QTest::addColumn<qlonglong>("raw");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("en_US") << "en_US" << 12345000LL << "$1,234.50";
-    QTest::newRow("en_US negative") << "en_US" << -12345000LL << "($1,234.50)";
-    QTest::newRow("en_US zero") << "en_US" << 0LL << "$0.00";
-    QTest::newRow("en_US rounds half away") << "en_US" << 125LL << "$0.01";
-    QTest::newRow("en_US tiny negative is zero") << "en_US" << -1LL << "$0.00";
-    QTest::newRow("de_DE") << "de_DE" << 12345000LL << QString::fromUtf8("1.234,50\u00a0€");
-    QTest::newRow("de_DE negative") << "de_DE" << -12345000LL << QString::fromUtf8("-1.234,50\u00a0€");
-    QTest::newRow("fr_FR negative") << "fr_FR" << -12345000LL << QString::fromUtf8("(1\u202f234,50\u00a0€)");
-    QTest::newRow("C") << "C" << -12345000LL << "-1234.50";
-    QTest::newRow("ja_JP no decimals") << "ja_JP" << 12345000LL << QString::fromUtf8("￥1,235");
-    QTest::newRow("en_US max") << "en_US" << qlonglong(INT64_MAX) << "$922,337,203,685,477.58";
+    dataRow("en_US", "en_US", 12345000LL, "$1,234.50");
+    dataRow("en_US negative", "en_US", -12345000LL, "($1,234.50)");
+    dataRow("en_US zero", "en_US", 0LL, "$0.00");
+    dataRow("en_US rounds half away", "en_US", 125LL, "$0.01");
+    dataRow("en_US tiny negative is zero", "en_US", -1LL, "$0.00");
+    dataRow("de_DE", "de_DE", 12345000LL, QString::fromUtf8("1.234,50\u00a0€"));
+    dataRow("de_DE negative", "de_DE", -12345000LL, QString::fromUtf8("-1.234,50\u00a0€"));
+    dataRow("fr_FR negative", "fr_FR", -12345000LL, QString::fromUtf8("(1\u202f234,50\u00a0€)"));
+    dataRow("C", "C", -12345000LL, "-1234.50");
+    dataRow("ja_JP no decimals", "ja_JP", 12345000LL, QString::fromUtf8("￥1,235"));
+    dataRow("en_US max", "en_US", qlonglong(INT64_MAX), "$922,337,203,685,477.58");
 }
 
 void TestCurrency::moneyFormat()
@@ -151,11 +122,11 @@ void TestCurrency::fixed2_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<qlonglong>("raw");
     QTest::addColumn<QString>("text");
-    QTest::newRow("12.5 under de_DE") << "de_DE" << 125000LL << "12.50";
-    QTest::newRow("12.5 under C") << "C" << 125000LL << "12.50";
-    QTest::newRow("negative cent") << "en_US" << -100LL << "-0.01";
-    QTest::newRow("three decimals rounded") << "fr_FR" << 123450LL << "12.35";
-    QTest::newRow("large") << "C" << 10000000000000LL << "1000000000.00";
+    dataRow("12.5 under de_DE", "de_DE", 125000LL, "12.50");
+    dataRow("12.5 under C", "C", 125000LL, "12.50");
+    dataRow("negative cent", "en_US", -100LL, "-0.01");
+    dataRow("three decimals rounded", "fr_FR", 123450LL, "12.35");
+    dataRow("large", "C", 10000000000000LL, "1000000000.00");
 }
 
 void TestCurrency::fixed2()
@@ -173,11 +144,11 @@ void TestCurrency::plainRoundTrip_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<qlonglong>("raw");
     QTest::addColumn<QString>("text");
-    QTest::newRow("C whole") << "C" << 1000000LL << "100";
-    QTest::newRow("C four decimals") << "C" << 123456LL << "12.3456";
-    QTest::newRow("de_DE") << "de_DE" << 125000LL << "12,5";
-    QTest::newRow("de_DE negative") << "de_DE" << -5LL << "-0,0005";
-    QTest::newRow("en_US large, no grouping") << "en_US" << 12345678900000LL << "1234567890";
+    dataRow("C whole", "C", 1000000LL, "100");
+    dataRow("C four decimals", "C", 123456LL, "12.3456");
+    dataRow("de_DE", "de_DE", 125000LL, "12,5");
+    dataRow("de_DE negative", "de_DE", -5LL, "-0,0005");
+    dataRow("en_US large, no grouping", "en_US", 12345678900000LL, "1234567890");
 }
 
 void TestCurrency::plainRoundTrip()
@@ -194,14 +165,14 @@ void TestCurrency::roundToUnits_data()
 {
     QTest::addColumn<qlonglong>("raw");
     QTest::addColumn<qlonglong>("units");
-    QTest::newRow("0.5 to 0") << 5000LL << 0LL;
-    QTest::newRow("1.5 to 2") << 15000LL << 2LL;
-    QTest::newRow("2.5 to 2") << 25000LL << 2LL;
-    QTest::newRow("2.5001 to 3") << 25001LL << 3LL;
-    QTest::newRow("-2.5 to -2") << -25000LL << -2LL;
-    QTest::newRow("-3.5 to -4") << -35000LL << -4LL;
-    QTest::newRow("1250.00 stays") << 12500000LL << 1250LL;
-    QTest::newRow("min") << qlonglong(INT64_MIN) << -922337203685478LL;
+    dataRow("0.5 to 0", 5000LL, 0LL);
+    dataRow("1.5 to 2", 15000LL, 2LL);
+    dataRow("2.5 to 2", 25000LL, 2LL);
+    dataRow("2.5001 to 3", 25001LL, 3LL);
+    dataRow("-2.5 to -2", -25000LL, -2LL);
+    dataRow("-3.5 to -4", -35000LL, -4LL);
+    dataRow("1250.00 stays", 12500000LL, 1250LL);
+    dataRow("min", qlonglong(INT64_MIN), -922337203685478LL);
 }
 
 void TestCurrency::roundToUnits()

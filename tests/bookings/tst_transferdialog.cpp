@@ -1,4 +1,5 @@
 #include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "bookings/TBookingStore.h"
@@ -15,20 +16,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QTest>
 
 namespace {
 
 const QDateTime Now(QDate(2026, 6, 1), QTime(8, 0, 30));
-
-QStringList items(const QComboBox* combo)
-{
-    QStringList out;
-    for (int i = 0; i < combo->count(); ++i)
-        out << combo->itemText(i);
-    return out;
-}
 
 QComboBox* sourceList(const TFrmTransfer& d)
 {
@@ -50,20 +42,14 @@ TImageBase* destTile(const TFrmTransfer& d)
     return child<TImageBase>(d, QStringLiteral("grpDestTile"));
 }
 
-// The user picks the row with text `text` in `list` with the keyboard.
+// The user picks the row with text `text` in `list` (its `occurrence`-th, from 0) with the keyboard.
 void choose(QComboBox* list, const QString& text, int occurrence = 0)
 {
-    int index = -1;
-    for (int i = 0; i < list->count() && index < 0; ++i) {
-        if (list->itemText(i) == text && occurrence-- == 0)
-            index = i;
-    }
-    if (index < 0)
-        qFatal("no row %s", qPrintable(text));
-    while (list->currentIndex() < index)
-        QTest::keyClick(list, Qt::Key_Down);
-    while (list->currentIndex() > index)
-        QTest::keyClick(list, Qt::Key_Up);
+    const QStringList rows = comboTexts(list);
+    int index = rows.indexOf(text);
+    while (occurrence-- > 0 && index >= 0)
+        index = rows.indexOf(text, index + 1);
+    chooseRowByKeys(list, index);
 }
 
 void save(TFrmTransfer& d, const QString& from, const QString& amount, const QString& forText = {},
@@ -78,13 +64,7 @@ void save(TFrmTransfer& d, const QString& from, const QString& amount, const QSt
 
 TTransferRow stored(qint32 source, qint32 dest, const char* amount)
 {
-    TTransferRow row;
-    row.SourceID = source;
-    row.DestID = dest;
-    row.Date = Now;
-    row.From = QStringLiteral("Me");
-    row.Amount = money(amount);
-    return row;
+    return transferRow(source, dest, money(amount), Now, QStringLiteral("Me"));
 }
 
 } // namespace
@@ -156,7 +136,7 @@ void TestTransferDialog::controls()
     }
     auto* from = child<QComboBox>(d, QStringLiteral("cbbFrom"));
     QVERIFY(from->isEditable());
-    QCOMPARE(items(from), (QStringList{"Holiday", "Rent pot"}));
+    QCOMPARE(comboTexts(from), (QStringList{"Holiday", "Rent pot"}));
     QCOMPARE(from->currentText(), QString());
     auto* date = child<QDateTimeEdit>(d, QStringLiteral("dtpDate"));
     QVERIFY(date->calendarPopup());
@@ -189,13 +169,12 @@ void TestTransferDialog::holderLists_data()
 {
     QTest::addColumn<QStringList>("holders"); // "name:type"
     QTest::addColumn<QStringList>("rows");
-    QTest::newRow("no holders") << QStringList{} << QStringList{"---Account---"};
-    QTest::newRow("no wallets") << QStringList{"Card:1", "Bank:0"}
-                                << QStringList{"---Account---", "    Bank", "    Card"};
-    QTest::newRow("accounts and wallets")
-        << QStringList{"Cash:2", "Card:1", "Bank:0", "Purse:2", "Savings:0"}
-        << QStringList{"---Account---", "    Bank", "    Savings", "    Card", "---Wallet---", "    Cash", "    Purse"};
-    QTest::newRow("only wallets") << QStringList{"Cash:2"} << QStringList{"---Account---", "---Wallet---", "    Cash"};
+    dataRow("no holders", QStringList{}, QStringList{"---Account---"});
+    dataRow("no wallets", QStringList{"Card:1", "Bank:0"}, QStringList{"---Account---", "    Bank", "    Card"});
+    dataRow(
+        "accounts and wallets", QStringList{"Cash:2", "Card:1", "Bank:0", "Purse:2", "Savings:0"},
+        QStringList{"---Account---", "    Bank", "    Savings", "    Card", "---Wallet---", "    Cash", "    Purse"});
+    dataRow("only wallets", QStringList{"Cash:2"}, QStringList{"---Account---", "---Wallet---", "    Cash"});
 }
 
 void TestTransferDialog::holderLists()
@@ -207,8 +186,8 @@ void TestTransferDialog::holderLists()
         db.addHolder(h.section(u':', 0, 0), h.section(u':', 1).toInt());
     TFrmTransfer d;
     d.show();
-    QCOMPARE(items(sourceList(d)), rows);
-    QCOMPARE(items(destList(d)), rows);
+    QCOMPARE(comboTexts(sourceList(d)), rows);
+    QCOMPARE(comboTexts(destList(d)), rows);
     QCOMPARE(sourceList(d)->currentIndex(), 0);
     QCOMPARE(destList(d)->currentIndex(), 0);
 }
@@ -218,12 +197,12 @@ void TestTransferDialog::presets_data()
     QTest::addColumn<int>("source"); // index into the holders below, -1 for none (id 0)
     QTest::addColumn<int>("dest");
     // Holders: 0 account "Same", 1 wallet "Same", 2 account "Bank".
-    QTest::newRow("none") << -1 << -1;
-    QTest::newRow("wallet to account of the same name") << 1 << 0;
-    QTest::newRow("account to wallet of the same name") << 0 << 1;
-    QTest::newRow("source only") << 2 << -1;
-    QTest::newRow("destination only") << -1 << 1;
-    QTest::newRow("a holder to itself") << 2 << 2;
+    dataRow("none", -1, -1);
+    dataRow("wallet to account of the same name", 1, 0);
+    dataRow("account to wallet of the same name", 0, 1);
+    dataRow("source only", 2, -1);
+    dataRow("destination only", -1, 1);
+    dataRow("a holder to itself", 2, 2);
 }
 
 void TestTransferDialog::presets()
@@ -284,12 +263,7 @@ void TestTransferDialog::sectionRowsRefused()
     QCOMPARE(sourceTile(d)->GetID(), bank);
     choose(destList(d), QStringLiteral("    Cash"));
     save(d, QStringLiteral("Me"), QStringLiteral("1"));
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].text, QStringLiteral("Please select Source Account/Wallet!"));
-    QCOMPARE(shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(shown[0].icon, QMessageBox::Critical);
-    QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(shownBoxes(), QStringList{"Error (Critical, Ok): Please select Source Account/Wallet!"});
     choose(sourceList(d), QStringLiteral("---Account---"));
     save(d, QStringLiteral("Me"), QStringLiteral("1"));
     QCOMPARE(shownTexts(), QStringList{"Please select Source Account/Wallet!"});
@@ -306,39 +280,19 @@ void TestTransferDialog::validation_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("amount");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("onAmount");
-    QTest::addColumn<bool>("selected");
-    const QString from = QStringLiteral("Please input inofrmation for \"From\"");
-    const QString empty = QStringLiteral("Please input the AMOUNT for deposit");
-    const QString invalid = QStringLiteral("The AMOUNT for deposit is not a valid number.");
-    QTest::newRow("from empty") << "en_US"
-                                << ""
-                                << "10" << from << false << false;
-    QTest::newRow("from blanks, amount bad") << "en_US"
-                                             << "  "
-                                             << "abc" << from << false << false;
-    QTest::newRow("amount empty") << "en_US"
-                                  << "Me"
-                                  << "" << empty << true << false;
-    QTest::newRow("amount blanks") << "en_US"
-                                   << "Me"
-                                   << " " << empty << true << false;
-    QTest::newRow("amount letters") << "en_US"
-                                    << "Me"
-                                    << "abc" << invalid << true << true;
-    QTest::newRow("amount with grouping") << "en_US"
-                                          << "Me"
-                                          << "1,000.00" << invalid << true << true;
-    QTest::newRow("amount 0") << "en_US"
-                              << "Me"
-                              << "0" << invalid << true << true;
-    QTest::newRow("amount -5") << "en_US"
-                               << "Me"
-                               << "-5" << invalid << true << true;
-    QTest::newRow("de_DE: point") << "de_DE"
-                                  << "Me"
-                                  << "12.5" << invalid << true << true;
+    QTest::addColumn<QString>("message"); // the focus goes to the field it names; a bad amount is selected
+    const char* from = "Please input inofrmation for \"From\"";
+    const char* empty = "Please input the AMOUNT for deposit";
+    const char* invalid = "The AMOUNT for deposit is not a valid number.";
+    dataRow("from empty", "en_US", "", "10", from);
+    dataRow("from blanks, amount bad", "en_US", "  ", "abc", from);
+    dataRow("amount empty", "en_US", "Me", "", empty);
+    dataRow("amount blanks", "en_US", "Me", " ", empty);
+    dataRow("amount letters", "en_US", "Me", "abc", invalid);
+    dataRow("amount with grouping", "en_US", "Me", "1,000.00", invalid);
+    dataRow("amount 0", "en_US", "Me", "0", invalid);
+    dataRow("amount -5", "en_US", "Me", "-5", invalid);
+    dataRow("de_DE: point", "de_DE", "Me", "12.5", invalid);
 }
 
 void TestTransferDialog::validation()
@@ -347,8 +301,6 @@ void TestTransferDialog::validation()
     QFETCH(QString, from);
     QFETCH(QString, amount);
     QFETCH(QString, message);
-    QFETCH(bool, onAmount);
-    QFETCH(bool, selected);
     pinLocale(qPrintable(locale));
     TestDb db;
     const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("100"));
@@ -358,16 +310,13 @@ void TestTransferDialog::validation()
     d.show();
     const QString before = snapshot(db);
     save(d, from, amount);
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].text, message);
-    QCOMPARE(shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(shownBoxes(), QStringList{"Error (Critical, Ok): " + message});
     QCOMPARE(snapshot(db), before);
     QVERIFY(d.isVisible());
     auto* amountEdit = child<QLineEdit>(d, QStringLiteral("edtAmmount"));
+    const bool onAmount = message.contains(QStringLiteral("AMOUNT"));
     QCOMPARE(d.focusWidget(), onAmount ? static_cast<QWidget*>(amountEdit) : child<QComboBox>(d, "cbbFrom"));
-    if (selected)
+    if (onAmount && !message.startsWith(QStringLiteral("Please input")))
         QCOMPARE(amountEdit->selectedText(), amount);
 }
 
@@ -378,21 +327,21 @@ void TestTransferDialog::negativeBalance_data()
     QTest::addColumn<bool>("toItself");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("saved");
     // The source starts at 50, the destination (which may not go negative) at -5.
-    const QString refused = QStringLiteral("The source Account or wallet is not allowed go negative!");
-    const QString question = QStringLiteral("The source balance will go negative, are you sure to continue?!");
+    const char* refused = "Error (Critical, Ok): The source Account or wallet is not allowed go negative!";
+    const char* question =
+        "Error (Question, Ok|Cancel): The source balance will go negative, are you sure to continue?!";
     const int ok = QMessageBox::Ok;
-    const int cancel = QMessageBox::Cancel;
-    QTest::newRow("refused") << false << false << false << "60" << ok << refused << false;
-    QTest::newRow("refused, warning set") << false << true << false << "50.0001" << ok << refused << false;
-    QTest::newRow("asked, OK") << true << true << false << "60" << ok << question << true;
-    QTest::newRow("asked, Cancel") << true << true << false << "60" << cancel << question << false;
-    QTest::newRow("allowed silently") << true << false << false << "60" << ok << "" << true;
-    QTest::newRow("exactly 0") << false << false << false << "50" << ok << "" << true;
-    QTest::newRow("to itself, within") << false << false << true << "50" << ok << "" << true;
-    QTest::newRow("to itself, beyond") << false << false << true << "51" << ok << refused << false;
+    dataRow("refused", false, false, false, "60", ok, refused, false);
+    dataRow("refused, warning set", false, true, false, "50.0001", ok, refused, false);
+    dataRow("asked, OK", true, true, false, "60", ok, question, true);
+    dataRow("asked, Cancel", true, true, false, "60", int(QMessageBox::Cancel), question, false);
+    dataRow("allowed silently", true, false, false, "60", ok, "", true);
+    dataRow("exactly 0", false, false, false, "50", ok, "", true);
+    dataRow("to itself, within", false, false, true, "50", ok, "", true);
+    dataRow("to itself, beyond", false, false, true, "51", ok, refused, false);
 }
 
 void TestTransferDialog::negativeBalance()
@@ -402,7 +351,7 @@ void TestTransferDialog::negativeBalance()
     QFETCH(bool, toItself);
     QFETCH(QString, amount);
     QFETCH(int, answer);
-    QFETCH(QString, message);
+    QFETCH(QString, box);
     QFETCH(bool, saved);
     TestDb db;
     const qint32 source = db.addHolder(QStringLiteral("Source"), 2, money("50"), negative, warn);
@@ -412,15 +361,7 @@ void TestTransferDialog::negativeBalance()
     d.show();
     TMessageService::setNextAnswer(QMessageBox::StandardButton(answer));
     save(d, QStringLiteral("Me"), amount);
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) {
-        const bool asked = message == QStringLiteral("The source balance will go negative, are you sure to continue?!");
-        QCOMPARE(shown[0].text, message);
-        QCOMPARE(shown[0].title, QStringLiteral("Error"));
-        QCOMPARE(shown[0].icon, asked ? QMessageBox::Question : QMessageBox::Critical);
-        QCOMPARE(shown[0].buttons, asked ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
-    }
+    QCOMPARE(shownBoxes(), box.isEmpty() ? QStringList() : QStringList{box});
     QCOMPARE(d.result(), saved ? int(QDialog::Accepted) : 0 /* still open */);
     QCOMPARE(db.count(QStringLiteral("Transfer")), saved ? 1 : 0);
     const Currency moved = saved ? money(qPrintable(amount)) : Currency();
@@ -455,16 +396,8 @@ void TestTransferDialog::newTransfer()
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(db.balance(a), money("199.9999"));
     QCOMPARE(db.balance(b), money("120.0001"));
-    QSqlQuery q =
-        db.dm().select(QStringLiteral("select SourceID, DestID, Date, [From], Amount, [For], Memo from Transfer"));
-    QVERIFY(q.next());
-    QCOMPARE(q.value(0).toInt(), a);
-    QCOMPARE(q.value(1).toInt(), b);
-    QCOMPARE(q.value(2).toString(), QStringLiteral("2026-02-03 04:05:06"));
-    QCOMPARE(q.value(3).toString(), QStringLiteral("Me, myself"));
-    QCOMPARE(q.value(4).toLongLong(), 1000001LL);
-    QCOMPARE(q.value(5).toString(), QStringLiteral("savings"));
-    QCOMPARE(q.value(6).toString(), QStringLiteral("note"));
+    QCOMPARE(db.rows(QStringLiteral("select SourceID, DestID, Date, [From], Amount, [For], Memo from Transfer")),
+             QStringList{QStringLiteral("%1|%2|2026-02-03 04:05:06|Me, myself|1000001|savings|note").arg(a).arg(b)});
 }
 
 void TestTransferDialog::holdersOfOneNameKeepTheirBookings()
@@ -515,26 +448,14 @@ void TestTransferDialog::edit_data()
     QTest::addColumn<QStringList>("after"); // balances of A, B, C
     QTest::addColumn<QString>("message");
     // A (may not go negative) had 100 and sent 100 to B: A 0, B 100, C 50.
-    QTest::newRow("amount down") << ""
-                                 << ""
-                                 << "60" << QStringList{"40", "60", "50"} << "";
-    QTest::newRow("amount unchanged") << ""
-                                      << ""
-                                      << "100" << QStringList{"0", "100", "50"} << "";
-    QTest::newRow("amount up, source may not go negative")
-        << ""
-        << ""
-        << "100.0001" << QStringList{"0", "100", "50"} << "The source Account or wallet is not allowed go negative!";
-    QTest::newRow("new destination") << ""
-                                     << "    C"
-                                     << "100" << QStringList{"0", "0", "150"} << "";
-    QTest::newRow("new source, within its balance") << "    C"
-                                                    << ""
-                                                    << "50" << QStringList{"100", "50", "0"} << "";
-    QTest::newRow("new source, beyond its balance")
-        << "    C"
-        << ""
-        << "50.0001" << QStringList{"0", "100", "50"} << "The source Account or wallet is not allowed go negative!";
+    dataRow("amount down", "", "", "60", QStringList{"40", "60", "50"}, "");
+    dataRow("amount unchanged", "", "", "100", QStringList{"0", "100", "50"}, "");
+    dataRow("amount up, source may not go negative", "", "", "100.0001", QStringList{"0", "100", "50"},
+            "The source Account or wallet is not allowed go negative!");
+    dataRow("new destination", "", "    C", "100", QStringList{"0", "0", "150"}, "");
+    dataRow("new source, within its balance", "    C", "", "50", QStringList{"100", "50", "0"}, "");
+    dataRow("new source, beyond its balance", "    C", "", "50.0001", QStringList{"0", "100", "50"},
+            "The source Account or wallet is not allowed go negative!");
 }
 
 void TestTransferDialog::edit()
@@ -585,14 +506,8 @@ void TestTransferDialog::editBreakingTheRuleWritesNothing_data()
     QTest::addColumn<QString>("debit");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("dest");
-    QTest::newRow("A to B edited to B to A") << "AB"
-                                             << ""
-                                             << "B"
-                                             << "A";
-    QTest::newRow("A to A, a debit of 50, edited to A to B") << "AA"
-                                                             << "50"
-                                                             << "A"
-                                                             << "B";
+    dataRow("A to B edited to B to A", "AB", "", "B", "A");
+    dataRow("A to A, a debit of 50, edited to A to B", "AA", "50", "A", "B");
 }
 
 void TestTransferDialog::editBreakingTheRuleWritesNothing()
@@ -626,8 +541,8 @@ void TestTransferDialog::editBreakingTheRuleWritesNothing()
 void TestTransferDialog::databaseFailureKeepsInput_data()
 {
     QTest::addColumn<bool>("edit");
-    QTest::newRow("new transfer") << false;
-    QTest::newRow("edited transfer") << true;
+    dataRow("new transfer", false);
+    dataRow("edited transfer", true);
 }
 
 void TestTransferDialog::databaseFailureKeepsInput()
@@ -646,11 +561,7 @@ void TestTransferDialog::databaseFailureKeepsInput()
     const QString before = snapshot(db);
     failBalanceUpdates(db);
     save(d, QStringLiteral(" typed "), QStringLiteral("12.3456"), QStringLiteral("for"), QStringLiteral("memo"));
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].text, QStringLiteral("Error occured!"));
-    QCOMPARE(shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(shownBoxes(), QStringList{"Error (Critical, Ok): Error occured!"});
     QCOMPARE(snapshot(db), before);
     QVERIFY(d.isVisible());
     QCOMPARE(d.result(), 0 /* still open */);
@@ -675,10 +586,7 @@ void TestTransferDialog::closeAndHelp()
     d.PresetHolders(a, a);
     d.show();
     QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btn1")), Qt::LeftButton);
-    const auto requests = THelpRouter::takeRequests();
-    QCOMPARE(requests.size(), 1);
-    QCOMPARE(requests[0].kind, THelpRouter::Kind::Context);
-    QCOMPARE(requests[0].context, 1011);
+    QCOMPARE(helpRequests(), QStringList{"context 1011"});
     child<QComboBox>(d, QStringLiteral("cbbFrom"))->setEditText(QStringLiteral("Me"));
     child<QLineEdit>(d, QStringLiteral("edtAmmount"))->setText(QStringLiteral("1"));
     QTest::mouseClick(child<QPushButton>(d, QStringLiteral("btn3")), Qt::LeftButton);

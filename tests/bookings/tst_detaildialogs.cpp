@@ -1,4 +1,5 @@
 #include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "bookings/TBookingStore.h"
@@ -123,10 +124,8 @@ void TestDetailDialogs::controls_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("label");
-    QTest::newRow("deposit") << false << "Deposit" << QSize(537, 241) << "Receive info"
-                             << "From:";
-    QTest::newRow("debit") << true << "Debit" << QSize(540, 240) << "Debit info"
-                           << "To:";
+    dataRow("deposit", false, "Deposit", QSize(537, 241), "Receive info", "From:");
+    dataRow("debit", true, "Debit", QSize(540, 240), "Debit info", "To:");
 }
 
 void TestDetailDialogs::controls()
@@ -201,8 +200,8 @@ void TestDetailDialogs::counterpartySuggestions_data()
 {
     QTest::addColumn<bool>("debit");
     QTest::addColumn<QStringList>("offered");
-    QTest::newRow("deposit") << false << QStringList{"Aunt May", "Employer"};
-    QTest::newRow("debit") << true << QStringList{"Grocer"};
+    dataRow("deposit", false, QStringList{"Aunt May", "Employer"});
+    dataRow("debit", true, QStringList{"Grocer"});
 }
 
 void TestDetailDialogs::counterpartySuggestions()
@@ -232,9 +231,9 @@ void TestDetailDialogs::activationShowsPresetHolder_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QStringList>("listed");
-    QTest::newRow("bank account") << 0 << QStringList{"Bank", "Card"};
-    QTest::newRow("credit card account") << 1 << QStringList{"Bank", "Card"};
-    QTest::newRow("wallet") << 2 << QStringList{"Cash", "Purse"};
+    dataRow("bank account", 0, QStringList{"Bank", "Card"});
+    dataRow("credit card account", 1, QStringList{"Bank", "Card"});
+    dataRow("wallet", 2, QStringList{"Cash", "Purse"});
 }
 
 void TestDetailDialogs::activationShowsPresetHolder()
@@ -299,10 +298,10 @@ void TestDetailDialogs::reclickingTheChosenFamilyKeepsTheHolder_data()
 {
     QTest::addColumn<bool>("wallet");
     QTest::addColumn<bool>("keyboard");
-    QTest::newRow("account, mouse") << false << false;
-    QTest::newRow("wallet, mouse") << true << false;
-    QTest::newRow("account, keyboard") << false << true;
-    QTest::newRow("wallet, keyboard") << true << true;
+    dataRow("account, mouse", false, false);
+    dataRow("wallet, mouse", true, false);
+    dataRow("account, keyboard", false, true);
+    dataRow("wallet, keyboard", true, true);
 }
 
 void TestDetailDialogs::reclickingTheChosenFamilyKeepsTheHolder()
@@ -375,10 +374,10 @@ void TestDetailDialogs::holdersOfOneNameKeepTheirBookings_data()
 {
     QTest::addColumn<bool>("debit");
     QTest::addColumn<int>("row");
-    QTest::newRow("deposit, first") << false << 0;
-    QTest::newRow("deposit, second") << false << 1;
-    QTest::newRow("debit, first") << true << 0;
-    QTest::newRow("debit, second") << true << 1;
+    dataRow("deposit, first", false, 0);
+    dataRow("deposit, second", false, 1);
+    dataRow("debit, first", true, 0);
+    dataRow("debit, second", true, 1);
 }
 
 void TestDetailDialogs::holdersOfOneNameKeepTheirBookings()
@@ -515,18 +514,14 @@ void TestDetailDialogs::negativeBalance_data()
     const char* refused = "Error (Critical, Ok): The Account or wallet is not allowed go negative!";
     const char* question = "Error (Question, Ok|Cancel): The balance will go negative, are you sure to continue?!";
     const int ok = QMessageBox::Ok;
-    QTest::newRow("refused") << true << false << false << "60" << ok << refused << "50";
-    QTest::newRow("refused, warning set") << true << false << true << "50.0001" << ok << refused << "50";
-    QTest::newRow("asked, OK") << true << true << true << "60" << ok << question << "-10";
-    QTest::newRow("asked, Cancel") << true << true << true << "60" << int(QMessageBox::Cancel) << question << "50";
-    QTest::newRow("allowed silently") << true << true << false << "60" << ok << ""
-                                      << "-10";
-    QTest::newRow("exactly 0") << true << false << false << "50" << ok << ""
-                               << "0";
-    QTest::newRow("above 0") << true << false << true << "49.9999" << ok << ""
-                             << "0.0001";
-    QTest::newRow("deposit: no rule") << false << false << false << "60" << ok << ""
-                                      << "110";
+    dataRow("refused", true, false, false, "60", ok, refused, "50");
+    dataRow("refused, warning set", true, false, true, "50.0001", ok, refused, "50");
+    dataRow("asked, OK", true, true, true, "60", ok, question, "-10");
+    dataRow("asked, Cancel", true, true, true, "60", int(QMessageBox::Cancel), question, "50");
+    dataRow("allowed silently", true, true, false, "60", ok, "", "-10");
+    dataRow("exactly 0", true, false, false, "50", ok, "", "0");
+    dataRow("above 0", true, false, true, "49.9999", ok, "", "0.0001");
+    dataRow("deposit: no rule", false, false, false, "60", ok, "", "110");
 }
 
 void TestDetailDialogs::negativeBalance()
@@ -563,12 +558,9 @@ void TestDetailDialogs::loadForEdit_data()
     QTest::addColumn<bool>("debit");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("amountText");
-    QTest::newRow("deposit") << false << "en_US"
-                             << "12.3456";
-    QTest::newRow("debit") << true << "en_US"
-                           << "12.3456";
-    QTest::newRow("deposit, de_DE") << false << "de_DE"
-                                    << "12,3456";
+    dataRow("deposit", false, "en_US", "12.3456");
+    dataRow("debit", true, "en_US", "12.3456");
+    dataRow("deposit, de_DE", false, "de_DE", "12,3456");
 }
 
 void TestDetailDialogs::loadForEdit()
@@ -613,22 +605,11 @@ void TestDetailDialogs::editDebitUnderNegativeRule_data()
     // Neither holder may go negative. Bank had 150 and a debit of 100 left it at 50; Other holds
     // 30. A debit moved to Other gets nothing back there.
     const QString refused = QStringLiteral("The Account or wallet is not allowed go negative!");
-    QTest::newRow("smaller debit") << false << "80"
-                                   << ""
-                                   << "70"
-                                   << "30";
-    QTest::newRow("to exactly 0") << false << "150"
-                                  << ""
-                                  << "0"
-                                  << "30";
-    QTest::newRow("beyond the balance") << false << "150.0001" << refused << "50"
-                                        << "30";
-    QTest::newRow("moved, all of the other's balance") << true << "30"
-                                                       << ""
-                                                       << "150"
-                                                       << "0";
-    QTest::newRow("moved, beyond the other's balance") << true << "30.0001" << refused << "50"
-                                                       << "30";
+    dataRow("smaller debit", false, "80", "", "70", "30");
+    dataRow("to exactly 0", false, "150", "", "0", "30");
+    dataRow("beyond the balance", false, "150.0001", refused, "50", "30");
+    dataRow("moved, all of the other's balance", true, "30", "", "150", "0");
+    dataRow("moved, beyond the other's balance", true, "30.0001", refused, "50", "30");
 }
 
 void TestDetailDialogs::editDebitUnderNegativeRule()
@@ -680,10 +661,10 @@ void TestDetailDialogs::databaseFailureKeepsInput_data()
 {
     QTest::addColumn<bool>("debit");
     QTest::addColumn<bool>("edit");
-    QTest::newRow("new deposit") << false << false;
-    QTest::newRow("new debit") << true << false;
-    QTest::newRow("edited deposit") << false << true;
-    QTest::newRow("edited debit") << true << true;
+    dataRow("new deposit", false, false);
+    dataRow("new debit", true, false);
+    dataRow("edited deposit", false, true);
+    dataRow("edited debit", true, true);
 }
 
 void TestDetailDialogs::databaseFailureKeepsInput()
@@ -726,8 +707,8 @@ void TestDetailDialogs::databaseFailureKeepsInput()
 void TestDetailDialogs::closeAndHelp_data()
 {
     QTest::addColumn<bool>("debit");
-    QTest::newRow("deposit") << false;
-    QTest::newRow("debit") << true;
+    dataRow("deposit", false);
+    dataRow("debit", true);
 }
 
 void TestDetailDialogs::closeAndHelp()

@@ -1,4 +1,5 @@
 #include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "bookings/TAmountInput.h"
@@ -7,10 +8,11 @@
 #include "data/DbError.h"
 
 #include <QRandomGenerator>
-#include <QSqlQuery>
 #include <QTest>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -19,27 +21,81 @@ const QDateTime When(QDate(2026, 3, 14), QTime(15, 9, 26));
 
 TDetailRow detail(int type, qint32 holder, Currency amount, qint32 id = 0)
 {
-    TDetailRow row;
-    row.ID = id;
-    row.Type = type;
-    row.DestID = holder;
-    row.Date = When;
-    row.From = QStringLiteral("Someone");
-    row.Amount = amount;
-    return row;
+    return detailRow(type, holder, amount, When, QStringLiteral("Someone"), id);
 }
 
 TTransferRow transfer(qint32 source, qint32 dest, Currency amount, qint32 id = 0)
 {
-    TTransferRow row;
-    row.ID = id;
-    row.SourceID = source;
-    row.DestID = dest;
-    row.Date = When;
-    row.From = QStringLiteral("Me");
-    row.Amount = amount;
-    return row;
+    return transferRow(source, dest, amount, When, QStringLiteral("Me"), id);
 }
+
+// A holder move of a save: the booking stored before (none for a new one) and the one saved, each
+// as payer, payee ('-' for a debit's none) and amount; holders A, B, C have the ids 1, 2, 3. `read`
+// is the payer's balance as the dialog reads it (still holding the stored booking), `after` what
+// the rule judges: the payer's balance once the save is done.
+struct Move
+{
+    const char* name;
+    const char* before; // "AB100": A paid 100 to B; nullptr for a new booking
+    const char* now;
+    const char* read;
+    const char* after;
+};
+
+const Move Moves[] = {
+    {"transfer, new", nullptr, "AB120", "100", "-20"},
+    {"transfer, new, all of it", nullptr, "AB100", "100", "0"},
+    {"transfer, new to itself", nullptr, "AA120", "100", "-20"},
+    {"transfer, same holders, larger", "AB100", "AB120", "0", "-20"},
+    {"transfer, same holders, smaller", "AB100", "AB80", "0", "20"},
+    {"transfer, swapped", "AB100", "BA100", "100", "-100"},
+    {"transfer, source moved to a third holder", "AB100", "CB40", "30", "-10"},
+    {"transfer, source moved to the old destination", "AB100", "BC100", "100", "-100"},
+    {"transfer, destination moved", "AB100", "AC100", "0", "0"},
+    {"transfer, destination moved, larger", "AB100", "AC120", "0", "-20"},
+    {"transfer, former self-transfer", "AA100", "AB120", "100", "-20"},
+    {"transfer, former self-transfer, all of it", "AA100", "AB100", "100", "0"},
+    {"transfer, edited into a self-transfer", "AB100", "AA150", "0", "100"},
+    {"transfer, self-transfer kept, larger", "AA100", "AA150", "100", "100"},
+    {"debit, new", nullptr, "A-120", "100", "-20"},
+    {"debit, same holder, smaller", "A-100", "A-80", "0", "20"},
+    {"debit, same holder, larger", "A-100", "A-120", "0", "-20"},
+    {"debit, moved to another holder", "A-100", "C-40", "30", "-10"},
+    {"debit, moved to another holder, all of it", "A-100", "C-30", "30", "0"},
+};
+
+// The rows of the rule table: the payer's flags and the outcome when its balance goes below 0.
+struct Rule
+{
+    const char* name;
+    bool negative;
+    bool warn;
+    TNegativeRule::Outcome belowZero;
+};
+
+const Rule Rules[] = {
+    {"may not go negative", false, false, TNegativeRule::Outcome::Refused},
+    {"may not go negative, warn mark", false, true, TNegativeRule::Outcome::Refused},
+    {"may go negative, asked", true, true, TNegativeRule::Outcome::Ask},
+    {"may go negative silently", true, false, TNegativeRule::Outcome::Allowed},
+};
+
+qint32 holderOf(char letter)
+{
+    return letter == '-' ? 0 : letter - 'A' + 1;
+}
+
+Currency amountOf(const char* booking)
+{
+    return money(booking + 2);
+}
+
+// The ids a refused or failing save works on, and the save itself.
+struct Ids
+{
+    qint32 a, b, full, deposit, debit, moved;
+};
+using Save = std::function<void(const Ids&)>;
 
 } // namespace
 
@@ -53,6 +109,8 @@ private slots:
     void amountInput();
     void negativeRule_data();
     void negativeRule();
+    void ruleJudgesTheBalanceAfterTheSave_data();
+    void ruleJudgesTheBalanceAfterTheSave();
     void storedColumns();
     void editDetailSameHolder_data();
     void editDetailSameHolder();
@@ -76,38 +134,22 @@ void TestBookingStore::amountInput_data()
     const int empty = int(TAmountInput::Status::Empty);
     const int nan = int(TAmountInput::Status::NotANumber);
     const int notPositive = int(TAmountInput::Status::NotPositive);
-    QTest::newRow("empty") << "en_US"
-                           << "" << empty << 0LL;
-    QTest::newRow("blanks") << "en_US"
-                            << "   " << empty << 0LL;
-    QTest::newRow("zero") << "en_US"
-                          << "0" << notPositive << 0LL;
-    QTest::newRow("negative") << "en_US"
-                              << "-5" << notPositive << -50000LL;
-    QTest::newRow("finer than the currency") << "en_US"
-                                             << "0.00001" << nan << 0LL;
-    QTest::newRow("zeros past the fourth decimal") << "en_US"
-                                                   << "1.500000" << ok << 15000LL;
-    QTest::newRow("letters") << "en_US"
-                             << "abc" << nan << 0LL;
-    QTest::newRow("grouping refused") << "en_US"
-                                      << "1,000.00" << nan << 0LL;
-    QTest::newRow("out of range") << "en_US"
-                                  << "99999999999999999999" << nan << 0LL;
-    QTest::newRow("blanks around") << "en_US"
-                                   << " 7.5 " << ok << 75000LL;
-    QTest::newRow("four decimals") << "en_US"
-                                   << "12.3456" << ok << 123456LL;
-    QTest::newRow("exponent") << "en_US"
-                              << "1.5e2" << ok << 1500000LL;
-    QTest::newRow("de_DE comma") << "de_DE"
-                                 << "12,5" << ok << 125000LL;
-    QTest::newRow("de_DE four decimals") << "de_DE"
-                                         << "0,0001" << ok << 1LL;
-    QTest::newRow("de_DE point is grouping") << "de_DE"
-                                             << "1.000,00" << nan << 0LL;
-    QTest::newRow("de_DE point alone") << "de_DE"
-                                       << "12.5" << nan << 0LL;
+    dataRow("empty", "en_US", "", empty, 0LL);
+    dataRow("blanks", "en_US", "   ", empty, 0LL);
+    dataRow("zero", "en_US", "0", notPositive, 0LL);
+    dataRow("negative", "en_US", "-5", notPositive, -50000LL);
+    dataRow("finer than the currency", "en_US", "0.00001", nan, 0LL);
+    dataRow("zeros past the fourth decimal", "en_US", "1.500000", ok, 15000LL);
+    dataRow("letters", "en_US", "abc", nan, 0LL);
+    dataRow("grouping refused", "en_US", "1,000.00", nan, 0LL);
+    dataRow("out of range", "en_US", "99999999999999999999", nan, 0LL);
+    dataRow("blanks around", "en_US", " 7.5 ", ok, 75000LL);
+    dataRow("four decimals", "en_US", "12.3456", ok, 123456LL);
+    dataRow("exponent", "en_US", "1.5e2", ok, 1500000LL);
+    dataRow("de_DE comma", "de_DE", "12,5", ok, 125000LL);
+    dataRow("de_DE four decimals", "de_DE", "0,0001", ok, 1LL);
+    dataRow("de_DE point is grouping", "de_DE", "1.000,00", nan, 0LL);
+    dataRow("de_DE point alone", "de_DE", "12.5", nan, 0LL);
 }
 
 void TestBookingStore::amountInput()
@@ -133,40 +175,18 @@ void TestBookingStore::negativeRule_data()
     const int allowed = int(TNegativeRule::Outcome::Allowed);
     const int ask = int(TNegativeRule::Outcome::Ask);
     const int refused = int(TNegativeRule::Outcome::Refused);
-    QTest::newRow("not allowed, below 0") << false << false << "50"
-                                          << "50.0001"
-                                          << "0" << refused;
-    QTest::newRow("not allowed, warn set, below 0") << false << true << "50"
-                                                    << "60"
-                                                    << "0" << refused;
-    QTest::newRow("allowed with warning") << true << true << "50"
-                                          << "60"
-                                          << "0" << ask;
-    QTest::newRow("allowed silently") << true << false << "50"
-                                      << "60"
-                                      << "0" << allowed;
-    QTest::newRow("exactly 0") << false << false << "50"
-                               << "50"
-                               << "0" << allowed;
-    QTest::newRow("stays positive") << false << true << "50"
-                                    << "10"
-                                    << "0" << allowed;
-    QTest::newRow("already negative, not allowed") << false << false << "-1"
-                                                   << "0.0001"
-                                                   << "0" << refused;
+    dataRow("not allowed, below 0", false, false, "50", "50.0001", "0", refused);
+    dataRow("not allowed, warn set, below 0", false, true, "50", "60", "0", refused);
+    dataRow("allowed with warning", true, true, "50", "60", "0", ask);
+    dataRow("allowed silently", true, false, "50", "60", "0", allowed);
+    dataRow("exactly 0", false, false, "50", "50", "0", allowed);
+    dataRow("stays positive", false, true, "50", "10", "0", allowed);
+    dataRow("already negative, not allowed", false, false, "-1", "0.0001", "0", refused);
     // An edit on the same holder: the balance still holds the old debit, which is given back first.
-    QTest::newRow("edit: smaller debit") << false << false << "50"
-                                         << "80"
-                                         << "100" << allowed;
-    QTest::newRow("edit: larger debit") << false << false << "50"
-                                        << "151"
-                                        << "100" << refused;
-    QTest::newRow("edit: to exactly 0") << false << false << "50"
-                                        << "150"
-                                        << "100" << allowed;
-    QTest::newRow("edit: larger, asked") << true << true << "50"
-                                         << "151"
-                                         << "100" << ask;
+    dataRow("edit: smaller debit", false, false, "50", "80", "100", allowed);
+    dataRow("edit: larger debit", false, false, "50", "151", "100", refused);
+    dataRow("edit: to exactly 0", false, false, "50", "150", "100", allowed);
+    dataRow("edit: larger, asked", true, true, "50", "151", "100", ask);
 }
 
 void TestBookingStore::negativeRule()
@@ -188,6 +208,36 @@ void TestBookingStore::negativeRule()
     QCOMPARE(TNegativeRule::newBalance(Currency::min(), Currency::max()), Currency::min());
 }
 
+void TestBookingStore::ruleJudgesTheBalanceAfterTheSave_data()
+{
+    QTest::addColumn<int>("move");
+    QTest::addColumn<int>("rule");
+    for (int m = 0; m < int(std::size(Moves)); ++m) {
+        for (int r = 0; r < int(std::size(Rules)); ++r)
+            QTest::addRow("%s; %s", Moves[m].name, Rules[r].name) << m << r;
+    }
+}
+
+void TestBookingStore::ruleJudgesTheBalanceAfterTheSave()
+{
+    QFETCH(int, move);
+    QFETCH(int, rule);
+    const Move& m = Moves[move];
+    const Rule& r = Rules[rule];
+    TDataInfo payer;
+    payer.ID = holderOf(m.now[0]);
+    payer.Balance = money(m.read);
+    payer.Negative = r.negative;
+    payer.WarnNegative = r.warn;
+    std::optional<TNegativeRule::Stored> stored;
+    if (m.before != nullptr)
+        stored = TNegativeRule::Stored{holderOf(m.before[0]), holderOf(m.before[1]), amountOf(m.before)};
+    const qint32 payee = holderOf(m.now[1]);
+    QCOMPARE(TNegativeRule::balanceAfter(payer, payee, amountOf(m.now), stored), money(m.after));
+    const auto expected = money(m.after).isNegative() ? r.belowZero : TNegativeRule::Outcome::Allowed;
+    QCOMPARE(TNegativeRule::check(payer, payee, amountOf(m.now), stored), expected);
+}
+
 void TestBookingStore::storedColumns()
 {
     TestDb db;
@@ -200,33 +250,18 @@ void TestBookingStore::storedColumns()
     row.For = QStringLiteral("   ");
     row.Memo = QString();
     const qint32 bare = TBookingStore::saveDetail(row);
-
-    QSqlQuery q = db.dm().select(
-        QStringLiteral("select Date, [From], [For], Memo, typeof([For]), typeof(Memo), typeof(Amount) from Detail"
-                       " where ID in (?, ?) order by ID"),
-        {full, bare});
-    QVERIFY(q.next());
-    QCOMPARE(q.value(0).toString(), QStringLiteral("2026-03-14 15:09:26"));
-    QCOMPARE(q.value(1).toString(), QStringLiteral("O'Brien & 100% \"Sons\""));
-    QCOMPARE(q.value(2).toString(), QStringLiteral("rent  March"));
-    QCOMPARE(q.value(3).toString(), QStringLiteral("line one\nline two"));
-    QCOMPARE(q.value(6).toString(), QStringLiteral("integer"));
-    QVERIFY(q.next());
-    QCOMPARE(q.value(4).toString(), QStringLiteral("null"));
-    QCOMPARE(q.value(5).toString(), QStringLiteral("null"));
+    QCOMPARE(db.rows(QStringLiteral("select Date, [From], [For], Memo, typeof(Amount) from Detail where ID in (?, ?)"
+                                    " order by ID"),
+                     {full, bare}),
+             (QStringList{"2026-03-14 15:09:26|O'Brien & 100% \"Sons\"|rent  March|line one\nline two|integer",
+                          "2026-03-14 15:09:26|O'Brien & 100% \"Sons\"|<null>|<null>|integer"}));
 
     TTransferRow t = transfer(holder, holder, money("2"));
     t.From = QStringLiteral(" x ");
     t.Memo = QStringLiteral(" m ");
     const qint32 tid = TBookingStore::saveTransfer(t);
-    QSqlQuery tq = db.dm().select(
-        QStringLiteral("select Date, [From], typeof([For]), Memo, Amount from Transfer where ID = ?"), {tid});
-    QVERIFY(tq.next());
-    QCOMPARE(tq.value(0).toString(), QStringLiteral("2026-03-14 15:09:26"));
-    QCOMPARE(tq.value(1).toString(), QStringLiteral("x"));
-    QCOMPARE(tq.value(2).toString(), QStringLiteral("null"));
-    QCOMPARE(tq.value(3).toString(), QStringLiteral("m"));
-    QCOMPARE(tq.value(4).toLongLong(), 20000LL);
+    QCOMPARE(db.rows(QStringLiteral("select Date, [From], [For], Memo, Amount from Transfer where ID = ?"), {tid}),
+             QStringList{"2026-03-14 15:09:26|x|<null>|m|20000"});
 }
 
 void TestBookingStore::editDetailSameHolder_data()
@@ -236,24 +271,12 @@ void TestBookingStore::editDetailSameHolder_data()
     QTest::addColumn<QString>("newAmount");
     QTest::addColumn<QString>("after");
     // The holder starts at 1000 and the booking is already in its balance.
-    QTest::newRow("deposit 100 -> 150") << 0 << "100"
-                                        << "150"
-                                        << "1150";
-    QTest::newRow("deposit 100 -> 100") << 0 << "100"
-                                        << "100"
-                                        << "1100";
-    QTest::newRow("deposit 100 -> 0.0001") << 0 << "100"
-                                           << "0.0001"
-                                           << "1000.0001";
-    QTest::newRow("debit 100 -> 150") << 1 << "100"
-                                      << "150"
-                                      << "850";
-    QTest::newRow("debit 100 -> 100") << 1 << "100"
-                                      << "100"
-                                      << "900";
-    QTest::newRow("debit 100 -> 80.1234") << 1 << "100"
-                                          << "80.1234"
-                                          << "919.8766";
+    dataRow("deposit 100 -> 150", 0, "100", "150", "1150");
+    dataRow("deposit 100 -> 100", 0, "100", "100", "1100");
+    dataRow("deposit 100 -> 0.0001", 0, "100", "0.0001", "1000.0001");
+    dataRow("debit 100 -> 150", 1, "100", "150", "850");
+    dataRow("debit 100 -> 100", 1, "100", "100", "900");
+    dataRow("debit 100 -> 80.1234", 1, "100", "80.1234", "919.8766");
 }
 
 void TestBookingStore::editDetailSameHolder()
@@ -269,11 +292,8 @@ void TestBookingStore::editDetailSameHolder()
     edit.From = QStringLiteral("Changed");
     QCOMPARE(TBookingStore::saveDetail(edit), id);
     QCOMPARE(db.balance(holder), money(qPrintable(after)));
-    QCOMPARE(db.count(QStringLiteral("Detail")), 1);
-    QSqlQuery q = db.dm().select(QStringLiteral("select [From], Amount from Detail where ID = ?"), {id});
-    QVERIFY(q.next());
-    QCOMPARE(q.value(0).toString(), QStringLiteral("Changed"));
-    QCOMPARE(q.value(1).toLongLong(), money(qPrintable(newAmount)).raw());
+    QCOMPARE(db.rows(QStringLiteral("select [From], Amount from Detail")),
+             QStringList{QStringLiteral("Changed|%1").arg(money(qPrintable(newAmount)).raw())});
 }
 
 void TestBookingStore::editTransfer_data()
@@ -283,13 +303,13 @@ void TestBookingStore::editTransfer_data()
     QTest::addColumn<QString>("newAmount");
     QTest::addColumn<QStringList>("after"); // balances of A, B, C
     // All start at 1000; the stored transfer is 100 from A to B.
-    QTest::newRow("amount up") << 0 << 1 << "150" << QStringList{"850", "1150", "1000"};
-    QTest::newRow("amount unchanged") << 0 << 1 << "100" << QStringList{"900", "1100", "1000"};
-    QTest::newRow("new source") << 2 << 1 << "100" << QStringList{"1000", "1100", "900"};
-    QTest::newRow("new destination") << 0 << 2 << "70" << QStringList{"930", "1000", "1070"};
-    QTest::newRow("both new") << 2 << 2 << "70" << QStringList{"1000", "1000", "1000"};
-    QTest::newRow("swapped") << 1 << 0 << "25.0001" << QStringList{"1025.0001", "974.9999", "1000"};
-    QTest::newRow("to itself") << 0 << 0 << "100" << QStringList{"1000", "1000", "1000"};
+    dataRow("amount up", 0, 1, "150", QStringList{"850", "1150", "1000"});
+    dataRow("amount unchanged", 0, 1, "100", QStringList{"900", "1100", "1000"});
+    dataRow("new source", 2, 1, "100", QStringList{"1000", "1100", "900"});
+    dataRow("new destination", 0, 2, "70", QStringList{"930", "1000", "1070"});
+    dataRow("both new", 2, 2, "70", QStringList{"1000", "1000", "1000"});
+    dataRow("swapped", 1, 0, "25.0001", QStringList{"1025.0001", "974.9999", "1000"});
+    dataRow("to itself", 0, 0, "100", QStringList{"1000", "1000", "1000"});
 }
 
 void TestBookingStore::editTransfer()
@@ -337,109 +357,76 @@ void TestBookingStore::deleteBookings()
 
 void TestBookingStore::refusedRowsWriteNothing_data()
 {
-    QTest::addColumn<int>("what");
-    QTest::newRow("deposit to a missing holder") << 0;
-    QTest::newRow("amount 0") << 1;
-    QTest::newRow("negative amount") << 2;
-    QTest::newRow("edit of a missing row") << 3;
-    QTest::newRow("transfer to a missing holder") << 4;
-    QTest::newRow("balance beyond the range") << 5;
-    QTest::newRow("edit moving a debit to a missing holder") << 6;
-    QTest::newRow("kind other than deposit or debit") << 7;
+    QTest::addColumn<Save>("save");
+    // `a` holds 10 and has a debit of 4; `full` is one short of the largest balance.
+    dataRow("deposit to a missing holder",
+            Save([](const Ids&) { TBookingStore::saveDetail(detail(0, 9999, money("1"))); }));
+    dataRow("amount 0", Save([](const Ids& i) { TBookingStore::saveDetail(detail(0, i.a, money("0"))); }));
+    dataRow("negative amount",
+            Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.a, i.a, money("-1"))); }));
+    dataRow("edit of a missing row",
+            Save([](const Ids& i) { TBookingStore::saveDetail(detail(0, i.a, money("1"), i.debit + 100)); }));
+    dataRow("transfer to a missing holder",
+            Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.a, 9999, money("1"))); }));
+    dataRow("balance beyond the range",
+            Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.a, i.full, money("2"))); }));
+    dataRow("edit moving a debit to a missing holder",
+            Save([](const Ids& i) { TBookingStore::saveDetail(detail(1, 9999, money("1"), i.debit)); }));
+    dataRow("kind other than deposit or debit",
+            Save([](const Ids& i) { TBookingStore::saveDetail(detail(2, i.a, money("1"))); }));
 }
 
 void TestBookingStore::refusedRowsWriteNothing()
 {
-    QFETCH(int, what);
+    QFETCH(Save, save);
     TestDb db;
-    const qint32 h = db.addHolder(QStringLiteral("H"), 0, money("10"));
-    const qint32 full = db.addHolder(QStringLiteral("Full"), 0, Currency::max() - money("1"));
-    const qint32 debit = TBookingStore::saveDetail(detail(1, h, money("4")));
+    Ids ids{};
+    ids.a = db.addHolder(QStringLiteral("H"), 0, money("10"));
+    ids.full = db.addHolder(QStringLiteral("Full"), 0, Currency::max() - money("1"));
+    ids.debit = TBookingStore::saveDetail(detail(1, ids.a, money("4")));
     const QString before = snapshot(db);
-    bool threw = false;
+    bool refused = false;
     try {
-        switch (what) {
-        case 0:
-            TBookingStore::saveDetail(detail(0, 9999, money("1")));
-            break;
-        case 1:
-            TBookingStore::saveDetail(detail(0, h, money("0")));
-            break;
-        case 2:
-            TBookingStore::saveTransfer(transfer(h, h, money("-1")));
-            break;
-        case 3:
-            TBookingStore::saveDetail(detail(0, h, money("1"), debit + 100));
-            break;
-        case 4:
-            TBookingStore::saveTransfer(transfer(h, 9999, money("1")));
-            break;
-        case 5:
-            TBookingStore::saveTransfer(transfer(h, full, money("2")));
-            break;
-        case 6:
-            TBookingStore::saveDetail(detail(1, 9999, money("1"), debit));
-            break;
-        case 7:
-            TBookingStore::saveDetail(detail(2, h, money("1")));
-            break;
-        }
+        save(ids);
     } catch (const DbError&) {
-        threw = true;
+        refused = true;
     } catch (const std::invalid_argument&) {
-        threw = true;
+        refused = true;
     }
-    QVERIFY(threw);
+    QVERIFY(refused);
     QCOMPARE(snapshot(db), before);
 }
 
 void TestBookingStore::failedBalanceUpdateRollsBack_data()
 {
-    QTest::addColumn<int>("what");
-    QTest::newRow("new deposit") << 0;
-    QTest::newRow("edited debit") << 1;
-    QTest::newRow("debit moved to another holder") << 2;
-    QTest::newRow("new transfer") << 3;
-    QTest::newRow("edited transfer") << 4;
-    QTest::newRow("deleted deposit") << 5;
-    QTest::newRow("deleted transfer") << 6;
+    QTest::addColumn<Save>("save");
+    // A and B hold 100 each before a deposit of 10 and a debit of 20 of A, and a transfer of 30 from A to B.
+    dataRow("new deposit", Save([](const Ids& i) { TBookingStore::saveDetail(detail(0, i.a, money("1"))); }));
+    dataRow("edited debit",
+            Save([](const Ids& i) { TBookingStore::saveDetail(detail(1, i.a, money("25"), i.debit)); }));
+    dataRow("debit moved to another holder",
+            Save([](const Ids& i) { TBookingStore::saveDetail(detail(1, i.b, money("20"), i.debit)); }));
+    dataRow("new transfer", Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.b, i.a, money("1"))); }));
+    dataRow("edited transfer",
+            Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.b, i.a, money("31"), i.moved)); }));
+    dataRow("deleted deposit", Save([](const Ids& i) { TBookingStore::deleteDetail(i.deposit); }));
+    dataRow("deleted transfer", Save([](const Ids& i) { TBookingStore::deleteTransfer(i.moved); }));
 }
 
 void TestBookingStore::failedBalanceUpdateRollsBack()
 {
-    QFETCH(int, what);
+    QFETCH(Save, save);
     TestDb db;
-    const qint32 a = db.addHolder(QStringLiteral("A"), 0, money("100"));
-    const qint32 b = db.addHolder(QStringLiteral("B"), 2, money("100"));
-    const qint32 deposit = TBookingStore::saveDetail(detail(0, a, money("10")));
-    const qint32 debit = TBookingStore::saveDetail(detail(1, a, money("20")));
-    const qint32 moved = TBookingStore::saveTransfer(transfer(a, b, money("30")));
+    Ids ids{};
+    ids.a = db.addHolder(QStringLiteral("A"), 0, money("100"));
+    ids.b = db.addHolder(QStringLiteral("B"), 2, money("100"));
+    ids.deposit = TBookingStore::saveDetail(detail(0, ids.a, money("10")));
+    ids.debit = TBookingStore::saveDetail(detail(1, ids.a, money("20")));
+    ids.moved = TBookingStore::saveTransfer(transfer(ids.a, ids.b, money("30")));
     const QString before = snapshot(db);
     failBalanceUpdates(db);
     try {
-        switch (what) {
-        case 0:
-            TBookingStore::saveDetail(detail(0, a, money("1")));
-            break;
-        case 1:
-            TBookingStore::saveDetail(detail(1, a, money("25"), debit));
-            break;
-        case 2:
-            TBookingStore::saveDetail(detail(1, b, money("20"), debit));
-            break;
-        case 3:
-            TBookingStore::saveTransfer(transfer(b, a, money("1")));
-            break;
-        case 4:
-            TBookingStore::saveTransfer(transfer(b, a, money("31"), moved));
-            break;
-        case 5:
-            TBookingStore::deleteDetail(deposit);
-            break;
-        case 6:
-            TBookingStore::deleteTransfer(moved);
-            break;
-        }
+        save(ids);
         QFAIL("the failing balance update was not reported");
     } catch (const DbError& e) {
         QVERIFY2(e.text().contains(QStringLiteral("boom")), qPrintable(e.text()));
@@ -447,15 +434,14 @@ void TestBookingStore::failedBalanceUpdateRollsBack()
     QCOMPARE(snapshot(db), before);
     // The connection is usable again once the statement works.
     allowBalanceUpdates(db);
-    TBookingStore::saveDetail(detail(0, a, money("1")));
-    QCOMPARE(db.balance(a), money("61"));
+    TBookingStore::saveDetail(detail(0, ids.a, money("1")));
+    QCOMPARE(db.balance(ids.a), money("61"));
 }
 
 void TestBookingStore::randomBookingsKeepBalancesExact()
 {
     TestDb db;
     // Speed only: the temporary file needs no durability.
-    db.dm().select(QStringLiteral("PRAGMA synchronous = OFF"));
     db.dm().select(QStringLiteral("PRAGMA journal_mode = MEMORY"));
 
     std::vector<qint32> holders;

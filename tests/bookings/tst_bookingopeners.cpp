@@ -1,4 +1,5 @@
 #include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "ModalDriver.h"
 #include "TestDb.h"
 
@@ -43,16 +44,18 @@ void fillAndPress(QDialog* d, const char* button, const QString& amount)
     QTest::mouseClick(child<QPushButton>(*d, QString::fromLatin1(button)), Qt::LeftButton);
 }
 
-void chooseRow(QComboBox* list, const QString& text)
+// The main window over the account "Bank" and the wallet "Cash", 100 each.
+struct Main
 {
-    const int index = list->findText(text);
-    if (index < 0)
-        qFatal("no row %s", qPrintable(text));
-    while (list->currentIndex() < index)
-        QTest::keyClick(list, Qt::Key_Down);
-    while (list->currentIndex() > index)
-        QTest::keyClick(list, Qt::Key_Up);
-}
+    TestDb db;
+    qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("100"));
+    qint32 cash = db.addHolder(QStringLiteral("Cash"), 2, money("100"));
+    TFrmMain w;
+    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
+    TImageCtrl* wallet = tileOf(w.panelMgr()->wallets().front());
+
+    Main() { w.show(); }
+};
 
 } // namespace
 
@@ -85,28 +88,17 @@ void TestBookingOpeners::depositAndDebitTargets_data()
     QTest::addColumn<QString>("selected"); // "wallet", "account" or "both"
     QTest::addColumn<bool>("debit");
     QTest::addColumn<QString>("target"); // "wallet", "account" or "" for no dialog
-    QTest::newRow("toolbar deposit, both") << "btnToolDeposite"
-                                           << "both" << false << "wallet";
-    QTest::newRow("menu deposit, account") << "mniMenu_Deposit"
-                                           << "account" << false << "account";
-    QTest::newRow("toolbar debit, both") << "btnToolDebit"
-                                         << "both" << true << "wallet";
-    QTest::newRow("menu debit, wallet") << "mniMenu_Debit"
-                                        << "wallet" << true << "wallet";
-    QTest::newRow("menu debit, account") << "mniMenu_Debit"
-                                         << "account" << true << "account";
-    QTest::newRow("wallet pop-up deposit, both") << "mniPop_Wal_Deposit"
-                                                 << "both" << false << "wallet";
-    QTest::newRow("wallet pop-up debit, both") << "mniPop_Wal_Debit"
-                                               << "both" << true << "wallet";
-    QTest::newRow("wallet pop-up debit, account only") << "mniPop_Wal_Debit"
-                                                       << "account" << true << "";
-    QTest::newRow("account pop-up deposit, both") << "mniPop_Acc_DEposit"
-                                                  << "both" << false << "account";
-    QTest::newRow("account pop-up debit, both") << "mniPop_Acc_Debit"
-                                                << "both" << true << "account";
-    QTest::newRow("account pop-up deposit, wallet only") << "mniPop_Acc_DEposit"
-                                                         << "wallet" << false << "";
+    dataRow("toolbar deposit, both", "btnToolDeposite", "both", false, "wallet");
+    dataRow("menu deposit, account", "mniMenu_Deposit", "account", false, "account");
+    dataRow("toolbar debit, both", "btnToolDebit", "both", true, "wallet");
+    dataRow("menu debit, wallet", "mniMenu_Debit", "wallet", true, "wallet");
+    dataRow("menu debit, account", "mniMenu_Debit", "account", true, "account");
+    dataRow("wallet pop-up deposit, both", "mniPop_Wal_Deposit", "both", false, "wallet");
+    dataRow("wallet pop-up debit, both", "mniPop_Wal_Debit", "both", true, "wallet");
+    dataRow("wallet pop-up debit, account only", "mniPop_Wal_Debit", "account", true, "");
+    dataRow("account pop-up deposit, both", "mniPop_Acc_DEposit", "both", false, "account");
+    dataRow("account pop-up debit, both", "mniPop_Acc_Debit", "both", true, "account");
+    dataRow("account pop-up deposit, wallet only", "mniPop_Acc_DEposit", "wallet", false, "");
 }
 
 void TestBookingOpeners::depositAndDebitTargets()
@@ -115,13 +107,8 @@ void TestBookingOpeners::depositAndDebitTargets()
     QFETCH(QString, selected);
     QFETCH(bool, debit);
     QFETCH(QString, target);
-    TestDb db;
-    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
-    db.addHolder(QStringLiteral("Cash"), 2, money("100"));
-    TFrmMain w;
-    w.show();
-    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
-    TImageCtrl* wallet = tileOf(w.panelMgr()->wallets().front());
+    Main f;
+    auto& [db, bank, cash, w, account, wallet] = f;
     if (selected != QStringLiteral("wallet"))
         press(account);
     if (selected != QStringLiteral("account"))
@@ -155,55 +142,43 @@ void TestBookingOpeners::depositAndDebitTargets()
 
 void TestBookingOpeners::closedDialogChangesNothing()
 {
-    TestDb db;
-    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
-    TFrmMain w;
-    w.show();
-    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
-    press(account);
+    Main f;
+    press(f.account);
     // Changed behind the tile's back: only a reload after OK would show it.
-    db.dm().execute(QStringLiteral("update Account set Balance = 1"));
+    f.db.dm().execute(QStringLiteral("update Account set Balance = 1"));
     ModalDriver driver([](QDialog* d) {
         child<QLineEdit>(*d, QStringLiteral("edtAmmount"))->setText(QStringLiteral("5"));
         QTest::mouseClick(child<QPushButton>(*d, QStringLiteral("btnClose")), Qt::LeftButton);
     });
-    w.findChild<QAction*>(QStringLiteral("btnToolDeposite"))->trigger();
+    f.w.findChild<QAction*>(QStringLiteral("btnToolDeposite"))->trigger();
     QCOMPARE(driver.seenClass(), QStringLiteral("TFrmDeposit"));
-    QCOMPARE(db.count(QStringLiteral("Detail")), 0);
-    QCOMPARE(account->dataInfo()->Balance, money("100"));
+    QCOMPARE(f.db.count(QStringLiteral("Detail")), 0);
+    QCOMPARE(f.account->dataInfo()->Balance, money("100"));
 }
 
 void TestBookingOpeners::transferFromToolbar_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("selected");
-    QTest::newRow("toolbar, both") << "btnToolTransfer"
-                                   << "both";
-    QTest::newRow("menu, both") << "mniMenu_Transfer"
-                                << "both";
-    QTest::newRow("toolbar, account only") << "btnToolTransfer"
-                                           << "account";
-    QTest::newRow("toolbar, wallet only") << "btnToolTransfer"
-                                          << "wallet";
-    QTest::newRow("menu, nothing") << "mniMenu_Transfer"
-                                   << "";
+    dataRow("toolbar, both", "btnToolTransfer", "both");
+    dataRow("menu, both", "mniMenu_Transfer", "both");
+    dataRow("toolbar, account only", "btnToolTransfer", "account");
+    dataRow("toolbar, wallet only", "btnToolTransfer", "wallet");
+    dataRow("menu, nothing", "mniMenu_Transfer", "");
 }
 
 void TestBookingOpeners::transferFromToolbar()
 {
     QFETCH(QString, command);
     QFETCH(QString, selected);
-    TestDb db;
-    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("100"));
-    const qint32 cash = db.addHolder(QStringLiteral("Cash"), 2, money("100"));
-    TFrmMain w;
-    w.show();
+    Main f;
+    auto& [db, bank, cash, w, account, wallet] = f;
     const bool withAccount = selected == QStringLiteral("account") || selected == QStringLiteral("both");
     const bool withWallet = selected == QStringLiteral("wallet") || selected == QStringLiteral("both");
     if (withAccount)
-        press(tileOf(w.panelMgr()->accounts().front()));
+        press(account);
     if (withWallet)
-        press(tileOf(w.panelMgr()->wallets().front()));
+        press(wallet);
 
     qint32 source = -1;
     qint32 dest = -1;
@@ -222,29 +197,24 @@ void TestBookingOpeners::transferFromToolbar()
     QCOMPARE(db.balance(cash), withWallet && withAccount ? money("70") : money("100"));
     QCOMPARE(db.balance(bank), withWallet && withAccount ? money("130") : money("100"));
     // The tiles of both holders show their balances at once.
-    QCOMPARE(w.panelMgr()->wallets().front()->Balance, db.balance(cash));
-    QCOMPARE(w.panelMgr()->accounts().front()->Balance, db.balance(bank));
+    QCOMPARE(wallet->dataInfo()->Balance, db.balance(cash));
+    QCOMPARE(account->dataInfo()->Balance, db.balance(bank));
 }
 
 void TestBookingOpeners::transferFromTilePopup_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("fromWallet");
-    QTest::newRow("wallet tile") << "mniPop_Wal_Transfer" << true;
-    QTest::newRow("account tile") << "mniPop_Acc_Transfer" << false;
+    dataRow("wallet tile", "mniPop_Wal_Transfer", true);
+    dataRow("account tile", "mniPop_Acc_Transfer", false);
 }
 
 void TestBookingOpeners::transferFromTilePopup()
 {
     QFETCH(QString, command);
     QFETCH(bool, fromWallet);
-    TestDb db;
-    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
-    db.addHolder(QStringLiteral("Cash"), 2, money("100"));
-    TFrmMain w;
-    w.show();
-    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
-    TImageCtrl* wallet = tileOf(w.panelMgr()->wallets().front());
+    Main f;
+    auto& [db, bank, cash, w, account, wallet] = f;
     press(account);
     press(wallet);
     TImageCtrl* source = fromWallet ? wallet : account;
@@ -255,7 +225,8 @@ void TestBookingOpeners::transferFromTilePopup()
     ModalDriver driver([&](QDialog* d) {
         presetSource = static_cast<TFrmTransfer*>(d)->sourceHolder().ID;
         presetDest = static_cast<TFrmTransfer*>(d)->destHolder().ID;
-        chooseRow(child<QComboBox>(*d, QStringLiteral("cbbInf2")), TFrmTransfer::holderRowText(dest->dataInfo()->Name));
+        auto* list = child<QComboBox>(*d, QStringLiteral("cbbInf2"));
+        chooseRowByKeys(list, list->findText(TFrmTransfer::holderRowText(dest->dataInfo()->Name)));
         fillAndPress(d, "btnSave", QStringLiteral("0.0001"));
     });
     w.findChild<QAction*>(command)->trigger();
@@ -273,22 +244,17 @@ void TestBookingOpeners::droppedTileOpensTransfer_data()
 {
     QTest::addColumn<bool>("walletOnAccount");
     QTest::addColumn<bool>("save");
-    QTest::newRow("wallet dropped on account, saved") << true << true;
-    QTest::newRow("account dropped on wallet, saved") << false << true;
-    QTest::newRow("wallet dropped on account, closed") << true << false;
+    dataRow("wallet dropped on account, saved", true, true);
+    dataRow("account dropped on wallet, saved", false, true);
+    dataRow("wallet dropped on account, closed", true, false);
 }
 
 void TestBookingOpeners::droppedTileOpensTransfer()
 {
     QFETCH(bool, walletOnAccount);
     QFETCH(bool, save);
-    TestDb db;
-    db.addHolder(QStringLiteral("Bank"), 0, money("100"));
-    db.addHolder(QStringLiteral("Cash"), 2, money("100"));
-    TFrmMain w;
-    w.show();
-    TImageCtrl* account = tileOf(w.panelMgr()->accounts().front());
-    TImageCtrl* wallet = tileOf(w.panelMgr()->wallets().front());
+    Main f;
+    auto& [db, bank, cash, w, account, wallet] = f;
     TImageCtrl* dragged = walletOnAccount ? wallet : account;
     TImageCtrl* target = walletOnAccount ? account : wallet;
 

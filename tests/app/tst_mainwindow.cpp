@@ -1,3 +1,5 @@
+#include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "app/TFrmMain.h"
@@ -101,60 +103,23 @@ void TestMainWindow::commandsExistAndAreEnabled()
 {
     TestDb db;
     TFrmMain w;
-    const char* names[] = {"ExitX1",
-                           "btnExit",
-                           "mniMenu_NewAccount",
-                           "mniPop_Acc_New",
-                           "mniMenu_NewWallet",
-                           "mniPop_Wal_New",
-                           "mniMenu_DeleteAccount",
-                           "mni10",
-                           "mniMenu_DeleteWallet",
-                           "mniDelete1",
-                           "mniMenu_AccountInfo",
-                           "mniPop_Acc_Info",
-                           "mniMenu_WalletInfo",
-                           "mniWalletInfo2",
-                           "btnToolProperty",
-                           "mniMenu_Property",
-                           "btnToolAccHistory",
-                           "mniMenu_AccountHistory",
-                           "mni7",
-                           "btnToolWalHistory",
-                           "mniMenu_WalletHistory",
-                           "mniHistory1",
-                           "btnToolDeposite",
-                           "mniMenu_Deposit",
-                           "btnToolDebit",
-                           "mniMenu_Debit",
-                           "mniPop_Wal_Deposit",
-                           "mniPop_Wal_Debit",
-                           "mniPop_Acc_DEposit",
-                           "mniPop_Acc_Debit",
-                           "btnToolTransfer",
-                           "mniMenu_Transfer",
-                           "mniPop_Wal_Transfer",
-                           "mniPop_Acc_Transfer",
-                           "mniMenu_AccountURL",
-                           "mni8",
-                           "mniMenu_WalletURL",
-                           "mniLunchURL1",
-                           "mniMenu_Calclator",
-                           "mniMenu_Notepad",
-                           "mniMenu_HelpTopics",
-                           "btnToolHelp",
-                           "mniMenu_OnlineTutorial",
-                           "mniMenu_Whatsnew",
-                           "mniMenu_Checkupdates",
-                           "mniMenu_Homepage",
-                           "btnToolWeb",
-                           "mniMenu_Support",
-                           "mniMenu_SendFeedback",
-                           "mniMenu_About"};
-    for (const char* name : names) {
-        auto* action = w.findChild<QAction*>(QString::fromLatin1(name));
-        QVERIFY2(action != nullptr, name);
-        QVERIFY2(action->isEnabled(), name);
+    const QStringList names =
+        QStringLiteral("ExitX1 btnExit mniMenu_NewAccount mniPop_Acc_New mniMenu_NewWallet mniPop_Wal_New "
+                       "mniMenu_DeleteAccount mni10 mniMenu_DeleteWallet mniDelete1 mniMenu_AccountInfo "
+                       "mniPop_Acc_Info mniMenu_WalletInfo mniWalletInfo2 btnToolProperty mniMenu_Property "
+                       "btnToolAccHistory mniMenu_AccountHistory mni7 btnToolWalHistory mniMenu_WalletHistory "
+                       "mniHistory1 btnToolDeposite mniMenu_Deposit btnToolDebit mniMenu_Debit "
+                       "mniPop_Wal_Deposit mniPop_Wal_Debit mniPop_Acc_DEposit mniPop_Acc_Debit "
+                       "btnToolTransfer mniMenu_Transfer mniPop_Wal_Transfer mniPop_Acc_Transfer "
+                       "mniMenu_AccountURL mni8 mniMenu_WalletURL mniLunchURL1 mniMenu_Calclator "
+                       "mniMenu_Notepad mniMenu_HelpTopics btnToolHelp mniMenu_OnlineTutorial "
+                       "mniMenu_Whatsnew mniMenu_Checkupdates mniMenu_Homepage btnToolWeb mniMenu_Support "
+                       "mniMenu_SendFeedback mniMenu_About")
+            .split(u' ');
+    for (const QString& name : names) {
+        auto* action = w.findChild<QAction*>(name);
+        QVERIFY2(action != nullptr, qPrintable(name));
+        QVERIFY2(action->isEnabled(), qPrintable(name));
     }
     QCOMPARE(w.findChild<QAction*>(QStringLiteral("mniMenu_Property"))->shortcut(), QKeySequence(Qt::Key_F4));
     QCOMPARE(w.findChild<QAction*>(QStringLiteral("mniMenu_Transfer"))->shortcut(),
@@ -242,10 +207,10 @@ void TestMainWindow::exitAsksAndObeys_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("menu, Yes") << "ExitX1" << true;
-    QTest::newRow("menu, No") << "ExitX1" << false;
-    QTest::newRow("toolbar, Yes") << "btnExit" << true;
-    QTest::newRow("toolbar, No") << "btnExit" << false;
+    dataRow("menu, Yes", "ExitX1", true);
+    dataRow("menu, No", "ExitX1", false);
+    dataRow("toolbar, Yes", "btnExit", true);
+    dataRow("toolbar, No", "btnExit", false);
 }
 
 void TestMainWindow::exitAsksAndObeys()
@@ -257,12 +222,7 @@ void TestMainWindow::exitAsksAndObeys()
     w.show();
     TMessageService::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
     w.findChild<QAction*>(command)->trigger();
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, QStringLiteral("Query"));
-    QCOMPARE(shown[0].text, QStringLiteral("Are you sure to exit?"));
-    QCOMPARE(shown[0].icon, QMessageBox::Question);
-    QCOMPARE(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(shownBoxes(), QStringList{"Query (Question, Yes|No): Are you sure to exit?"});
     QCOMPARE(w.isVisible(), !yes);
 }
 
@@ -279,7 +239,7 @@ void TestMainWindow::statusBarBeforeAndAfter()
 {
     TestDb db;
     const qint32 id = db.addHolder(QStringLiteral("Bank"), 0, money("100"));
-    const qint32 big = db.addHolder(QStringLiteral("Big"), 2, money("-12345678.9"));
+    db.addHolder(QStringLiteral("Big"), 2, money("-12345678.9"));
     TFrmMain w;
     QCOMPARE(statusText(w, "statusWelcome"), QStringLiteral("Welcome to use Tavrin Bugget V1.1"));
     QCOMPARE(statusText(w, "statusTotals"), QStringLiteral("account Info"));
@@ -289,7 +249,6 @@ void TestMainWindow::statusBarBeforeAndAfter()
     w.WMHolderSelect(id, false);
     QCOMPARE(statusText(w, "statusTotals"),
              QStringLiteral("Total: ($12,345,578.90)  Account: $100.00  Wallet: ($12,345,678.90)"));
-    Q_UNUSED(big);
     // Every section shows its whole text.
     QCoreApplication::processEvents();
     for (const char* name : {"statusWelcome", "statusTotals"}) {
@@ -317,10 +276,8 @@ void TestMainWindow::showTotals_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
-    QTest::newRow("en_US") << "en_US"
-                           << "Total: $106.00  Account: $100.00  Wallet: $6.00";
-    QTest::newRow("de_DE") << "de_DE"
-                           << QString::fromUtf8("Total: 106,00\u00a0€  Account: 100,00\u00a0€  Wallet: 6,00\u00a0€");
+    dataRow("en_US", "en_US", "Total: $106.00  Account: $100.00  Wallet: $6.00");
+    dataRow("de_DE", "de_DE", QString::fromUtf8("Total: 106,00\u00a0€  Account: 100,00\u00a0€  Wallet: 6,00\u00a0€"));
 }
 
 void TestMainWindow::showTotals()
@@ -365,24 +322,15 @@ void TestMainWindow::outsideCommands_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("request");
-    QTest::newRow("tutorial") << "mniMenu_OnlineTutorial"
-                              << "https://tavrin-budget.example.org/features.htm";
-    QTest::newRow("what's new") << "mniMenu_Whatsnew"
-                                << "https://tavrin-budget.example.org/features.htm";
-    QTest::newRow("updates") << "mniMenu_Checkupdates"
-                             << "https://tavrin-budget.example.org/features.htm";
-    QTest::newRow("home page") << "mniMenu_Homepage"
-                               << "https://tavrin-budget.example.org/";
-    QTest::newRow("web button") << "btnToolWeb"
-                                << "https://tavrin-budget.example.org/";
-    QTest::newRow("support") << "mniMenu_Support"
-                             << "https://tavrin-budget.example.org/support.htm";
-    QTest::newRow("feedback") << "mniMenu_SendFeedback"
-                              << "mailto:support@tavrin-budget.example.org";
-    QTest::newRow("calculator") << "mniMenu_Calclator"
-                                << "run:gnome-calculator";
-    QTest::newRow("notepad") << "mniMenu_Notepad"
-                             << "run:gnome-text-editor";
+    dataRow("tutorial", "mniMenu_OnlineTutorial", "https://tavrin-budget.example.org/features.htm");
+    dataRow("what's new", "mniMenu_Whatsnew", "https://tavrin-budget.example.org/features.htm");
+    dataRow("updates", "mniMenu_Checkupdates", "https://tavrin-budget.example.org/features.htm");
+    dataRow("home page", "mniMenu_Homepage", "https://tavrin-budget.example.org/");
+    dataRow("web button", "btnToolWeb", "https://tavrin-budget.example.org/");
+    dataRow("support", "mniMenu_Support", "https://tavrin-budget.example.org/support.htm");
+    dataRow("feedback", "mniMenu_SendFeedback", "mailto:support@tavrin-budget.example.org");
+    dataRow("calculator", "mniMenu_Calclator", "run:gnome-calculator");
+    dataRow("notepad", "mniMenu_Notepad", "run:gnome-text-editor");
 }
 
 void TestMainWindow::outsideCommands()
@@ -441,11 +389,11 @@ void TestMainWindow::totalsSectionGrowsWithTheWindow_data()
 {
     QTest::addColumn<int>("windowWidth");
     QTest::addColumn<int>("sectionWidth");
-    QTest::newRow("designed") << 875 << 259;
-    QTest::newRow("narrower") << 700 << 259;
-    QTest::newRow("25 wider") << 900 << 284;
-    QTest::newRow("41 wider") << 916 << 300;
-    QTest::newRow("much wider") << 1400 << 300;
+    dataRow("designed", 875, 259);
+    dataRow("narrower", 700, 259);
+    dataRow("25 wider", 900, 284);
+    dataRow("41 wider", 916, 300);
+    dataRow("much wider", 1400, 300);
 }
 
 void TestMainWindow::totalsSectionGrowsWithTheWindow()

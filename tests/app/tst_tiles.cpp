@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "app/THolderEvent.h"
@@ -65,6 +66,11 @@ struct Fixture
     TPanelMgr mgr{&accounts, &wallets, &target};
 
     Fixture() { target.mgr = &mgr; }
+    void loadBoth()
+    {
+        mgr.LoadAccountTiles();
+        mgr.LoadWalletTiles();
+    }
     TImageCtrl* tile(qint32 id)
     {
         return accounts.canvas()->findChild<TImageCtrl*>(QStringLiteral("tile%1").arg(id))
@@ -130,8 +136,7 @@ void TestTiles::init()
 void TestTiles::emptyBoxes()
 {
     Fixture f;
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
     QVERIFY(f.mgr.SelectedAccountTile() == nullptr);
     QVERIFY(f.mgr.SelectedWalletTile() == nullptr);
     QVERIFY(f.accounts.canvas()->findChildren<TImageCtrl*>().isEmpty());
@@ -147,8 +152,7 @@ void TestTiles::layoutOfBothFamilies()
     const qint32 w1 = f.db.addHolder(QStringLiteral("W1"), 2);
     f.accounts.resize(300, 300);
     f.accounts.show();
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
     QCOMPARE(f.tile(accountIds[0])->pos(), QPoint(10, 10));
     QCOMPARE(f.tile(accountIds[9])->pos(), QPoint(10, 820));
     QCOMPARE(f.tile(w0)->pos(), QPoint(10, 10));
@@ -163,9 +167,9 @@ void TestTiles::layoutOfBothFamilies()
 void TestTiles::pressSelectsAndTellsOnce_data()
 {
     QTest::addColumn<int>("button");
-    QTest::newRow("left") << int(Qt::LeftButton);
-    QTest::newRow("right") << int(Qt::RightButton);
-    QTest::newRow("middle") << int(Qt::MiddleButton);
+    dataRow("left", int(Qt::LeftButton));
+    dataRow("right", int(Qt::RightButton));
+    dataRow("middle", int(Qt::MiddleButton));
 }
 
 void TestTiles::pressSelectsAndTellsOnce()
@@ -175,8 +179,7 @@ void TestTiles::pressSelectsAndTellsOnce()
     const qint32 a = f.db.addHolder(QStringLiteral("A"), 0);
     const qint32 b = f.db.addHolder(QStringLiteral("B"), 0);
     const qint32 w = f.db.addHolder(QStringLiteral("W"), 2);
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
 
     f.press(b, Qt::MouseButton(button));
     QCOMPARE(f.target.messages.size(), 1);
@@ -219,8 +222,7 @@ void TestTiles::familiesKeepTheirSelections()
     const qint32 a = f.db.addHolder(QStringLiteral("A"), 1);
     const qint32 w1 = f.db.addHolder(QStringLiteral("W1"), 2);
     const qint32 w2 = f.db.addHolder(QStringLiteral("W2"), 2);
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
     f.press(a);
     f.press(w1);
     f.press(w2);
@@ -237,8 +239,7 @@ void TestTiles::emptyPartOfABoxClearsItsFamilySilently()
     const qint32 a = f.db.addHolder(QStringLiteral("A"), 0);
     const qint32 w = f.db.addHolder(QStringLiteral("W"), 2);
     f.wallets.resize(400, 113);
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
     f.press(a);
     f.press(w);
     f.target.messages.clear();
@@ -253,8 +254,7 @@ void TestTiles::rebuildClearsOnlyThatFamily()
     Fixture f;
     const qint32 a = f.db.addHolder(QStringLiteral("A"), 0);
     const qint32 w = f.db.addHolder(QStringLiteral("W"), 2);
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
     f.press(a);
     f.press(w);
     const qint32 w2 = f.db.addHolder(QStringLiteral("W2"), 2);
@@ -274,8 +274,7 @@ void TestTiles::refreshTile()
     Fixture f;
     const qint32 a = f.db.addHolder(QStringLiteral("A"), 0, money("1"));
     const qint32 w = f.db.addHolder(QStringLiteral("W"), 2, money("2"));
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
     f.db.dm().execute(QStringLiteral("update Account set Balance = Balance + 50000, name = 'W!' where ID = ?"), {w});
     f.db.dm().execute(QStringLiteral("update Account set Balance = 0"), {});
     f.mgr.RefreshTile(w);
@@ -293,8 +292,7 @@ void TestTiles::dropRules()
     Fixture f;
     const qint32 a = f.db.addHolder(QStringLiteral("A"), 0);
     const qint32 w = f.db.addHolder(QStringLiteral("W"), 2);
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
     QVERIFY(!f.tile(a)->acceptsDrop(f.tile(a)));
     QVERIFY(f.tile(a)->acceptsDrop(f.tile(w)));
     QVERIFY(f.tile(w)->acceptsDrop(f.tile(a)));
@@ -330,8 +328,7 @@ void TestTiles::picturesByFamilyAndSelection()
     Fixture f;
     const qint32 a = f.db.addHolder(QStringLiteral(""), 0);
     const qint32 w = f.db.addHolder(QStringLiteral(""), 2);
-    f.mgr.LoadAccountTiles();
-    f.mgr.LoadWalletTiles();
+    f.loadBoth();
     const QDir res(TImageBase::pictureDir());
     auto same = [](const QPixmap& shown, const QString& file) {
         // Only the balance line is painted over the picture; compare a row above it.
@@ -403,10 +400,10 @@ void TestTiles::cardsFitAcrossTheirBox_data()
     QTest::addColumn<int>("across"); // the box's size across its direction
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("offset"); // of the cards from the edge; -1: less than the margin, more than 0
-    QTest::newRow("column, designed width, scrolling") << false << 161 << 10 << -1;
-    QTest::newRow("column, designed width, one tile") << false << 161 << 1 << 10;
-    QTest::newRow("column narrower than a card") << false << 100 << 10 << 0;
-    QTest::newRow("wallet row, scrolling") << true << 113 << 12 << 10;
+    dataRow("column, designed width, scrolling", false, 161, 10, -1);
+    dataRow("column, designed width, one tile", false, 161, 1, 10);
+    dataRow("column narrower than a card", false, 100, 10, 0);
+    dataRow("wallet row, scrolling", true, 113, 12, 10);
 }
 
 void TestTiles::cardsFitAcrossTheirBox()
@@ -440,11 +437,11 @@ void TestTiles::nothingIsCutOff_data()
     QTest::addColumn<bool>("wallet");
     QTest::addColumn<qlonglong>("raw"); // the balance in ten-thousandths
     const qlonglong max = std::numeric_limits<qint64>::max();
-    QTest::newRow("quotes and percent in a wallet") << "Cash \"pocket\" 100%" << true << 0LL;
-    QTest::newRow("six figures below 0 in a wallet") << "W" << true << -1234567800LL;
-    QTest::newRow("largest in an account") << "A" << false << max;
-    QTest::newRow("most negative in a wallet") << "W" << true << -max - 1;
-    QTest::newRow("long name of an account") << "The joint savings account of the family" << false << 0LL;
+    dataRow("quotes and percent in a wallet", "Cash \"pocket\" 100%", true, 0LL);
+    dataRow("six figures below 0 in a wallet", "W", true, -1234567800LL);
+    dataRow("largest in an account", "A", false, max);
+    dataRow("most negative in a wallet", "W", true, -max - 1);
+    dataRow("long name of an account", "The joint savings account of the family", false, 0LL);
 }
 
 void TestTiles::nothingIsCutOff()
@@ -555,18 +552,18 @@ void TestTiles::keysOnATile_data()
     QTest::addColumn<QString>("messages"); // the holder messages sent, by number
     QTest::addColumn<bool>("menu");
     const int none = Qt::NoModifier;
-    QTest::newRow("down") << 0 << int(Qt::Key_Down) << none << 1 << "1125" << false;
-    QTest::newRow("right in the column") << 1 << int(Qt::Key_Right) << none << 2 << "1125" << false;
-    QTest::newRow("up") << 2 << int(Qt::Key_Up) << none << 1 << "1125" << false;
-    QTest::newRow("end") << 0 << int(Qt::Key_End) << none << 2 << "1125" << false;
-    QTest::newRow("home") << 2 << int(Qt::Key_Home) << none << 0 << "1125" << false;
-    QTest::newRow("down at the last") << 2 << int(Qt::Key_Down) << none << -1 << "" << false;
-    QTest::newRow("left in the row") << 4 << int(Qt::Key_Left) << none << 3 << "1125" << false;
-    QTest::newRow("space") << 4 << int(Qt::Key_Space) << none << 4 << "1125" << false;
-    QTest::newRow("Enter") << 3 << int(Qt::Key_Return) << none << 3 << "1125 1127" << false;
-    QTest::newRow("keypad Enter") << 1 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1 << "1125 1127" << false;
-    QTest::newRow("menu key") << 4 << int(Qt::Key_Menu) << none << 4 << "1125" << true;
-    QTest::newRow("Shift+F10") << 1 << int(Qt::Key_F10) << int(Qt::ShiftModifier) << 1 << "1125" << true;
+    dataRow("down", 0, int(Qt::Key_Down), none, 1, "1125", false);
+    dataRow("right in the column", 1, int(Qt::Key_Right), none, 2, "1125", false);
+    dataRow("up", 2, int(Qt::Key_Up), none, 1, "1125", false);
+    dataRow("end", 0, int(Qt::Key_End), none, 2, "1125", false);
+    dataRow("home", 2, int(Qt::Key_Home), none, 0, "1125", false);
+    dataRow("down at the last", 2, int(Qt::Key_Down), none, -1, "", false);
+    dataRow("left in the row", 4, int(Qt::Key_Left), none, 3, "1125", false);
+    dataRow("space", 4, int(Qt::Key_Space), none, 4, "1125", false);
+    dataRow("Enter", 3, int(Qt::Key_Return), none, 3, "1125 1127", false);
+    dataRow("keypad Enter", 1, int(Qt::Key_Enter), int(Qt::KeypadModifier), 1, "1125 1127", false);
+    dataRow("menu key", 4, int(Qt::Key_Menu), none, 4, "1125", true);
+    dataRow("Shift+F10", 1, int(Qt::Key_F10), int(Qt::ShiftModifier), 1, "1125", true);
 }
 
 void TestTiles::keysOnATile()

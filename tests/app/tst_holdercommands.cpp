@@ -1,13 +1,18 @@
+#include "BookingTestHelpers.h"
+#include "DataRow.h"
+#include "HistoryBooks.h"
 #include "ModalDriver.h"
 #include "TestDb.h"
 
 #include "app/TFrmMain.h"
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
+#include "toolkit/TDBGridView.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,9 +20,12 @@
 
 namespace {
 
-struct Window
+// The main window over the holders of `db` (a TestDb, or HistoryBooks whose open() comes at once),
+// once open() has made it.
+template <class Db>
+struct MainOver
 {
-    TestDb db;
+    Db db;
     std::unique_ptr<TFrmMain> w;
 
     void open()
@@ -27,8 +35,9 @@ struct Window
     }
     TImageCtrl* tile(qint32 id) const { return w->findChild<TImageCtrl*>(QStringLiteral("tile%1").arg(id)); }
     void press(qint32 id) const { QTest::mouseClick(tile(id), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
-    void trigger(const char* name) const { w->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
+    void trigger(const QString& name) const { child<QAction>(*w, name)->trigger(); }
 };
+using Window = MainOver<TestDb>;
 
 void setName(QDialog* dialog, const QString& name)
 {
@@ -67,6 +76,9 @@ private slots:
     void doubleClickOpensTheRightDialog_data();
     void doubleClickOpensTheRightDialog();
     void holderWebAddress();
+    void historyOpenersPreselectTheTilesHolder_data();
+    void historyOpenersPreselectTheTilesHolder();
+    void tilesShowTheBalancesAfterTheHistoryCloses();
 };
 
 void TestHolderCommands::init()
@@ -84,10 +96,10 @@ void TestHolderCommands::deleteRefusedWhileBookingsReferToTheHolder_data()
     QTest::addColumn<QString>("message");
     const QString account = QStringLiteral("The account is using now, please delete its history first!");
     const QString wallet = QStringLiteral("The wallet is using now, please delete its history first!");
-    QTest::newRow("account, transfer source, menu") << false << true << "mniMenu_DeleteAccount" << account;
-    QTest::newRow("account, transfer destination, pop-up") << false << false << "mni10" << account;
-    QTest::newRow("wallet, transfer source, pop-up") << true << true << "mniDelete1" << wallet;
-    QTest::newRow("wallet, transfer destination, menu") << true << false << "mniMenu_DeleteWallet" << wallet;
+    dataRow("account, transfer source, menu", false, true, "mniMenu_DeleteAccount", account);
+    dataRow("account, transfer destination, pop-up", false, false, "mni10", account);
+    dataRow("wallet, transfer source, pop-up", true, true, "mniDelete1", wallet);
+    dataRow("wallet, transfer destination, menu", true, false, "mniMenu_DeleteWallet", wallet);
 }
 
 void TestHolderCommands::deleteRefusedWhileBookingsReferToTheHolder()
@@ -106,12 +118,8 @@ void TestHolderCommands::deleteRefusedWhileBookingsReferToTheHolder()
         f.db.addTransfer(other, holder, when, money("5"));
     f.open();
     f.press(holder);
-    f.trigger(qPrintable(command));
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(shown[0].text, message);
-    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    f.trigger(command);
+    QCOMPARE(shownBoxes(), QStringList{"Error (Critical, Ok): " + message});
     QCOMPARE(f.db.count(QStringLiteral("Account")), 2);
 }
 
@@ -123,11 +131,7 @@ void TestHolderCommands::deleteCancelledDeletesNothing()
     f.press(a);
     TMessageService::setNextAnswer(QMessageBox::Cancel);
     f.trigger("mniMenu_DeleteAccount");
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, QStringLiteral("Query"));
-    QCOMPARE(shown[0].text, QStringLiteral("Are you sure to delete this information?"));
-    QCOMPARE(shown[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(shownBoxes(), QStringList{"Query (Question, Ok|Cancel): Are you sure to delete this information?"});
     QCOMPARE(f.db.count(QStringLiteral("Account")), 1);
     QCOMPARE(f.w->panelMgr()->SelectedAccountTile(), f.tile(a));
 }
@@ -137,14 +141,10 @@ void TestHolderCommands::failedDeleteIsReported_data()
     QTest::addColumn<bool>("wallet");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("message");
-    QTest::newRow("account, menu") << false << "mniMenu_DeleteAccount"
-                                   << "Deleting Account error";
-    QTest::newRow("account, pop-up") << false << "mni10"
-                                     << "Deleting Account error";
-    QTest::newRow("wallet, menu") << true << "mniMenu_DeleteWallet"
-                                  << "Deleting Wallet error";
-    QTest::newRow("wallet, pop-up") << true << "mniDelete1"
-                                    << "Deleting Wallet error";
+    dataRow("account, menu", false, "mniMenu_DeleteAccount", "Deleting Account error");
+    dataRow("account, pop-up", false, "mni10", "Deleting Account error");
+    dataRow("wallet, menu", true, "mniMenu_DeleteWallet", "Deleting Wallet error");
+    dataRow("wallet, pop-up", true, "mniDelete1", "Deleting Wallet error");
 }
 
 void TestHolderCommands::failedDeleteIsReported()
@@ -159,14 +159,9 @@ void TestHolderCommands::failedDeleteIsReported()
     // The database leaves the row alone: no row is deleted, and no error is raised.
     f.db.addTrigger(QStringLiteral("Account"), QStringLiteral("DELETE"), TestDb::TriggerEffect::Skip);
     TMessageService::setNextAnswer(QMessageBox::Ok);
-    f.trigger(qPrintable(command));
-    const auto shown = TMessageService::takeShown();
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown[0].text, QStringLiteral("Are you sure to delete this information?"));
-    QCOMPARE(shown[1].title, QStringLiteral("Error"));
-    QCOMPARE(shown[1].text, message);
-    QCOMPARE(shown[1].icon, QMessageBox::Critical);
-    QCOMPARE(shown[1].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    f.trigger(command);
+    QCOMPARE(shownBoxes(), (QStringList{"Query (Question, Ok|Cancel): Are you sure to delete this information?",
+                                        "Error (Critical, Ok): " + message}));
     QCOMPARE(f.db.count(QStringLiteral("Account")), 1);
     // Nothing was rebuilt: the tile is still there and selected.
     TPanelMgr* mgr = f.w->panelMgr();
@@ -176,8 +171,8 @@ void TestHolderCommands::failedDeleteIsReported()
 void TestHolderCommands::deleteRebuildsOnlyThatFamily_data()
 {
     QTest::addColumn<bool>("wallet");
-    QTest::newRow("wallet") << true;
-    QTest::newRow("account") << false;
+    dataRow("wallet", true);
+    dataRow("account", false);
 }
 
 void TestHolderCommands::deleteRebuildsOnlyThatFamily()
@@ -214,10 +209,10 @@ void TestHolderCommands::newHolderAppearsInItsRow_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("wallet");
-    QTest::newRow("menu, wallet") << "mniMenu_NewWallet" << true;
-    QTest::newRow("pop-up, wallet") << "mniPop_Wal_New" << true;
-    QTest::newRow("menu, account") << "mniMenu_NewAccount" << false;
-    QTest::newRow("pop-up, account") << "mniPop_Acc_New" << false;
+    dataRow("menu, wallet", "mniMenu_NewWallet", true);
+    dataRow("pop-up, wallet", "mniPop_Wal_New", true);
+    dataRow("menu, account", "mniMenu_NewAccount", false);
+    dataRow("pop-up, account", "mniPop_Acc_New", false);
 }
 
 void TestHolderCommands::newHolderAppearsInItsRow()
@@ -234,7 +229,7 @@ void TestHolderCommands::newHolderAppearsInItsRow()
         setName(d, QStringLiteral(" Pocket "));
         clickSave(d);
     });
-    f.trigger(qPrintable(command));
+    f.trigger(command);
     QVERIFY(driver.dialogSeen());
     QCOMPARE(driver.seenClass(), QString::fromLatin1(wallet ? "TFrmWallet" : "TFrmBankAccount"));
     TPanelMgr* mgr = f.w->panelMgr();
@@ -287,10 +282,10 @@ void TestHolderCommands::infoCommandSavesAndRepaintsTheTile_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("wallet");
-    QTest::newRow("account info") << "mniMenu_AccountInfo" << false;
-    QTest::newRow("account info, pop-up") << "mniPop_Acc_Info" << false;
-    QTest::newRow("wallet info") << "mniMenu_WalletInfo" << true;
-    QTest::newRow("wallet info, pop-up") << "mniWalletInfo2" << true;
+    dataRow("account info", "mniMenu_AccountInfo", false);
+    dataRow("account info, pop-up", "mniPop_Acc_Info", false);
+    dataRow("wallet info", "mniMenu_WalletInfo", true);
+    dataRow("wallet info, pop-up", "mniWalletInfo2", true);
 }
 
 void TestHolderCommands::infoCommandSavesAndRepaintsTheTile()
@@ -306,7 +301,7 @@ void TestHolderCommands::infoCommandSavesAndRepaintsTheTile()
         setName(d, QStringLiteral("Renamed"));
         clickSave(d);
     });
-    f.trigger(qPrintable(command));
+    f.trigger(command);
     QVERIFY(driver.dialogSeen());
     QCOMPARE(f.tile(id)->dataInfo()->Name, QStringLiteral("Renamed"));
     QCOMPARE(f.tile(id)->dataInfo()->Balance, money("7"));
@@ -316,8 +311,8 @@ void TestHolderCommands::infoCommandSavesAndRepaintsTheTile()
 void TestHolderCommands::doubleClickOpensTheRightDialog_data()
 {
     QTest::addColumn<bool>("wallet");
-    QTest::newRow("wallet") << true;
-    QTest::newRow("account") << false;
+    dataRow("wallet", true);
+    dataRow("account", false);
 }
 
 void TestHolderCommands::doubleClickOpensTheRightDialog()
@@ -352,6 +347,81 @@ void TestHolderCommands::holderWebAddress()
     f.trigger("mniLunchURL1");
     QCOMPARE(TShell::takeRequests(),
              (QStringList{QStringLiteral("https://bank.example/"), QStringLiteral("http://wallet.example")}));
+}
+
+void TestHolderCommands::historyOpenersPreselectTheTilesHolder_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("selected"); // "account", "wallet", "both" or ""
+    QTest::addColumn<QString>("entry");
+    dataRow("account toolbar, account", "btnToolAccHistory", "account", "    Bank");
+    dataRow("account menu, both", "mniMenu_AccountHistory", "both", "    Bank");
+    dataRow("account tile pop-up, both", "mni7", "both", "    Bank");
+    dataRow("account menu, wallet only", "mniMenu_AccountHistory", "wallet", "-----All-----");
+    dataRow("account toolbar, nothing", "btnToolAccHistory", "", "-----All-----");
+    dataRow("wallet toolbar, both", "btnToolWalHistory", "both", "    Cash");
+    dataRow("wallet menu, wallet", "mniMenu_WalletHistory", "wallet", "    Cash");
+    dataRow("wallet tile pop-up, both", "mniHistory1", "both", "    Cash");
+    dataRow("wallet toolbar, account only", "btnToolWalHistory", "account", "-----All-----");
+}
+
+void TestHolderCommands::historyOpenersPreselectTheTilesHolder()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, selected);
+    QFETCH(QString, entry);
+    MainOver<HistoryBooks> f;
+    f.open();
+    const HistoryBooks& books = f.db;
+    if (selected == u"account" || selected == u"both")
+        f.press(books.bank);
+    if (selected == u"wallet" || selected == u"both")
+        f.press(books.cash);
+    QString seen;
+    QString seenClass;
+    int rows = -1;
+    {
+        ModalDriver driver([&](QDialog* d) {
+            seen = child<QComboBox>(*d, QStringLiteral("cbbAccWal"))->currentText();
+            rows = child<TDBGridView>(*d, QStringLiteral("dbgrdh1"))->model()->rowCount();
+            d->close();
+        });
+        f.trigger(command);
+        seenClass = driver.seenClass();
+    }
+    QCOMPARE(seenClass, QStringLiteral("TFrmAccountHistory"));
+    QCOMPARE(seen, entry);
+    QVERIFY(rows > 0);
+    // Both families rebuilt: no tile is selected any more.
+    QVERIFY(f.w->panelMgr()->SelectedAccountTile() == nullptr);
+    QVERIFY(f.w->panelMgr()->SelectedWalletTile() == nullptr);
+    QVERIFY(TMessageService::takeShown().isEmpty());
+}
+
+void TestHolderCommands::tilesShowTheBalancesAfterTheHistoryCloses()
+{
+    MainOver<HistoryBooks> f;
+    f.open();
+    HistoryBooks& books = f.db;
+    f.press(books.bank);
+    const Currency bank = books.db.balance(books.bank);
+    const Currency cash = books.db.balance(books.cash);
+    {
+        ModalDriver driver([&](QDialog* d) {
+            auto* grid = child<TDBGridView>(*d, QStringLiteral("dbgrdh1"));
+            for (int r = 0; r < grid->model()->rowCount(); ++r) {
+                if (grid->model()->index(r, 2).data().toString() == u"Trans Out")
+                    clickRow(grid, r);
+            }
+            TMessageService::setNextAnswer(QMessageBox::Yes);
+            child<QAction>(*d, QStringLiteral("btnDelete"))->trigger();
+            d->close();
+        });
+        f.trigger(QStringLiteral("mni7"));
+    }
+    QCOMPARE(books.db.balance(books.bank), bank + money("5"));
+    QCOMPARE(f.tile(books.bank)->dataInfo()->Balance, bank + money("5"));
+    QCOMPARE(f.tile(books.cash)->dataInfo()->Balance, cash - money("5"));
 }
 
 QTEST_MAIN(TestHolderCommands)

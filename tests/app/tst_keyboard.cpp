@@ -1,4 +1,5 @@
 #include "BookingListWait.h"
+#include "DataRow.h"
 #include "ModalDriver.h"
 #include "TestDb.h"
 
@@ -84,12 +85,8 @@ void TestKeyboard::bookAndHearTheSumWithTheKeyboardOnly_data()
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("counterparty");
     QTest::addColumn<QString>("balance"); // the holder's balance afterwards, as its tile names it
-    QTest::newRow("deposit into an account") << false << int(Qt::Key_P) << "TFrmDeposit"
-                                             << "cbbFrom"
-                                             << "Card, $62.50";
-    QTest::newRow("debit from a wallet") << true << int(Qt::Key_B) << "TFrmDebit"
-                                         << "cbbTo"
-                                         << "Purse, $7.50";
+    dataRow("deposit into an account", false, int(Qt::Key_P), "TFrmDeposit", "cbbFrom", "Card, $62.50");
+    dataRow("debit from a wallet", true, int(Qt::Key_B), "TFrmDebit", "cbbTo", "Purse, $7.50");
 }
 
 void TestKeyboard::bookAndHearTheSumWithTheKeyboardOnly()

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "ForeignFile.h"
 #include "ModalDriver.h"
 #include "TestDb.h"
@@ -38,40 +39,18 @@ void TestStartFiles::foreignOrDamagedFileAtStart_data()
     QTest::addColumn<QString>("words");  // what the error box says in the user's words
     QTest::addColumn<QString>("engine"); // the engine's text after them, where it has one
 
-    QTest::newRow("missing") << ""
-                             << "was not found"
-                             << "unable to open database file";
-    QTest::newRow("text file") << "text"
-                               << "is not a Tavrin Budget data file"
-                               << "file is not a database";
-    QTest::newRow("Access file") << "access"
-                                 << "is a Microsoft Access database"
-                                 << "";
-    QTest::newRow("zero bytes") << "zero bytes"
-                                << "is empty (0 bytes)"
-                                << "";
-    QTest::newRow("SQLite without the tables")
-        << "no tables"
-        << "not a Tavrin Budget data file: it lacks the tables Account, Detail, Transfer"
-        << "";
-    QTest::newRow("newer version") << "newer version"
-                                   << "written by a newer version of Tavrin Budget"
-                                   << "";
-    QTest::newRow("read-only") << "read-only"
-                               << "is read-only"
-                               << "";
-    QTest::newRow("read-only folder") << "read-only folder"
-                                      << "that holds the data file is read-only"
-                                      << "";
-    QTest::newRow("truncated") << "truncated"
-                               << "is damaged (it may have been cut short)"
-                               << "malformed";
-    QTest::newRow("locked") << "locked"
-                            << "in use by another program"
-                            << "database is locked";
-    QTest::newRow("locked, write-ahead log") << "locked, wal"
-                                             << "in use by another program"
-                                             << "database is locked";
+    dataRow("missing", "", "was not found", "unable to open database file");
+    dataRow("text file", "text", "is not a Tavrin Budget data file", "file is not a database");
+    dataRow("Access file", "access", "is a Microsoft Access database", "");
+    dataRow("zero bytes", "zero bytes", "is empty (0 bytes)", "");
+    dataRow("SQLite without the tables", "no tables",
+            "not a Tavrin Budget data file: it lacks the tables Account, Detail, Transfer", "");
+    dataRow("newer version", "newer version", "written by a newer version of Tavrin Budget", "");
+    dataRow("read-only", "read-only", "is read-only", "");
+    dataRow("read-only folder", "read-only folder", "that holds the data file is read-only", "");
+    dataRow("truncated", "truncated", "is damaged (it may have been cut short)", "malformed");
+    dataRow("locked", "locked", "in use by another program", "database is locked");
+    dataRow("locked, write-ahead log", "locked, wal", "in use by another program", "database is locked");
 }
 
 void TestStartFiles::foreignOrDamagedFileAtStart()

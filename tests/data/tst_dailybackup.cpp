@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "app/TFrmMain.h"
@@ -100,19 +101,16 @@ void TestDailyBackup::dueWhenTheNewestIsADayOld_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QList<int>>("ageMinutes");
     QTest::addColumn<bool>("due");
-    QTest::newRow("no backup yet") << QStringList{} << QList<int>{} << true;
-    QTest::newRow("newest a minute short of a day")
-        << QStringList{"Data-2026-05-19.mdb"} << QList<int>{24 * 60 - 1} << false;
-    QTest::newRow("newest exactly a day old") << QStringList{"Data-2026-05-19.mdb"} << QList<int>{24 * 60} << true;
-    QTest::newRow("newest by name decides")
-        << QStringList{"Data-2026-05-19.mdb", "Data-2026-05-10.mdb"} << QList<int>{60, 10} << false;
-    QTest::newRow("newest three days old")
-        << QStringList{"Data-2026-05-17.mdb", "Data-2026-05-16.mdb"} << QList<int>{3 * 24 * 60, 4 * 24 * 60} << true;
-    QTest::newRow("clock set back: newest in the future")
-        << QStringList{"Data-2026-06-01.mdb"} << QList<int>{-60} << false;
-    QTest::newRow("only unfinished and foreign names")
-        << QStringList{"Data-2026-05-20.mdb.part", "Data-copy.mdb", "Data-2026-13-40.mdb"} << QList<int>{1, 1, 1}
-        << true;
+    dataRow("no backup yet", QStringList{}, QList<int>{}, true);
+    dataRow("newest a minute short of a day", QStringList{"Data-2026-05-19.mdb"}, QList<int>{24 * 60 - 1}, false);
+    dataRow("newest exactly a day old", QStringList{"Data-2026-05-19.mdb"}, QList<int>{24 * 60}, true);
+    dataRow("newest by name decides", QStringList{"Data-2026-05-19.mdb", "Data-2026-05-10.mdb"}, QList<int>{60, 10},
+            false);
+    dataRow("newest three days old", QStringList{"Data-2026-05-17.mdb", "Data-2026-05-16.mdb"},
+            QList<int>{3 * 24 * 60, 4 * 24 * 60}, true);
+    dataRow("clock set back: newest in the future", QStringList{"Data-2026-06-01.mdb"}, QList<int>{-60}, false);
+    dataRow("only unfinished and foreign names",
+            QStringList{"Data-2026-05-20.mdb.part", "Data-copy.mdb", "Data-2026-13-40.mdb"}, QList<int>{1, 1, 1}, true);
 }
 
 void TestDailyBackup::dueWhenTheNewestIsADayOld()
@@ -221,8 +219,8 @@ void TestDailyBackup::abandonedCopyLeavesNothing()
 void TestDailyBackup::failureIsReportedOnceInTheStatusBar_data()
 {
     QTest::addColumn<bool>("folderBlocked");
-    QTest::newRow("a file where the folder belongs") << true;
-    QTest::newRow("the disk refuses the copy part way") << false;
+    dataRow("a file where the folder belongs", true);
+    dataRow("the disk refuses the copy part way", false);
 }
 
 void TestDailyBackup::failureIsReportedOnceInTheStatusBar()

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "data/THolderSummary.h"
@@ -33,28 +34,17 @@ void TestHolderSummary::share_data()
     QTest::addColumn<QString>("total");
     QTest::addColumn<qint64>("hundredths");
     QTest::addColumn<QString>("text");
-    QTest::newRow("25 of 200") << "25"
-                               << "200" << qint64(1250) << "12.50%";
-    QTest::newRow("total 0") << "25"
-                             << "0" << qint64(0) << "0.00%";
-    QTest::newRow("all of it") << "-3"
-                               << "-3" << qint64(10000) << "100.00%";
-    QTest::newRow("a third") << "1"
-                             << "3" << qint64(3333) << "33.33%";
-    QTest::newRow("two thirds") << "2"
-                                << "3" << qint64(6667) << "66.67%";
-    QTest::newRow("half to even, down") << "1"
-                                        << "32" << qint64(312) << "3.12%";
-    QTest::newRow("half to even, up") << "3"
-                                      << "32" << qint64(938) << "9.38%";
-    QTest::newRow("negative share") << "-50"
-                                    << "200" << qint64(-2500) << "-25.00%";
-    QTest::newRow("above 100") << "300"
-                               << "200" << qint64(15000) << "150.00%";
-    QTest::newRow("tiny") << "0.0001"
-                          << "1000" << qint64(0) << "0.00%";
-    QTest::newRow("four decimals of money") << "0.0001"
-                                            << "0.0003" << qint64(3333) << "33.33%";
+    dataRow("25 of 200", "25", "200", qint64(1250), "12.50%");
+    dataRow("total 0", "25", "0", qint64(0), "0.00%");
+    dataRow("all of it", "-3", "-3", qint64(10000), "100.00%");
+    dataRow("a third", "1", "3", qint64(3333), "33.33%");
+    dataRow("two thirds", "2", "3", qint64(6667), "66.67%");
+    dataRow("half to even, down", "1", "32", qint64(312), "3.12%");
+    dataRow("half to even, up", "3", "32", qint64(938), "9.38%");
+    dataRow("negative share", "-50", "200", qint64(-2500), "-25.00%");
+    dataRow("above 100", "300", "200", qint64(15000), "150.00%");
+    dataRow("tiny", "0.0001", "1000", qint64(0), "0.00%");
+    dataRow("four decimals of money", "0.0001", "0.0003", qint64(3333), "33.33%");
 }
 
 void TestHolderSummary::share()
@@ -108,14 +98,10 @@ void TestHolderSummary::texts_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("en_US") << "en_US" << QStringList{"Cash", "12.50%", "$0.00", "$1,234.57", "$0.00", "$0.01"};
-    QTest::newRow("de_DE") << "de_DE"
-                           << QStringList{"Cash",
-                                          "12,50%",
-                                          QString::fromUtf8("0,00\u00a0€"),
-                                          QString::fromUtf8("1.234,57\u00a0€"),
-                                          QString::fromUtf8("0,00\u00a0€"),
-                                          QString::fromUtf8("0,01\u00a0€")};
+    dataRow("en_US", "en_US", QStringList{"Cash", "12.50%", "$0.00", "$1,234.57", "$0.00", "$0.01"});
+    dataRow("de_DE", "de_DE",
+            QStringList{"Cash", "12,50%", QString::fromUtf8("0,00\u00a0€"), QString::fromUtf8("1.234,57\u00a0€"),
+                        QString::fromUtf8("0,00\u00a0€"), QString::fromUtf8("0,01\u00a0€")});
 }
 
 void TestHolderSummary::texts()

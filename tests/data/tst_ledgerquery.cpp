@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "data/DbError.h"
@@ -326,9 +327,9 @@ void TestLedgerQuery::holderAndFamilyFilters_data()
 {
     QTest::addColumn<int>("filter"); // 0 a holder (Cash), 1 accounts, 2 wallets
     QTest::addColumn<QList<int>>("kinds");
-    QTest::newRow("one holder") << 0 << QList<int>{2, 3};
-    QTest::newRow("accounts") << 1 << QList<int>{0, 1, 2};
-    QTest::newRow("wallets") << 2 << QList<int>{2, 3, 3};
+    dataRow("one holder", 0, QList<int>{2, 3});
+    dataRow("accounts", 1, QList<int>{0, 1, 2});
+    dataRow("wallets", 2, QList<int>{2, 3, 3});
 }
 
 void TestLedgerQuery::holderAndFamilyFilters()
@@ -360,10 +361,10 @@ void TestLedgerQuery::kindFilter_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("count");
-    QTest::newRow("deposit") << 0 << "Deposit" << 1;
-    QTest::newRow("debit") << 1 << "Debit" << 1;
-    QTest::newRow("trans out") << 2 << "Trans Out" << 2;
-    QTest::newRow("trans in") << 3 << "Trans In" << 2;
+    dataRow("deposit", 0, "Deposit", 1);
+    dataRow("debit", 1, "Debit", 1);
+    dataRow("trans out", 2, "Trans Out", 2);
+    dataRow("trans in", 3, "Trans In", 2);
 }
 
 void TestLedgerQuery::kindFilter()
@@ -401,12 +402,12 @@ void TestLedgerQuery::dayRangeIsHalfOpen_data()
     QTest::addColumn<QDateTime>("booked");
     QTest::addColumn<bool>("listed");
     // The range is 10 to 11 March 2026.
-    QTest::newRow("day before, last second") << at(2026, 3, 9, 23, 59, 59) << false;
-    QTest::newRow("first day, midnight") << at(2026, 3, 10, 0, 0, 0) << true;
-    QTest::newRow("first day, noon") << at(2026, 3, 10) << true;
-    QTest::newRow("last day, last second") << at(2026, 3, 11, 23, 59, 59) << true;
-    QTest::newRow("midnight after the last day") << at(2026, 3, 12, 0, 0, 0) << false;
-    QTest::newRow("day after, one minute past") << at(2026, 3, 12, 0, 1, 0) << false;
+    dataRow("day before, last second", at(2026, 3, 9, 23, 59, 59), false);
+    dataRow("first day, midnight", at(2026, 3, 10, 0, 0, 0), true);
+    dataRow("first day, noon", at(2026, 3, 10), true);
+    dataRow("last day, last second", at(2026, 3, 11, 23, 59, 59), true);
+    dataRow("midnight after the last day", at(2026, 3, 12, 0, 0, 0), false);
+    dataRow("day after, one minute past", at(2026, 3, 12, 0, 1, 0), false);
 }
 
 void TestLedgerQuery::dayRangeIsHalfOpen()
@@ -462,15 +463,15 @@ void TestLedgerQuery::textSearchIsBoundWithWildcards_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("found"); // the `from` texts of the rows found
-    QTest::newRow("quote") << "O'Brien" << QStringList{"O'Brien's"};
-    QTest::newRow("double quote") << "\"Best\"" << QStringList{"the \"Best\" shop"};
-    QTest::newRow("percent is a wildcard") << "10%off" << QStringList{"10% off", "100 offers"};
-    QTest::newRow("underscore is a wildcard") << "a_c" << QStringList{"a_c", "abc"};
-    QTest::newRow("any case") << "GROCER" << QStringList{"grocer"};
-    QTest::newRow("decimal comma") << "3,5" << QStringList{"3,5 kg"};
-    QTest::newRow("in for, both sides of a transfer") << "rent" << QStringList{"landlord", "landlord"};
-    QTest::newRow("in memo") << "note" << QStringList{"a_c"};
-    QTest::newRow("nothing") << "zzz" << QStringList{};
+    dataRow("quote", "O'Brien", QStringList{"O'Brien's"});
+    dataRow("double quote", "\"Best\"", QStringList{"the \"Best\" shop"});
+    dataRow("percent is a wildcard", "10%off", QStringList{"10% off", "100 offers"});
+    dataRow("underscore is a wildcard", "a_c", QStringList{"a_c", "abc"});
+    dataRow("any case", "GROCER", QStringList{"grocer"});
+    dataRow("decimal comma", "3,5", QStringList{"3,5 kg"});
+    dataRow("in for, both sides of a transfer", "rent", QStringList{"landlord", "landlord"});
+    dataRow("in memo", "note", QStringList{"a_c"});
+    dataRow("nothing", "zzz", QStringList{});
 }
 
 void TestLedgerQuery::textSearchIsBoundWithWildcards()
@@ -527,30 +528,14 @@ void TestLedgerQuery::amountFilters_data()
     QTest::addColumn<QString>("max");
     QTest::addColumn<QStringList>("found");
     // The amounts are 9.99, 10, 10.5 and 20.
-    QTest::newRow("above, not equal") << "en_US"
-                                      << "10"
-                                      << "" << QStringList{"10.5", "20"};
-    QTest::newRow("below, not equal") << "en_US"
-                                      << ""
-                                      << "10" << QStringList{"9.99"};
-    QTest::newRow("between, both included") << "en_US"
-                                            << "10"
-                                            << "10.5" << QStringList{"10", "10.5"};
-    QTest::newRow("equal ends") << "en_US"
-                                << "10"
-                                << "10" << QStringList{"10"};
-    QTest::newRow("neither") << "en_US"
-                             << ""
-                             << "" << QStringList{"9.99", "10", "10.5", "20"};
-    QTest::newRow("de_DE decimal comma") << "de_DE"
-                                         << "10,5"
-                                         << "" << QStringList{"20"};
-    QTest::newRow("de_DE between") << "de_DE"
-                                   << "9,99"
-                                   << "10,5" << QStringList{"9.99", "10", "10.5"};
-    QTest::newRow("blanks around") << "en_US"
-                                   << " 10.5 "
-                                   << "" << QStringList{"20"};
+    dataRow("above, not equal", "en_US", "10", "", QStringList{"10.5", "20"});
+    dataRow("below, not equal", "en_US", "", "10", QStringList{"9.99"});
+    dataRow("between, both included", "en_US", "10", "10.5", QStringList{"10", "10.5"});
+    dataRow("equal ends", "en_US", "10", "10", QStringList{"10"});
+    dataRow("neither", "en_US", "", "", QStringList{"9.99", "10", "10.5", "20"});
+    dataRow("de_DE decimal comma", "de_DE", "10,5", "", QStringList{"20"});
+    dataRow("de_DE between", "de_DE", "9,99", "10,5", QStringList{"9.99", "10", "10.5"});
+    dataRow("blanks around", "en_US", " 10.5 ", "", QStringList{"20"});
 }
 
 void TestLedgerQuery::amountFilters()
@@ -587,10 +572,9 @@ void TestLedgerQuery::holderAndDateUseTheIndexes_data()
 {
     QTest::addColumn<bool>("holder");
     QTest::addColumn<QStringList>("indexes");
-    QTest::newRow("holder and days") << true
-                                     << QStringList{"Detail_DestID_Date", "Transfer_SourceID_Date",
-                                                    "Transfer_DestID_Date"};
-    QTest::newRow("days of all holders") << false << QStringList{"Detail_Date", "Transfer_Date"};
+    dataRow("holder and days", true,
+            QStringList{"Detail_DestID_Date", "Transfer_SourceID_Date", "Transfer_DestID_Date"});
+    dataRow("days of all holders", false, QStringList{"Detail_Date", "Transfer_Date"});
 }
 
 void TestLedgerQuery::holderAndDateUseTheIndexes()

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "data/DbError.h"
@@ -81,27 +82,13 @@ void TestSchema::createMakesTheVersionAskedFor_data()
 {
     QTest::addColumn<int>("version");
     QTest::addColumn<QStringList>("objects");
-    QTest::newRow("1") << 1 << QStringList{"Account", "Detail", "Transfer"};
-    QTest::newRow("2, the newest") << 2
-                                   << QStringList{"Account",
-                                                  "Detail",
-                                                  "Detail_Text",
-                                                  "Detail_Text_Delete",
-                                                  "Detail_Text_Insert",
-                                                  "Detail_Text_Update",
-                                                  "Detail_Text_config",
-                                                  "Detail_Text_data",
-                                                  "Detail_Text_docsize",
-                                                  "Detail_Text_idx",
-                                                  "Transfer",
-                                                  "Transfer_Text",
-                                                  "Transfer_Text_Delete",
-                                                  "Transfer_Text_Insert",
-                                                  "Transfer_Text_Update",
-                                                  "Transfer_Text_config",
-                                                  "Transfer_Text_data",
-                                                  "Transfer_Text_docsize",
-                                                  "Transfer_Text_idx"};
+    dataRow("1", 1, QStringList{"Account", "Detail", "Transfer"});
+    dataRow("2, the newest", 2,
+            QStringList{"Account", "Detail", "Detail_Text", "Detail_Text_Delete", "Detail_Text_Insert",
+                        "Detail_Text_Update", "Detail_Text_config", "Detail_Text_data", "Detail_Text_docsize",
+                        "Detail_Text_idx", "Transfer", "Transfer_Text", "Transfer_Text_Delete", "Transfer_Text_Insert",
+                        "Transfer_Text_Update", "Transfer_Text_config", "Transfer_Text_data", "Transfer_Text_docsize",
+                        "Transfer_Text_idx"});
 }
 
 void TestSchema::createMakesTheVersionAskedFor()
@@ -119,9 +106,9 @@ void TestSchema::versionOneFileIsUpgradedOnOpen_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<qint64>>("found"); // kind * 1000 + id
-    QTest::newRow("upper case finds the old booking") << "MÜLLER" << QList<qint64>{1};
-    QTest::newRow("both sides of the old transfer") << "école" << QList<qint64>{2001, 3001};
-    QTest::newRow("old and new") << "stra" << QList<qint64>{1002, 1003};
+    dataRow("upper case finds the old booking", "MÜLLER", QList<qint64>{1});
+    dataRow("both sides of the old transfer", "école", QList<qint64>{2001, 3001});
+    dataRow("old and new", "stra", QList<qint64>{1002, 1003});
 }
 
 void TestSchema::versionOneFileIsUpgradedOnOpen()
@@ -179,9 +166,9 @@ void TestSchema::failedUpgradeChangesNothing()
 void TestSchema::otherVersionsAreLeftAsTheyAre_data()
 {
     QTest::addColumn<int>("version");
-    QTest::newRow("no version: not a file of the program") << 0;
-    QTest::newRow("the newest") << int(TSchema::Version);
-    QTest::newRow("newer than the program") << int(TSchema::Version + 1);
+    dataRow("no version: not a file of the program", 0);
+    dataRow("the newest", int(TSchema::Version));
+    dataRow("newer than the program", int(TSchema::Version + 1));
 }
 
 void TestSchema::otherVersionsAreLeftAsTheyAre()

@@ -1,10 +1,10 @@
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "data/DbError.h"
 #include "data/TTextPattern.h"
 
 #include <QRandomGenerator>
-#include <QSqlQuery>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -71,50 +71,30 @@ void TestTextPattern::matches_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("match");
-    QTest::newRow("umlaut, upper finds lower") << "%MÜLLER%"
-                                               << "Herr Müller" << true;
-    QTest::newRow("accent, lower finds upper") << "%école%"
-                                               << "ÉCOLE DU SOIR" << true;
-    QTest::newRow("Greek final sigma") << "%ΟΔΟΣ%"
-                                       << "οδος" << true;
-    QTest::newRow("Cyrillic") << "%москва%"
-                              << "МОСКВА" << true;
-    QTest::newRow("Kelvin sign folds to k") << "%5 kg%" << QString::fromUtf8("5 \u212Ag") << true;
-    QTest::newRow("long s folds to s") << "%ss%" << QString::fromUtf8("\u017Fs") << true;
-    QTest::newRow("sharp s is not ss") << "%strasse%"
-                                       << "Straße" << false;
-    QTest::newRow("dotted I stays itself") << "%i%" << QString::fromUtf8("\u0130") << false;
-    QTest::newRow("different letters") << "%müller%"
-                                       << "Muller" << false;
-    QTest::newRow("underscore is one letter, two bytes") << "M_ller"
-                                                         << "Müller" << true;
-    QTest::newRow("underscore is exactly one") << "M_ller"
-                                               << "Mueller" << false;
-    QTest::newRow("percent is any run") << "a%c"
-                                        << "abbbc" << true;
-    QTest::newRow("percent may be empty") << "a%c"
-                                          << "ac" << true;
-    QTest::newRow("start is anchored") << "b%"
-                                       << "abc" << false;
-    QTest::newRow("end is anchored") << "%b"
-                                     << "abc" << false;
-    QTest::newRow("backtracking") << "%aab%"
-                                  << "aaab" << true;
-    QTest::newRow("two runs in order") << "%ab%cd%"
-                                       << "xxCDabCD" << true;
-    QTest::newRow("two runs, wrong order") << "%ab%cd%"
-                                           << "cdab" << false;
-    QTest::newRow("quote is a letter") << "%o'neil%"
-                                       << "O'NEIL" << true;
-    QTest::newRow("empty pattern, empty text") << ""
-                                               << "" << true;
-    QTest::newRow("empty pattern, a text") << ""
-                                           << "a" << false;
-    QTest::newRow("only percent") << "%"
-                                  << "" << true;
-    QTest::newRow("longer than the stack buffer") << "%end%" << QString(300, u'é') + QStringLiteral("END") << true;
-    QTest::newRow("chinese") << "%银行%"
-                             << "中国银行" << true;
+    dataRow("umlaut, upper finds lower", "%MÜLLER%", "Herr Müller", true);
+    dataRow("accent, lower finds upper", "%école%", "ÉCOLE DU SOIR", true);
+    dataRow("Greek final sigma", "%ΟΔΟΣ%", "οδος", true);
+    dataRow("Cyrillic", "%москва%", "МОСКВА", true);
+    dataRow("Kelvin sign folds to k", "%5 kg%", QString::fromUtf8("5 \u212Ag"), true);
+    dataRow("long s folds to s", "%ss%", QString::fromUtf8("\u017Fs"), true);
+    dataRow("sharp s is not ss", "%strasse%", "Straße", false);
+    dataRow("dotted I stays itself", "%i%", QString::fromUtf8("\u0130"), false);
+    dataRow("different letters", "%müller%", "Muller", false);
+    dataRow("underscore is one letter, two bytes", "M_ller", "Müller", true);
+    dataRow("underscore is exactly one", "M_ller", "Mueller", false);
+    dataRow("percent is any run", "a%c", "abbbc", true);
+    dataRow("percent may be empty", "a%c", "ac", true);
+    dataRow("start is anchored", "b%", "abc", false);
+    dataRow("end is anchored", "%b", "abc", false);
+    dataRow("backtracking", "%aab%", "aaab", true);
+    dataRow("two runs in order", "%ab%cd%", "xxCDabCD", true);
+    dataRow("two runs, wrong order", "%ab%cd%", "cdab", false);
+    dataRow("quote is a letter", "%o'neil%", "O'NEIL", true);
+    dataRow("empty pattern, empty text", "", "", true);
+    dataRow("empty pattern, a text", "", "a", false);
+    dataRow("only percent", "%", "", true);
+    dataRow("longer than the stack buffer", "%end%", QString(300, u'é') + QStringLiteral("END"), true);
+    dataRow("chinese", "%银行%", "中国银行", true);
 }
 
 void TestTextPattern::matches()
@@ -162,23 +142,20 @@ void TestTextPattern::likeOnTheConnection_data()
     QTest::addColumn<QString>("expression");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QVariant>("result"); // 0, 1, null, or the error's text
-    QTest::newRow("LIKE ignores case beyond A to Z") << "?1 LIKE ?2" << QStringList{"Müller", "%MÜL%"} << QVariant(1);
-    QTest::newRow("NOT LIKE") << "?1 NOT LIKE ?2" << QStringList{"ÉCOLE", "école"} << QVariant(0);
-    QTest::newRow("like() takes the pattern first") << "like(?1, ?2)" << QStringList{"%É%", "café"} << QVariant(1);
-    QTest::newRow("null text") << "?1 LIKE ?2" << QStringList{QString(), "%"} << QVariant();
-    QTest::newRow("null pattern") << "?1 LIKE ?2" << QStringList{"a", QString()} << QVariant();
-    QTest::newRow("escaped percent") << "?1 LIKE ?2 ESCAPE '!'" << QStringList{"10%", "10!%"} << QVariant(1);
-    QTest::newRow("escaped percent is no wildcard")
-        << "?1 LIKE ?2 ESCAPE '!'" << QStringList{"100", "10!%"} << QVariant(0);
-    QTest::newRow("escaped escape") << "?1 LIKE ?2 ESCAPE '!'" << QStringList{"a!", "A!!"} << QVariant(1);
-    QTest::newRow("escape at the end matches nothing")
-        << "?1 LIKE ?2 ESCAPE '!'" << QStringList{"a!", "a!"} << QVariant(0);
-    QTest::newRow("non-ASCII escape") << "?1 LIKE ?2 ESCAPE 'é'" << QStringList{"_", "é_"} << QVariant(1);
-    QTest::newRow("escape of two characters")
-        << "?1 LIKE ?2 ESCAPE 'ab'" << QStringList{"a", "a"}
-        << QVariant(QStringLiteral("ESCAPE expression must be a single character"));
-    QTest::newRow("a blob matches nothing") << "x'41' LIKE ?1" << QStringList{"A"} << QVariant(0);
-    QTest::newRow("a number is text") << "12.5 LIKE ?1" << QStringList{"%.5"} << QVariant(1);
+    dataRow("LIKE ignores case beyond A to Z", "?1 LIKE ?2", QStringList{"Müller", "%MÜL%"}, QVariant(1));
+    dataRow("NOT LIKE", "?1 NOT LIKE ?2", QStringList{"ÉCOLE", "école"}, QVariant(0));
+    dataRow("like() takes the pattern first", "like(?1, ?2)", QStringList{"%É%", "café"}, QVariant(1));
+    dataRow("null text", "?1 LIKE ?2", QStringList{QString(), "%"}, QVariant());
+    dataRow("null pattern", "?1 LIKE ?2", QStringList{"a", QString()}, QVariant());
+    dataRow("escaped percent", "?1 LIKE ?2 ESCAPE '!'", QStringList{"10%", "10!%"}, QVariant(1));
+    dataRow("escaped percent is no wildcard", "?1 LIKE ?2 ESCAPE '!'", QStringList{"100", "10!%"}, QVariant(0));
+    dataRow("escaped escape", "?1 LIKE ?2 ESCAPE '!'", QStringList{"a!", "A!!"}, QVariant(1));
+    dataRow("escape at the end matches nothing", "?1 LIKE ?2 ESCAPE '!'", QStringList{"a!", "a!"}, QVariant(0));
+    dataRow("non-ASCII escape", "?1 LIKE ?2 ESCAPE 'é'", QStringList{"_", "é_"}, QVariant(1));
+    dataRow("escape of two characters", "?1 LIKE ?2 ESCAPE 'ab'", QStringList{"a", "a"},
+            QVariant(QStringLiteral("ESCAPE expression must be a single character")));
+    dataRow("a blob matches nothing", "x'41' LIKE ?1", QStringList{"A"}, QVariant(0));
+    dataRow("a number is text", "12.5 LIKE ?1", QStringList{"%.5"}, QVariant(1));
 }
 
 void TestTextPattern::likeOnTheConnection()
@@ -193,27 +170,22 @@ void TestTextPattern::likeOnTheConnection()
 void TestTextPattern::likeOnTheDataModule()
 {
     TestDb db;
-    QSqlQuery q = db.dm().select(QStringLiteral("select 'ÉCOLE' like ?, 'straße' like ?"),
-                                 {QStringLiteral("%éco%"), QStringLiteral("STRASSE")});
-    QVERIFY(q.next());
-    QCOMPARE(q.value(0).toInt(), 1);
-    QCOMPARE(q.value(1).toInt(), 0);
+    QCOMPARE(db.rows(QStringLiteral("select 'ÉCOLE' like ?, 'straße' like ?"),
+                     {QStringLiteral("%éco%"), QStringLiteral("STRASSE")}),
+             QStringList{"1|0"});
 }
 
 void TestTextPattern::caseVariants_data()
 {
     QTest::addColumn<QString>("letter");
     QTest::addColumn<QString>("variants"); // in any order
-    QTest::newRow("a") << "A"
-                       << "aA";
-    QTest::newRow("k with the Kelvin sign") << "k" << QString::fromUtf8("kK\u212A");
-    QTest::newRow("s with the long s") << "S" << QString::fromUtf8("sS\u017F");
-    QTest::newRow("sigma") << QString::fromUtf8("ς") << QString::fromUtf8("σΣς");
-    QTest::newRow("sharp s") << QString::fromUtf8("ß") << QString::fromUtf8("ß\u1E9E");
-    QTest::newRow("digit") << "7"
-                           << "7";
-    QTest::newRow("quote") << "'"
-                           << "'";
+    dataRow("a", "A", "aA");
+    dataRow("k with the Kelvin sign", "k", QString::fromUtf8("kK\u212A"));
+    dataRow("s with the long s", "S", QString::fromUtf8("sS\u017F"));
+    dataRow("sigma", QString::fromUtf8("ς"), QString::fromUtf8("σΣς"));
+    dataRow("sharp s", QString::fromUtf8("ß"), QString::fromUtf8("ß\u1E9E"));
+    dataRow("digit", "7", "7");
+    dataRow("quote", "'", "'");
 }
 
 void TestTextPattern::caseVariants()
@@ -233,39 +205,18 @@ void TestTextPattern::trigramQuery_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("escape");
     QTest::addColumn<QString>("query");
-    QTest::newRow("too short") << "%ab%"
-                               << ""
-                               << "";
-    QTest::newRow("runs too short") << "%ab_cd%ef%"
-                                    << ""
-                                    << "";
-    QTest::newRow("escape at the end matches nothing") << "abc!"
-                                                       << "!"
-                                                       << "";
-    QTest::newRow("escaped wildcard is a letter") << "%1!%2%"
-                                                  << "!"
-                                                  << "(\"1%2\")";
-    QTest::newRow("three digits") << "%123%"
-                                  << ""
-                                  << "(\"123\")";
-    QTest::newRow("letters in every case") << "%Ab1%"
-                                           << ""
-                                           << "(\"ab1\" OR \"aB1\" OR \"Ab1\" OR \"AB1\")";
-    QTest::newRow("six: two side by side") << "%12 34 %"
-                                           << ""
-                                           << "(\"12 \") AND (\"34 \")";
-    QTest::newRow("seven: the last closes") << "%1234567%"
-                                            << ""
-                                            << "(\"123\") AND (\"456\") AND (\"567\")";
-    QTest::newRow("double quote doubled") << "%1\"2%"
-                                          << ""
-                                          << "(\"1\"\"2\")";
-    QTest::newRow("wildcards split runs") << "%123_456%78%"
-                                          << ""
-                                          << "(\"123\") AND (\"456\")";
-    QTest::newRow("at most eight trigrams")
-        << "%" + QString(40, u'1') + "%"
-        << "" << QStringList(8, QStringLiteral("(\"111\")")).join(QStringLiteral(" AND "));
+    dataRow("too short", "%ab%", "", "");
+    dataRow("runs too short", "%ab_cd%ef%", "", "");
+    dataRow("escape at the end matches nothing", "abc!", "!", "");
+    dataRow("escaped wildcard is a letter", "%1!%2%", "!", "(\"1%2\")");
+    dataRow("three digits", "%123%", "", "(\"123\")");
+    dataRow("letters in every case", "%Ab1%", "", "(\"ab1\" OR \"aB1\" OR \"Ab1\" OR \"AB1\")");
+    dataRow("six: two side by side", "%12 34 %", "", "(\"12 \") AND (\"34 \")");
+    dataRow("seven: the last closes", "%1234567%", "", "(\"123\") AND (\"456\") AND (\"567\")");
+    dataRow("double quote doubled", "%1\"2%", "", "(\"1\"\"2\")");
+    dataRow("wildcards split runs", "%123_456%78%", "", "(\"123\") AND (\"456\")");
+    dataRow("at most eight trigrams", "%" + QString(40, u'1') + "%", "",
+            QStringList(8, QStringLiteral("(\"111\")")).join(QStringLiteral(" AND ")));
 }
 
 void TestTextPattern::trigramQuery()

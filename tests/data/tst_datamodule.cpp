@@ -6,7 +6,6 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -227,10 +226,8 @@ void TestDataModule::schemaVersionAndDates()
     QCOMPARE(TDM::fromDbDate(QStringLiteral("2026-03-04 05:06:07")), when);
     // Money is stored as whole ten-thousandths.
     const qint32 id = db.addHolder(QStringLiteral("Exact"), 0, money("0.0001"));
-    QSqlQuery q = db.dm().select(QStringLiteral("select typeof(Balance), Balance from Account where ID = ?"), {id});
-    QVERIFY(q.next());
-    QCOMPARE(q.value(0).toString(), QStringLiteral("integer"));
-    QCOMPARE(q.value(1).toLongLong(), 1);
+    QCOMPARE(db.rows(QStringLiteral("select typeof(Balance), Balance from Account where ID = ?"), {id}),
+             QStringList{"integer|1"});
 }
 
 void TestDataModule::createToolRefusesExistingFile()

@@ -2,6 +2,7 @@
 
 #include "help/THelpRouter.h"
 
+#include <QApplication>
 #include <QMetaEnum>
 #include <QProcess>
 #include <QSqlQuery>
@@ -56,6 +57,15 @@ QStringList helpRequests()
                                                                   : QStringLiteral("contents"))
                         .arg(r.context);
     return requests;
+}
+
+QWidget* shownHelpWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("FrmHelp") && w->isVisible())
+            return w;
+    }
+    return nullptr;
 }
 
 QStringList comboTexts(const QComboBox* combo)

@@ -42,6 +42,8 @@ QStringList shownBoxes();
 
 // The help requests of the windows since the last call, each as "context 1009" or "contents 1000".
 QStringList helpRequests();
+// The help window on view ("FrmHelp"), or nullptr.
+QWidget* shownHelpWindow();
 
 // The texts of the rows of a combo box, top to bottom.
 QStringList comboTexts(const QComboBox* combo);

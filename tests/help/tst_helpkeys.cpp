@@ -1,3 +1,5 @@
+#include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "app/TFrmMain.h"
@@ -51,24 +53,6 @@ namespace {
 
 using Factory = std::function<std::unique_ptr<QWidget>()>;
 
-template <typename T>
-T* child(QWidget* w, const QString& name)
-{
-    auto* c = w->findChild<T*>(name);
-    if (!c)
-        qFatal("no %s", qPrintable(name));
-    return c;
-}
-
-QWidget* helpWindow()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* w : windows)
-        if (w->objectName() == QLatin1String("FrmHelp") && w->isVisible())
-            return w;
-    return nullptr;
-}
-
 } // namespace
 
 void TestHelpKeys::initTestCase()
@@ -90,16 +74,11 @@ void TestHelpKeys::dialogsAskForTheirContext_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("focused");
     QTest::addColumn<int>("context");
-    QTest::newRow("account") << Factory([] { return std::make_unique<TFrmBankAccount>(); }) << "btnHelp"
-                             << "edtName" << 1007;
-    QTest::newRow("wallet") << Factory([] { return std::make_unique<TFrmWallet>(); }) << "btnHelp"
-                            << "edtURL" << 1008;
-    QTest::newRow("deposit") << Factory([] { return std::make_unique<TFrmDeposit>(); }) << "btnHelp"
-                             << "edtAmmount" << 1009;
-    QTest::newRow("debit") << Factory([] { return std::make_unique<TFrmDebit>(); }) << "btnHelp"
-                           << "edtFor" << 1010;
-    QTest::newRow("transfer") << Factory([] { return std::make_unique<TFrmTransfer>(); }) << "btn1"
-                              << "edtAmmount" << 1011;
+    dataRow("account", Factory([] { return std::make_unique<TFrmBankAccount>(); }), "btnHelp", "edtName", 1007);
+    dataRow("wallet", Factory([] { return std::make_unique<TFrmWallet>(); }), "btnHelp", "edtURL", 1008);
+    dataRow("deposit", Factory([] { return std::make_unique<TFrmDeposit>(); }), "btnHelp", "edtAmmount", 1009);
+    dataRow("debit", Factory([] { return std::make_unique<TFrmDebit>(); }), "btnHelp", "edtFor", 1010);
+    dataRow("transfer", Factory([] { return std::make_unique<TFrmTransfer>(); }), "btn1", "edtAmmount", 1011);
 }
 
 void TestHelpKeys::dialogsAskForTheirContext()
@@ -118,21 +97,16 @@ void TestHelpKeys::dialogsAskForTheirContext()
     // With the focus on the Help button itself, F1 asks the same.
     QTest::keyClick(child<QPushButton>(window.get(), button), Qt::Key_F1);
 
-    const auto requests = THelpRouter::takeRequests();
-    QCOMPARE(requests.size(), 3);
-    for (const THelpRouter::Request& r : requests) {
-        QCOMPARE(r.kind, THelpRouter::Kind::Context);
-        QCOMPARE(r.context, context);
-    }
+    QCOMPARE(helpRequests(), QStringList(3, QStringLiteral("context %1").arg(context)));
 }
 
 void TestHelpKeys::mainWindowAsksForContents_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("F1") << "F1";
-    QTest::newRow("F1 on the export button") << "F1 btnExport";
-    QTest::newRow("Help Topics") << "mniMenu_HelpTopics";
-    QTest::newRow("toolbar Help") << "btnToolHelp";
+    dataRow("F1", "F1");
+    dataRow("F1 on the export button", "F1 btnExport");
+    dataRow("Help Topics", "mniMenu_HelpTopics");
+    dataRow("toolbar Help", "btnToolHelp");
 }
 
 void TestHelpKeys::mainWindowAsksForContents()
@@ -148,10 +122,7 @@ void TestHelpKeys::mainWindowAsksForContents()
         QTest::keyClick(child<QPushButton>(&w, QStringLiteral("btnExport")), Qt::Key_F1);
     else
         child<QAction>(&w, how)->trigger();
-    const auto requests = THelpRouter::takeRequests();
-    QCOMPARE(requests.size(), 1);
-    QCOMPARE(requests[0].kind, THelpRouter::Kind::Contents);
-    QCOMPARE(requests[0].context, 1000);
+    QCOMPARE(helpRequests(), QStringList{"contents 1000"});
 }
 
 void TestHelpKeys::nearestContainerWithAContext_data()
@@ -159,11 +130,11 @@ void TestHelpKeys::nearestContainerWithAContext_data()
     QTest::addColumn<QVariant>("outer");
     QTest::addColumn<QVariant>("inner");
     QTest::addColumn<int>("context");
-    QTest::newRow("the window's") << QVariant(1012) << QVariant() << 1012;
-    QTest::newRow("the nearer container's") << QVariant(1012) << QVariant(1000) << 1000;
-    QTest::newRow("0 is none") << QVariant(1012) << QVariant(0) << 1012;
-    QTest::newRow("not a number") << QVariant(1012) << QVariant(QStringLiteral("x")) << 1012;
-    QTest::newRow("none at all: F1 passes on") << QVariant() << QVariant() << 0;
+    dataRow("the window's", QVariant(1012), QVariant(), 1012);
+    dataRow("the nearer container's", QVariant(1012), QVariant(1000), 1000);
+    dataRow("0 is none", QVariant(1012), QVariant(0), 1012);
+    dataRow("not a number", QVariant(1012), QVariant(QStringLiteral("x")), 1012);
+    dataRow("none at all: F1 passes on", QVariant(), QVariant(), 0);
 }
 
 void TestHelpKeys::nearestContainerWithAContext()
@@ -179,10 +150,7 @@ void TestHelpKeys::nearestContainerWithAContext()
     QCOMPARE(THelpKey::contextOf(&edit), context);
     window.show();
     QTest::keyClick(&edit, Qt::Key_F1);
-    const auto requests = THelpRouter::takeRequests();
-    QCOMPARE(requests.size(), context ? 1 : 0);
-    if (context)
-        QCOMPARE(requests[0].context, context);
+    QCOMPARE(helpRequests(), context ? QStringList{QStringLiteral("context %1").arg(context)} : QStringList());
 }
 
 void TestHelpKeys::f1InTheHelpWindowAsksNothing()
@@ -193,9 +161,9 @@ void TestHelpKeys::f1InTheHelpWindowAsksNothing()
     TChmHelpEngine engine;
     engine.HtmlHelp(owner.windowHandle(), QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"),
                     THelpEngine::HelpContext, 1008);
-    QVERIFY(helpWindow());
-    QCOMPARE(helpWindow()->parentWidget(), &owner);
-    QTest::keyClick(child<QWidget>(helpWindow(), QStringLiteral("brwTopic")), Qt::Key_F1);
+    QVERIFY(shownHelpWindow());
+    QCOMPARE(shownHelpWindow()->parentWidget(), &owner);
+    QTest::keyClick(child<QWidget>(shownHelpWindow(), QStringLiteral("brwTopic")), Qt::Key_F1);
     QVERIFY(THelpRouter::takeRequests().isEmpty());
 }
 
@@ -204,12 +172,9 @@ void TestHelpKeys::helpWindowOpensOnThePage_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("pane");
-    QTest::newRow("Help in the wallet dialog") << "wallet"
-                                               << "The wallet dialog" << 0;
-    QTest::newRow("F1 in the transfer dialog") << "transfer"
-                                               << "The transfer dialog" << 0;
-    QTest::newRow("Help Topics") << "topics"
-                                 << "Welcome to Tavrin Budget" << 0;
+    dataRow("Help in the wallet dialog", "wallet", "The wallet dialog", 0);
+    dataRow("F1 in the transfer dialog", "transfer", "The transfer dialog", 0);
+    dataRow("Help Topics", "topics", "Welcome to Tavrin Budget", 0);
 }
 
 void TestHelpKeys::helpWindowOpensOnThePage()
@@ -233,7 +198,7 @@ void TestHelpKeys::helpWindowOpensOnThePage()
         w.show();
         child<QAction>(&w, QStringLiteral("mniMenu_HelpTopics"))->trigger();
     }
-    QWidget* shown = helpWindow();
+    QWidget* shown = shownHelpWindow();
     QVERIFY(shown);
     QCOMPARE(child<QTextBrowser>(shown, QStringLiteral("brwTopic"))->documentTitle(), title);
     QCOMPARE(child<QTabWidget>(shown, QStringLiteral("tabPanes"))->currentIndex(), pane);

@@ -1,3 +1,6 @@
+#include "BookingTestHelpers.h"
+#include "DataRow.h"
+
 #include "help/TChmFile.h"
 #include "help/TChmHelpEngine.h"
 #include "help/TChmSitemap.h"
@@ -52,26 +55,13 @@ QString helpFile()
 
 TFrmHelp* shownHelp()
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* w : windows)
-        if (w->objectName() == QLatin1String("FrmHelp") && w->isVisible())
-            return static_cast<TFrmHelp*>(w);
-    return nullptr;
-}
-
-template <typename T>
-T* part(QWidget* window, const char* name)
-{
-    auto* w = window->findChild<T*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no %s in the help window", name);
-    return w;
+    return static_cast<TFrmHelp*>(shownHelpWindow());
 }
 
 QString shownTitle()
 {
     TFrmHelp* help = shownHelp();
-    return help ? part<QTextBrowser>(help, "brwTopic")->documentTitle() : QString();
+    return help ? child<QTextBrowser>(help, "brwTopic")->documentTitle() : QString();
 }
 
 // The path part of a topic, "/wallet.htm" for "wallet.htm#messages".
@@ -106,13 +96,13 @@ void TestChmEngine::contextOpensItsPage_data()
 {
     QTest::addColumn<int>("context");
     QTest::addColumn<QString>("title");
-    QTest::newRow("main window") << 1000 << "The main window";
-    QTest::newRow("account dialog") << 1007 << "The account dialog";
-    QTest::newRow("wallet dialog") << 1008 << "The wallet dialog";
-    QTest::newRow("deposit dialog") << 1009 << "The deposit dialog";
-    QTest::newRow("debit dialog") << 1010 << "The debit dialog";
-    QTest::newRow("transfer dialog") << 1011 << "The transfer dialog";
-    QTest::newRow("history window") << 1012 << "The history window";
+    dataRow("main window", 1000, "The main window");
+    dataRow("account dialog", 1007, "The account dialog");
+    dataRow("wallet dialog", 1008, "The wallet dialog");
+    dataRow("deposit dialog", 1009, "The deposit dialog");
+    dataRow("debit dialog", 1010, "The debit dialog");
+    dataRow("transfer dialog", 1011, "The transfer dialog");
+    dataRow("history window", 1012, "The history window");
 }
 
 void TestChmEngine::contextOpensItsPage()
@@ -138,12 +128,12 @@ void TestChmEngine::contentsListsEveryPage()
     engine.HtmlHelp(nullptr, helpFile(), THelpEngine::DisplayContents, 0);
     TFrmHelp* help = shownHelp();
     QVERIFY(help);
-    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 0);
+    QCOMPARE(child<QTabWidget>(help, "tabPanes")->currentIndex(), 0);
     QCOMPARE(help->currentTopic(), QStringLiteral("/overview.htm"));
 
     const auto file = TChmFile::open(helpFile());
     QSet<QString> listed;
-    for (QTreeWidgetItemIterator it(part<QTreeWidget>(help, "tvContents")); *it; ++it) {
+    for (QTreeWidgetItemIterator it(child<QTreeWidget>(help, "tvContents")); *it; ++it) {
         const QString topic = (*it)->data(0, Qt::UserRole).toString();
         if (topic.isEmpty())
             continue;
@@ -160,14 +150,10 @@ void TestChmEngine::indexKeywordFindsItsPage_data()
 {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("topic");
-    QTest::newRow("backup") << "backup"
-                            << "/datafile.htm";
-    QTest::newRow("upper case") << "TRANSFER"
-                                << "/transfer.htm";
-    QTest::newRow("two words") << "negative balance"
-                               << "/debit.htm";
-    QTest::newRow("first letters") << "Data.m"
-                                   << "/datafile.htm";
+    dataRow("backup", "backup", "/datafile.htm");
+    dataRow("upper case", "TRANSFER", "/transfer.htm");
+    dataRow("two words", "negative balance", "/debit.htm");
+    dataRow("first letters", "Data.m", "/datafile.htm");
 }
 
 void TestChmEngine::indexKeywordFindsItsPage()
@@ -178,9 +164,9 @@ void TestChmEngine::indexKeywordFindsItsPage()
     engine.HtmlHelp(nullptr, helpFile(), THelpEngine::DisplayIndex, keyword);
     TFrmHelp* help = shownHelp();
     QVERIFY(help);
-    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 1);
-    QCOMPARE(part<QLineEdit>(help, "edtKeyword")->text(), keyword);
-    QVERIFY(part<QListWidget>(help, "lstIndex")->currentItem()->text().startsWith(keyword, Qt::CaseInsensitive));
+    QCOMPARE(child<QTabWidget>(help, "tabPanes")->currentIndex(), 1);
+    QCOMPARE(child<QLineEdit>(help, "edtKeyword")->text(), keyword);
+    QVERIFY(child<QListWidget>(help, "lstIndex")->currentItem()->text().startsWith(keyword, Qt::CaseInsensitive));
     QCOMPARE(help->currentTopic(), topic);
 }
 
@@ -189,10 +175,10 @@ void TestChmEngine::indexFilterNarrowsTheList()
     TChmHelpEngine engine;
     engine.HtmlHelp(nullptr, helpFile(), THelpEngine::DisplayIndex, QString());
     TFrmHelp* help = shownHelp();
-    auto* list = part<QListWidget>(help, "lstIndex");
+    auto* list = child<QListWidget>(help, "lstIndex");
     const int all = list->count();
     QVERIFY(all > 20);
-    auto* box = part<QLineEdit>(help, "edtKeyword");
+    auto* box = child<QLineEdit>(help, "edtKeyword");
     box->clear();
     QTest::keyClicks(box, QStringLiteral("wal"));
     int shown = 0;
@@ -222,16 +208,11 @@ void TestChmEngine::topicByAddress_data()
 {
     QTest::addColumn<QString>("topic");
     QTest::addColumn<QString>("title"); // empty: nothing is shown
-    QTest::newRow("page") << "/wallet.htm"
-                          << "The wallet dialog";
-    QTest::newRow("page and anchor") << "/debit.htm#negative"
-                                     << "The debit dialog";
-    QTest::newRow("case of the name") << "/HISTORY.HTM"
-                                      << "The history window";
-    QTest::newRow("whole file: default topic") << ""
-                                               << "Welcome to Tavrin Budget";
-    QTest::newRow("missing page") << "/missing.htm"
-                                  << "";
+    dataRow("page", "/wallet.htm", "The wallet dialog");
+    dataRow("page and anchor", "/debit.htm#negative", "The debit dialog");
+    dataRow("case of the name", "/HISTORY.HTM", "The history window");
+    dataRow("whole file: default topic", "", "Welcome to Tavrin Budget");
+    dataRow("missing page", "/missing.htm", "");
 }
 
 void TestChmEngine::topicByAddress()
@@ -249,15 +230,15 @@ void TestChmEngine::linksPicturesAndHistory()
     TChmHelpEngine engine;
     engine.HtmlHelp(nullptr, helpFile() + QStringLiteral("::/overview.htm"), THelpEngine::DisplayTopic, 0);
     TFrmHelp* help = shownHelp();
-    auto* browser = part<QTextBrowser>(help, "brwTopic");
-    auto* back = part<QToolButton>(help, "btnBack");
-    auto* forward = part<QToolButton>(help, "btnForward");
+    auto* browser = child<QTextBrowser>(help, "brwTopic");
+    auto* back = child<QToolButton>(help, "btnBack");
+    auto* forward = child<QToolButton>(help, "btnForward");
     QVERIFY(!back->isEnabled());
 
     // A relative link of the page stays in the file.
     emit browser->anchorClicked(QUrl(QStringLiteral("wallet.htm")));
     QCOMPARE(browser->documentTitle(), QStringLiteral("The wallet dialog"));
-    QCOMPARE(part<QTreeWidget>(help, "tvContents")->currentItem()->text(0), QStringLiteral("The wallet dialog"));
+    QCOMPARE(child<QTreeWidget>(help, "tvContents")->currentItem()->text(0), QStringLiteral("The wallet dialog"));
     // A link to a page the file lacks goes nowhere.
     emit browser->anchorClicked(QUrl(QStringLiteral("nowhere.htm")));
     QCOMPARE(browser->documentTitle(), QStringLiteral("The wallet dialog"));
@@ -272,11 +253,11 @@ void TestChmEngine::linksPicturesAndHistory()
     QVERIFY(forward->isEnabled());
     forward->click();
     QCOMPARE(browser->documentTitle(), QStringLiteral("The wallet dialog"));
-    part<QToolButton>(help, "btnHome")->click();
+    child<QToolButton>(help, "btnHome")->click();
     QCOMPARE(help->currentTopic(), QStringLiteral("/overview.htm"));
 
     // Choosing an entry of the contents shows its page.
-    auto* contents = part<QTreeWidget>(help, "tvContents");
+    auto* contents = child<QTreeWidget>(help, "tvContents");
     const auto found = contents->findItems(QStringLiteral("The transfer dialog"), Qt::MatchRecursive);
     QCOMPARE(found.size(), 1);
     contents->setCurrentItem(found.first());
@@ -301,16 +282,16 @@ void TestChmEngine::unreadableFileShowsNothing_data()
     QTest::addColumn<bool>("exists");
     QTest::addColumn<QByteArray>("content");
     const QByteArray built = builtFile();
-    QTest::newRow("missing") << false << QByteArray();
-    QTest::newRow("empty") << true << QByteArray();
-    QTest::newRow("text") << true << QByteArray("This is not a help file.\n");
-    QTest::newRow("zeros") << true << QByteArray(built.size(), '\0');
-    QTest::newRow("header only") << true << built.left(120);
-    QTest::newRow("cut in half") << true << built.left(built.size() / 2);
-    QTest::newRow("last byte missing") << true << built.left(built.size() - 1);
-    QTest::newRow("impossible compression window") << true << withWindowSize(3);
+    dataRow("missing", false, QByteArray());
+    dataRow("empty", true, QByteArray());
+    dataRow("text", true, QByteArray("This is not a help file.\n"));
+    dataRow("zeros", true, QByteArray(built.size(), '\0'));
+    dataRow("header only", true, built.left(120));
+    dataRow("cut in half", true, built.left(built.size() / 2));
+    dataRow("last byte missing", true, built.left(built.size() - 1));
+    dataRow("impossible compression window", true, withWindowSize(3));
     // chmlib itself divides by this one while opening the file.
-    QTest::newRow("compression window of 0") << true << withWindowSize(0);
+    dataRow("compression window of 0", true, withWindowSize(0));
 }
 
 void TestChmEngine::unreadableFileShowsNothing()
@@ -343,20 +324,20 @@ void TestChmEngine::sitemapParsing_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("locals");
     QTest::addColumn<QList<int>>("depths");
-    QTest::newRow("nested lists")
-        << QByteArray("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A\"><param name=\"Local\" "
-                      "value=\"a.htm\"></OBJECT><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" "
-                      "value=\"B\"><param name=\"Local\" value=\"b.htm#x\"></OBJECT></UL><LI><OBJECT "
-                      "type=\"text/sitemap\"><param name=\"Name\" value=\"C\"></OBJECT></UL>")
-        << QStringList{"A", "B", "C"} << QStringList{"a.htm", "b.htm#x", ""} << QList<int>{0, 1, 0};
-    QTest::newRow("lower case, single quotes, entities")
-        << QByteArray("<ul><li><object type='text/sitemap'><param value='Q &amp; A &#233;' name='name'>"
-                      "<param name=local value=qa.htm></object></ul>")
-        << QStringList{QStringLiteral("Q & A \u00e9")} << QStringList{"qa.htm"} << QList<int>{0};
-    QTest::newRow("other objects and nameless entries are skipped")
-        << QByteArray("<OBJECT type=\"text/site properties\"><param name=\"Name\" value=\"props\"></OBJECT>"
-                      "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"x.htm\"></OBJECT></UL>")
-        << QStringList{} << QStringList{} << QList<int>{};
+    dataRow("nested lists",
+            QByteArray("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A\"><param name=\"Local\" "
+                       "value=\"a.htm\"></OBJECT><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" "
+                       "value=\"B\"><param name=\"Local\" value=\"b.htm#x\"></OBJECT></UL><LI><OBJECT "
+                       "type=\"text/sitemap\"><param name=\"Name\" value=\"C\"></OBJECT></UL>"),
+            QStringList{"A", "B", "C"}, QStringList{"a.htm", "b.htm#x", ""}, QList<int>{0, 1, 0});
+    dataRow("lower case, single quotes, entities",
+            QByteArray("<ul><li><object type='text/sitemap'><param value='Q &amp; A &#233;' name='name'>"
+                       "<param name=local value=qa.htm></object></ul>"),
+            QStringList{QStringLiteral("Q & A \u00e9")}, QStringList{"qa.htm"}, QList<int>{0});
+    dataRow("other objects and nameless entries are skipped",
+            QByteArray("<OBJECT type=\"text/site properties\"><param name=\"Name\" value=\"props\"></OBJECT>"
+                       "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"x.htm\"></OBJECT></UL>"),
+            QStringList{}, QStringList{}, QList<int>{});
 }
 
 void TestChmEngine::sitemapParsing()
@@ -391,12 +372,12 @@ void TestChmEngine::keyboardAndScreenReaderNames()
 
     QVERIFY(QTest::qWaitForWindowActive(help));
     QTest::keyClick(help, Qt::Key_N, Qt::AltModifier);
-    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 1);
-    QVERIFY(part<QLineEdit>(help, "edtKeyword")->hasFocus());
+    QCOMPARE(child<QTabWidget>(help, "tabPanes")->currentIndex(), 1);
+    QVERIFY(child<QLineEdit>(help, "edtKeyword")->hasFocus());
     QTest::keyClick(help, Qt::Key_C, Qt::AltModifier);
-    QCOMPARE(part<QTabWidget>(help, "tabPanes")->currentIndex(), 0);
-    QVERIFY(part<QTreeWidget>(help, "tvContents")->hasFocus());
-    QTest::keyClick(part<QTreeWidget>(help, "tvContents"), Qt::Key_Escape);
+    QCOMPARE(child<QTabWidget>(help, "tabPanes")->currentIndex(), 0);
+    QVERIFY(child<QTreeWidget>(help, "tvContents")->hasFocus());
+    QTest::keyClick(child<QTreeWidget>(help, "tvContents"), Qt::Key_Escape);
     QVERIFY(!help->isVisible());
 }
 

@@ -1,3 +1,5 @@
+#include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "FakeHelpEngine.h"
 
 #include "help/ICustomHelpViewer.h"
@@ -96,6 +98,22 @@ Viewer makeViewer(bool detached = false)
     return {viewer, FakeHelpEngine::last()};
 }
 
+// The calls the engine of `v` received, each as `command "file" data`, e.g. `topic "x.chm::/a.htm" 0`.
+QStringList calls(const Viewer& v)
+{
+    QStringList out;
+    for (const FakeHelpEngine::Call& c : v.engine->calls) {
+        const QString command = c.command == THelpEngine::DisplayTopic      ? QStringLiteral("topic")
+                                : c.command == THelpEngine::DisplayContents ? QStringLiteral("contents")
+                                : c.command == THelpEngine::DisplayIndex    ? QStringLiteral("index")
+                                : c.command == THelpEngine::HelpContext     ? QStringLiteral("context")
+                                : c.command == THelpEngine::CloseAllWindows ? QStringLiteral("close")
+                                                                            : QString::number(c.command);
+        out << QStringLiteral("%1 \"%2\" %3").arg(command, c.file, c.data.toString());
+    }
+    return out;
+}
+
 QString besideProgram(const char* name)
 {
     return QCoreApplication::applicationDirPath() + u'/' + QLatin1String(name);
@@ -120,15 +138,15 @@ void TestHelpViewer::isCompiledHelpFile_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("compiled");
-    QTest::newRow("lower case") << "budget.chm" << true;
-    QTest::newRow("upper case") << "BUDGET.CHM" << true;
-    QTest::newRow("mixed case, Windows folder") << "C:\\Apps\\budget.Chm" << true;
-    QTest::newRow("only the extension") << ".chm" << true;
-    QTest::newRow("backup copy") << "budget.chm.bak" << false;
-    QTest::newRow("dot only in a folder name") << "/opt/help.chm/budget" << false;
-    QTest::newRow("other extension") << "budget.hlp" << false;
-    QTest::newRow("no dot") << "budget" << false;
-    QTest::newRow("empty") << "" << false;
+    dataRow("lower case", "budget.chm", true);
+    dataRow("upper case", "BUDGET.CHM", true);
+    dataRow("mixed case, Windows folder", "C:\\Apps\\budget.Chm", true);
+    dataRow("only the extension", ".chm", true);
+    dataRow("backup copy", "budget.chm.bak", false);
+    dataRow("dot only in a folder name", "/opt/help.chm/budget", false);
+    dataRow("other extension", "budget.hlp", false);
+    dataRow("no dot", "budget", false);
+    dataRow("empty", "", false);
 }
 
 void TestHelpViewer::isCompiledHelpFile()
@@ -171,21 +189,14 @@ void TestHelpViewer::openTopic_data()
     QTest::addColumn<QString>("topic");
     QTest::addColumn<QString>("address"); // empty: the engine is not called
     const QString file = QStringLiteral("/apps/budget.chm");
-    QTest::newRow("html kept") << file << "intro.HTML"
-                               << "/apps/budget.chm::/intro.HTML";
-    QTest::newRow("htm kept") << file << "intro.htm"
-                              << "/apps/budget.chm::/intro.htm";
-    QTest::newRow("txt gets htm") << file << "intro.txt"
-                                  << "/apps/budget.chm::/intro.txt.htm";
-    QTest::newRow("no extension") << file << "features"
-                                  << "/apps/budget.chm::/features.htm";
-    QTest::newRow("dot only in a folder") << file << "pages.v2/intro"
-                                          << "/apps/budget.chm::/pages.v2/intro.htm";
-    QTest::newRow("bare help file name") << "budget.chm"
-                                         << "intro.htm" << besideProgram("budget.chm") + QStringLiteral("::/intro.htm");
-    QTest::newRow("not compiled help") << "/apps/budget.hlp"
-                                       << "intro.htm"
-                                       << "";
+    dataRow("html kept", file, "intro.HTML", "/apps/budget.chm::/intro.HTML");
+    dataRow("htm kept", file, "intro.htm", "/apps/budget.chm::/intro.htm");
+    dataRow("txt gets htm", file, "intro.txt", "/apps/budget.chm::/intro.txt.htm");
+    dataRow("no extension", file, "features", "/apps/budget.chm::/features.htm");
+    dataRow("dot only in a folder", file, "pages.v2/intro", "/apps/budget.chm::/pages.v2/intro.htm");
+    dataRow("bare help file name", "budget.chm", "intro.htm",
+            besideProgram("budget.chm") + QStringLiteral("::/intro.htm"));
+    dataRow("not compiled help", "/apps/budget.hlp", "intro.htm", "");
 }
 
 void TestHelpViewer::openTopic()
@@ -197,28 +208,17 @@ void TestHelpViewer::openTopic()
     const Viewer v = makeViewer();
     QCOMPARE(v.viewer->HandlesTopic(topic), !address.isEmpty());
     v.viewer->OpenTopic(topic);
-    if (address.isEmpty()) {
-        QVERIFY(v.engine->calls.isEmpty());
-        return;
-    }
-    QCOMPARE(v.engine->calls.size(), 1);
-    QCOMPARE(v.engine->calls[0].command, int(THelpEngine::DisplayTopic));
-    QCOMPARE(v.engine->calls[0].file, address);
-    QCOMPARE(v.engine->calls[0].data.toInt(), 0);
+    QCOMPARE(calls(v), address.isEmpty() ? QStringList() : QStringList{"topic \"" + address + "\" 0"});
 }
 
 void TestHelpViewer::openKeyword_data()
 {
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("keyword");
-    QTest::newRow("as the viewer gives it") << "StoHtmlHelp: wallet"
-                                            << "wallet";
-    QTest::newRow("without colon, trimmed") << "  wallet  "
-                                            << "wallet";
-    QTest::newRow("only the first colon counts") << "StoHtmlHelp: time: 10:30 "
-                                                 << "time: 10:30";
-    QTest::newRow("nothing after the colon") << "StoHtmlHelp:"
-                                             << "";
+    dataRow("as the viewer gives it", "StoHtmlHelp: wallet", "wallet");
+    dataRow("without colon, trimmed", "  wallet  ", "wallet");
+    dataRow("only the first colon counts", "StoHtmlHelp: time: 10:30 ", "time: 10:30");
+    dataRow("nothing after the colon", "StoHtmlHelp:", "");
 }
 
 void TestHelpViewer::openKeyword()
@@ -230,10 +230,7 @@ void TestHelpViewer::openKeyword()
     QCOMPARE(v.viewer->HandlesKeyword(keyword), 1);
     QCOMPARE(v.viewer->KeywordChoices(keyword), QStringList{QStringLiteral("StoHtmlHelp: ") + keyword});
     v.viewer->OpenKeyword(choice);
-    QCOMPARE(v.engine->calls.size(), 1);
-    QCOMPARE(v.engine->calls[0].command, int(THelpEngine::DisplayIndex));
-    QCOMPARE(v.engine->calls[0].file, QStringLiteral("/apps/budget.chm"));
-    QCOMPARE(v.engine->calls[0].data.toString(), keyword);
+    QCOMPARE(calls(v), QStringList{"index \"/apps/budget.chm\" " + keyword});
 
     // With a help file that is not compiled help, the keyword is declined and nothing is shown.
     THelpRouter::setHelpFile(QStringLiteral("/apps/budget.txt"));
@@ -246,11 +243,11 @@ void TestHelpViewer::pickKeywordViewer_data()
 {
     QTest::addColumn<QStringList>("choices");
     QTest::addColumn<int>("picked");
-    QTest::newRow("first") << QStringList{"StoHtmlHelp: wallet", "WinHelp: wallet"} << 0;
-    QTest::newRow("second") << QStringList{"WinHelp: wallet", "StoHtmlHelp: wallet"} << 1;
-    QTest::newRow("name must match exactly") << QStringList{"stohtmlhelp: a", "StoHtmlHelpX: b", "StoHtmlHelp: c"} << 2;
-    QTest::newRow("entry without colon") << QStringList{"StoHtmlHelp", "StoHtmlHelp: wallet"} << 1;
-    QTest::newRow("none: the first") << QStringList{"WinHelp: a", "Other: b"} << 0;
+    dataRow("first", QStringList{"StoHtmlHelp: wallet", "WinHelp: wallet"}, 0);
+    dataRow("second", QStringList{"WinHelp: wallet", "StoHtmlHelp: wallet"}, 1);
+    dataRow("name must match exactly", QStringList{"stohtmlhelp: a", "StoHtmlHelpX: b", "StoHtmlHelp: c"}, 2);
+    dataRow("entry without colon", QStringList{"StoHtmlHelp", "StoHtmlHelp: wallet"}, 1);
+    dataRow("none: the first", QStringList{"WinHelp: a", "Other: b"}, 0);
 }
 
 void TestHelpViewer::pickKeywordViewer()
@@ -265,9 +262,9 @@ void TestHelpViewer::pickContentsViewer_data()
 {
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<int>("picked");
-    QTest::newRow("alone") << QStringList{"StoHtmlHelp"} << 0;
-    QTest::newRow("case does not matter") << QStringList{"Other", "stohtmlhelp", "WinHelp"} << 1;
-    QTest::newRow("not among them") << QStringList{"Other", "WinHelp"} << -1;
+    dataRow("alone", QStringList{"StoHtmlHelp"}, 0);
+    dataRow("case does not matter", QStringList{"Other", "stohtmlhelp", "WinHelp"}, 1);
+    dataRow("not among them", QStringList{"Other", "WinHelp"}, -1);
 }
 
 void TestHelpViewer::pickContentsViewer()
@@ -284,16 +281,12 @@ void TestHelpViewer::closeAllAndDetach()
     const Viewer v = makeViewer();
     QVERIFY(v.viewer->helpManager());
     v.viewer->Detach();
-    QCOMPARE(v.engine->calls.size(), 1);
-    QCOMPARE(v.engine->calls[0].command, int(THelpEngine::CloseAllWindows));
+    QCOMPARE(calls(v), QStringList{"close \"\" 0"});
     QCOMPARE(v.engine->calls[0].owner, nullptr);
-    QVERIFY(v.engine->calls[0].file.isEmpty());
-    QCOMPARE(v.engine->calls[0].data.toInt(), 0);
     QCOMPARE(v.viewer->helpManager(), nullptr);
     // Detached, it still finds the program's help file.
     v.viewer->OpenContents();
-    QCOMPARE(v.engine->calls.size(), 2);
-    QCOMPARE(v.engine->calls[1].file, besideProgram("budget.chm"));
+    QCOMPARE(calls(v), (QStringList{"close \"\" 0", "contents \"" + besideProgram("budget.chm") + "\" 0"}));
 }
 
 void TestHelpViewer::withoutEngineNothingHappens()
@@ -354,17 +347,9 @@ void TestHelpViewer::routedRequests()
     else
         THelpRouter::showContext(1008);
 
-    const auto requests = THelpRouter::takeRequests();
-    QCOMPARE(requests.size(), 1);
-    QCOMPARE(requests[0].kind, contents ? THelpRouter::Kind::Contents : THelpRouter::Kind::Context);
-    if (engineFile.isEmpty()) {
-        QVERIFY(v.engine->calls.isEmpty());
-        return;
-    }
-    QCOMPARE(v.engine->calls.size(), 1);
-    QCOMPARE(v.engine->calls[0].file, engineFile);
-    QCOMPARE(v.engine->calls[0].command, int(contents ? THelpEngine::DisplayContents : THelpEngine::HelpContext));
-    QCOMPARE(v.engine->calls[0].data.toInt(), contents ? 0 : 1008);
+    QCOMPARE(helpRequests(), QStringList{contents ? "contents 1000" : "context 1008"});
+    const QString call = contents ? QStringLiteral("contents \"%1\" 0") : QStringLiteral("context \"%1\" 1008");
+    QCOMPARE(calls(v), engineFile.isEmpty() ? QStringList() : QStringList{call.arg(engineFile)});
 }
 
 void TestHelpViewer::contentsAmongSeveralViewers_data()
@@ -372,9 +357,9 @@ void TestHelpViewer::contentsAmongSeveralViewers_data()
     QTest::addColumn<bool>("selector");
     QTest::addColumn<bool>("otherFirst");
     QTest::addColumn<bool>("ours");
-    QTest::newRow("selector, other registered first") << true << true << true;
-    QTest::newRow("selector, ours registered first") << true << false << true;
-    QTest::newRow("no selector: the first registered") << false << true << false;
+    dataRow("selector, other registered first", true, true, true);
+    dataRow("selector, ours registered first", true, false, true);
+    dataRow("no selector: the first registered", false, true, false);
 }
 
 void TestHelpViewer::contentsAmongSeveralViewers()
@@ -406,15 +391,14 @@ void TestHelpViewer::keywordAmongSeveralViewers()
     THelpRouter::setHelpSelector(v.viewer);
     THelpRouter::showKeyword(QStringLiteral("backup"));
     QVERIFY(other->opened.isEmpty());
-    QCOMPARE(v.engine->calls.size(), 1);
-    QCOMPARE(v.engine->calls[0].data.toString(), QStringLiteral("backup"));
+    QCOMPARE(calls(v), QStringList{"index \"/apps/budget.chm\" backup"});
 }
 
 void TestHelpViewer::winHelpTesterDecides_data()
 {
     QTest::addColumn<bool>("claims");
-    QTest::newRow("declines: the request reaches the viewer") << false;
-    QTest::newRow("claims: WinHelp, which shows nothing here") << true;
+    dataRow("declines: the request reaches the viewer", false);
+    dataRow("claims: WinHelp, which shows nothing here", true);
 }
 
 void TestHelpViewer::winHelpTesterDecides()
@@ -442,8 +426,7 @@ void TestHelpViewer::releasedViewerGetsNothing()
     THelpRouter::setHelpFile(QStringLiteral("/apps/budget.chm"));
     const Viewer v = makeViewer();
     THelpRouter::shutdown();
-    QCOMPARE(v.engine->calls.size(), 1);
-    QCOMPARE(v.engine->calls[0].command, int(THelpEngine::CloseAllWindows));
+    QCOMPARE(calls(v), QStringList{"close \"\" 0"});
     v.viewer->helpManager()->Release(v.viewer->viewerId());
     THelpRouter::showContext(1007);
     THelpRouter::showContents();

@@ -1,3 +1,5 @@
+#include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "toolkit/TGridModel.h"
@@ -76,13 +78,20 @@ const QList<Booking> Sample = {
     {QDate(2026, 1, 2), "gamma", "100"},
 };
 
-QStringList column(const TGridModel& m, int c, int role = Qt::DisplayRole)
+QStringList column(const TGridModel& m, int c)
 {
-    QStringList out;
-    for (int r = 0; r < m.rowCount(); ++r)
-        out << m.data(m.index(r, c), role).toString();
-    return out;
+    return columnTexts(&m, c);
 }
+
+// The sample bookings in the list's layout.
+struct SampleModel : TGridModel
+{
+    SampleModel()
+    {
+        setLayout(::options(), ::columns());
+        setRows(bookings(Sample));
+    }
+};
 
 } // namespace
 
@@ -114,9 +123,7 @@ private slots:
 
 void TestGridModel::titlesAndAlignment()
 {
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     QStringList titles;
     for (int c = 0; c < m.columnCount(); ++c)
         titles << m.headerData(c, Qt::Horizontal).toString();
@@ -142,10 +149,10 @@ void TestGridModel::cellTexts_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("dates");
     QTest::addColumn<QStringList>("amounts");
-    QTest::newRow("en_US") << "en_US" << QStringList{"1/2/26", "12/31/25", "1/10/26", "1/2/26"}
-                           << QStringList{"10", "9.5", "-2", "100"};
-    QTest::newRow("de_DE") << "de_DE" << QStringList{"02.01.26", "31.12.25", "10.01.26", "02.01.26"}
-                           << QStringList{"10", "9,5", "-2", "100"};
+    dataRow("en_US", "en_US", QStringList{"1/2/26", "12/31/25", "1/10/26", "1/2/26"},
+            QStringList{"10", "9.5", "-2", "100"});
+    dataRow("de_DE", "de_DE", QStringList{"02.01.26", "31.12.25", "10.01.26", "02.01.26"},
+            QStringList{"10", "9,5", "-2", "100"});
 }
 
 void TestGridModel::cellTexts()
@@ -154,9 +161,7 @@ void TestGridModel::cellTexts()
     QFETCH(QStringList, dates);
     QFETCH(QStringList, amounts);
     pinLocale(locale.toLatin1().constData());
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     QCOMPARE(column(m, 0), (QStringList{"1", "2", "3", "4"}));
     QCOMPARE(column(m, 1), dates);
     QCOMPARE(column(m, 2), (QStringList{"beta", "Alpha", "", "gamma"}));
@@ -170,18 +175,16 @@ void TestGridModel::sortCycleOnRawValues_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<QStringList>("up"); // the texts of the column, ascending
-    QTest::newRow("money, not text") << 3 << QStringList{"-2", "9.5", "10", "100"};
-    QTest::newRow("dates, not text") << 1 << QStringList{"12/31/25", "1/2/26", "1/2/26", "1/10/26"};
-    QTest::newRow("text, any case, empty first") << 2 << QStringList{"", "Alpha", "beta", "gamma"};
+    dataRow("money, not text", 3, QStringList{"-2", "9.5", "10", "100"});
+    dataRow("dates, not text", 1, QStringList{"12/31/25", "1/2/26", "1/2/26", "1/10/26"});
+    dataRow("text, any case, empty first", 2, QStringList{"", "Alpha", "beta", "gamma"});
 }
 
 void TestGridModel::sortCycleOnRawValues()
 {
     QFETCH(int, column);
     QFETCH(QStringList, up);
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     const QStringList statement = ::column(m, column);
 
     QVERIFY(m.titleClick(column));
@@ -204,9 +207,7 @@ void TestGridModel::sortCycleOnRawValues()
 
 void TestGridModel::markersOfOtherColumnsStay()
 {
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     m.titleClick(3);
     m.titleClick(1);
     QCOMPARE(m.sortMarker(3), TGridModel::SortMarker::Up);
@@ -217,9 +218,7 @@ void TestGridModel::markersOfOtherColumnsStay()
 
 void TestGridModel::columnsThatCannotSort()
 {
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     QVERIFY(!m.titleClick(0)); // no title button
     QVERIFY(!m.titleClick(4)); // its field is not in the result
     QVERIFY(!m.titleClick(7));
@@ -230,9 +229,7 @@ void TestGridModel::columnsThatCannotSort()
 
 void TestGridModel::newRowsReturnToStatementOrder()
 {
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     m.titleClick(3);
     m.setRows(bookings(Sample));
     QCOMPARE(m.sortMarker(3), TGridModel::SortMarker::None);
@@ -241,9 +238,7 @@ void TestGridModel::newRowsReturnToStatementOrder()
 
 void TestGridModel::selectionFollowsItsRows()
 {
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     QItemSelectionModel selection(&m);
     selection.select(m.index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows); // 10
     selection.select(m.index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows); // -2
@@ -262,20 +257,13 @@ void TestGridModel::footers_data()
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("sum");
     QTest::addColumn<QString>("exact");
-    QTest::newRow("deposit 10 and debit 4") << "en_US" << QStringList{"10", "4"} << -1 << "14"
-                                            << "14";
-    QTest::newRow("tenths, exact") << "en_US" << QStringList{"0.1", "0.1", "0.1"} << -1 << "0.3"
-                                   << "0.3";
-    QTest::newRow("four decimals") << "en_US" << QStringList{"0.0001", "1.0002"} << -1 << "1.0003"
-                                   << "1.0003";
-    QTest::newRow("0.## format") << "en_US" << QStringList{"0.1251", "0"} << 2 << "0.13"
-                                 << "0.1251";
-    QTest::newRow("0.## whole") << "en_US" << QStringList{"7.001", "-3.002"} << 2 << "4"
-                                << "3.999";
-    QTest::newRow("de_DE") << "de_DE" << QStringList{"10.25", "4"} << 2 << "14,25"
-                           << "14.25";
-    QTest::newRow("empty list") << "en_US" << QStringList{} << 2 << "0"
-                                << "0";
+    dataRow("deposit 10 and debit 4", "en_US", QStringList{"10", "4"}, -1, "14", "14");
+    dataRow("tenths, exact", "en_US", QStringList{"0.1", "0.1", "0.1"}, -1, "0.3", "0.3");
+    dataRow("four decimals", "en_US", QStringList{"0.0001", "1.0002"}, -1, "1.0003", "1.0003");
+    dataRow("0.## format", "en_US", QStringList{"0.1251", "0"}, 2, "0.13", "0.1251");
+    dataRow("0.## whole", "en_US", QStringList{"7.001", "-3.002"}, 2, "4", "3.999");
+    dataRow("de_DE", "de_DE", QStringList{"10.25", "4"}, 2, "14,25", "14.25");
+    dataRow("empty list", "en_US", QStringList{}, 2, "0", "0");
 }
 
 void TestGridModel::footers()
@@ -324,10 +312,9 @@ void TestGridModel::emptyCellsSortFirstUpLastDown_data()
     QTest::addColumn<QList<qint64>>("values"); // raw values in the statement's order; the third is empty
     QTest::addColumn<QStringList>("up");       // the texts, ascending
     const qint64 day = QDate(2026, 1, 2).toJulianDay();
-    QTest::newRow("date") << int(K::Date) << QList<qint64>{day, day - 2, 0, day + 8}
-                          << QStringList{"", "12/31/25", "1/2/26", "1/10/26"};
-    QTest::newRow("money") << int(K::Money) << QList<qint64>{95000, -20000, 0, 100000}
-                           << QStringList{"", "-2", "9.5", "10"};
+    dataRow("date", int(K::Date), QList<qint64>{day, day - 2, 0, day + 8},
+            QStringList{"", "12/31/25", "1/2/26", "1/10/26"});
+    dataRow("money", int(K::Money), QList<qint64>{95000, -20000, 0, 100000}, QStringList{"", "-2", "9.5", "10"});
 }
 
 void TestGridModel::emptyCellsSortFirstUpLastDown()
@@ -356,8 +343,8 @@ void TestGridModel::emptyCellsSortFirstUpLastDown()
 void TestGridModel::sumOfWholeNumbers_data()
 {
     QTest::addColumn<int>("decimals");
-    QTest::newRow("as the field writes") << -1;
-    QTest::newRow("0.##") << 2;
+    dataRow("as the field writes", -1);
+    dataRow("0.##", 2);
 }
 
 void TestGridModel::sumOfWholeNumbers()
@@ -381,9 +368,7 @@ void TestGridModel::sumOfWholeNumbers()
 
 void TestGridModel::colours()
 {
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     TGridColor::System system;
     system.window = qRgb(1, 2, 3);
     system.buttonFace = qRgb(4, 5, 6);
@@ -399,9 +384,7 @@ void TestGridModel::colours()
 
 void TestGridModel::sortRoleGivesRawValues()
 {
-    TGridModel m;
-    m.setLayout(options(), columns());
-    m.setRows(bookings(Sample));
+    SampleModel m;
     QCOMPARE(m.data(m.index(1, 3), TGridModel::SortRole).toLongLong(), money("9.5").raw());
     QCOMPARE(m.data(m.index(1, 1), TGridModel::SortRole).toDate(), QDate(2025, 12, 31));
     QCOMPARE(m.data(m.index(1, 2), TGridModel::SortRole).toString(), QStringLiteral("Alpha"));

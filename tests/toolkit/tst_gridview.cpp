@@ -1,3 +1,5 @@
+#include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "TestDb.h"
 
 #include "data/TDateText.h"
@@ -55,10 +57,13 @@ void fill(TDBGridView& grid, int rows)
     grid.setRows(std::move(set));
 }
 
-void clickRow(TDBGridView& grid, int row, Qt::KeyboardModifiers modifiers = {})
+// The grid filled with `rows` rows, on view at `size`.
+bool shown(TDBGridView& grid, int rows, QSize size = {600, 300})
 {
-    const QRect cell = grid.visualRect(grid.model()->index(row, 2));
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, cell.center());
+    fill(grid, rows);
+    grid.resize(size);
+    grid.show();
+    return QTest::qWaitForWindowExposed(&grid);
 }
 
 } // namespace
@@ -83,24 +88,21 @@ private slots:
 void TestGridView::wholeRowSelectionWithCtrlAndShift()
 {
     TDBGridView grid;
-    fill(grid, 8);
-    grid.resize(600, 300);
-    grid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QVERIFY(shown(grid, 8));
     QCOMPARE(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
-    clickRow(grid, 1);
+    clickRow(&grid, 1);
     QCOMPARE(grid.selectedPositions(), QList<int>{1});
     QCOMPARE(grid.selectionModel()->selectedIndexes().size(), grid.model()->columnCount());
-    clickRow(grid, 3, Qt::ControlModifier);
+    clickRow(&grid, 3, Qt::ControlModifier);
     QList<int> selected = grid.selectedPositions();
     std::sort(selected.begin(), selected.end());
     QCOMPARE(selected, (QList<int>{1, 3}));
     // Shift extends from the row clicked last; rows picked with Ctrl before stay.
-    clickRow(grid, 5, Qt::ShiftModifier);
+    clickRow(&grid, 5, Qt::ShiftModifier);
     selected = grid.selectedPositions();
     std::sort(selected.begin(), selected.end());
     QCOMPARE(selected, (QList<int>{1, 3, 4, 5}));
-    clickRow(grid, 2);
+    clickRow(&grid, 2);
     QCOMPARE(grid.selectedPositions(), QList<int>{2});
     // The frozen column shares the selection.
     QVERIFY(grid.frozenView()->selectionModel() == grid.selectionModel());
@@ -109,10 +111,7 @@ void TestGridView::wholeRowSelectionWithCtrlAndShift()
 void TestGridView::titleButtonsSortAndMark()
 {
     TDBGridView grid;
-    fill(grid, 4);
-    grid.resize(600, 300);
-    grid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QVERIFY(shown(grid, 4));
     QSignalSpy clicked(&grid, &TDBGridView::titleButtonClicked);
     connect(&grid, &TDBGridView::titleButtonClicked, &grid, &TDBGridView::SortByColumn);
     QHeaderView* header = grid.horizontalHeader();
@@ -148,10 +147,7 @@ void TestGridView::columnWidthsKeepTheirLimits()
 void TestGridView::footerRowUnderTheRows()
 {
     TDBGridView grid;
-    fill(grid, 3);
-    grid.resize(600, 300);
-    grid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QVERIFY(shown(grid, 3));
     TDBGridFooter* footer = grid.footer();
     QVERIFY(footer->isVisible());
     QCOMPARE(footer->geometry().top(), grid.viewport()->geometry().bottom() + 1);
@@ -165,10 +161,7 @@ void TestGridView::footerRowUnderTheRows()
 void TestGridView::firstColumnStaysWhenScrollingSideways()
 {
     TDBGridView grid;
-    fill(grid, 3);
-    grid.resize(400, 200);
-    grid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QVERIFY(shown(grid, 3, {400, 200}));
     QTableView* frozen = grid.frozenView();
     QVERIFY(frozen->isVisible());
     QCOMPARE(frozen->width(), 30);
@@ -215,9 +208,9 @@ void TestGridView::dateColumnShowsEveryDate_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("grows"); // beyond the designed 64 pixels
-    QTest::newRow("C: 8 Dec 2026") << "C" << true;
-    QTest::newRow("en_US: 12/8/26") << "en_US" << false;
-    QTest::newRow("de_DE: 08.12.26") << "de_DE" << false;
+    dataRow("C: 8 Dec 2026", "C", true);
+    dataRow("en_US: 12/8/26", "en_US", false);
+    dataRow("de_DE: 08.12.26", "de_DE", false);
 }
 
 void TestGridView::dateColumnShowsEveryDate()
@@ -247,10 +240,7 @@ void TestGridView::dateColumnShowsEveryDate()
 void TestGridView::footerIsReadByAssistiveTools()
 {
     TDBGridView grid;
-    fill(grid, 3);
-    grid.resize(600, 300);
-    grid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QVERIFY(shown(grid, 3));
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
     QVERIFY(table != nullptr);
     QCOMPARE(table->role(), QAccessible::Table);

@@ -1,12 +1,27 @@
 #include "BookingTestHelpers.h"
 
+#include "data/TClock.h"
 #include "help/THelpRouter.h"
+#include "toolkit/TFileDialogService.h"
+#include "toolkit/TShell.h"
 
 #include <QApplication>
 #include <QMetaEnum>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTest>
+
+void startWindowTest(const QDateTime& now)
+{
+    pinLocale("en_US");
+    TClock::setFixed(now);
+    TMessageService::setTestMode(true);
+    TMessageService::takeShown();
+    TFileDialogService::setTestMode(true);
+    TShell::setTestMode(true);
+    TShell::takeRequests();
+    THelpRouter::takeRequests();
+}
 
 QStringList tabOrder(QWidget* first, const QStringList& names)
 {

@@ -6,7 +6,6 @@
 #include "app/TBookingList.h"
 #include "app/TFrmMain.h"
 #include "app/THolderEvent.h"
-#include "data/TClock.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TFileDialogService.h"
 #include "toolkit/TGridModel.h"
@@ -115,8 +114,7 @@ class TestBookingList : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { startWindowTest(Now); }
     void startState();
     void filtersBeforeAnySelectionLeaveTheListEmpty();
     void pressingATileListsItsMonth();
@@ -138,20 +136,6 @@ private slots:
     void aListOnItsWayIsReplaced_data();
     void aListOnItsWayIsReplaced();
 };
-
-void TestBookingList::init()
-{
-    pinLocale("en_US");
-    TClock::setFixed(Now);
-    TMessageService::setTestMode(true);
-    TFileDialogService::setTestMode(true);
-    TShell::setTestMode(true);
-}
-
-void TestBookingList::cleanup()
-{
-    TClock::setFixed(QDateTime());
-}
 
 void TestBookingList::startState()
 {

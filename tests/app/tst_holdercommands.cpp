@@ -59,7 +59,7 @@ class TestHolderCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { startWindowTest(); }
     void deleteRefusedWhileBookingsReferToTheHolder_data();
     void deleteRefusedWhileBookingsReferToTheHolder();
     void deleteCancelledDeletesNothing();
@@ -80,13 +80,6 @@ private slots:
     void historyOpenersPreselectTheTilesHolder();
     void tilesShowTheBalancesAfterTheHistoryCloses();
 };
-
-void TestHolderCommands::init()
-{
-    pinLocale("en_US");
-    TMessageService::setTestMode(true);
-    TShell::setTestMode(true);
-}
 
 void TestHolderCommands::deleteRefusedWhileBookingsReferToTheHolder_data()
 {

@@ -1,4 +1,5 @@
 #include "BookingListWait.h"
+#include "BookingTestHelpers.h"
 #include "DataRow.h"
 #include "ModalDriver.h"
 #include "TestDb.h"
@@ -7,8 +8,6 @@
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
 #include "bookings/TFrmDetailBase.h"
-#include "data/TClock.h"
-#include "toolkit/TMessageService.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -60,23 +59,10 @@ class TestKeyboard : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { startWindowTest(Now); }
     void bookAndHearTheSumWithTheKeyboardOnly_data();
     void bookAndHearTheSumWithTheKeyboardOnly();
 };
-
-void TestKeyboard::init()
-{
-    pinLocale("en_US");
-    TClock::setFixed(Now);
-    TMessageService::setTestMode(true);
-}
-
-void TestKeyboard::cleanup()
-{
-    TClock::setFixed(QDateTime());
-}
 
 void TestKeyboard::bookAndHearTheSumWithTheKeyboardOnly_data()
 {

@@ -8,7 +8,6 @@
 #include "app/TPanelMgr.h"
 #include "data/DbError.h"
 #include "data/TClock.h"
-#include "help/THelpRouter.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
@@ -45,8 +44,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { startWindowTest(); }
     void captionAndRegions();
     void commandsExistAndAreEnabled();
     void menusInOrder();
@@ -69,19 +67,6 @@ private slots:
     void opensCentredAtItsDesignedSize();
     void exportButtonIsFlat();
 };
-
-void TestMainWindow::init()
-{
-    pinLocale("en_US");
-    TMessageService::setTestMode(true);
-    TShell::setTestMode(true);
-    THelpRouter::takeRequests();
-}
-
-void TestMainWindow::cleanup()
-{
-    TClock::setFixed(QDateTime());
-}
 
 void TestMainWindow::captionAndRegions()
 {

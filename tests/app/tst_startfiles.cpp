@@ -1,3 +1,4 @@
+#include "BookingTestHelpers.h"
 #include "DataRow.h"
 #include "ForeignFile.h"
 #include "ModalDriver.h"
@@ -21,17 +22,10 @@ class TestStartFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { startWindowTest(); }
     void foreignOrDamagedFileAtStart_data();
     void foreignOrDamagedFileAtStart();
 };
-
-void TestStartFiles::init()
-{
-    pinLocale("en_US");
-    TMessageService::setTestMode(true);
-    TMessageService::takeShown();
-}
 
 void TestStartFiles::foreignOrDamagedFileAtStart_data()
 {

@@ -1,3 +1,4 @@
+#include "BookingTestHelpers.h"
 #include "ModalDriver.h"
 #include "TestDb.h"
 
@@ -5,7 +6,6 @@
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
 #include "bookings/TFrmTransfer.h"
-#include "toolkit/TMessageService.h"
 
 #include <QTest>
 #include <QTimer>
@@ -17,16 +17,10 @@ class TestTileDrag : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { startWindowTest(); }
     void dragOntoAnotherTile_data();
     void dragOntoAnotherTile();
 };
-
-void TestTileDrag::init()
-{
-    pinLocale("en_US");
-    TMessageService::setTestMode(true);
-}
 
 void TestTileDrag::dragOntoAnotherTile_data()
 {

@@ -1,3 +1,4 @@
+#include "BookingTestHelpers.h"
 #include "DataRow.h"
 #include "TestDb.h"
 
@@ -103,7 +104,7 @@ class TestTiles : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { startWindowTest(); }
     void emptyBoxes();
     void layoutOfBothFamilies();
     void pressSelectsAndTellsOnce_data();
@@ -126,12 +127,6 @@ private slots:
     void keysOnATile_data();
     void keysOnATile();
 };
-
-void TestTiles::init()
-{
-    pinLocale("en_US");
-    TMessageService::setTestMode(true);
-}
 
 void TestTiles::emptyBoxes()
 {

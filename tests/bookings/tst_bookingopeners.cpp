@@ -64,7 +64,7 @@ class TestBookingOpeners : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { startWindowTest(); }
     void depositAndDebitTargets_data();
     void depositAndDebitTargets();
     void closedDialogChangesNothing();
@@ -75,12 +75,6 @@ private slots:
     void droppedTileOpensTransfer_data();
     void droppedTileOpensTransfer();
 };
-
-void TestBookingOpeners::init()
-{
-    pinLocale("en_US");
-    TMessageService::setTestMode(true);
-}
 
 void TestBookingOpeners::depositAndDebitTargets_data()
 {

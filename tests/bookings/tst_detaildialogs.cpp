@@ -5,8 +5,6 @@
 #include "bookings/TBookingStore.h"
 #include "bookings/TFrmDebit.h"
 #include "bookings/TFrmDeposit.h"
-#include "data/TClock.h"
-#include "help/THelpRouter.h"
 #include "toolkit/TImageBase.h"
 
 #include <QComboBox>
@@ -72,8 +70,7 @@ class TestDetailDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { startWindowTest(Now); }
     void controls_data();
     void controls();
     void counterpartySuggestions_data();
@@ -103,19 +100,6 @@ private slots:
     void closeAndHelp_data();
     void closeAndHelp();
 };
-
-void TestDetailDialogs::init()
-{
-    pinLocale("en_US");
-    TClock::setFixed(Now);
-    TMessageService::setTestMode(true);
-    THelpRouter::takeRequests();
-}
-
-void TestDetailDialogs::cleanup()
-{
-    TClock::setFixed(QDateTime());
-}
 
 void TestDetailDialogs::controls_data()
 {

@@ -4,8 +4,6 @@
 
 #include "bookings/TBookingStore.h"
 #include "bookings/TFrmTransfer.h"
-#include "data/TClock.h"
-#include "help/THelpRouter.h"
 #include "toolkit/TImageBase.h"
 
 #include <QComboBox>
@@ -74,8 +72,7 @@ class TestTransferDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { startWindowTest(Now); }
     void controls();
     void holderLists_data();
     void holderLists();
@@ -97,19 +94,6 @@ private slots:
     void databaseFailureKeepsInput();
     void closeAndHelp();
 };
-
-void TestTransferDialog::init()
-{
-    pinLocale("en_US");
-    TClock::setFixed(Now);
-    TMessageService::setTestMode(true);
-    THelpRouter::takeRequests();
-}
-
-void TestTransferDialog::cleanup()
-{
-    TClock::setFixed(QDateTime());
-}
 
 void TestTransferDialog::controls()
 {

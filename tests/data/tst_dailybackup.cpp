@@ -1,3 +1,4 @@
+#include "BookingTestHelpers.h"
 #include "DataRow.h"
 #include "TestDb.h"
 
@@ -71,8 +72,7 @@ class TestDailyBackup : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { startWindowTest(Now); }
     void dueWhenTheNewestIsADayOld_data();
     void dueWhenTheNewestIsADayOld();
     void copiesTheFileAsItWasAtTheStart();
@@ -82,19 +82,6 @@ private slots:
     void failureIsReportedOnceInTheStatusBar_data();
     void failureIsReportedOnceInTheStatusBar();
 };
-
-void TestDailyBackup::init()
-{
-    pinLocale("en_US");
-    TClock::setFixed(Now);
-    TMessageService::setTestMode(true);
-}
-
-void TestDailyBackup::cleanup()
-{
-    TClock::setFixed(QDateTime());
-    TMessageService::takeShown();
-}
 
 void TestDailyBackup::dueWhenTheNewestIsADayOld_data()
 {

@@ -255,7 +255,6 @@ void TestDataModule::createToolRefusesExistingFile()
     QCOMPARE(tool.exitCode(), 2);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256), before);
-    QCOMPARE(dir.path(), QDir(dir.path()).absolutePath());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.mdb")});
 }
 

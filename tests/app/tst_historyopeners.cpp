@@ -1,3 +1,4 @@
+#include "BookingListWait.h"
 #include "BookingTestHelpers.h"
 #include "HistoryBooks.h"
 #include "ModalDriver.h"
@@ -92,6 +93,7 @@ void TestHistoryOpeners::openersPreselectTheTilesHolder()
     {
         ModalDriver driver([&](QDialog* d) {
             seen = child<QComboBox>(*d, QStringLiteral("cbbAccWal"))->currentText();
+            waitForBookingList(d);
             rows = child<TDBGridView>(*d, QStringLiteral("dbgrdh1"))->model()->rowCount();
             d->close();
         });
@@ -115,6 +117,7 @@ void TestHistoryOpeners::tilesShowTheBalancesAfterTheWindowCloses()
     const Currency cash = f.books.db.balance(f.books.cash);
     {
         ModalDriver driver([&](QDialog* d) {
+            waitForBookingList(d);
             auto* grid = child<TDBGridView>(*d, QStringLiteral("dbgrdh1"));
             for (int r = 0; r < grid->model()->rowCount(); ++r) {
                 if (grid->model()->index(r, 2).data().toString() == u"Trans Out")

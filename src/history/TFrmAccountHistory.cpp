@@ -11,6 +11,7 @@
 #include "history/TExportCommand.h"
 #include "history/TFrmHistoryQuery.h"
 #include "history/THistoryGrid.h"
+#include "toolkit/TAccessibleLabel.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TGridModel.h"
@@ -157,7 +158,7 @@ void TFrmAccountHistory::createFilterPanel()
     cbbAccWal->setMinimumContentsLength(10);
     cbbType = new QComboBox(pnl1);
     cbbType->setObjectName(QStringLiteral("cbbType"));
-    cbbType->setAccessibleName(QStringLiteral("Type"));
+    TAccessibleLabel::attach(cbbType, QStringLiteral("Type"));
     rbMonth = new QRadioButton(QStringLiteral("This Month"), pnl1);
     rbMonth->setObjectName(QStringLiteral("rbMonth"));
     rbToday = new QRadioButton(QStringLiteral("Today"), pnl1);

@@ -151,6 +151,7 @@ private slots:
     void deleteRows_data();
     void deleteRows();
     void deleteNothingSelected();
+    void selectionAfterTheRequery();
     void deleteStopsAtAFailure();
     void copyTwoRows();
     void copyNothingSelected();
@@ -665,6 +666,20 @@ void TestHistoryWindow::deleteNothingSelected()
     QCOMPARE(shown[0].icon, QMessageBox::Information);
     QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(snapshot(f.books.db), before);
+}
+
+void TestHistoryWindow::selectionAfterTheRequery()
+{
+    Window f;
+    f.select({QStringLiteral("Deposit:Employer")});
+    TMessageService::setNextAnswer(QMessageBox::Yes);
+    f.w.btnDeleteClick();
+    // Nothing is selected in the list that came back; a row chosen in it is the row copied.
+    QVERIFY(f.grid()->selectedPositions().isEmpty());
+    f.select({QStringLiteral("Debit:Grocer")});
+    f.w.btnCopyClick();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("3/15/26 11:59:59 PM,Debit,weekly shop")));
+    QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), 1);
 }
 
 void TestHistoryWindow::deleteStopsAtAFailure()

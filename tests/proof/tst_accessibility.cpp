@@ -39,9 +39,15 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const HistoryBooks& boo
         d->PresetHolder(books.bank);
         return d;
     }
-    if (name == u"transfer") {
+    if (name.startsWith(u"transfer")) {
+        // "transfer:bank,0": the source and the destination preset, 0 for none.
+        const QStringList sides = name.contains(u':') ? name.section(u':', 1).split(u',')
+                                                      : QStringList{QStringLiteral("bank"), QStringLiteral("cash")};
+        auto holder = [&](int side) {
+            return sides.value(side) == u"bank" ? books.bank : sides.value(side) == u"cash" ? books.cash : 0;
+        };
         auto d = std::make_unique<TFrmTransfer>();
-        d->PresetHolders(books.bank, books.cash);
+        d->PresetHolders(holder(0), holder(1));
         return d;
     }
     if (name == u"history")
@@ -60,8 +66,8 @@ private slots:
     void init() { pinLocale("en_US"); }
     void everyFocusableControlIsNamed_data();
     void everyFocusableControlIsNamed();
-    void bookingDialogsStartAtTheCounterparty_data();
-    void bookingDialogsStartAtTheCounterparty();
+    void bookingDialogsStartAtTheFirstFieldToFill_data();
+    void bookingDialogsStartAtTheFirstFieldToFill();
     void tabLeavesADateField_data();
     void tabLeavesADateField();
 };
@@ -96,7 +102,7 @@ void TestAccessibility::everyFocusableControlIsNamed()
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
 }
 
-void TestAccessibility::bookingDialogsStartAtTheCounterparty_data()
+void TestAccessibility::bookingDialogsStartAtTheFirstFieldToFill_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("first");
@@ -104,9 +110,15 @@ void TestAccessibility::bookingDialogsStartAtTheCounterparty_data()
                              << "cbbFrom";
     QTest::newRow("debit") << "debit"
                            << "cbbTo";
+    QTest::newRow("transfer, both holders chosen") << "transfer"
+                                                   << "cbbFrom";
+    QTest::newRow("transfer, no source") << "transfer:0,cash"
+                                         << "cbbInf1";
+    QTest::newRow("transfer, no destination") << "transfer:bank,0"
+                                              << "cbbInf2";
 }
 
-void TestAccessibility::bookingDialogsStartAtTheCounterparty()
+void TestAccessibility::bookingDialogsStartAtTheFirstFieldToFill()
 {
     QFETCH(QString, window);
     QFETCH(QString, first);

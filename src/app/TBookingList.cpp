@@ -4,7 +4,9 @@
 #include "data/THolderSummary.h"
 #include "data/TLedgerSearch.h"
 #include "history/TExportCommand.h"
+#include "toolkit/TAccessibleLabel.h"
 #include "toolkit/TDBGridView.h"
+#include "toolkit/TDateTimeEdit.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TGridModel.h"
 
@@ -89,7 +91,7 @@ void TBookingList::createFilterBar(QWidget* pnl3)
     bar->setSizeConstraint(QLayout::SetNoConstraint);
 
     auto picker = [pnl3](const char* name) {
-        auto* p = new QDateTimeEdit(pnl3);
+        auto* p = new TDateTimeEdit(pnl3);
         p->setObjectName(QString::fromLatin1(name));
         p->setCalendarPopup(true);
         p->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
@@ -101,11 +103,11 @@ void TBookingList::createFilterBar(QWidget* pnl3)
     dtpRange2->setAccessibleName(QStringLiteral("to"));
     cbbType = new QComboBox(pnl3);
     cbbType->setObjectName(QStringLiteral("cbbType"));
-    cbbType->setAccessibleName(QStringLiteral("Type"));
+    TAccessibleLabel::attach(cbbType, QStringLiteral("Type"));
     cbbType->setMinimumContentsLength(12);
     cbbDate = new QComboBox(pnl3);
     cbbDate->setObjectName(QStringLiteral("cbbDate"));
-    cbbDate->setAccessibleName(QStringLiteral("Period"));
+    TAccessibleLabel::attach(cbbDate, QStringLiteral("Period"));
     cbbDate->setMinimumContentsLength(14);
     btnExport = new QPushButton(QStringLiteral("&Export"), pnl3);
     btnExport->setObjectName(QStringLiteral("btnExport"));

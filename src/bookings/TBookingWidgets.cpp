@@ -3,6 +3,7 @@
 #include "data/TClock.h"
 #include "data/TDM.h"
 #include "data/TDateText.h"
+#include "toolkit/TDateTimeEdit.h"
 #include "toolkit/TMessageService.h"
 
 #include <QComboBox>
@@ -27,7 +28,7 @@ QString TBookingWidgets::dateTimeFormat()
 
 QDateTimeEdit* TBookingWidgets::makeDatePicker(const char* name, QWidget* parent)
 {
-    auto* picker = new QDateTimeEdit(TClock::now(), parent);
+    auto* picker = new TDateTimeEdit(TClock::now(), parent);
     picker->setObjectName(QString::fromLatin1(name));
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(dateTimeFormat());

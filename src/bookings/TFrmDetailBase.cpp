@@ -234,6 +234,10 @@ void TFrmDetailBase::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     TErrorReport::run(this, [this] { FormActivate(); });
+    // The holder is chosen already (from its tile, or the booking's own): the typing starts with
+    // the counterparty.
+    if (m_Holder.ID > 0)
+        m_Counterparty->setFocus(Qt::OtherFocusReason);
 }
 
 void TFrmDetailBase::FormActivate()

@@ -255,6 +255,12 @@ void TFrmTransfer::FormActivate()
         return;
     m_PresetsSelected = true;
     SelectPresetHolders();
+    // The typing starts at the first thing still to choose: the source, the destination, or (both
+    // chosen, as after a drop of one tile on another) the counterparty.
+    QWidget* first = m_Source.ID <= 0 ? static_cast<QWidget*>(cbbInf1)
+                     : m_Dest.ID <= 0 ? static_cast<QWidget*>(cbbInf2)
+                                      : static_cast<QWidget*>(cbbFrom);
+    first->setFocus(Qt::OtherFocusReason);
 }
 
 void TFrmTransfer::SelectPresetHolders()

@@ -40,12 +40,11 @@ THolderSummary THolderSummary::compute(qint32 holderId, const QDateTime& now)
     return s;
 }
 
-qint64 THolderSummary::shareHundredths(Currency balance, Currency total)
+qint64 THolderSummary::share(Currency balance, Currency total, int scale, Rounding rounding)
 {
     if (total.isZero())
         return 0;
-    // The ratio in ten-thousandths is the percentage in hundredths.
-    __int128 num = static_cast<__int128>(balance.raw()) * 10000;
+    __int128 num = static_cast<__int128>(balance.raw()) * 100 * scale;
     __int128 den = total.raw();
     if (den < 0) {
         num = -num;
@@ -55,10 +54,10 @@ qint64 THolderSummary::shareHundredths(Currency balance, Currency total)
     const __int128 magnitude = negative ? -num : num;
     __int128 q = magnitude / den;
     const __int128 twice = (magnitude % den) * 2;
-    if (twice > den || (twice == den && q % 2 != 0))
+    if (rounding == Rounding::HalfToEven && (twice > den || (twice == den && q % 2 != 0)))
         ++q;
     if (q > INT64_MAX)
-        q = INT64_MAX;
+        q = negative ? static_cast<__int128>(INT64_MAX) + 1 : INT64_MAX;
     return static_cast<qint64>(negative ? -q : q);
 }
 

@@ -26,8 +26,20 @@ public:
     // gives an empty name, 0.00% and zero amounts.
     static THolderSummary compute(qint32 holderId, const QDateTime& now);
 
-    // The share of `balance` in `total`, in hundredths of a percent.
-    static qint64 shareHundredths(Currency balance, Currency total);
+    enum class Rounding
+    {
+        HalfToEven,
+        TowardZero
+    };
+    // The share of `balance` in `total` in units of 1/`scale` percent: the exact ratio
+    // balance * 100 * scale / total, rounded to a whole number as `rounding` says (beyond the range
+    // of qint64 it stays at its end). 0 when the total is exactly 0.
+    static qint64 share(Currency balance, Currency total, int scale, Rounding rounding);
+    // The share of `balance` in `total`, in hundredths of a percent, halves to even.
+    static qint64 shareHundredths(Currency balance, Currency total)
+    {
+        return share(balance, total, 100, Rounding::HalfToEven);
+    }
 
     // "12.50%" with the locale's decimal separator.
     QString percentText(const QLocale& locale = QLocale()) const;

@@ -84,6 +84,9 @@ TFrmHelp::TFrmHelp(QWidget* owner)
     tvContents = named(new QTreeWidget(tabPanes), "tvContents", QStringLiteral("Contents"));
     tvContents->setHeaderHidden(true);
     tvContents->setColumnCount(1);
+    // Titles are never cut: the column is as wide as the widest, and the pane scrolls.
+    tvContents->header()->setStretchLastSection(false);
+    tvContents->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tabPanes->addTab(tvContents, QStringLiteral("&Contents"));
 
     auto* indexPane = named(new QWidget(tabPanes), "pnlIndex");
@@ -106,7 +109,7 @@ TFrmHelp::TFrmHelp(QWidget* owner)
     split->addWidget(tabPanes);
     split->addWidget(brwTopic);
     split->setStretchFactor(1, 1);
-    split->setSizes({240, 620});
+    split->setSizes({270, 590});
     split->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);

@@ -5,11 +5,13 @@
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
 #include "data/TClock.h"
+#include "data/TLedgerSearch.h"
 #include "help/THelpRouter.h"
 #include "history/TBookingCopy.h"
 #include "history/TExportCommand.h"
 #include "history/TFrmHistoryQuery.h"
 #include "history/THistoryGrid.h"
+#include "toolkit/TAccessibleLabel.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TGridModel.h"
@@ -20,9 +22,11 @@
 #include "toolkit/TToolIcons.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,6 +75,9 @@ TFrmAccountHistory::TFrmAccountHistory(QWidget* parent)
     column->addWidget(pnl1);
     column->addWidget(dbgrdh1, 1);
 
+    m_search = new TLedgerSearch(this);
+    connect(m_search, &TLedgerSearch::finished, this, &TFrmAccountHistory::showList);
+    connect(m_search, &TLedgerSearch::failed, this, &TFrmAccountHistory::listFailed);
     FormCreate();
 }
 
@@ -151,7 +158,7 @@ void TFrmAccountHistory::createFilterPanel()
     cbbAccWal->setMinimumContentsLength(10);
     cbbType = new QComboBox(pnl1);
     cbbType->setObjectName(QStringLiteral("cbbType"));
-    cbbType->setAccessibleName(QStringLiteral("Type"));
+    TAccessibleLabel::attach(cbbType, QStringLiteral("Type"));
     rbMonth = new QRadioButton(QStringLiteral("This Month"), pnl1);
     rbMonth->setObjectName(QStringLiteral("rbMonth"));
     rbToday = new QRadioButton(QStringLiteral("Today"), pnl1);
@@ -271,16 +278,46 @@ void TFrmAccountHistory::LoadHolderList()
 void TFrmAccountHistory::OpenList(const TLedgerQuery& query)
 {
     qryList = query;
-    TRowSet rows;
     try {
-        rows = query.open();
-        THistorySearch::addToColumn(rows);
+        query.check();
+        m_search->submit(query);
     } catch (...) {
         // The list stays empty until a search succeeds.
+        m_search->cancel();
         dbgrdh1->setRows(emptyList());
         throw;
     }
-    dbgrdh1->setRows(std::move(rows));
+}
+
+void TFrmAccountHistory::showList(const TRowSet& rows)
+{
+    TRowSet list = rows;
+    THistorySearch::addToColumn(list);
+    TErrorReport::run(this, [this, &list] { dbgrdh1->setRows(std::move(list)); });
+    emit listBuilt();
+}
+
+void TFrmAccountHistory::listFailed(const QString& text)
+{
+    dbgrdh1->setRows(emptyList());
+    TErrorReport::show(this, text);
+    emit listBuilt();
+}
+
+bool TFrmAccountHistory::isBuilding() const
+{
+    return m_search->isBusy();
+}
+
+void TFrmAccountHistory::awaitList()
+{
+    if (!m_search->isBusy())
+        return;
+    QEventLoop loop;
+    connect(this, &TFrmAccountHistory::listBuilt, &loop, &QEventLoop::quit);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QApplication::restoreOverrideCursor();
 }
 
 void TFrmAccountHistory::RunSearch()
@@ -401,6 +438,7 @@ void TFrmAccountHistory::btnDeleteClick()
         for (const Booking& b : bookings)
             TBookingStore::deleteBooking(b.kind, b.id);
     } catch (...) {
+        dbgrdh1->setRows(emptyList());
         try {
             Requery();
         } catch (...) {
@@ -408,6 +446,8 @@ void TFrmAccountHistory::btnDeleteClick()
         }
         throw;
     }
+    // The deleted rows leave the view at once; the list comes back with the re-query.
+    dbgrdh1->setRows(emptyList());
     Requery();
 }
 
@@ -424,6 +464,7 @@ void TFrmAccountHistory::btnCopyClick()
 
 void TFrmAccountHistory::btnExportClick()
 {
+    awaitList();
     // The question after a written file is one of the program's own windows.
     if (TExportCommand::run(this, dbgrdh1) == TExportCommand::Outcome::Written)
         TErrorReport::run(this, [this] { FormActivate(); });
@@ -431,6 +472,7 @@ void TFrmAccountHistory::btnExportClick()
 
 void TFrmAccountHistory::btnPrintClick()
 {
+    awaitList();
     TGridModel* model = dbgrdh1->gridModel();
     model->setSystemColors(TDBGridView::systemColors());
     QPrinter printer(QPrinter::HighResolution);

@@ -14,11 +14,18 @@ class QRadioButton;
 class QToolBar;
 class TDBGridView;
 class TFrmHistoryQuery;
+class TLedgerSearch;
 
 // The history window: searches the bookings by holder or family, kind, period and a text (at every
 // change and keystroke), or by the query dialog's criteria, and acts on the rows the user selects:
 // edit one in its booking dialog, delete them with their balance changes, copy them as text; the
 // whole list can be sorted by any column, printed through a preview and exported.
+//
+// The lists are read by a search runner on its own thread, so typing never waits for a list: a
+// search asked for while another runs replaces it, and the rows on view stay until the new ones
+// arrive. Edit, Delete and Copy act on the rows the user selected on view; Export and Print wait
+// for the list asked for last. After a delete the list is empty until the re-query arrives, so no
+// deleted booking can be chosen again.
 //
 // The window activates when it is first shown and each time one of the program's own windows that
 // it opened over itself closes (the query dialog, a booking dialog, the print preview, the question
@@ -46,6 +53,8 @@ public:
     void RunSearch();
     // Runs the list's current search again.
     void Requery();
+    // True while a list asked for has not arrived yet.
+    bool isBuilding() const;
 
     // Handlers.
     void cbbAccWalChange();
@@ -67,6 +76,10 @@ public:
     TFrmHistoryQuery* queryDialog() const { return m_Query; }
     const TLedgerQuery& currentSearch() const { return qryList; }
 
+signals:
+    // The list asked for last is on view (or failed, and the list is empty).
+    void listBuilt();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,9 +97,15 @@ private:
     void createGrid();
     void FormCreate();
     QAction* makeAction(const char* name, const QString& caption, void (TFrmAccountHistory::*handler)());
-    // The one place a search reaches the grid: runs `query` and shows its rows; on a failure the
-    // list stays empty.
+    // The one place a search starts: checks `query` (a statement the engine rejects throws at once
+    // and empties the list) and hands it to the search runner, whose rows reach the grid through
+    // showList(), or its failure through listFailed().
     void OpenList(const TLedgerQuery& query);
+    void showList(const TRowSet& rows);
+    void listFailed(const QString& text);
+    // Returns when the list asked for last is on view (at once when it is), without taking the
+    // user's input meanwhile.
+    void awaitList();
     // Shows one of the program's own windows modally over this one; this window activates again
     // when it closes. Returns the window's result.
     int showOver(QDialog* window);
@@ -107,4 +126,5 @@ private:
     TDBGridView* dbgrdh1 = nullptr;
     QMenu* pm1 = nullptr;
     TFrmHistoryQuery* m_Query = nullptr;
+    TLedgerSearch* m_search = nullptr;
 };

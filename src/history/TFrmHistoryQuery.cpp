@@ -3,6 +3,7 @@
 #include "bookings/TBookingWidgets.h"
 #include "data/TClock.h"
 #include "history/TAmountRangeCheck.h"
+#include "toolkit/TDateTimeEdit.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TToolIcons.h"
 
@@ -22,7 +23,7 @@ namespace {
 // A date picker that shows the date alone (a four-digit year) and holds a time of day as well.
 QDateTimeEdit* datePicker(const char* name, const QString& accessibleName, QWidget* parent)
 {
-    auto* picker = new QDateTimeEdit(parent);
+    auto* picker = new TDateTimeEdit(parent);
     picker->setObjectName(QString::fromLatin1(name));
     picker->setCalendarPopup(true);
     QString format = QLocale().dateFormat(QLocale::ShortFormat);

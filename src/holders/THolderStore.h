@@ -2,9 +2,8 @@
 
 #include "data/Currency.h"
 
+#include <QLocale>
 #include <QString>
-
-#include <optional>
 
 // Writes holders (rows of Account) for the account and wallet dialogs. Never writes Balance:
 // balances change only through bookings.
@@ -29,12 +28,11 @@ public:
     // its kind). Returns the number of rows changed.
     static int updateHolder(qint32 id, const Fields& fields, bool writeKind);
 
-    // A wallet's whole-number share, in percent, of all money: the balance times 100 and the total
-    // each rounded to whole units (halves to even), then divided with the quotient cut toward zero.
-    // 0 when the total is exactly 0; no value when the total is not 0 but rounds to 0.
-    static std::optional<qint64> walletShare(Currency balance, Currency total);
+    // A wallet's whole-number share, in percent, of all money: the exact ratio balance * 100 /
+    // total, cut toward zero (a wallet that holds all the money has 100). 0 when the total is 0.
+    static qint64 walletShare(Currency balance, Currency total);
 
     // The share as the wallet dialog shows it: two decimals and a percent sign ("25.00%",
-    // "25,00%" under a decimal comma); 0.00% when there is no share to show.
-    static QString shareText(std::optional<qint64> share, const QLocale& locale = QLocale());
+    // "25,00%" under a decimal comma).
+    static QString shareText(qint64 share, const QLocale& locale = QLocale());
 };

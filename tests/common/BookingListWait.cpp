@@ -1,18 +1,23 @@
 #include "BookingListWait.h"
 
-#include "app/TBookingList.h"
+#include "data/TLedgerSearch.h"
 
 #include <QTest>
 #include <QWidget>
 
-bool waitForBookingList(QWidget* window)
+#include <algorithm>
+
+bool waitForBookingList(const QWidget* window)
 {
-    auto* list = window->window()->findChild<TBookingList*>(QStringLiteral("BookingList"));
-    if (list == nullptr) {
+    const QList<TLedgerSearch*> runners = window->window()->findChildren<TLedgerSearch*>();
+    if (runners.isEmpty()) {
         QTest::qFail("the window has no booking list", __FILE__, __LINE__);
         return false;
     }
-    if (!QTest::qWaitFor([list] { return !list->isBuilding(); }, 10000)) {
+    const auto idle = [&runners] {
+        return std::none_of(runners.begin(), runners.end(), [](const TLedgerSearch* r) { return r->isBusy(); });
+    };
+    if (!QTest::qWaitFor(idle, 10000)) {
         QTest::qFail("the booking list did not arrive", __FILE__, __LINE__);
         return false;
     }

@@ -2,7 +2,7 @@
 
 class QWidget;
 
-// The main window's booking list arrives from its search runner's thread: returns when the list
-// asked for last is on view in `window` (the main window or any widget in it), or fails the test
-// after ten seconds.
-bool waitForBookingList(QWidget* window);
+// The booking lists of the main window and of the history window arrive from their search runners'
+// threads: returns when every list asked for last is on view in `window` (the window or any widget
+// in it), or fails the test after ten seconds.
+bool waitForBookingList(const QWidget* window);

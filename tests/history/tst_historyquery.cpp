@@ -1,3 +1,4 @@
+#include "BookingListWait.h"
 #include "BookingTestHelpers.h"
 #include "HistoryBooks.h"
 #include "ModalDriver.h"
@@ -271,6 +272,7 @@ void TestHistoryQuery::criteriaKeptBetweenSearches()
         QVERIFY(!driver.leftOpen());
     }
     QVERIFY(TMessageService::takeShown().isEmpty());
+    QVERIFY(waitForBookingList(&w));
     QCOMPARE(grid->model()->rowCount(), rows);
 
     QStringList seen;

@@ -1,3 +1,4 @@
+#include "BookingListWait.h"
 #include "BookingTestHelpers.h"
 #include "HistoryBooks.h"
 #include "ModalDriver.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -59,7 +61,14 @@ struct Window
         w.setHolderID(holder);
         w.show();
     }
-    TDBGridView* grid() const { return child<TDBGridView>(w, QStringLiteral("dbgrdh1")); }
+    // The grid, once the list asked for last is on view.
+    TDBGridView* grid() const
+    {
+        waitForBookingList(&w);
+        return child<TDBGridView>(w, QStringLiteral("dbgrdh1"));
+    }
+    // The grid as it is now.
+    TDBGridView* gridNow() const { return child<TDBGridView>(w, QStringLiteral("dbgrdh1")); }
     QComboBox* holders() const { return child<QComboBox>(w, QStringLiteral("cbbAccWal")); }
     // The listed rows as "kind holder from", sorted.
     QStringList listed() const
@@ -125,6 +134,10 @@ private slots:
     void openedWithAHolder();
     void entriesOnceAfterManyActivations();
     void searchAtEveryKeystroke();
+    void typingSupersedesTheSearchOnItsWay();
+    void brokenStatementIsReportedAtOnce();
+    void commandsBeforeTheListArrives_data();
+    void commandsBeforeTheListArrives();
     void filtersRunTheSearch();
     void footerSumsEveryRow_data();
     void footerSumsEveryRow();
@@ -138,6 +151,7 @@ private slots:
     void deleteRows_data();
     void deleteRows();
     void deleteNothingSelected();
+    void selectionAfterTheRequery();
     void deleteStopsAtAFailure();
     void copyTwoRows();
     void copyNothingSelected();
@@ -246,6 +260,7 @@ void TestHistoryWindow::openedWithAHolder()
     TFrmAccountHistory w;
     w.setHolderID(id);
     w.show();
+    QVERIFY(waitForBookingList(&w));
     QCOMPARE(child<QComboBox>(w, QStringLiteral("cbbAccWal"))->currentText(), entry);
     QStringList listed;
     const QAbstractItemModel* m = child<TDBGridView>(w, QStringLiteral("dbgrdh1"))->model();
@@ -281,6 +296,90 @@ void TestHistoryWindow::searchAtEveryKeystroke()
     QCOMPARE(search->text(), QString());
     QCOMPARE(f.listed(), Today);
     QVERIFY(TMessageService::takeShown().isEmpty());
+}
+
+void TestHistoryWindow::typingSupersedesTheSearchOnItsWay()
+{
+    Window f;
+    f.grid();
+    QSignalSpy built(&f.w, &TFrmAccountHistory::listBuilt);
+    // Three keystrokes before any list can arrive: only the last search is answered.
+    QTest::keyClicks(child<QLineEdit>(f.w, QStringLiteral("edtSearch")), QStringLiteral("cas"));
+    QVERIFY(f.w.isBuilding());
+    QCOMPARE(f.listed(), sorted({"Trans Out Bank ATM", "Trans In Cash ATM"}));
+    QCOMPARE(built.size(), 1);
+    QVERIFY(TMessageService::takeShown().isEmpty());
+}
+
+void TestHistoryWindow::brokenStatementIsReportedAtOnce()
+{
+    Window f;
+    QCOMPARE(f.grid()->model()->rowCount(), Today.size());
+    f.books.db.dm().execute(QStringLiteral("alter table Detail rename column Memo to Other"));
+    QTest::keyClicks(child<QLineEdit>(f.w, QStringLiteral("edtSearch")), QStringLiteral("a"));
+    const auto shown = TMessageService::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QVERIFY2(shown[0].text.contains(u"Memo"), qPrintable(shown[0].text));
+    QVERIFY(!f.w.isBuilding());
+    QCOMPARE(f.gridNow()->model()->rowCount(), 0);
+}
+
+void TestHistoryWindow::commandsBeforeTheListArrives_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("seen");
+    QTest::addColumn<QString>("unseen");
+    // Copy and Edit act on the rows selected on view; Export waits for the list asked for.
+    QTest::newRow("copy") << "copy"
+                          << "Debit:Grocer"
+                          << "Employer"
+                          << "Grocer"
+                          << "Employer";
+    QTest::newRow("edit") << "edit"
+                          << "Debit:Grocer"
+                          << "Employer"
+                          << "Grocer"
+                          << "Employer";
+    QTest::newRow("export") << "export"
+                            << ""
+                            << "Grocer"
+                            << "Grocer"
+                            << "Employer";
+}
+
+void TestHistoryWindow::commandsBeforeTheListArrives()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, selected);
+    QFETCH(QString, typed);
+    QFETCH(QString, seen);
+    QFETCH(QString, unseen);
+    Window f;
+    if (!selected.isEmpty())
+        f.select({selected});
+    QTest::keyClicks(child<QLineEdit>(f.w, QStringLiteral("edtSearch")), typed);
+    QVERIFY(f.w.isBuilding());
+    QString text;
+    if (command == u"copy") {
+        f.w.btnCopyClick();
+        text = QGuiApplication::clipboard()->text();
+    } else if (command == u"edit") {
+        ModalDriver driver([&](QDialog* d) { text = child<QComboBox>(*d, QStringLiteral("cbbTo"))->currentText(); });
+        f.w.btnEditClick();
+    } else {
+        const QString file = m_dir.filePath(QStringLiteral("waited.txt"));
+        TFileDialogService::setNextChoice(TFileDialogService::Choice{file, 2});
+        TMessageService::setNextAnswer(QMessageBox::No);
+        f.w.btnExportClick();
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        text = QString::fromUtf8(written.readAll());
+    }
+    QVERIFY2(text.contains(seen), qPrintable(text));
+    QVERIFY2(!text.contains(unseen), qPrintable(text));
 }
 
 void TestHistoryWindow::filtersRunTheSearch()
@@ -324,6 +423,7 @@ void TestHistoryWindow::footerSumsEveryRow()
         db.addTransfer(bank, cash, HistoryBooks::now(), money("3"));
     TFrmAccountHistory w;
     w.show();
+    QVERIFY(waitForBookingList(&w));
     const TGridModel* m = child<TDBGridView>(w, QStringLiteral("dbgrdh1"))->gridModel();
     QCOMPARE(m->footerText(Date), QStringLiteral("SUM"));
     QCOMPARE(m->footerText(Amount), sum);
@@ -540,6 +640,8 @@ void TestHistoryWindow::deleteRows()
     f.select(rows);
     TMessageService::setNextAnswer(answer);
     child<QAction>(f.w, QStringLiteral("mniDelete"))->trigger();
+    // Deleted rows leave the view before the list comes back; after No the list stays.
+    QCOMPARE(f.gridNow()->model()->rowCount(), answer == QMessageBox::Yes ? 0 : Today.size());
     const auto shown = TMessageService::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].title, QStringLiteral("Query"));
@@ -564,6 +666,20 @@ void TestHistoryWindow::deleteNothingSelected()
     QCOMPARE(shown[0].icon, QMessageBox::Information);
     QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(snapshot(f.books.db), before);
+}
+
+void TestHistoryWindow::selectionAfterTheRequery()
+{
+    Window f;
+    f.select({QStringLiteral("Deposit:Employer")});
+    TMessageService::setNextAnswer(QMessageBox::Yes);
+    f.w.btnDeleteClick();
+    // Nothing is selected in the list that came back; a row chosen in it is the row copied.
+    QVERIFY(f.grid()->selectedPositions().isEmpty());
+    f.select({QStringLiteral("Debit:Grocer")});
+    f.w.btnCopyClick();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("3/15/26 11:59:59 PM,Debit,weekly shop")));
+    QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), 1);
 }
 
 void TestHistoryWindow::deleteStopsAtAFailure()

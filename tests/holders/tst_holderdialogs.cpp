@@ -347,6 +347,14 @@ void TestHolderDialogs::walletShare_data()
                          << "80"
                          << "0"
                          << "100.00%";
+    QTest::newRow("all of 0.60") << "en_US"
+                                 << "0.60"
+                                 << "0"
+                                 << "100.00%";
+    QTest::newRow("all of 99.50") << "en_US"
+                                  << "99.50"
+                                  << "0"
+                                  << "100.00%";
     QTest::newRow("0 of something") << "en_US"
                                     << "0"
                                     << "80"

@@ -164,6 +164,7 @@ const std::vector<WritePath>& writePaths()
          [](Scene& s) {
              // The first row of the holder's list (the window deletes each selected booking in a
              // transaction of its own).
+             waitForBookingList(s.ui.get());
              clickRow(s.find<TDBGridView>("dbgrdh1"), 0);
              s.trigger("btnDelete");
          },

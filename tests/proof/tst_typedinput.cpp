@@ -1,3 +1,4 @@
+#include "BookingListWait.h"
 #include "BookingTestHelpers.h"
 #include "ModalDriver.h"
 #include "TestDb.h"
@@ -402,6 +403,7 @@ void TestTypedInput::everySearchText()
         QVERIFY(driver.dialogSeen());
         QVERIFY(!driver.leftOpen());
     }
+    QVERIFY(waitForBookingList(&w));
     QCOMPARE(errorTexts(), QStringList{});
     const QStringList amounts = columnTexts(w.findChild<TDBGridView*>(QStringLiteral("dbgrdh1"))->model(), 5);
     QVERIFY2(amounts.contains(QStringLiteral("1")), qPrintable(amounts.join(u',')));

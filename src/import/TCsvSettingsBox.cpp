@@ -93,6 +93,8 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
     for (int r = 0; r < TCsvColumnRoles::RoleCount; ++r)
         cbbRole->addItem(TCsvColumnRoles::name(static_cast<TCsvRole>(r)), r);
     chkNegate = named(new QCheckBox(QStringLiteral("Money paid out has &no minus sign"), this), "chkNegate");
+    for (QCheckBox* check : {chkTitles, chkNegate})
+        check->setAccessibleName(check->text().remove(u'&'));
     chkNegate->setToolTip(QStringLiteral("Some card statements show money paid out as positive amounts and money "
                                          "received as negative ones."));
 

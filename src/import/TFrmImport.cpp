@@ -88,7 +88,7 @@ TFrmImport::TFrmImport(QWidget* parent)
     TSkin::applyTo(this);
     TSkin::setDialogFont(this);
     createControls();
-    resize(980, 640);
+    resize(1060, 660);
     TErrorReport::run(this, [this] {
         fillHolders();
         fillProfiles(QString());
@@ -139,7 +139,7 @@ void TFrmImport::createControls()
     tblPreview->setAccessibleDescription(
         QStringLiteral("The rows of the statement. Space ticks or unticks the selected rows for booking."));
     tblPreview->installEventFilter(this);
-    const int widths[] = {44, 48, 96, 96, 160, 180, 100};
+    const int widths[] = {44, 44, 88, 88, 150, 160, 90};
     for (int c = 0; c < static_cast<int>(std::size(widths)); ++c)
         tblPreview->setColumnWidth(c, widths[c]);
     btnTickNew = button("btnTickNew", QStringLiteral("Tic&k New Rows"), this);

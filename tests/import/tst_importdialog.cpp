@@ -6,6 +6,7 @@
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
 #include "data/TClock.h"
+#include "help/TChmFile.h"
 #include "help/THelpKey.h"
 #include "help/THelpRouter.h"
 #include "import/TCsvColumnRoles.h"
@@ -500,6 +501,14 @@ void TestImportDialog::keyboardAndNames()
     QCOMPARE(requests.size(), 2);
     for (const THelpRouter::Request& r : requests)
         QCOMPARE(r.context, TFrmImport::HelpContext);
+
+    // The help file maps the number to the page, which its contents and index name.
+    const auto help = TChmFile::open(QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"));
+    QVERIFY(help);
+    QCOMPARE(help->topicOfContext(TFrmImport::HelpContext), QStringLiteral("/import.htm"));
+    QVERIFY(help->read(QStringLiteral("/import.htm")).contains("<title>Importing a bank statement</title>"));
+    for (const QString& list : {help->contentsFile(), help->indexFile()})
+        QVERIFY2(help->read(list).contains("import.htm"), qPrintable(list));
 }
 
 QTEST_MAIN(TestImportDialog)

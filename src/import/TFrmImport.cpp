@@ -476,7 +476,7 @@ void TFrmImport::btnImportClick()
     }
 
     m_cancelBooking = false;
-    prgWork->setRange(0, preview.tickedCount());
+    prgWork->setRange(0, 1);
     prgWork->setValue(0);
     setBooking(true);
     showMessage(QStringLiteral("Booking %1 rows...").arg(preview.tickedCount()));
@@ -486,8 +486,9 @@ void TFrmImport::btnImportClick()
     QString failure;
     try {
         id = TImportStore::book(preview, {m_holder.ID, m_file->fileName(), profileOfImport()},
-                                [&](int done, int) {
+                                [&](int done, int total) {
                                     if (sinceRepaint.elapsed() >= RepaintEveryMs) {
+                                        prgWork->setRange(0, total);
                                         prgWork->setValue(done);
                                         QCoreApplication::processEvents();
                                         sinceRepaint.restart();

@@ -32,7 +32,8 @@ public:
         QString profile;  // the saved settings used, else empty
     };
 
-    // Told how far booking has come (rows booked, rows to book); false stops it and nothing is written.
+    // Told how far booking has come (steps done, steps in all: each row is staged, then booked); false
+    // stops it and nothing is written.
     using Progress = std::function<bool(int done, int total)>;
 
     // The fingerprints of the rows imported for `holder` (TFingerprint), deleted bookings included.

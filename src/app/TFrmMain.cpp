@@ -764,8 +764,12 @@ void TFrmMain::openImport(TImageCtrl* tile)
 {
     TFrmImport dialog(this);
     dialog.PresetHolder(tile != nullptr ? tile->GetID() : 0);
-    if (dialog.exec() == TFrmImport::mrOk)
-        m_PanelMgr->RefreshTile(dialog.importedHolder());
+    if (dialog.exec() != TFrmImport::mrOk)
+        return;
+    m_PanelMgr->RefreshTile(dialog.importedHolder());
+    // The list, the summary and the totals show the new bookings when they are the listed holder's.
+    if (dialog.importedHolder() == m_CurrentHolderID)
+        WMHolderSelect(m_CurrentHolderID, false);
 }
 
 void TFrmMain::ImportStatementClick()
@@ -790,4 +794,6 @@ void TFrmMain::UndoImportClick()
     dialog.exec();
     for (qint32 id : dialog.changedHolders())
         m_PanelMgr->RefreshTile(id);
+    if (dialog.changedHolders().contains(m_CurrentHolderID))
+        WMHolderSelect(m_CurrentHolderID, false);
 }

@@ -118,7 +118,7 @@ private:
     // closes, both rows of tiles are rebuilt.
     void openHistory(TImageCtrl* tile);
     // Opens the import dialog for the holder of `tile` (the user chooses one without a tile); after
-    // an import, refreshes the tile of the holder it went to.
+    // an import, refreshes the tile of the holder it went to, and the list when it shows that holder.
     void openImport(TImageCtrl* tile);
 
     TPanelMgr* m_PanelMgr = nullptr;

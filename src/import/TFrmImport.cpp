@@ -88,7 +88,7 @@ TFrmImport::TFrmImport(QWidget* parent)
     TSkin::applyTo(this);
     TSkin::setDialogFont(this);
     createControls();
-    resize(1060, 660);
+    resize(1120, 660);
     TErrorReport::run(this, [this] {
         fillHolders();
         fillProfiles(QString());
@@ -139,7 +139,17 @@ void TFrmImport::createControls()
     tblPreview->setAccessibleDescription(
         QStringLiteral("The rows of the statement. Space ticks or unticks the selected rows for booking."));
     tblPreview->installEventFilter(this);
-    const int widths[] = {44, 44, 88, 88, 150, 160, 90};
+    // Wide enough for the longest date and a large amount in the grid's (bold) font.
+    tblPreview->ensurePolished();
+    const QFontMetrics metrics(tblPreview->font());
+    const int pad = 16;
+    const int widths[] = {44,
+                          metrics.horizontalAdvance(QStringLiteral("99999")) + pad,
+                          metrics.horizontalAdvance(QStringLiteral("28 May 2024")) + pad,
+                          metrics.horizontalAdvance(QStringLiteral("-99,999.99")) + pad,
+                          metrics.horizontalAdvance(QStringLiteral("Imported before")) + pad,
+                          170,
+                          170};
     for (int c = 0; c < static_cast<int>(std::size(widths)); ++c)
         tblPreview->setColumnWidth(c, widths[c]);
     btnTickNew = button("btnTickNew", QStringLiteral("Tic&k New Rows"), this);
@@ -391,8 +401,8 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     else if (p.rowCount() == 0)
         message = QStringLiteral("The file holds no transactions that could be read. Check the settings.");
     else if (m_model->problemCount() > 0)
-        message = QStringLiteral("%1 of the file's lines could not be read; they are marked in red, explained in "
-                                 "the Status column and not booked. Check the settings, or import the rest.")
+        message = QStringLiteral("%1 of the file's lines could not be read; they are marked in red with the reason "
+                                 "and not booked. Check the settings, or import the rest.")
                       .arg(m_model->problemCount());
     else if (p.newCount() == 0)
         message = QStringLiteral("Every row of this file was imported before.");

@@ -177,8 +177,10 @@ QVariant TImportPreviewModel::problemData(const TImportProblem& p, int column, i
         if (column == Line)
             return p.line > 0 ? QVariant(p.line) : QVariant();
         if (column == Status)
-            return QStringLiteral("Not read: ") + p.reason;
+            return QStringLiteral("Not read");
         if (column == From)
+            return p.reason;
+        if (column == For)
             return p.text.simplified();
         return {};
     case Qt::ToolTipRole:
@@ -219,6 +221,6 @@ QVariant TImportPreviewModel::headerData(int section, Qt::Orientation orientatio
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const titles[] = {"Book", "Line", "Date", "Amount", "From", "For", "Memo", "Status"};
+    static const char* const titles[] = {"Book", "Line", "Date", "Amount", "Status", "From", "For", "Memo"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section]) : QVariant();
 }

@@ -21,10 +21,10 @@ public:
         Line,
         Date,
         Amount,
-        From,
-        For,
+        Status, // "New", "Imported before", "Not read"
+        From,   // for a line not read: why
+        For,    // for a line not read: its text
         Memo,
-        Status,
         ColumnCount
     };
 

@@ -417,14 +417,20 @@ void TestImportStore::previewGrid()
     QCOMPARE(model.problemCount(), 3);
     QStringList status;
     for (int r = 0; r < model.rowCount(); ++r)
-        status.append(QStringLiteral("%1 %2 %3")
+        status.append(QStringLiteral("%1 %2 %3: %4")
                           .arg(model.index(r, TImportPreviewModel::Line).data().toString(),
                                model.index(r, TImportPreviewModel::Status).data().toString())
-                          .arg(bool(model.flags(model.index(r, 0)) & Qt::ItemIsUserCheckable)));
+                          .arg(bool(model.flags(model.index(r, 0)) & Qt::ItemIsUserCheckable))
+                          .arg(model.index(r, TImportPreviewModel::From).data().toString()));
     QCOMPARE(status.mid(0, 7),
-             (QStringList{"5 New 1", "6 Not read: A text in quotes is followed by other characters. 0", "7 New 1",
-                          "8 Not read: The amount \"zwölf\" is not a number. 0", "9 New 1",
-                          "10 Not read: \"32.13.2024\" is not a date in the order day, month, year. 0", "11 New 1"}));
+             (QStringList{"5 New 1: Arbeitgeber GmbH", "6 Not read 0: A text in quotes is followed by other characters.",
+                          "7 New 1: Café Müller", "8 Not read 0: The amount \"zwölf\" is not a number.",
+                          "9 New 1: Café Müller",
+                          "10 Not read 0: \"32.13.2024\" is not a date in the order day, month, year.",
+                          "11 New 1: Café Müller"}));
+    // A line not read shows its text, and both in its tool tip.
+    QVERIFY(model.index(1, TImportPreviewModel::For).data().toString().startsWith(QStringLiteral("\"01.01.2024\"x;")));
+    QVERIFY(model.index(1, TImportPreviewModel::Date).data(Qt::ToolTipRole).toString().contains(u'\n'));
     QCOMPARE(model.totalsText(),
              QStringLiteral("4 of 4 rows ticked: deposits $2,345.67, debits $9.60, together $2,336.07."));
 

@@ -188,7 +188,9 @@ double bareBooking(const QString& path, const TImportPreview& p)
     sqlite3* db = nullptr;
     check(sqlite3_open(path.toUtf8().constData(), &db), db);
     check(sqlite3_exec(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL", nullptr, nullptr, nullptr), db);
-    auto exec = [db](const char* sql) { check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), db); };
+    auto exec = [db](const char* sql) {
+        check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), db);
+    };
     QElapsedTimer t;
     t.start();
     exec("BEGIN");
@@ -197,9 +199,9 @@ double bareBooking(const QString& path, const TImportPreview& p)
     exec("create temp table ImportStage (Seq INTEGER PRIMARY KEY, type INTEGER, Date TEXT, [From] TEXT,"
          " Amount INTEGER, [For] TEXT, Memo TEXT, Fingerprint TEXT)");
     sqlite3_stmt* stage = nullptr;
-    check(sqlite3_prepare_v2(db, "insert into temp.ImportStage values (?, ?, ?, ?, ?, ?, null, ?)", -1, &stage,
-                             nullptr),
-          db);
+    check(
+        sqlite3_prepare_v2(db, "insert into temp.ImportStage values (?, ?, ?, ?, ?, ?, null, ?)", -1, &stage, nullptr),
+        db);
     qint64 net = 0;
     int seq = 0;
     for (int i : p.tickedRows()) {

@@ -147,8 +147,8 @@ void TFrmMain::createActions()
     // Main menu.
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mniFile"));
-    file->addAction(makeAction("mniMenu_ImportStatement", QStringLiteral("&Import Statement..."),
-                               &TFrmMain::ImportStatementClick));
+    file->addAction(
+        makeAction("mniMenu_ImportStatement", QStringLiteral("&Import Statement..."), &TFrmMain::ImportStatementClick));
     file->addAction(makeAction("mniMenu_UndoImport", QStringLiteral("&Undo Import..."), &TFrmMain::UndoImportClick));
     file->addSeparator();
     file->addAction(makeAction("ExitX1", QStringLiteral("&Exit"), &TFrmMain::ConfirmExit));

@@ -77,7 +77,8 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
     spnSkipBottom = named(new QSpinBox(this), "spnSkipBottom");
     for (QSpinBox* spin : {spnSkipTop, spnSkipBottom})
         spin->setRange(0, MaxSkipped);
-    chkTitles = named(new QCheckBox(QStringLiteral("The last skipped line sho&ws the column titles"), this), "chkTitles");
+    chkTitles =
+        named(new QCheckBox(QStringLiteral("The last skipped line sho&ws the column titles"), this), "chkTitles");
     cbbDateOrder = named(new QComboBox(this), "cbbDateOrder");
     for (auto order : {TDateOrder::DayMonthYear, TDateOrder::MonthDayYear, TDateOrder::YearMonthDay})
         cbbDateOrder->addItem(capitalized(TImportDate::orderText(order)), static_cast<int>(order));
@@ -85,7 +86,8 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
     cbbDecimal->addItem(QStringLiteral("Point ."), QStringLiteral("."));
     cbbDecimal->addItem(QStringLiteral("Comma ,"), QStringLiteral(","));
     cbbGrouping = named(new QComboBox(this), "cbbGrouping");
-    for (auto [caption, c] : {std::pair{"None", ""}, {"Point .", "."}, {"Comma ,", ","}, {"Blank", " "}, {"Apostrophe '", "'"}})
+    for (auto [caption, c] :
+         {std::pair{"None", ""}, {"Point .", "."}, {"Comma ,", ","}, {"Blank", " "}, {"Apostrophe '", "'"}})
         cbbGrouping->addItem(QString::fromLatin1(caption), QString::fromLatin1(c));
     lstColumns = named(new QListWidget(this), "lstColumns");
     lstColumns->setMinimumHeight(90);

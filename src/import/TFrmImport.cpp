@@ -214,9 +214,8 @@ void TFrmImport::createControls()
     column->addLayout(buttons);
 
     connect(cbbHolder, &QComboBox::currentIndexChanged, this, TErrorReport::guard(this, &TFrmImport::holderChanged));
-    connect(cbbProfile, &QComboBox::activated, this, [this](int index) {
-        TErrorReport::run(this, [this, index] { profileChosen(index); });
-    });
+    connect(cbbProfile, &QComboBox::activated, this,
+            [this](int index) { TErrorReport::run(this, [this, index] { profileChosen(index); }); });
     connect(grpSettings, &TCsvSettingsBox::changed, this, TErrorReport::guard(this, &TFrmImport::settingsChanged));
     connect(btnBrowse, &QPushButton::clicked, this, TErrorReport::guard(this, &TFrmImport::btnBrowseClick));
     connect(btnSaveProfile, &QPushButton::clicked, this, TErrorReport::guard(this, &TFrmImport::btnSaveProfileClick));
@@ -240,10 +239,10 @@ void TFrmImport::fillHolders()
     QSqlQuery q = TDM::current().select(
         QStringLiteral("select ID, name, type from Account order by case when type = 2 then 1 else 0 end, ID"));
     while (q.next())
-        cbbHolder->addItem(
-            QStringLiteral("%1 (%2)").arg(q.value(1).toString(),
-                                          q.value(2).toInt() == 2 ? QStringLiteral("wallet") : QStringLiteral("account")),
-            q.value(0).toInt());
+        cbbHolder->addItem(QStringLiteral("%1 (%2)").arg(q.value(1).toString(), q.value(2).toInt() == 2
+                                                                                    ? QStringLiteral("wallet")
+                                                                                    : QStringLiteral("account")),
+                           q.value(0).toInt());
 }
 
 void TFrmImport::fillProfiles(const QString& current)
@@ -471,8 +470,9 @@ void TFrmImport::btnImportClick()
                                       .arg(m_holder.Name, after->toMoneyString())
                                 : QString();
     if (rule == TNegativeRule::Outcome::Refused) {
-        TMessageService::ShowErrorBox(after ? QStringLiteral("The Account or wallet is not allowed go negative!") + reach
-                                            : QStringLiteral("The balance would be out of range."),
+        TMessageService::ShowErrorBox(after
+                                          ? QStringLiteral("The Account or wallet is not allowed go negative!") + reach
+                                          : QStringLiteral("The balance would be out of range."),
                                       this);
         showState();
         return;
@@ -495,16 +495,16 @@ void TFrmImport::btnImportClick()
     std::optional<qint32> id;
     QString failure;
     try {
-        id = TImportStore::book(preview, {m_holder.ID, m_file->fileName(), profileOfImport()},
-                                [&](int done, int total) {
-                                    if (sinceRepaint.elapsed() >= RepaintEveryMs) {
-                                        prgWork->setRange(0, total);
-                                        prgWork->setValue(done);
-                                        QCoreApplication::processEvents();
-                                        sinceRepaint.restart();
-                                    }
-                                    return !m_cancelBooking;
-                                });
+        id =
+            TImportStore::book(preview, {m_holder.ID, m_file->fileName(), profileOfImport()}, [&](int done, int total) {
+                if (sinceRepaint.elapsed() >= RepaintEveryMs) {
+                    prgWork->setRange(0, total);
+                    prgWork->setValue(done);
+                    QCoreApplication::processEvents();
+                    sinceRepaint.restart();
+                }
+                return !m_cancelBooking;
+            });
     } catch (const DbError& e) {
         failure = e.text();
     } catch (const std::exception& e) {

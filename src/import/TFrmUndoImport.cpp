@@ -65,7 +65,8 @@ TFrmUndoImport::TFrmUndoImport(QWidget* parent)
     connect(btnUndo, &QPushButton::clicked, this, TErrorReport::guard(this, &TFrmUndoImport::btnUndoClick));
     connect(btnHelp, &QPushButton::clicked, this, &TFrmUndoImport::btnHelpClick);
     connect(btnClose, &QPushButton::clicked, this, &TFrmUndoImport::btnCloseClick);
-    connect(lstImports, &QTreeWidget::itemDoubleClicked, this, TErrorReport::guard(this, &TFrmUndoImport::btnUndoClick));
+    connect(lstImports, &QTreeWidget::itemDoubleClicked, this,
+            TErrorReport::guard(this, &TFrmUndoImport::btnUndoClick));
     TErrorReport::run(this, [this] { fillList(); });
     fitToContents();
 }
@@ -75,9 +76,9 @@ void TFrmUndoImport::fillList()
     lstImports->clear();
     const QLocale locale;
     for (const TImportRecord& r : TImportStore::list()) {
-        auto* item = new QTreeWidgetItem(lstImports, {locale.toString(r.when, QLocale::ShortFormat), holderText(r),
-                                                      r.fileName, locale.toString(r.rows), r.total.toMoneyString(),
-                                                      r.profile});
+        auto* item =
+            new QTreeWidgetItem(lstImports, {locale.toString(r.when, QLocale::ShortFormat), holderText(r), r.fileName,
+                                             locale.toString(r.rows), r.total.toMoneyString(), r.profile});
         item->setData(0, Qt::UserRole, r.id);
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);

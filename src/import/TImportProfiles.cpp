@@ -19,8 +19,8 @@ QStringList TImportProfiles::names()
 
 std::optional<TCsvSettings> TImportProfiles::load(const QString& name, QString* error)
 {
-    QSqlQuery q = TDM::current().select(QStringLiteral("select Settings from ImportProfile where Name = ?"),
-                                        {name.trimmed()});
+    QSqlQuery q =
+        TDM::current().select(QStringLiteral("select Settings from ImportProfile where Name = ?"), {name.trimmed()});
     if (!q.next()) {
         if (error != nullptr)
             *error = QStringLiteral("There is no import profile named \"%1\".").arg(name.trimmed());

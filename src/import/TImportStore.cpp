@@ -76,8 +76,7 @@ TNegativeRule::Outcome TImportStore::negativeRule(const TDataInfo& holder, const
     return TNegativeRule::check(holder.Negative, holder.WarnNegative, *balance);
 }
 
-std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Import& import,
-                                         const Progress& progress)
+std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Import& import, const Progress& progress)
 {
     const QList<int> ticked = preview.tickedRows();
     if (ticked.isEmpty())
@@ -121,9 +120,9 @@ std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Im
                    TDM::toDbDate(QDateTime(r.date, QTime(BookingHour, 0))), text(r.from),
                    money(debit ? -r.amount : r.amount), text(r.forText), text(r.memo), preview.fingerprint(i)});
     }
-    QSqlQuery highest = db.select(QStringLiteral(
-        "select max(coalesce((select seq from sqlite_sequence where name = 'Detail'), 0),"
-        " coalesce((select max(ID) from Detail), 0))"));
+    QSqlQuery highest =
+        db.select(QStringLiteral("select max(coalesce((select seq from sqlite_sequence where name = 'Detail'), 0),"
+                                 " coalesce((select max(ID) from Detail), 0))"));
     highest.next();
     const qint64 base = highest.value(0).toLongLong();
     highest.finish();
@@ -169,7 +168,8 @@ std::optional<QList<qint32>> TImportStore::undo(qint32 id)
             const qint32 holder = q.value(0).toInt();
             const __int128 amount = q.value(2).toLongLong();
             const __int128 back = q.value(1).toInt() == TDetailRow::Debit ? amount : -amount;
-            auto it = std::find_if(effects.begin(), effects.end(), [holder](const auto& e) { return e.first == holder; });
+            auto it =
+                std::find_if(effects.begin(), effects.end(), [holder](const auto& e) { return e.first == holder; });
             if (it == effects.end())
                 effects.append({holder, back});
             else

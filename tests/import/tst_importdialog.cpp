@@ -154,8 +154,9 @@ void TestImportDialog::commandsInTheMenus()
         QStringList names;
         for (QAction* a : child<QMenu>(m.w, QString::fromLatin1(menu))->actions())
             names.append(a->objectName());
-        QVERIFY2(names.contains(QLatin1String(menu) == QLatin1String("pmAccount") ? QStringLiteral("mniPop_Acc_Import")
-                                                                                  : QStringLiteral("mniPop_Wal_Import")),
+        QVERIFY2(names.contains(QLatin1String(menu) == QLatin1String("pmAccount")
+                                    ? QStringLiteral("mniPop_Acc_Import")
+                                    : QStringLiteral("mniPop_Wal_Import")),
                  qPrintable(names.join(u',')));
     }
 }
@@ -165,10 +166,18 @@ void TestImportDialog::importFromTheMainWindow_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("selected"); // the tile pressed first: "account", "wallet" or ""
     QTest::addColumn<QString>("target");   // the holder the import goes to
-    QTest::newRow("File menu, account selected") << "mniMenu_ImportStatement" << "account" << "account";
-    QTest::newRow("File menu, nothing selected: the user chooses") << "mniMenu_ImportStatement" << "" << "wallet";
-    QTest::newRow("account tile menu") << "mniPop_Acc_Import" << "account" << "account";
-    QTest::newRow("wallet tile menu") << "mniPop_Wal_Import" << "wallet" << "wallet";
+    QTest::newRow("File menu, account selected") << "mniMenu_ImportStatement"
+                                                 << "account"
+                                                 << "account";
+    QTest::newRow("File menu, nothing selected: the user chooses") << "mniMenu_ImportStatement"
+                                                                   << ""
+                                                                   << "wallet";
+    QTest::newRow("account tile menu") << "mniPop_Acc_Import"
+                                       << "account"
+                                       << "account";
+    QTest::newRow("wallet tile menu") << "mniPop_Wal_Import"
+                                      << "wallet"
+                                      << "wallet";
 }
 
 // File -> preview -> import, driven as a user drives it: the tile shows the new balance after.
@@ -216,8 +225,9 @@ void TestImportDialog::importFromTheMainWindow()
     // The listed holder's list and the totals are read again.
     if (!selected.isEmpty()) {
         QVERIFY(waitForBookingList(&m.w));
-        QVERIFY2(child<QLabel>(m.w, QStringLiteral("statusTotals"))->text().contains(m.db.balance(holder).toMoneyString()),
-                 qPrintable(child<QLabel>(m.w, QStringLiteral("statusTotals"))->text()));
+        QVERIFY2(
+            child<QLabel>(m.w, QStringLiteral("statusTotals"))->text().contains(m.db.balance(holder).toMoneyString()),
+            qPrintable(child<QLabel>(m.w, QStringLiteral("statusTotals"))->text()));
     }
     QCOMPARE(TImportStore::list().front().profile, QStringLiteral("MyBank"));
     QCOMPARE(shownTexts(), QStringList());
@@ -483,7 +493,7 @@ void TestImportDialog::keyboardAndNames()
             unnamed.append(w->objectName());
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u',')));
-    const QStringList order{"cbbHolder",    "edtFile", "btnBrowse",   "cbbProfile", "btnSaveProfile",
+    const QStringList order{"cbbHolder",    "edtFile",    "btnBrowse",  "cbbProfile", "btnSaveProfile",
                             "cbbDelimiter", "lstColumns", "tblPreview", "btnTickNew", "btnImport"};
     QCOMPARE(tabOrder(s.ui.get<QComboBox>("cbbHolder"), order), order);
 

@@ -10,8 +10,8 @@
 #include "import/TImportProfiles.h"
 #include "import/TImportStore.h"
 
-#include <QSqlDatabase>
 #include <QSignalSpy>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -205,12 +205,14 @@ void TestImportStore::bookingsAsStored()
     const qint32 id = importFile(file, bank, QStringLiteral("MyBank"));
 
     // Salary, rent, coffee: deposits and debits of the amount without its sign, at noon.
-    QSqlQuery q = db.dm().select(QStringLiteral("select type, Date, Amount, [From], [For], Memo from Detail order by ID"));
+    QSqlQuery q =
+        db.dm().select(QStringLiteral("select type, Date, Amount, [From], [For], Memo from Detail order by ID"));
     QStringList rows;
     while (q.next())
         rows.append(QStringLiteral("%1 %2 %3 %4 %5 %6")
                         .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
-                             q.value(4).toString(), q.value(5).isNull() ? QStringLiteral("NULL") : QStringLiteral("?")));
+                             q.value(4).toString(),
+                             q.value(5).isNull() ? QStringLiteral("NULL") : QStringLiteral("?")));
     QCOMPARE(rows, (QStringList{"0 2024-03-01 12:00:00 23456700 Arbeitgeber GmbH Gehalt 3 NULL",
                                 "1 2024-03-01 12:00:00 10500000 Hausverwaltung Kühn Miete NULL",
                                 "1 2024-03-01 12:00:00 32000 Café Müller Kaffee 3,20 € NULL"}));
@@ -255,14 +257,20 @@ void TestImportStore::undoRestoresTheBalance()
 
     QList<qint32> moved{bank};
     if (editFirst) {
-        QSqlQuery q = db.dm().select(QStringLiteral("select DetailID from ImportRow where ImportID = ? order by DetailID"),
-                                     {secondImport});
+        QSqlQuery q = db.dm().select(
+            QStringLiteral("select DetailID from ImportRow where ImportID = ? order by DetailID"), {secondImport});
         QList<qint32> ids;
         while (q.next())
             ids.append(q.value(0).toInt());
         QVERIFY(TBookingStore::deleteDetail(ids.at(0)));
-        TDetailRow row{ids.at(1), TDetailRow::Deposit, purse, QDateTime(QDate(2024, 4, 2), QTime(8, 0)),
-                       QStringLiteral("Moved"), money("7"), {}, {}};
+        TDetailRow row{ids.at(1),
+                       TDetailRow::Deposit,
+                       purse,
+                       QDateTime(QDate(2024, 4, 2), QTime(8, 0)),
+                       QStringLiteral("Moved"),
+                       money("7"),
+                       {},
+                       {}};
         TBookingStore::saveDetail(row);
         moved.append(purse);
     }
@@ -335,10 +343,9 @@ void TestImportStore::negativeRule_data()
     QTest::newRow("below 0, refused") << false << false << "19.99" << overdraw << O::Refused << "-0.01";
     QTest::newRow("below 0, asked") << true << true << "0" << overdraw << O::Ask << "-20.00";
     QTest::newRow("below 0, allowed") << true << false << "0" << overdraw << O::Allowed << "-20.00";
-    QTest::newRow("dips only on the way") << false << false << "0" << QStringList{"-50", "60"} << O::Allowed
-                                          << "10.00";
-    QTest::newRow("deposits into a negative balance") << false << false << "-100" << QStringList{"30"} << O::Allowed
-                                                      << "-70.00";
+    QTest::newRow("dips only on the way") << false << false << "0" << QStringList{"-50", "60"} << O::Allowed << "10.00";
+    QTest::newRow("deposits into a negative balance")
+        << false << false << "-100" << QStringList{"30"} << O::Allowed << "-70.00";
     QTest::newRow("out of range") << true << false << "922337203685477" << QStringList{"1"} << O::Refused << "";
 }
 
@@ -423,9 +430,9 @@ void TestImportStore::previewGrid()
                           .arg(bool(model.flags(model.index(r, 0)) & Qt::ItemIsUserCheckable))
                           .arg(model.index(r, TImportPreviewModel::From).data().toString()));
     QCOMPARE(status.mid(0, 7),
-             (QStringList{"5 New 1: Arbeitgeber GmbH", "6 Not read 0: A text in quotes is followed by other characters.",
-                          "7 New 1: Café Müller", "8 Not read 0: The amount \"zwölf\" is not a number.",
-                          "9 New 1: Café Müller",
+             (QStringList{"5 New 1: Arbeitgeber GmbH",
+                          "6 Not read 0: A text in quotes is followed by other characters.", "7 New 1: Café Müller",
+                          "8 Not read 0: The amount \"zwölf\" is not a number.", "9 New 1: Café Müller",
                           "10 Not read 0: \"32.13.2024\" is not a date in the order day, month, year.",
                           "11 New 1: Café Müller"}));
     // A line not read shows its text, and both in its tool tip.
@@ -439,8 +446,7 @@ void TestImportStore::previewGrid()
     QVERIFY(!model.setData(model.index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
     QCOMPARE(ticks.size(), 1);
     QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
-    QCOMPARE(model.totalsText(),
-             QStringLiteral("3 of 4 rows ticked: deposits $0.00, debits $9.60, together ($9.60)."));
+    QCOMPARE(model.totalsText(), QStringLiteral("3 of 4 rows ticked: deposits $0.00, debits $9.60, together ($9.60)."));
     QCOMPARE(model.balanceText(QStringLiteral("Girokonto"), db.balance(bank)),
              QStringLiteral("Balance of Girokonto: $5.00 now, ($4.60) after the import."));
     model.tickNewOnly();
@@ -453,14 +459,18 @@ void TestImportStore::columnRoles_data()
     QTest::addColumn<TCsvRole>("role");
     QTest::addColumn<QString>("roles"); // the role of columns 1 to 6 afterwards: D date, A amount, ...
     QTest::addColumn<QString>("check");
-    QTest::newRow("as the bank's profile") << 5 << TCsvRole::None << "D.FTA." << "";
-    QTest::newRow("a second From joins") << 1 << TCsvRole::From << "DFFTA." << "";
-    QTest::newRow("the date moves") << 1 << TCsvRole::Date << ".DFTA." << "";
+    QTest::newRow("as the bank's profile") << 5 << TCsvRole::None << "D.FTA."
+                                           << "";
+    QTest::newRow("a second From joins") << 1 << TCsvRole::From << "DFFTA."
+                                         << "";
+    QTest::newRow("the date moves") << 1 << TCsvRole::Date << ".DFTA."
+                                    << "";
     QTest::newRow("the amount taken") << 4 << TCsvRole::Memo << "D.FTM."
                                       << "Choose the column of the amount.";
     QTest::newRow("paid out replaces the amount") << 5 << TCsvRole::PaidOut << "D.FT.O"
                                                   << "Choose the columns of money paid out and money received.";
-    QTest::newRow("the bank's id") << 5 << TCsvRole::BankId << "D.FTAI" << "";
+    QTest::newRow("the bank's id") << 5 << TCsvRole::BankId << "D.FTAI"
+                                   << "";
 }
 
 void TestImportStore::columnRoles()

@@ -434,7 +434,8 @@ void TestTypedInput::everyTextOfAStatement()
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, {}, true);
     QString quoted = text;
     quoted.replace(u'"', QStringLiteral("\"\""));
-    const QString file = QStringLiteral("Date;Payee;Purpose;Amount\n\"15.01.2024\";\"%1\";\"%1\";\"-1,00\"\n").arg(quoted);
+    const QString file =
+        QStringLiteral("Date;Payee;Purpose;Amount\n\"15.01.2024\";\"%1\";\"%1\";\"-1,00\"\n").arg(quoted);
     TCsvSettings settings = bankCsvSettings();
     settings.encoding = TTextEncoding::Kind::Utf8;
     settings.skipTop = 1;
@@ -477,7 +478,8 @@ void TestTypedInput::everyProfileName()
     TFrmImport dialog(nullptr);
     dialog.PresetHolder(bank);
     dialog.show();
-    dialog.openFile(files.write(QStringLiteral("s"), StatementKind::Csv, bankLedger(QDate(2024, 1, 13), QDate(2024, 1, 14))));
+    dialog.openFile(
+        files.write(QStringLiteral("s"), StatementKind::Csv, bankLedger(QDate(2024, 1, 13), QDate(2024, 1, 14))));
     QVERIFY(QTest::qWaitFor([&] { return !dialog.isBusy(); }));
     auto* profile = dialog.findChild<QComboBox*>(QStringLiteral("cbbProfile"));
     profile->setEditText(text);
@@ -486,8 +488,8 @@ void TestTypedInput::everyProfileName()
     dialog.findChild<QPushButton*>(QStringLiteral("btnSaveProfile"))->click();
     const QString expected = text.trimmed();
     if (expected.isEmpty()) {
-        QCOMPARE(errorTexts(), QStringList{QStringLiteral(
-                                   "Type a name for the profile into the Profile box, such as your bank's.")});
+        QCOMPARE(errorTexts(),
+                 QStringList{QStringLiteral("Type a name for the profile into the Profile box, such as your bank's.")});
         QCOMPARE(snapshot(db), before);
         return;
     }

@@ -1,5 +1,6 @@
 #include "import/TCsvSettingsBox.h"
 
+#include "bookings/TBookingWidgets.h"
 #include "import/TCsvColumnRoles.h"
 
 #include <QCheckBox>
@@ -21,14 +22,6 @@ T* named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
-}
-
-QLabel* label(const char* name, const QString& caption, QWidget* buddy, QWidget* parent)
-{
-    auto* l = named(new QLabel(caption, parent), name);
-    l->setBuddy(buddy);
-    buddy->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
-    return l;
 }
 
 // Selects the item holding `value`; a value the list does not offer is added as "Other: ...".
@@ -100,6 +93,7 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
     chkNegate->setToolTip(QStringLiteral("Some card statements show money paid out as positive amounts and money "
                                          "received as negative ones."));
 
+    const auto label = &TBookingWidgets::makeLabel;
     auto* grid = new QGridLayout(this);
     grid->addWidget(label("lblDelimiter", QStringLiteral("&Delimiter:"), cbbDelimiter, this), 0, 0);
     grid->addWidget(cbbDelimiter, 0, 1);

@@ -1,5 +1,6 @@
 #include "import/TFrmImport.h"
 
+#include "bookings/TBookingWidgets.h"
 #include "data/DbError.h"
 #include "data/TDM.h"
 #include "help/THelpRouter.h"
@@ -55,15 +56,6 @@ T* named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
-}
-
-QLabel* label(const char* name, const QString& caption, QWidget* buddy, QWidget* parent)
-{
-    auto* l = named(new QLabel(caption, parent), name);
-    l->setBuddy(buddy);
-    if (buddy->accessibleName().isEmpty())
-        buddy->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
-    return l;
 }
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
@@ -174,6 +166,7 @@ void TFrmImport::createControls()
     btnImport->setDefault(true);
     btnClose = button("btnClose", QStringLiteral("Close"), this);
 
+    const auto label = &TBookingWidgets::makeLabel;
     auto* top = new QGridLayout;
     top->addWidget(label("lblHolder", QStringLiteral("&Account or wallet:"), cbbHolder, this), 0, 0);
     top->addWidget(cbbHolder, 0, 1, 1, 2);

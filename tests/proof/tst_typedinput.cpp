@@ -418,11 +418,21 @@ void TestTypedInput::everySearchText()
         QVERIFY2(!amounts.contains(QStringLiteral("2")), qPrintable(amounts.join(u',')));
 }
 
-void TestTypedInput::everyTextOfAStatement_data()
+namespace {
+
+// One row for each text a user can put into a field.
+void addTextRows()
 {
     QTest::addColumn<QString>("text");
     for (const auto& [name, text] : texts())
         QTest::newRow(name) << text;
+}
+
+} // namespace
+
+void TestTypedInput::everyTextOfAStatement_data()
+{
+    addTextRows();
 }
 
 // A bank's file (UTF-8, quoted as CSV quotes) with the text as payee and purpose: imported, the
@@ -462,9 +472,7 @@ void TestTypedInput::everyTextOfAStatement()
 
 void TestTypedInput::everyProfileName_data()
 {
-    QTest::addColumn<QString>("text");
-    for (const auto& [name, text] : texts())
-        QTest::newRow(name) << text;
+    addTextRows();
 }
 
 // A profile's name as typed into the import dialog: saved without the blanks at both ends, and

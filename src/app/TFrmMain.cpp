@@ -18,6 +18,8 @@
 #include "history/TFrmAccountHistory.h"
 #include "holders/TFrmBankAccount.h"
 #include "holders/TFrmWallet.h"
+#include "import/TFrmImport.h"
+#include "import/TFrmUndoImport.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
@@ -145,6 +147,10 @@ void TFrmMain::createActions()
     // Main menu.
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mniFile"));
+    file->addAction(
+        makeAction("mniMenu_ImportStatement", QStringLiteral("&Import Statement..."), &TFrmMain::ImportStatementClick));
+    file->addAction(makeAction("mniMenu_UndoImport", QStringLiteral("&Undo Import..."), &TFrmMain::UndoImportClick));
+    file->addSeparator();
     file->addAction(makeAction("ExitX1", QStringLiteral("&Exit"), &TFrmMain::ConfirmExit));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -279,6 +285,8 @@ void TFrmMain::createActions()
         makeAction("mniPop_Wal_Transfer", QStringLiteral("&Transfer..."), &TFrmMain::PopWalTransferClick));
     pmWallet->addSeparator();
     pmWallet->addAction(makeAction("mniHistory1", QStringLiteral("&History..."), &TFrmMain::btnToolWalHistoryClick));
+    pmWallet->addAction(
+        makeAction("mniPop_Wal_Import", QStringLiteral("I&mport Statement..."), &TFrmMain::PopWalImportClick));
     pmWallet->addAction(makeAction("mniLunchURL1", QStringLiteral("&Lunch URL"), &TFrmMain::WalletURLClick));
     pmWallet->addSeparator();
     pmWallet->addAction(makeAction("mniDelete1", QStringLiteral("&Delete"), &TFrmMain::DeleteWalletClick));
@@ -295,6 +303,8 @@ void TFrmMain::createActions()
         makeAction("mniPop_Acc_Transfer", QStringLiteral("&Transfer..."), &TFrmMain::PopAccTransferClick));
     pmAccount->addSeparator();
     pmAccount->addAction(makeAction("mni7", QStringLiteral("&History..."), &TFrmMain::btnToolAccHistoryClick));
+    pmAccount->addAction(
+        makeAction("mniPop_Acc_Import", QStringLiteral("I&mport Statement..."), &TFrmMain::PopAccImportClick));
     pmAccount->addAction(makeAction("mni8", QStringLiteral("&Lunch URL"), &TFrmMain::AccountURLClick));
     pmAccount->addSeparator();
     pmAccount->addAction(makeAction("mni10", QStringLiteral("&Delete"), &TFrmMain::DeleteAccountClick));
@@ -746,4 +756,44 @@ void TFrmMain::btnToolAccHistoryClick()
 void TFrmMain::btnToolWalHistoryClick()
 {
     openHistory(m_PanelMgr->SelectedWalletTile());
+}
+
+// ---- Import commands ------------------------------------------------------------------------
+
+void TFrmMain::openImport(TImageCtrl* tile)
+{
+    TFrmImport dialog(this);
+    dialog.PresetHolder(tile != nullptr ? tile->GetID() : 0);
+    if (dialog.exec() != TFrmImport::mrOk)
+        return;
+    m_PanelMgr->RefreshTile(dialog.importedHolder());
+    // The list, the summary and the totals show the new bookings when they are the listed holder's.
+    if (dialog.importedHolder() == m_CurrentHolderID)
+        WMHolderSelect(m_CurrentHolderID, false);
+}
+
+void TFrmMain::ImportStatementClick()
+{
+    TImageCtrl* tile = m_PanelMgr->SelectedWalletTile();
+    openImport(tile != nullptr ? tile : m_PanelMgr->SelectedAccountTile());
+}
+
+void TFrmMain::PopAccImportClick()
+{
+    openImport(m_PanelMgr->SelectedAccountTile());
+}
+
+void TFrmMain::PopWalImportClick()
+{
+    openImport(m_PanelMgr->SelectedWalletTile());
+}
+
+void TFrmMain::UndoImportClick()
+{
+    TFrmUndoImport dialog(this);
+    dialog.exec();
+    for (qint32 id : dialog.changedHolders())
+        m_PanelMgr->RefreshTile(id);
+    if (dialog.changedHolders().contains(m_CurrentHolderID))
+        WMHolderSelect(m_CurrentHolderID, false);
 }

@@ -68,6 +68,10 @@ public:
     void TransferClick();
     void PopWalTransferClick();
     void PopAccTransferClick();
+    void ImportStatementClick();
+    void PopAccImportClick();
+    void PopWalImportClick();
+    void UndoImportClick();
     void AccountURLClick();
     void WalletURLClick();
     void CalculatorClick();
@@ -113,6 +117,9 @@ private:
     // Opens the history window with the holder of `tile` preselected (none without a tile); when it
     // closes, both rows of tiles are rebuilt.
     void openHistory(TImageCtrl* tile);
+    // Opens the import dialog for the holder of `tile` (the user chooses one without a tile); after
+    // an import, refreshes the tile of the holder it went to, and the list when it shows that holder.
+    void openImport(TImageCtrl* tile);
 
     TPanelMgr* m_PanelMgr = nullptr;
     TBookingList* m_BookingList = nullptr;

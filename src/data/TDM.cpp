@@ -218,6 +218,25 @@ int TDM::execute(const QString& sql, const QVariantList& values) const
     return query.numRowsAffected();
 }
 
+TDM::Prepared::Prepared(const TDM& dm, const QString& sql)
+    : m_dm(dm)
+    , m_query(dm.conn())
+{
+    dm.ensureOpen();
+    if (!m_query.prepare(sql))
+        throw DbError(engineText(m_query.lastError()));
+}
+
+qint64 TDM::Prepared::run(const QVariantList& values)
+{
+    m_dm.countStatement();
+    for (int i = 0; i < values.size(); ++i)
+        m_query.bindValue(i, values.at(i));
+    if (!m_query.exec())
+        throw DbError(engineText(m_query.lastError()));
+    return m_query.lastInsertId().toLongLong();
+}
+
 TDM::Transaction::Transaction(const TDM& dm)
     : m_dm(dm)
     , m_db(dm.conn())

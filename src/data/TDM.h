@@ -79,6 +79,21 @@ public:
         bool m_done = false;
     };
 
+    // One statement prepared once and run many times (the rows of an import), inside a
+    // transaction of the caller's. Each run counts as one statement, as select() does.
+    class Prepared
+    {
+    public:
+        Prepared(const TDM& dm, const QString& sql);
+        // Runs the statement with `values` in the order of its placeholders; returns the rowid of
+        // the row it inserted (0 for other statements).
+        qint64 run(const QVariantList& values);
+
+    private:
+        const TDM& m_dm;
+        QSqlQuery m_query;
+    };
+
     // Test hook: every statement (begin and commit included) is counted, and the one numbered `n`
     // from now (1 = the next) fails as if the engine had refused it; 0 switches the hook off.
     void failStatementAt(int n);

@@ -84,8 +84,39 @@ QStringList version2()
     return statements;
 }
 
+// Version 3: the statement import. An import is taken back as a whole through ImportRow, which
+// names the booking each row became (gone when the user deleted it); a holder's fingerprints are
+// read through the index on (HolderID, Fingerprint). Profile names are unique whatever their case;
+// a profile's holder and Used (a count that grows with every use) tell which was a holder's last.
+QStringList version3()
+{
+    return {
+        QStringLiteral("CREATE TABLE Import ("
+                       " ID INTEGER PRIMARY KEY AUTOINCREMENT,"
+                       " Date TEXT NOT NULL,"
+                       " HolderID INTEGER NOT NULL,"
+                       " FileName TEXT NOT NULL,"
+                       " RowCount INTEGER NOT NULL,"
+                       " Total INTEGER NOT NULL,"
+                       " Profile TEXT)"),
+        QStringLiteral("CREATE TABLE ImportRow ("
+                       " ImportID INTEGER NOT NULL,"
+                       " HolderID INTEGER NOT NULL,"
+                       " Fingerprint TEXT NOT NULL,"
+                       " DetailID INTEGER NOT NULL,"
+                       " PRIMARY KEY (ImportID, Fingerprint)) WITHOUT ROWID"),
+        QStringLiteral("CREATE INDEX ImportRow_HolderID ON ImportRow (HolderID, Fingerprint)"),
+        QStringLiteral("CREATE TABLE ImportProfile ("
+                       " ID INTEGER PRIMARY KEY AUTOINCREMENT,"
+                       " Name TEXT NOT NULL UNIQUE COLLATE NOCASE,"
+                       " HolderID INTEGER NOT NULL DEFAULT 0,"
+                       " Used INTEGER NOT NULL DEFAULT 0,"
+                       " Settings TEXT NOT NULL)"),
+    };
+}
+
 // Steps[n] turns version n into version n + 1.
-QStringList (*const Steps[])() = {version1, version2};
+QStringList (*const Steps[])() = {version1, version2, version3};
 static_assert(std::size(Steps) == TSchema::Version);
 
 void run(QSqlDatabase& db, const QString& sql)

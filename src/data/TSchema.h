@@ -12,11 +12,15 @@ class QSqlDatabase;
 //   1  the tables Account, Detail and Transfer and the indexes the booking lists read by;
 //   2  trigram indexes of the texts of Detail and Transfer (Detail_Text, Transfer_Text), kept in
 //      step with every insert, update and delete by triggers; the text search narrows its
-//      candidates through them.
+//      candidates through them;
+//   3  the statement import's tables: Import (one row per import: when, holder, file, rows, total,
+//      profile), ImportRow (the fingerprint of each imported row with its holder and booking; it
+//      stays when the booking is deleted, so the row is not offered again, and goes with its
+//      import) and ImportProfile (saved settings of a bank's delimited files, by name).
 class TSchema
 {
 public:
-    static constexpr int Version = 2;
+    static constexpr int Version = 3;
 
     // Creates the tables and indexes of `version` (the newest unless a test asks for an older one)
     // in an empty database, in one transaction. Throws DbError on failure.

@@ -48,6 +48,12 @@ struct Column
     QString first;
 };
 
+// A column of amounts, where a broken line or two (a text amount) does not make it text.
+bool mostlyNumbers(const Column& col)
+{
+    return col.numbers > 0 && col.numbers * 20 >= col.filled * 19;
+}
+
 } // namespace
 
 TCsvGuess TCsvGuess::from(const QByteArray& bytes)
@@ -102,18 +108,20 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
         return TImportDate::parse(t, TDateOrder::DayMonthYear) || TImportDate::parse(t, TDateOrder::MonthDayYear) ||
                TImportDate::parse(t, TDateOrder::YearMonthDay);
     };
-    int bestDates = 0;
+    // The first column of dates (a booking day before a value day), even where a broken date or two
+    // leaves it a few short of another.
+    QList<int> hits(width);
     for (int c = 0; c < width; ++c) {
-        int hits = 0;
         for (const QStringList& f : rows)
-            hits += isDate(f.at(c)) ? 1 : 0;
-        if (hits > bestDates) {
-            bestDates = hits;
-            s.dateColumn = c;
-        }
+            hits[c] += isDate(f.at(c)) ? 1 : 0;
     }
+    const int bestDates = *std::max_element(hits.cbegin(), hits.cend());
     if (bestDates == 0)
         return g;
+    for (int c = width - 1; c >= 0; --c) {
+        if (hits.at(c) * 20 >= bestDates * 19)
+            s.dateColumn = c;
+    }
     g.found = true;
 
     // The transactions: lines of the common width with a date in the date column.
@@ -181,8 +189,7 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     QList<int> amounts; // columns of amounts only, best first
     for (int c = 0; c < width; ++c) {
         const Column& col = cols[c];
-        if (c != s.dateColumn && col.filled > 0 && col.numbers == col.filled && col.dates < col.filled &&
-            !titleHas(g.titles, c, BalanceWords))
+        if (c != s.dateColumn && mostlyNumbers(col) && col.dates < col.filled && !titleHas(g.titles, c, BalanceWords))
             amounts.append(c);
     }
     const bool anyDecimals = std::any_of(amounts.cbegin(), amounts.cend(), [&](int c) { return cols[c].decimals > 0; });
@@ -227,7 +234,7 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     QList<int> texts;
     for (int c = 0; c < width; ++c) {
         const Column& col = cols[c];
-        if (c != s.dateColumn && col.filled > 0 && col.numbers < col.filled && col.dates < col.filled &&
+        if (c != s.dateColumn && col.filled > 0 && !mostlyNumbers(col) && col.dates < col.filled &&
             !(col.constant && col.filled > 1))
             texts.append(c);
     }

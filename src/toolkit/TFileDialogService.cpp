@@ -20,34 +20,58 @@ TestState& state()
     return s;
 }
 
-} // namespace
-
-std::optional<TFileDialogService::Choice>
-TFileDialogService::getSaveFileName(QWidget* parent, const QString& defaultName, const QStringList& filters)
+// Not a child of the window: the platform's look, modal over the window that asked.
+std::optional<TFileDialogService::Choice> run(QFileDialog& dialog, QWidget* parent, const QStringList& filters,
+                                              const QString& fileName = {})
 {
-    TestState& s = state();
-    if (s.on) {
-        s.filters = filters;
-        s.defaultName = defaultName;
-        return s.choices.isEmpty() ? std::nullopt : s.choices.dequeue();
-    }
-    // Not a child of the window: the platform's look, modal over the window that asked.
-    QFileDialog dialog;
     dialog.setWindowModality(Qt::ApplicationModal);
     if (parent != nullptr) {
         dialog.winId();
         if (QWindow* owner = parent->window()->windowHandle())
             dialog.windowHandle()->setTransientParent(owner);
     }
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(0));
-    dialog.selectFile(defaultName);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const int index = filters.indexOf(dialog.selectedNameFilter());
-    return Choice{dialog.selectedFiles().constFirst(), index < 0 ? 1 : index + 1};
+    return TFileDialogService::Choice{dialog.selectedFiles().constFirst(), index < 0 ? 1 : index + 1};
+}
+
+// In test mode: the next queued choice, the request recorded.
+std::optional<TFileDialogService::Choice> testChoice(const QString& name, const QStringList& filters)
+{
+    TestState& s = state();
+    s.filters = filters;
+    s.defaultName = name;
+    return s.choices.isEmpty() ? std::nullopt : s.choices.dequeue();
+}
+
+} // namespace
+
+std::optional<TFileDialogService::Choice>
+TFileDialogService::getSaveFileName(QWidget* parent, const QString& defaultName, const QStringList& filters)
+{
+    if (state().on)
+        return testChoice(defaultName, filters);
+    QFileDialog dialog;
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return run(dialog, parent, filters, defaultName);
+}
+
+std::optional<TFileDialogService::Choice> TFileDialogService::getOpenFileName(QWidget* parent, const QString& title,
+                                                                              const QString& folder,
+                                                                              const QStringList& filters)
+{
+    if (state().on)
+        return testChoice(folder, filters);
+    QFileDialog dialog(nullptr, title, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return run(dialog, parent, filters);
 }
 
 void TFileDialogService::setTestMode(bool on)

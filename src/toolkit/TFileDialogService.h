@@ -7,7 +7,7 @@
 
 class QWidget;
 
-// The system's save-file dialog, behind a seam that tests answer.
+// The system's save-file and open-file dialogs, behind a seam that tests answer.
 class TFileDialogService
 {
 public:
@@ -22,7 +22,12 @@ public:
     static std::optional<Choice> getSaveFileName(QWidget* parent, const QString& defaultName,
                                                  const QStringList& filters);
 
-    // Test seam: in test mode the dialog is not shown; the next queued choice is returned (none
+    // Shows the open dialog for an existing file with `filters`, starting in `folder`. No value when
+    // the user cancels.
+    static std::optional<Choice> getOpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                                                 const QStringList& filters);
+
+    // Test seam: in test mode neither dialog is shown; the next queued choice is returned (none
     // queued means cancel) and the filters offered are recorded.
     static void setTestMode(bool on);
     static void setNextChoice(const std::optional<Choice>& choice);

@@ -1,3 +1,4 @@
+#include "BookingListWait.h"
 #include "BookingTestHelpers.h"
 #include "DataRow.h"
 #include "HistoryBooks.h"
@@ -376,6 +377,7 @@ void TestHolderCommands::historyOpenersPreselectTheTilesHolder()
     {
         ModalDriver driver([&](QDialog* d) {
             seen = child<QComboBox>(*d, QStringLiteral("cbbAccWal"))->currentText();
+            waitForBookingList(d);
             rows = child<TDBGridView>(*d, QStringLiteral("dbgrdh1"))->model()->rowCount();
             d->close();
         });
@@ -401,6 +403,7 @@ void TestHolderCommands::tilesShowTheBalancesAfterTheHistoryCloses()
     const Currency cash = books.db.balance(books.cash);
     {
         ModalDriver driver([&](QDialog* d) {
+            waitForBookingList(d);
             auto* grid = child<TDBGridView>(*d, QStringLiteral("dbgrdh1"));
             for (int r = 0; r < grid->model()->rowCount(); ++r) {
                 if (grid->model()->index(r, 2).data().toString() == u"Trans Out")

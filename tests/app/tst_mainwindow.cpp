@@ -131,7 +131,7 @@ void TestMainWindow::menusInOrder()
         items << entries(top->menu()->actions());
     }
     QCOMPARE(titles, (QStringList{"&File", "&View", "&Accounts", "&Wallets", "T&ransactions", "T&ools", "&Help"}));
-    QCOMPARE(items.at(0), QStringList{"&Exit"});
+    QCOMPARE(items.at(0), (QStringList{"&Import Statement...", "&Undo Import...", "-", "&Exit"}));
     QCOMPARE(items.at(1), (QStringList{"&Toolbar", "&Statusbar", "-", "&Properties"}));
     QCOMPARE(items.at(2), (QStringList{"&New Account...", "&Delete Account", "-", "Account &Info...",
                                        "Account &History...", "Account &URL..."}));
@@ -181,9 +181,9 @@ void TestMainWindow::popupMenusInOrder()
         return entries(w.findChild<QMenu*>(QString::fromLatin1(name))->actions());
     };
     QCOMPARE(menu("pmWallet"), (QStringList{"Wallet &Info...", "-", "De&posit...", "De&bit...", "&Transfer...", "-",
-                                            "&History...", "&Lunch URL", "-", "&Delete"}));
+                                            "&History...", "I&mport Statement...", "&Lunch URL", "-", "&Delete"}));
     QCOMPARE(menu("pmAccount"), (QStringList{"Account &Info...", "-", "De&posit...", "De&bit...", "&Transfer...", "-",
-                                             "&History...", "&Lunch URL", "-", "&Delete"}));
+                                             "&History...", "I&mport Statement...", "&Lunch URL", "-", "&Delete"}));
     QCOMPARE(menu("pmAccountPanel"), QStringList{"&New Account..."});
     QCOMPARE(menu("pmWalletPanel"), QStringList{"&New Wallet..."});
 }

@@ -182,3 +182,25 @@ QByteArray bankQif(const QList<StatementEntry>& entries)
     }
     return t.toUtf8();
 }
+
+QByteArray brokenBankCsv(const QList<StatementEntry>& entries)
+{
+    QStringList lines = TTextEncoding::decode(bankCsv(entries), TTextEncoding::Kind::Windows1252).split(u'\n');
+    // Four lines before the transactions.
+    lines[5].replace(QStringLiteral("\";\""), QStringLiteral("\"x;\""));
+    const int amount = 7;
+    const qsizetype cut = lines[amount].lastIndexOf(QStringLiteral(";\"EUR\""));
+    const qsizetype start = lines[amount].lastIndexOf(u';', cut - 1);
+    lines[amount] = lines[amount].left(start + 1) + QStringLiteral("\"zwölf\"") + lines[amount].mid(cut);
+    lines[9] = QStringLiteral("\"32.13.2024\"") + lines[9].mid(lines[9].indexOf(u';'));
+    return TTextEncoding::encode(lines.join(u'\n'), TTextEncoding::Kind::Windows1252);
+}
+
+QByteArray everyDayUpTo12Csv()
+{
+    return QByteArrayLiteral("Date,Payee,Amount\n"
+                             "03/04/2024,Bakery,-1.50\n"
+                             "05/04/2024,Bakery,-2.50\n"
+                             "01/06/2024,Employer,2000.00\n"
+                             "12/11/2024,Garage,-120.00\n");
+}

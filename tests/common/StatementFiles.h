@@ -42,3 +42,11 @@ QByteArray bankOfx(const QList<StatementEntry>& entries, bool xml);
 
 // The bank's QIF statement (!Type:Bank), dates as M/D'YY.
 QByteArray bankQif(const QList<StatementEntry>& entries);
+
+// The bank's CSV statement with three lines broken: the second transaction's quotes, the fourth's
+// amount ("zwölf") and the sixth's date ("32.13.2024"). The others read as usual.
+QByteArray brokenBankCsv(const QList<StatementEntry>& entries);
+
+// A comma-separated UTF-8 file of another bank whose every day is 12 or less, so its dates
+// ("03/04/2024") fit both day first and month first: header "Date,Payee,Amount", amounts "-1.50".
+QByteArray everyDayUpTo12Csv();

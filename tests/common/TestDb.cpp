@@ -110,8 +110,10 @@ MissingDb::MissingDb()
 QString TestDb::snapshot()
 {
     QString out;
-    for (const char* sql : {"select * from Account order by ID", "select * from Detail order by ID",
-                            "select * from Transfer order by ID"}) {
+    for (const char* sql :
+         {"select * from Account order by ID", "select * from Detail order by ID", "select * from Transfer order by ID",
+          "select * from Import order by ID", "select * from ImportRow order by ImportID, Fingerprint",
+          "select * from ImportProfile order by ID"}) {
         QSqlQuery q = m_dm->select(QString::fromLatin1(sql));
         while (q.next()) {
             for (int i = 0; i < 8; ++i)

@@ -33,6 +33,7 @@ private slots:
     void tokenize();
     void bankFile();
     void bankFileInAnotherLocale();
+    void guessBankFile_data();
     void guessBankFile();
     void guessOtherBanks_data();
     void guessOtherBanks();
@@ -124,9 +125,19 @@ void TestCsvImport::bankFileInAnotherLocale()
     QCOMPARE(german.rows.at(0).amount, money("2345.67"));
 }
 
+void TestCsvImport::guessBankFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    const QList<StatementEntry> entries = bankLedger(QDate(2024, 1, 1), QDate(2024, 3, 31));
+    QTest::newRow("as the bank writes it") << bankCsv(entries);
+    // A text amount among the numbers does not make the amounts a text column.
+    QTest::newRow("three broken lines") << brokenBankCsv(entries);
+}
+
 void TestCsvImport::guessBankFile()
 {
-    const TCsvGuess g = TCsvGuess::from(bankCsv(bankLedger(QDate(2024, 1, 1), QDate(2024, 3, 31))));
+    QFETCH(QByteArray, file);
+    const TCsvGuess g = TCsvGuess::from(file);
     QVERIFY(g.found);
     QVERIFY(!g.dateOrderAmbiguous);
     TCsvSettings expected = bankCsvSettings();

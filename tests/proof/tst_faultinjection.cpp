@@ -1,5 +1,6 @@
 #include "BookingListWait.h"
 #include "BookingTestHelpers.h"
+#include "ImportBooks.h"
 #include "TestDb.h"
 
 #include "app/TFrmMain.h"
@@ -13,6 +14,9 @@
 #include "history/TFrmAccountHistory.h"
 #include "holders/TFrmBankAccount.h"
 #include "holders/TFrmWallet.h"
+#include "import/TFrmImport.h"
+#include "import/TFrmUndoImport.h"
+#include "import/TImportProfiles.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TFileDialogService.h"
 #include "toolkit/TMessageService.h"
@@ -45,6 +49,8 @@ struct Scene
     std::unique_ptr<QWidget> ui;
     // Errors of paths without a window of their own, as the command would report them.
     QStringList thrown;
+    // Bank statements to import.
+    StatementDir files;
 
     Scene()
     {
@@ -176,6 +182,27 @@ const std::vector<WritePath>& writePaths()
         {"deleted transfer", [](Scene&) {},
          [](Scene& s) { bookingStoreCall(s, [&s] { TBookingStore::deleteBooking(3, s.transfer); }); }, EngineText,
          false},
+        {"imported statement",
+         [](Scene& s) {
+             TImportProfiles::save(QStringLiteral("MyBank"), bankCsvSettings(), s.a);
+             auto* d = s.open<TFrmImport>();
+             d->PresetHolder(s.a);
+             s.ui->show();
+             d->openFile(s.files.write(QStringLiteral("statement"), StatementKind::Csv,
+                                       bankLedger(QDate(2026, 5, 13), QDate(2026, 5, 14))));
+             if (!QTest::qWaitFor([d] { return !d->isBusy(); }))
+                 qFatal("the statement was not read");
+         },
+         [](Scene& s) { s.click("btnImport"); }, EngineText, true},
+        {"import taken back",
+         [](Scene& s) {
+             importFile(s.files.write(QStringLiteral("statement"), StatementKind::Csv,
+                                      bankLedger(QDate(2026, 5, 13), QDate(2026, 5, 14))),
+                        s.a);
+             s.open<TFrmUndoImport>();
+             s.ui->show();
+         },
+         [](Scene& s) { s.click("btnUndo"); }, EngineText, false},
         {"new account",
          [](Scene& s) {
              s.open<TFrmBankAccount>();

@@ -1,5 +1,6 @@
 #include "BookingListWait.h"
 #include "BookingTestHelpers.h"
+#include "ImportBooks.h"
 #include "ModalDriver.h"
 #include "TestDb.h"
 
@@ -11,6 +12,9 @@
 #include "history/TFrmAccountHistory.h"
 #include "holders/TFrmBankAccount.h"
 #include "holders/TFrmWallet.h"
+#include "import/TFrmImport.h"
+#include "import/TImportProfiles.h"
+#include "import/TImportStore.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TMessageService.h"
 
@@ -181,6 +185,10 @@ private slots:
     void everyAmount();
     void everySearchText_data();
     void everySearchText();
+    void everyTextOfAStatement_data();
+    void everyTextOfAStatement();
+    void everyProfileName_data();
+    void everyProfileName();
 };
 
 void TestTypedInput::init()
@@ -410,6 +418,96 @@ void TestTypedInput::everySearchText()
     const bool wildcard = text.contains(u'%') || text.contains(u'_');
     if (!text.trimmed().isEmpty() && !wildcard)
         QVERIFY2(!amounts.contains(QStringLiteral("2")), qPrintable(amounts.join(u',')));
+}
+
+namespace {
+
+// One row for each text a user can put into a field.
+void addTextRows()
+{
+    QTest::addColumn<QString>("text");
+    for (const auto& [name, text] : texts())
+        QTest::newRow(name) << text;
+}
+
+} // namespace
+
+void TestTypedInput::everyTextOfAStatement_data()
+{
+    addTextRows();
+}
+
+// A bank's file (UTF-8, quoted as CSV quotes) with the text as payee and purpose: imported, the
+// text is stored and listed as the file has it, runs of blanks made one.
+void TestTypedInput::everyTextOfAStatement()
+{
+    QFETCH(QString, text);
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, {}, true);
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    const QString file =
+        QStringLiteral("Date;Payee;Purpose;Amount\n\"15.01.2024\";\"%1\";\"%1\";\"-1,00\"\n").arg(quoted);
+    TCsvSettings settings = bankCsvSettings();
+    settings.encoding = TTextEncoding::Kind::Utf8;
+    settings.skipTop = 1;
+    settings.skipBottom = 0;
+    settings.fromColumns = {1};
+    settings.forColumns = {2};
+    settings.amountColumn = 3;
+    StatementDir files;
+    const TStatementFile statement = statementFile(files.write(QStringLiteral("texts.csv"), file.toUtf8()));
+    const TImportPreview preview = statement.preview(settings, {});
+    QCOMPARE(problemsText(preview.statement()), QString());
+    QVERIFY(TImportStore::book(preview, {bank, statement.fileName(), {}}).has_value());
+
+    TLedgerQuery list;
+    list.addHolder(bank);
+    const TRowSet rows = list.open();
+    QCOMPARE(rows.rowCount(), 1);
+    QCOMPARE(rows.text(0, TLedgerQuery::From), text.simplified());
+    QCOMPARE(rows.text(0, TLedgerQuery::For), text.simplified());
+    QCOMPARE(drift(db), QStringList());
+    // The same text again is the same row.
+    QCOMPARE(statement.preview(settings, TImportStore::knownFingerprints(bank)).newCount(), 0);
+}
+
+void TestTypedInput::everyProfileName_data()
+{
+    addTextRows();
+}
+
+// A profile's name as typed into the import dialog: saved without the blanks at both ends, and
+// offered by that name; a blank name is refused.
+void TestTypedInput::everyProfileName()
+{
+    QFETCH(QString, text);
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0);
+    StatementDir files;
+    TFrmImport dialog(nullptr);
+    dialog.PresetHolder(bank);
+    dialog.show();
+    dialog.openFile(
+        files.write(QStringLiteral("s"), StatementKind::Csv, bankLedger(QDate(2024, 1, 13), QDate(2024, 1, 14))));
+    QVERIFY(QTest::qWaitFor([&] { return !dialog.isBusy(); }));
+    auto* profile = dialog.findChild<QComboBox*>(QStringLiteral("cbbProfile"));
+    profile->setEditText(text);
+    QCOMPARE(profile->currentText(), text);
+    const QString before = snapshot(db);
+    dialog.findChild<QPushButton*>(QStringLiteral("btnSaveProfile"))->click();
+    const QString expected = text.trimmed();
+    if (expected.isEmpty()) {
+        QCOMPARE(errorTexts(),
+                 QStringList{QStringLiteral("Type a name for the profile into the Profile box, such as your bank's.")});
+        QCOMPARE(snapshot(db), before);
+        return;
+    }
+    QCOMPARE(errorTexts(), QStringList());
+    QCOMPARE(TImportProfiles::names(), QStringList{expected});
+    QCOMPARE(TImportProfiles::lastFor(bank), expected);
+    QVERIFY(TImportProfiles::load(expected).has_value());
+    QCOMPARE(profile->currentText(), expected);
 }
 
 QTEST_MAIN(TestTypedInput)

@@ -1,0 +1,95 @@
+#include "import/TCsvColumnRoles.h"
+
+#include <algorithm>
+
+TCsvRole TCsvColumnRoles::roleOf(const TCsvSettings& s, int column)
+{
+    if (column == s.dateColumn)
+        return TCsvRole::Date;
+    const bool signedAmount = s.amountMode == TCsvSettings::AmountMode::Signed;
+    if (signedAmount && column == s.amountColumn)
+        return TCsvRole::Amount;
+    if (!signedAmount && column == s.debitColumn)
+        return TCsvRole::PaidOut;
+    if (!signedAmount && column == s.creditColumn)
+        return TCsvRole::Received;
+    if (s.fromColumns.contains(column))
+        return TCsvRole::From;
+    if (s.forColumns.contains(column))
+        return TCsvRole::For;
+    if (s.memoColumns.contains(column))
+        return TCsvRole::Memo;
+    if (column == s.idColumn)
+        return TCsvRole::BankId;
+    return TCsvRole::None;
+}
+
+void TCsvColumnRoles::assign(TCsvSettings& s, int column, TCsvRole role)
+{
+    for (int* single : {&s.dateColumn, &s.amountColumn, &s.debitColumn, &s.creditColumn, &s.idColumn}) {
+        if (*single == column)
+            *single = -1;
+    }
+    for (QList<int>* texts : {&s.fromColumns, &s.forColumns, &s.memoColumns})
+        texts->removeAll(column);
+    auto join = [column](QList<int>& texts) {
+        texts.append(column);
+        std::sort(texts.begin(), texts.end());
+    };
+    switch (role) {
+    case TCsvRole::None:
+        break;
+    case TCsvRole::Date:
+        s.dateColumn = column;
+        break;
+    case TCsvRole::Amount:
+        s.amountMode = TCsvSettings::AmountMode::Signed;
+        s.amountColumn = column;
+        s.debitColumn = s.creditColumn = -1;
+        break;
+    case TCsvRole::PaidOut:
+    case TCsvRole::Received:
+        if (s.amountMode == TCsvSettings::AmountMode::Signed)
+            s.amountColumn = -1;
+        s.amountMode = TCsvSettings::AmountMode::DebitCredit;
+        (role == TCsvRole::PaidOut ? s.debitColumn : s.creditColumn) = column;
+        break;
+    case TCsvRole::From:
+        join(s.fromColumns);
+        break;
+    case TCsvRole::For:
+        join(s.forColumns);
+        break;
+    case TCsvRole::Memo:
+        join(s.memoColumns);
+        break;
+    case TCsvRole::BankId:
+        s.idColumn = column;
+        break;
+    }
+}
+
+QString TCsvColumnRoles::name(TCsvRole role)
+{
+    switch (role) {
+    case TCsvRole::None:
+        return QStringLiteral("Not used");
+    case TCsvRole::Date:
+        return QStringLiteral("Date");
+    case TCsvRole::Amount:
+        return QStringLiteral("Amount (signed)");
+    case TCsvRole::PaidOut:
+        return QStringLiteral("Money paid out");
+    case TCsvRole::Received:
+        return QStringLiteral("Money received");
+    case TCsvRole::From:
+        return QStringLiteral("From");
+    case TCsvRole::For:
+        return QStringLiteral("For");
+    case TCsvRole::Memo:
+        return QStringLiteral("Memo");
+    case TCsvRole::BankId:
+        return QStringLiteral("Bank's id");
+    }
+    return {};
+}

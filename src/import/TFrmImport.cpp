@@ -1,0 +1,597 @@
+#include "import/TFrmImport.h"
+
+#include "bookings/TBookingWidgets.h"
+#include "data/DbError.h"
+#include "data/TDM.h"
+#include "help/THelpRouter.h"
+#include "import/TCsvSettingsBox.h"
+#include "import/TImportPreviewModel.h"
+#include "import/TImportProfiles.h"
+#include "import/TImportStore.h"
+#include "toolkit/TErrorReport.h"
+#include "toolkit/TFileDialogService.h"
+#include "toolkit/TMessageService.h"
+#include "toolkit/TSkin.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <exception>
+#include <numeric>
+
+// One reading of the file on the worker thread: what it is given and what it makes.
+struct TFrmImport::Reading
+{
+    int generation = 0;
+    TStatementFile file;
+    TCsvSettings settings;
+    QSet<QString> known;
+    std::unique_ptr<TImportPreview> preview;
+};
+
+namespace {
+
+// How often booking lets the window repaint and answer, in milliseconds.
+constexpr int RepaintEveryMs = 40;
+
+template <class T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* b = named(new QPushButton(caption, parent), name);
+    b->setAccessibleName(QString(caption).remove(u'&').remove(QStringLiteral("...")));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TFrmImport::TFrmImport(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmImport"));
+    setWindowTitle(QStringLiteral("Import Statement"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(true);
+    setProperty("helpContext", HelpContext);
+    TSkin::applyTo(this);
+    TSkin::setDialogFont(this);
+    createControls();
+    resize(1120, 660);
+    TErrorReport::run(this, [this] {
+        fillHolders();
+        fillProfiles(QString());
+    });
+    showState();
+}
+
+TFrmImport::~TFrmImport()
+{
+    // The worker reads only the file's bytes it was given; it is let finish.
+    if (m_thread != nullptr) {
+        m_thread->wait();
+        delete m_thread;
+    }
+}
+
+void TFrmImport::createControls()
+{
+    cbbHolder = named(new QComboBox(this), "cbbHolder");
+    cbbHolder->setMaxVisibleItems(15);
+    edtFile = named(new QLineEdit(this), "edtFile");
+    edtFile->setReadOnly(true);
+    edtFile->setPlaceholderText(QStringLiteral("Choose the statement your bank gave you: CSV, OFX, QFX or QIF"));
+    btnBrowse = button("btnBrowse", QStringLiteral("&Browse..."), this);
+    lblFormat = named(new QLabel(this), "lblFormat");
+    cbbProfile = named(new QComboBox(this), "cbbProfile");
+    cbbProfile->setEditable(true);
+    cbbProfile->setInsertPolicy(QComboBox::NoInsert);
+    cbbProfile->lineEdit()->setPlaceholderText(QStringLiteral("A name for these settings, such as your bank's"));
+    cbbProfile->setMinimumWidth(220);
+    btnSaveProfile = button("btnSaveProfile", QStringLiteral("&Save Profile"), this);
+    btnSaveProfile->setToolTip(QStringLiteral("Saves the settings under the name in the Profile box, to be "
+                                              "offered first for this account or wallet next time"));
+
+    grpSettings = new TCsvSettingsBox(this);
+    grpSettings->setMaximumWidth(360);
+
+    m_model = new TImportPreviewModel(this);
+    tblPreview = named(new QTableView(this), "tblPreview");
+    tblPreview->setModel(m_model);
+    tblPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblPreview->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tblPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPreview->setWordWrap(false);
+    tblPreview->verticalHeader()->hide();
+    tblPreview->verticalHeader()->setDefaultSectionSize(tblPreview->fontMetrics().height() + 6);
+    tblPreview->horizontalHeader()->setStretchLastSection(true);
+    tblPreview->setAccessibleDescription(
+        QStringLiteral("The rows of the statement. Space ticks or unticks the selected rows for booking."));
+    tblPreview->installEventFilter(this);
+    // Wide enough for the longest date and a large amount in the grid's (bold) font.
+    tblPreview->ensurePolished();
+    const QFontMetrics metrics(tblPreview->font());
+    const int pad = 16;
+    const int widths[] = {44,
+                          metrics.horizontalAdvance(QStringLiteral("99999")) + pad,
+                          metrics.horizontalAdvance(QStringLiteral("28 May 2024")) + pad,
+                          metrics.horizontalAdvance(QStringLiteral("-99,999.99")) + pad,
+                          metrics.horizontalAdvance(QStringLiteral("Imported before")) + pad,
+                          170,
+                          170};
+    for (int c = 0; c < static_cast<int>(std::size(widths)); ++c)
+        tblPreview->setColumnWidth(c, widths[c]);
+    btnTickNew = button("btnTickNew", QStringLiteral("Tic&k New Rows"), this);
+    btnTickNew->setToolTip(QStringLiteral("Ticks every row not imported before, and unticks the others"));
+    btnUntickAll = button("btnUntickAll", QStringLiteral("Untick A&ll"), this);
+
+    lblMessage = named(new QLabel(this), "lblMessage");
+    lblMessage->setWordWrap(true);
+    lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblTotals = named(new QLabel(this), "lblTotals");
+    lblBalance = named(new QLabel(this), "lblBalance");
+    for (QLabel* l : {lblMessage, lblTotals, lblBalance})
+        l->setFocusPolicy(Qt::TabFocus);
+    lblTotals->setAccessibleName(QStringLiteral("Totals"));
+    lblBalance->setAccessibleName(QStringLiteral("Balance"));
+    lblMessage->setAccessibleName(QStringLiteral("Message"));
+    prgWork = named(new QProgressBar(this), "prgWork");
+    prgWork->setAccessibleName(QStringLiteral("Progress"));
+    prgWork->hide();
+    btnHelp = button("btnHelp", QStringLiteral("&Help"), this);
+    btnImport = button("btnImport", QStringLiteral("&Import"), this);
+    btnImport->setDefault(true);
+    btnClose = button("btnClose", QStringLiteral("Close"), this);
+
+    const auto label = &TBookingWidgets::makeLabel;
+    auto* top = new QGridLayout;
+    top->addWidget(label("lblHolder", QStringLiteral("&Account or wallet:"), cbbHolder, this), 0, 0);
+    top->addWidget(cbbHolder, 0, 1, 1, 2);
+    top->addWidget(label("lblFile", QStringLiteral("&File:"), edtFile, this), 1, 0);
+    top->addWidget(edtFile, 1, 1);
+    top->addWidget(btnBrowse, 1, 2);
+    top->addWidget(lblFormat, 1, 3);
+    top->addWidget(label("lblProfile", QStringLiteral("&Profile:"), cbbProfile, this), 2, 0);
+    top->addWidget(cbbProfile, 2, 1);
+    top->addWidget(btnSaveProfile, 2, 2);
+    top->setColumnStretch(1, 1);
+
+    auto* previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(label("lblPreview", QStringLiteral("Pre&view:"), tblPreview, this));
+    previewColumn->addWidget(tblPreview, 1);
+    auto* ticks = new QHBoxLayout;
+    ticks->addWidget(btnTickNew);
+    ticks->addWidget(btnUntickAll);
+    ticks->addStretch(1);
+    previewColumn->addLayout(ticks);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(grpSettings);
+    middle->addLayout(previewColumn, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(prgWork, 1);
+    buttons->addStretch(0);
+    buttons->addWidget(btnHelp);
+    buttons->addWidget(btnImport);
+    buttons->addWidget(btnClose);
+
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(top);
+    column->addLayout(middle, 1);
+    column->addWidget(lblMessage);
+    column->addWidget(lblTotals);
+    column->addWidget(lblBalance);
+    column->addLayout(buttons);
+
+    connect(cbbHolder, &QComboBox::currentIndexChanged, this, TErrorReport::guard(this, &TFrmImport::holderChanged));
+    connect(cbbProfile, &QComboBox::activated, this,
+            [this](int index) { TErrorReport::run(this, [this, index] { profileChosen(index); }); });
+    connect(grpSettings, &TCsvSettingsBox::changed, this, TErrorReport::guard(this, &TFrmImport::settingsChanged));
+    connect(btnBrowse, &QPushButton::clicked, this, TErrorReport::guard(this, &TFrmImport::btnBrowseClick));
+    connect(btnSaveProfile, &QPushButton::clicked, this, TErrorReport::guard(this, &TFrmImport::btnSaveProfileClick));
+    connect(btnImport, &QPushButton::clicked, this, TErrorReport::guard(this, &TFrmImport::btnImportClick));
+    connect(btnClose, &QPushButton::clicked, this, &TFrmImport::btnCloseClick);
+    connect(btnHelp, &QPushButton::clicked, this, &TFrmImport::btnHelpClick);
+    connect(btnTickNew, &QPushButton::clicked, m_model, &TImportPreviewModel::tickNewOnly);
+    connect(btnUntickAll, &QPushButton::clicked, this, [this] {
+        QList<int> all(m_model->rowCount());
+        std::iota(all.begin(), all.end(), 0);
+        m_model->setTicked(all, false);
+    });
+    connect(m_model, &TImportPreviewModel::ticksChanged, this, &TFrmImport::showState);
+}
+
+void TFrmImport::fillHolders()
+{
+    const QSignalBlocker block(cbbHolder);
+    cbbHolder->clear();
+    cbbHolder->addItem(QStringLiteral("Choose an account or wallet"), 0);
+    QSqlQuery q = TDM::current().select(
+        QStringLiteral("select ID, name, type from Account order by case when type = 2 then 1 else 0 end, ID"));
+    while (q.next())
+        cbbHolder->addItem(QStringLiteral("%1 (%2)").arg(q.value(1).toString(), q.value(2).toInt() == 2
+                                                                                    ? QStringLiteral("wallet")
+                                                                                    : QStringLiteral("account")),
+                           q.value(0).toInt());
+}
+
+void TFrmImport::fillProfiles(const QString& current)
+{
+    const QSignalBlocker block(cbbProfile);
+    cbbProfile->clear();
+    cbbProfile->addItems(TImportProfiles::names());
+    cbbProfile->setCurrentIndex(cbbProfile->findText(current));
+    cbbProfile->setEditText(current);
+}
+
+void TFrmImport::PresetHolder(qint32 id)
+{
+    const int index = cbbHolder->findData(id);
+    cbbHolder->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+qint32 TFrmImport::holderId() const
+{
+    return cbbHolder->currentData().toInt();
+}
+
+bool TFrmImport::isBusy() const
+{
+    return m_booking || m_thread != nullptr;
+}
+
+void TFrmImport::holderChanged()
+{
+    m_holder = TDM::LoadHolder(holderId());
+    // Before a file is chosen, the holder's last profile is the one to read it with.
+    if (!m_file && m_holder.ID != 0)
+        fillProfiles(TImportProfiles::lastFor(m_holder.ID));
+    // The rows the holder imported before are others.
+    startReading();
+    showState();
+}
+
+void TFrmImport::btnBrowseClick()
+{
+    const QString folder = m_file ? QFileInfo(m_file->path).absolutePath() : QDir::homePath();
+    const std::optional<TFileDialogService::Choice> choice = TFileDialogService::getOpenFileName(
+        this, QStringLiteral("Import Statement"), folder,
+        {QStringLiteral("Bank statements (*.csv *.txt *.ofx *.qfx *.qif)"), QStringLiteral("All files (*)")});
+    if (choice)
+        openFile(choice->fileName);
+}
+
+void TFrmImport::openFile(const QString& path)
+{
+    QString error;
+    std::optional<TStatementFile> file = TStatementFile::load(path, &error);
+    if (!file) {
+        TMessageService::ShowErrorBox(error, this);
+        return;
+    }
+    m_file = std::move(file);
+    edtFile->setText(QDir::toNativeSeparators(path));
+    m_profile.clear();
+    TCsvSettings settings = m_file->guess();
+    const QString profile = cbbProfile->currentText().trimmed();
+    if (m_file->format == TImportFormat::Kind::Csv && !profile.isEmpty()) {
+        if (const std::optional<TCsvSettings> saved = TImportProfiles::load(profile, &error)) {
+            settings = *saved;
+            m_profile = TImportProfiles::find(profile);
+        } else {
+            showMessage(error);
+        }
+    }
+    applySettings(settings);
+}
+
+void TFrmImport::profileChosen(int index)
+{
+    if (!m_file || m_file->format != TImportFormat::Kind::Csv || index < 0)
+        return;
+    QString error;
+    const std::optional<TCsvSettings> saved = TImportProfiles::load(cbbProfile->itemText(index), &error);
+    if (!saved) {
+        TMessageService::ShowErrorBox(error, this);
+        return;
+    }
+    m_profile = cbbProfile->itemText(index);
+    applySettings(*saved);
+}
+
+void TFrmImport::applySettings(const TCsvSettings& settings)
+{
+    grpSettings->askDateOrder(false);
+    grpSettings->setSettings(settings, m_file->format, m_file->columns(settings));
+    startReading();
+}
+
+void TFrmImport::settingsChanged()
+{
+    m_profile.clear();
+    // The column titles and first values follow the delimiter, the encoding and the skipped lines.
+    if (m_file)
+        grpSettings->setSettings(grpSettings->settings(), m_file->format, m_file->columns(grpSettings->settings()));
+    startReading();
+}
+
+void TFrmImport::startReading()
+{
+    if (!m_file)
+        return;
+    if (m_thread != nullptr) {
+        m_readAgain = true;
+        return;
+    }
+    auto reading = std::make_shared<Reading>();
+    reading->generation = ++m_generation;
+    reading->file = *m_file;
+    reading->settings = grpSettings->settings();
+    if (holderId() != 0)
+        reading->known = TImportStore::knownFingerprints(holderId());
+    m_thread = QThread::create([reading] {
+        reading->preview = std::make_unique<TImportPreview>(reading->file.preview(reading->settings, reading->known));
+    });
+    connect(m_thread, &QThread::finished, this, [this, reading] { readingDone(reading); });
+    prgWork->setRange(0, 0);
+    prgWork->show();
+    showMessage(QStringLiteral("Reading %1...").arg(m_file->fileName()));
+    showState();
+    m_thread->start();
+}
+
+void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
+{
+    m_thread->deleteLater();
+    m_thread = nullptr;
+    prgWork->hide();
+    if (m_readAgain) {
+        m_readAgain = false;
+        TErrorReport::run(this, [this] { startReading(); });
+        return;
+    }
+    if (reading->generation != m_generation) {
+        showState();
+        return;
+    }
+    const TStatement& st = reading->preview->statement();
+    const bool datedFormat = m_file->format != TImportFormat::Kind::Ofx;
+    m_askingOrder = datedFormat && st.dateOrderAmbiguous() && !reading->settings.dateOrderChosen;
+    grpSettings->askDateOrder(m_askingOrder);
+    lblFormat->setText(m_file->format == TImportFormat::Kind::Ofx
+                           ? QStringLiteral("OFX file")
+                           : QStringLiteral("%1 file, %2").arg(m_file->formatName(), TTextEncoding::name(st.encoding)));
+    m_model->setPreview(std::move(reading->preview));
+    const TImportPreview& p = *m_model->preview();
+    QString message;
+    if (m_askingOrder)
+        message = QStringLiteral("Every date of this file fits more than one order: is 03.04. the 3rd of April or "
+                                 "the 4th of March? Choose the date order under Settings before importing.");
+    else if (p.rowCount() == 0)
+        message = QStringLiteral("The file holds no transactions that could be read. Check the settings.");
+    else if (m_model->problemCount() > 0)
+        message = QStringLiteral("%1 of the file's lines could not be read; they are marked in red with the reason "
+                                 "and not booked. Check the settings, or import the rest.")
+                      .arg(m_model->problemCount());
+    else if (p.newCount() == 0)
+        message = QStringLiteral("Every row of this file was imported before.");
+    showMessage(message);
+    showState();
+}
+
+void TFrmImport::cancelReading()
+{
+    ++m_generation;
+    m_readAgain = false;
+    m_model->setPreview(nullptr);
+    showMessage(QStringLiteral("Reading the file was cancelled."));
+    showState();
+}
+
+void TFrmImport::showMessage(const QString& text)
+{
+    lblMessage->setText(text);
+    lblMessage->setVisible(!text.isEmpty());
+}
+
+void TFrmImport::showState()
+{
+    const TImportPreview* p = m_model->preview();
+    const bool reading = m_thread != nullptr;
+    lblTotals->setText(p != nullptr ? m_model->totalsText() : QString());
+    lblBalance->setText(p != nullptr && m_holder.ID != 0 ? m_model->balanceText(m_holder.Name, m_holder.Balance)
+                                                         : QString());
+    btnImport->setEnabled(!m_booking && !reading && p != nullptr && p->tickedCount() > 0 && m_holder.ID != 0 &&
+                          !m_askingOrder && p->balanceAfter(m_holder.Balance).has_value());
+    btnSaveProfile->setEnabled(!m_booking && m_file && m_file->format == TImportFormat::Kind::Csv);
+    btnClose->setText(m_booking || reading ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    btnClose->setAccessibleName(btnClose->text());
+}
+
+QString TFrmImport::profileOfImport() const
+{
+    return m_file && m_file->format == TImportFormat::Kind::Csv ? m_profile : QString();
+}
+
+void TFrmImport::setBooking(bool booking)
+{
+    m_booking = booking;
+    for (QWidget* w : std::initializer_list<QWidget*>{cbbHolder, btnBrowse, cbbProfile, btnSaveProfile, grpSettings,
+                                                      tblPreview, btnTickNew, btnUntickAll, btnImport})
+        w->setEnabled(!booking);
+    prgWork->setVisible(booking);
+    showState();
+}
+
+void TFrmImport::btnImportClick()
+{
+    if (!btnImport->isEnabled())
+        return;
+    const TImportPreview& preview = *m_model->preview();
+    m_holder = TDM::LoadHolder(holderId());
+    if (m_holder.ID == 0) {
+        TMessageService::ShowErrorBox(QStringLiteral("The account or wallet no longer exists."), this);
+        fillHolders();
+        return;
+    }
+    std::optional<Currency> after;
+    const TNegativeRule::Outcome rule = TImportStore::negativeRule(m_holder, preview, &after);
+    const QString reach = after ? QStringLiteral("\nThis import would bring the balance of %1 to %2.")
+                                      .arg(m_holder.Name, after->toMoneyString())
+                                : QString();
+    if (rule == TNegativeRule::Outcome::Refused) {
+        TMessageService::ShowErrorBox(after
+                                          ? QStringLiteral("The Account or wallet is not allowed go negative!") + reach
+                                          : QStringLiteral("The balance would be out of range."),
+                                      this);
+        showState();
+        return;
+    }
+    if (rule == TNegativeRule::Outcome::Ask &&
+        TMessageService::show(this, QStringLiteral("Error"),
+                              QStringLiteral("The balance will go negative, are you sure to continue?!") + reach,
+                              QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+        showState();
+        return;
+    }
+
+    m_cancelBooking = false;
+    prgWork->setRange(0, 1);
+    prgWork->setValue(0);
+    setBooking(true);
+    showMessage(QStringLiteral("Booking %1 rows...").arg(preview.tickedCount()));
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    std::optional<qint32> id;
+    QString failure;
+    try {
+        id =
+            TImportStore::book(preview, {m_holder.ID, m_file->fileName(), profileOfImport()}, [&](int done, int total) {
+                if (sinceRepaint.elapsed() >= RepaintEveryMs) {
+                    prgWork->setRange(0, total);
+                    prgWork->setValue(done);
+                    QCoreApplication::processEvents();
+                    sinceRepaint.restart();
+                }
+                return !m_cancelBooking;
+            });
+    } catch (const DbError& e) {
+        failure = e.text();
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
+    setBooking(false);
+    if (!failure.isEmpty()) {
+        showMessage(QString());
+        TMessageService::ShowErrorBox(QStringLiteral("The import failed; nothing was booked.\n%1").arg(failure), this);
+        return;
+    }
+    if (!id) {
+        showMessage(QStringLiteral("The import was cancelled; nothing was booked."));
+        return;
+    }
+    m_importId = *id;
+    m_importedHolder = m_holder.ID;
+    done(mrOk);
+}
+
+void TFrmImport::btnSaveProfileClick()
+{
+    const QString name = cbbProfile->currentText().trimmed();
+    if (name.isEmpty()) {
+        TMessageService::ShowErrorBox(
+            QStringLiteral("Type a name for the profile into the Profile box, such as your bank's."), this);
+        cbbProfile->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const TCsvSettings settings = grpSettings->settings();
+    if (const QString problem = settings.check(); !problem.isEmpty()) {
+        TMessageService::ShowErrorBox(QStringLiteral("These settings cannot read a file yet: %1").arg(problem), this);
+        return;
+    }
+    const QString existing = TImportProfiles::find(name);
+    if (!existing.isEmpty() && existing != m_profile &&
+        !TMessageService::ask(this, QStringLiteral("A profile named \"%1\" exists already. Replace it?").arg(existing),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes))
+        return;
+    m_profile = TImportProfiles::save(name, settings, holderId());
+    fillProfiles(m_profile);
+    showMessage(QStringLiteral("The settings are saved as the profile \"%1\".").arg(m_profile));
+}
+
+void TFrmImport::btnCloseClick()
+{
+    if (m_booking)
+        m_cancelBooking = true;
+    else if (m_thread != nullptr)
+        cancelReading();
+    else
+        done(mrCancel);
+}
+
+void TFrmImport::btnHelpClick()
+{
+    THelpRouter::showContext(HelpContext);
+}
+
+void TFrmImport::reject()
+{
+    // Esc and the title bar's close button stop booking first; the rows already booked are rolled back.
+    if (m_booking)
+        m_cancelBooking = true;
+    else
+        done(mrCancel);
+}
+
+void TFrmImport::closeEvent(QCloseEvent* event)
+{
+    if (m_booking) {
+        m_cancelBooking = true;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+bool TFrmImport::eventFilter(QObject* watched, QEvent* event)
+{
+    // Space ticks the selected rows when any of them is unticked, else unticks them all.
+    if (watched == tblPreview && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && m_model->preview() != nullptr) {
+        QList<int> rows;
+        bool anyUnticked = false;
+        for (const QModelIndex& index : tblPreview->selectionModel()->selectedRows()) {
+            const int i = m_model->transactionAt(index.row());
+            if (i < 0)
+                continue;
+            rows.append(index.row());
+            anyUnticked = anyUnticked || !m_model->preview()->isTicked(i);
+        }
+        m_model->setTicked(rows, anyUnticked);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

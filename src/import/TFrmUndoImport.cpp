@@ -1,0 +1,121 @@
+#include "import/TFrmUndoImport.h"
+
+#include "help/THelpRouter.h"
+#include "import/TFrmImport.h"
+#include "import/TImportStore.h"
+#include "toolkit/TErrorReport.h"
+#include "toolkit/TMessageService.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAccessibleName(QString(caption).remove(u'&'));
+    return b;
+}
+
+QString holderText(const TImportRecord& r)
+{
+    return r.holderName.isEmpty() ? QStringLiteral("(deleted)") : r.holderName;
+}
+
+} // namespace
+
+TFrmUndoImport::TFrmUndoImport(QWidget* parent)
+    : TDialog(QSize(640, 320), parent)
+{
+    setObjectName(QStringLiteral("FrmUndoImport"));
+    setWindowTitle(QStringLiteral("Undo Import"));
+    setProperty("helpContext", TFrmImport::HelpContext);
+
+    lstImports = new QTreeWidget(this);
+    lstImports->setObjectName(QStringLiteral("lstImports"));
+    lstImports->setRootIsDecorated(false);
+    lstImports->setAllColumnsShowFocus(true);
+    lstImports->setHeaderLabels({QStringLiteral("When"), QStringLiteral("Account or wallet"), QStringLiteral("File"),
+                                 QStringLiteral("Rows"), QStringLiteral("Total"), QStringLiteral("Profile")});
+    lstImports->setAccessibleName(QStringLiteral("Imports"));
+    auto* caption = new QLabel(QStringLiteral("&Imports, the newest first:"), this);
+    caption->setObjectName(QStringLiteral("lblImports"));
+    caption->setBuddy(lstImports);
+    btnUndo = button("btnUndo", QStringLiteral("&Undo Import..."), this);
+    btnHelp = button("btnHelp", QStringLiteral("&Help"), this);
+    btnClose = button("btnClose", QStringLiteral("Close"), this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnHelp);
+    buttons->addWidget(btnUndo);
+    buttons->addWidget(btnClose);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(caption);
+    column->addWidget(lstImports, 1);
+    column->addLayout(buttons);
+
+    connect(btnUndo, &QPushButton::clicked, this, TErrorReport::guard(this, &TFrmUndoImport::btnUndoClick));
+    connect(btnHelp, &QPushButton::clicked, this, &TFrmUndoImport::btnHelpClick);
+    connect(btnClose, &QPushButton::clicked, this, &TFrmUndoImport::btnCloseClick);
+    connect(lstImports, &QTreeWidget::itemDoubleClicked, this,
+            TErrorReport::guard(this, &TFrmUndoImport::btnUndoClick));
+    TErrorReport::run(this, [this] { fillList(); });
+    fitToContents();
+}
+
+void TFrmUndoImport::fillList()
+{
+    lstImports->clear();
+    const QLocale locale;
+    for (const TImportRecord& r : TImportStore::list()) {
+        auto* item =
+            new QTreeWidgetItem(lstImports, {locale.toString(r.when, QLocale::ShortFormat), holderText(r), r.fileName,
+                                             locale.toString(r.rows), r.total.toMoneyString(), r.profile});
+        item->setData(0, Qt::UserRole, r.id);
+        item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (int c = 0; c < lstImports->columnCount(); ++c)
+        lstImports->resizeColumnToContents(c);
+    if (lstImports->topLevelItemCount() > 0)
+        lstImports->setCurrentItem(lstImports->topLevelItem(0));
+    btnUndo->setEnabled(lstImports->topLevelItemCount() > 0);
+}
+
+void TFrmUndoImport::btnUndoClick()
+{
+    const QTreeWidgetItem* item = lstImports->currentItem();
+    if (item == nullptr)
+        return;
+    const qint32 id = item->data(0, Qt::UserRole).toInt();
+    const QString question = QStringLiteral("Take back the import of \"%1\" into %2 (%3 rows, together %4)?\n"
+                                            "Its bookings are deleted and the balance follows; its rows may be "
+                                            "imported again.")
+                                 .arg(item->text(2), item->text(1), item->text(3), item->text(4));
+    if (!TMessageService::ask(this, question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok))
+        return;
+    const std::optional<QList<qint32>> holders = TImportStore::undo(id);
+    for (qint32 holder : holders.value_or(QList<qint32>())) {
+        if (!m_changed.contains(holder))
+            m_changed.append(holder);
+    }
+    fillList();
+}
+
+void TFrmUndoImport::btnHelpClick()
+{
+    THelpRouter::showContext(TFrmImport::HelpContext);
+}
+
+void TFrmUndoImport::btnCloseClick()
+{
+    done(m_changed.isEmpty() ? mrCancel : mrOk);
+}

@@ -2,6 +2,7 @@
 
 #include "data/TDataInfo.h"
 #include "help/THelpRouter.h"
+#include "toolkit/Named.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 
@@ -14,17 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
 
 TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     : TDialog(texts.clientSize, parent)

@@ -2,6 +2,7 @@
 
 #include "bookings/TBookingWidgets.h"
 #include "import/TCsvColumnRoles.h"
+#include "toolkit/Named.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,13 +17,6 @@
 namespace {
 
 constexpr int MaxSkipped = 9999;
-
-template <class T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // Selects the item holding `value`; a value the list does not offer is added as "Other: ...".
 void select(QComboBox* combo, const QVariant& value, const QString& otherText = {})

@@ -8,6 +8,7 @@
 #include "import/TImportPreviewModel.h"
 #include "import/TImportProfiles.h"
 #include "import/TImportStore.h"
+#include "toolkit/Named.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TFileDialogService.h"
 #include "toolkit/TMessageService.h"
@@ -50,13 +51,6 @@ namespace {
 
 // How often booking lets the window repaint and answer, in milliseconds.
 constexpr int RepaintEveryMs = 40;
-
-template <class T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {

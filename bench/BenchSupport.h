@@ -49,8 +49,8 @@ Timing timeShell(const QString& dbPath, const QString& statement,
 // The header of the table that report() writes, with the machine's load.
 void reportHeader();
 // One line of the table: ours and the shell's (wall clock, then processor time), the ratio of the
-// wall clocks, and whether ours is within `limitFactor` times the shell's and (when given) at most
-// `absoluteMs` on the wall clock.
+// wall clocks, and whether ours is within `limitFactor` times the shell's (or under 10 ms, too short
+// for a ratio to mean much) and (when given) at most `absoluteMs` on the wall clock.
 void report(const char* what, int rows, Timing ours, Timing shell, double limitFactor, double absoluteMs = 0);
 
 } // namespace Bench

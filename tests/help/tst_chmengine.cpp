@@ -103,6 +103,7 @@ void TestChmEngine::contextOpensItsPage_data()
     dataRow("debit dialog", 1010, "The debit dialog");
     dataRow("transfer dialog", 1011, "The transfer dialog");
     dataRow("history window", 1012, "The history window");
+    dataRow("import dialog", 1013, "Importing a bank statement");
 }
 
 void TestChmEngine::contextOpensItsPage()

@@ -116,6 +116,8 @@ private slots:
     void dateOrderIsAsked_data();
     void dateOrderIsAsked();
     void brokenLinesAreMarked();
+    void nothingToImport_data();
+    void nothingToImport();
     void lastProfileNeedsNoSetUp();
     void negativeBalance_data();
     void negativeBalance();
@@ -293,6 +295,32 @@ void TestImportDialog::brokenLinesAreMarked()
     QCOMPARE(s.dialog.result(), int(TFrmImport::mrOk));
     QCOMPARE(db.count(QStringLiteral("Detail")), int(entries.size()) - 3);
     QCOMPARE(drift(db), QStringList());
+}
+
+void TestImportDialog::nothingToImport_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty CSV") << "empty.csv" << QByteArray();
+    QTest::newRow("blank lines") << "blank.csv" << QByteArray("\r\n\n \n");
+    QTest::newRow("titles only") << "titles.csv" << QByteArray("Date;Payee;Amount\r\n");
+    QTest::newRow("empty QIF") << "empty.qif" << QByteArray("!Type:Bank\n");
+    QTest::newRow("binary") << "photo.qif" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
+}
+
+// A file without a single transaction says so; it does not ask for the order of dates it lacks.
+void TestImportDialog::nothingToImport()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0);
+    Standalone s(bank);
+    QVERIFY(s.ui.browse(m_files.write(name, bytes)));
+    QCOMPARE(s.ui.message(), QStringLiteral("The file holds no transactions that could be read. Check the settings."));
+    QVERIFY(!s.ui.get<QComboBox>("cbbDateOrder")->currentText().startsWith(QStringLiteral("Choose")));
+    QVERIFY(!s.ui.canImport());
+    QCOMPARE(shownTexts(), QStringList());
 }
 
 // Settings adjusted once and saved as "MyBank" are the holder's next time: a file of that bank

@@ -118,6 +118,8 @@ void TFrmImport::createControls()
     tblPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblPreview->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Nothing in the grid is edited: Tab leaves it for the buttons below instead of walking its cells.
+    tblPreview->setTabKeyNavigation(false);
     tblPreview->setWordWrap(false);
     tblPreview->verticalHeader()->hide();
     tblPreview->verticalHeader()->setDefaultSectionSize(tblPreview->fontMetrics().height() + 6);

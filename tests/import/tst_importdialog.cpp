@@ -18,6 +18,7 @@
 #include "toolkit/TFileDialogService.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -524,6 +525,12 @@ void TestImportDialog::keyboardAndNames()
     const QStringList order{"cbbHolder",    "edtFile",    "btnBrowse",  "cbbProfile", "btnSaveProfile",
                             "cbbDelimiter", "lstColumns", "tblPreview", "btnTickNew", "btnImport"};
     QCOMPARE(tabOrder(s.ui.get<QComboBox>("cbbHolder"), order), order);
+    // Tab pressed in the grid goes on to the buttons below it, Shift+Tab back to the settings.
+    for (auto [key, next] : {std::pair{Qt::Key_Tab, "btnTickNew"}, {Qt::Key_Backtab, "chkNegate"}}) {
+        s.ui.get<QTableView>("tblPreview")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+    }
 
     // Space unticks the selected rows, and ticks them again.
     auto* grid = s.ui.get<QTableView>("tblPreview");

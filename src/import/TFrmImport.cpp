@@ -450,7 +450,9 @@ void TFrmImport::btnImportClick()
     m_holder = TDM::LoadHolder(holderId());
     if (m_holder.ID == 0) {
         TMessageService::ShowErrorBox(QStringLiteral("The account or wallet no longer exists."), this);
+        // The list loses it and the dialog waits for another choice.
         fillHolders();
+        holderChanged();
         return;
     }
     std::optional<Currency> after;

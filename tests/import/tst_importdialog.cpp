@@ -125,6 +125,7 @@ private slots:
     void cancelWhileBooking_data();
     void cancelWhileBooking();
     void cancelWhileReading();
+    void holderDeletedMeanwhile();
     void undoFromTheFileMenu();
     void keyboardAndNames();
 
@@ -468,6 +469,32 @@ void TestImportDialog::cancelWhileReading()
     QVERIFY(s.ui.waitRead());
     QCOMPARE(s.ui.preview(), nullptr);
     QVERIFY(!s.ui.canImport());
+}
+
+// The holder deleted while the dialog is open: the user is told, and asked to choose another one.
+void TestImportDialog::holderDeletedMeanwhile()
+{
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0);
+    const qint32 purse = db.addHolder(QStringLiteral("Purse"), 2);
+    TImportProfiles::save(QStringLiteral("MyBank"), bankCsvSettings(), bank);
+    Standalone s(bank);
+    QVERIFY(s.ui.browse(m_files.write(QStringLiteral("first"), StatementKind::Csv, First)));
+    db.dm().execute(QStringLiteral("delete from Account where ID = ?"), {bank});
+    s.ui.get<QPushButton>("btnImport")->click();
+    QCOMPARE(shownTexts(), QStringList{QStringLiteral("The account or wallet no longer exists.")});
+    QVERIFY(s.dialog.isVisible());
+    QVERIFY(s.ui.waitRead());
+    auto* holders = s.ui.get<QComboBox>("cbbHolder");
+    QCOMPARE(comboTexts(holders), (QStringList{"Choose an account or wallet", "Purse (wallet)"}));
+    QCOMPARE(s.ui.get<QLabel>("lblBalance")->text(), QString());
+    QVERIFY(!s.ui.canImport());
+    holders->setCurrentIndex(holders->findData(purse));
+    QVERIFY(s.ui.waitRead());
+    s.ui.get<QPushButton>("btnImport")->click();
+    QCOMPARE(s.dialog.result(), int(TFrmImport::mrOk));
+    QCOMPARE(bookingsOf(db, purse), asBookings(First));
+    QCOMPARE(drift(db), QStringList());
 }
 
 void TestImportDialog::undoFromTheFileMenu()

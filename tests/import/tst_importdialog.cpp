@@ -27,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -258,6 +259,13 @@ void TestImportDialog::dateOrderIsAsked()
     QVERIFY(!s.ui.canImport());
     auto* orders = s.ui.get<QComboBox>("cbbDateOrder");
     QVERIFY(orders->currentText().startsWith(QStringLiteral("Choose")));
+    // The question is read whole in the box, not cut off.
+    QStyleOptionComboBox box;
+    box.initFrom(orders);
+    const QRect field =
+        orders->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, orders);
+    QVERIFY2(orders->fontMetrics().horizontalAdvance(orders->currentText()) <= field.width(),
+             qPrintable(orders->currentText()));
     QCOMPARE(s.ui.preview()->rowCount(), 4);
 
     orders->setCurrentIndex(orders->findData(order));

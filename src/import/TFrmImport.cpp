@@ -576,12 +576,16 @@ void TFrmImport::closeEvent(QCloseEvent* event)
 
 bool TFrmImport::eventFilter(QObject* watched, QEvent* event)
 {
-    // Space ticks the selected rows when any of them is unticked, else unticks them all.
+    // Space ticks the selected rows when any of them is unticked, else unticks them all. With none
+    // selected, as when Tab or Alt+V has just brought the focus in, it acts on the current row.
     if (watched == tblPreview && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && m_model->preview() != nullptr) {
         QList<int> rows;
         bool anyUnticked = false;
-        for (const QModelIndex& index : tblPreview->selectionModel()->selectedRows()) {
+        QModelIndexList chosen = tblPreview->selectionModel()->selectedRows();
+        if (chosen.isEmpty() && tblPreview->currentIndex().isValid())
+            chosen.append(tblPreview->currentIndex());
+        for (const QModelIndex& index : chosen) {
             const int i = m_model->transactionAt(index.row());
             if (i < 0)
                 continue;

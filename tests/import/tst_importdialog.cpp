@@ -567,12 +567,17 @@ void TestImportDialog::keyboardAndNames()
         QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
     }
 
-    // Space unticks the selected rows, and ticks them again.
+    // Space unticks the selected rows, and ticks them again; with none selected, the current row.
     auto* grid = s.ui.get<QTableView>("tblPreview");
     grid->setFocus();
+    const int ticked = s.ui.preview()->tickedCount();
+    QCOMPARE(grid->currentIndex().row(), 0);
+    for (int expected : {ticked - 1, ticked}) {
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(s.ui.preview()->tickedCount(), expected);
+    }
     grid->selectRow(0);
     QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
-    const int ticked = s.ui.preview()->tickedCount();
     QTest::keyClick(grid, Qt::Key_Space);
     QCOMPARE(s.ui.preview()->tickedCount(), ticked - 2);
     QTest::keyClick(grid, Qt::Key_Space);

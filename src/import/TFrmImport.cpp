@@ -127,14 +127,19 @@ void TFrmImport::createControls()
     tblPreview->setAccessibleDescription(
         QStringLiteral("The rows of the statement. Space ticks or unticks the selected rows for booking."));
     tblPreview->installEventFilter(this);
-    // Wide enough for the longest date and a large amount in the grid's (bold) font.
+    // Wide enough for the longest date and a large debit as the user's locale writes them (its
+    // month abbreviations, currency sign, brackets for a negative amount) in the grid's (bold) font.
     tblPreview->ensurePolished();
     const QFontMetrics metrics(tblPreview->font());
     const int pad = 16;
+    int dateWidth = 0;
+    for (int month = 1; month <= 12; ++month)
+        dateWidth =
+            std::max(dateWidth, metrics.horizontalAdvance(TImportPreviewModel::dateText(QDate(2024, month, 28))));
     const int widths[] = {44,
                           metrics.horizontalAdvance(QStringLiteral("99999")) + pad,
-                          metrics.horizontalAdvance(QStringLiteral("28 May 2024")) + pad,
-                          metrics.horizontalAdvance(QStringLiteral("-99,999.99")) + pad,
+                          dateWidth + pad,
+                          metrics.horizontalAdvance(Currency::fromRaw(-999'999'999).toMoneyString()) + pad,
                           metrics.horizontalAdvance(QStringLiteral("Imported before")) + pad,
                           170,
                           170};

@@ -129,6 +129,8 @@ private slots:
     void holderDeletedMeanwhile();
     void undoFromTheFileMenu();
     void keyboardAndNames();
+    void datesAndAmountsShownWhole_data();
+    void datesAndAmountsShownWhole();
 
 private:
     StatementDir m_files;
@@ -600,6 +602,41 @@ void TestImportDialog::keyboardAndNames()
     QVERIFY(help->read(QStringLiteral("/import.htm")).contains("<title>Importing a bank statement</title>"));
     for (const QString& list : {help->contentsFile(), help->indexFile()})
         QVERIFY2(help->read(list).contains("import.htm"), qPrintable(list));
+}
+
+void TestImportDialog::datesAndAmountsShownWhole_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("amount");
+    QTest::newRow("en_US: brackets and $") << QByteArray("en_US") << "28 Sep 2024"
+                                           << "($99,999.99)";
+    QTest::newRow("de_DE: Sept. and €") << QByteArray("de_DE") << "28 Sept. 2024"
+                                        << "-99.999,99 €";
+    QTest::newRow("fr_FR: brackets and €") << QByteArray("fr_FR") << "28 sept. 2024"
+                                           << "(99\u202f999,99 €)";
+}
+
+// The longest month and a large debit fit their columns in the user's locale, not cut off.
+void TestImportDialog::datesAndAmountsShownWhole()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, date);
+    QFETCH(QString, amount);
+    pinLocale(locale.constData());
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0, money("100000"));
+    Standalone s(bank);
+    QVERIFY(s.ui.browse(m_files.write(QStringLiteral("wide.csv"), "Date,Payee,Amount\n28/09/2024,A,-99999.99\n")));
+    QCOMPARE(s.ui.column(TImportPreviewModel::Date), QStringList{date});
+    QCOMPARE(s.ui.column(TImportPreviewModel::Amount).front().replace(QChar(0xa0), u' '), amount);
+    // An item view cuts a text short when it and the margins on both sides outgrow the column.
+    auto* grid = s.ui.get<QTableView>("tblPreview");
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+    for (int column : {int(TImportPreviewModel::Date), int(TImportPreviewModel::Amount)}) {
+        const QString text = s.ui.column(column).front();
+        QVERIFY2(grid->fontMetrics().horizontalAdvance(text) + margins <= grid->columnWidth(column), qPrintable(text));
+    }
 }
 
 QTEST_MAIN(TestImportDialog)

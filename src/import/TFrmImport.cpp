@@ -52,6 +52,9 @@ namespace {
 // How often booking lets the window repaint and answer, in milliseconds.
 constexpr int RepaintEveryMs = 40;
 
+const QString NoHolderYet = QStringLiteral("There is no account or wallet to import into yet. Make one with New "
+                                           "Account... in the Accounts menu or New Wallet... in the Wallets menu.");
+
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
     auto* b = named(new QPushButton(caption, parent), name);
@@ -79,6 +82,7 @@ TFrmImport::TFrmImport(QWidget* parent)
         fillHolders();
         fillProfiles(QString());
     });
+    showMessage(hasHolders() ? QString() : NoHolderYet);
     showState();
 }
 
@@ -254,6 +258,12 @@ void TFrmImport::PresetHolder(qint32 id)
     cbbHolder->setCurrentIndex(index < 0 ? 0 : index);
 }
 
+bool TFrmImport::hasHolders() const
+{
+    // The first entry only asks for a choice.
+    return cbbHolder->count() > 1;
+}
+
 qint32 TFrmImport::holderId() const
 {
     return cbbHolder->currentData().toInt();
@@ -388,7 +398,9 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     m_model->setPreview(std::move(reading->preview));
     const TImportPreview& p = *m_model->preview();
     QString message;
-    if (m_askingOrder)
+    if (!hasHolders())
+        message = NoHolderYet;
+    else if (m_askingOrder)
         message = QStringLiteral("Every date of this file fits more than one order: is 03.04. the 3rd of April or "
                                  "the 4th of March? Choose the date order under Settings before importing.");
     else if (p.rowCount() == 0)

@@ -127,6 +127,7 @@ private slots:
     void cancelWhileBooking();
     void cancelWhileReading();
     void holderDeletedMeanwhile();
+    void noHolderYet();
     void undoFromTheFileMenu();
     void keyboardAndNames();
     void datesAndAmountsShownWhole_data();
@@ -505,6 +506,20 @@ void TestImportDialog::holderDeletedMeanwhile()
     QCOMPARE(s.dialog.result(), int(TFrmImport::mrOk));
     QCOMPARE(bookingsOf(db, purse), asBookings(First));
     QCOMPARE(drift(db), QStringList());
+}
+
+// A new user's first import, before any account or wallet exists, says what to do first.
+void TestImportDialog::noHolderYet()
+{
+    TestDb db;
+    const QString advice = QStringLiteral("There is no account or wallet to import into yet. Make one with New "
+                                          "Account... in the Accounts menu or New Wallet... in the Wallets menu.");
+    Standalone s(0);
+    QCOMPARE(s.ui.message(), advice);
+    QVERIFY(s.ui.browse(m_files.write(QStringLiteral("first"), StatementKind::Csv, First)));
+    QCOMPARE(s.ui.preview()->rowCount(), int(First.size()));
+    QCOMPARE(s.ui.message(), advice);
+    QVERIFY(!s.ui.canImport());
 }
 
 void TestImportDialog::undoFromTheFileMenu()

@@ -156,7 +156,7 @@ void TCsvSettingsBox::askDateOrder(bool ask)
     m_asking = ask;
     const QSignalBlocker block(cbbDateOrder);
     if (ask) {
-        cbbDateOrder->insertItem(0, QStringLiteral("Choose: the dates fit more than one order"), -1);
+        cbbDateOrder->insertItem(0, QStringLiteral("Choose the order"), -1);
         cbbDateOrder->setCurrentIndex(0);
     } else {
         cbbDateOrder->removeItem(cbbDateOrder->findData(-1));

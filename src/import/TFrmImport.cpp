@@ -52,6 +52,9 @@ namespace {
 // How often booking lets the window repaint and answer, in milliseconds.
 constexpr int RepaintEveryMs = 40;
 
+const QString NoHolderYet = QStringLiteral("There is no account or wallet to import into yet. Make one with New "
+                                           "Account... in the Accounts menu or New Wallet... in the Wallets menu.");
+
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
     auto* b = named(new QPushButton(caption, parent), name);
@@ -79,6 +82,7 @@ TFrmImport::TFrmImport(QWidget* parent)
         fillHolders();
         fillProfiles(QString());
     });
+    showMessage(hasHolders() ? QString() : NoHolderYet);
     showState();
 }
 
@@ -118,6 +122,8 @@ void TFrmImport::createControls()
     tblPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblPreview->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Nothing in the grid is edited: Tab leaves it for the buttons below instead of walking its cells.
+    tblPreview->setTabKeyNavigation(false);
     tblPreview->setWordWrap(false);
     tblPreview->verticalHeader()->hide();
     tblPreview->verticalHeader()->setDefaultSectionSize(tblPreview->fontMetrics().height() + 6);
@@ -125,14 +131,19 @@ void TFrmImport::createControls()
     tblPreview->setAccessibleDescription(
         QStringLiteral("The rows of the statement. Space ticks or unticks the selected rows for booking."));
     tblPreview->installEventFilter(this);
-    // Wide enough for the longest date and a large amount in the grid's (bold) font.
+    // Wide enough for the longest date and a large debit as the user's locale writes them (its
+    // month abbreviations, currency sign, brackets for a negative amount) in the grid's (bold) font.
     tblPreview->ensurePolished();
     const QFontMetrics metrics(tblPreview->font());
     const int pad = 16;
+    int dateWidth = 0;
+    for (int month = 1; month <= 12; ++month)
+        dateWidth =
+            std::max(dateWidth, metrics.horizontalAdvance(TImportPreviewModel::dateText(QDate(2024, month, 28))));
     const int widths[] = {44,
                           metrics.horizontalAdvance(QStringLiteral("99999")) + pad,
-                          metrics.horizontalAdvance(QStringLiteral("28 May 2024")) + pad,
-                          metrics.horizontalAdvance(QStringLiteral("-99,999.99")) + pad,
+                          dateWidth + pad,
+                          metrics.horizontalAdvance(Currency::fromRaw(-999'999'999).toMoneyString()) + pad,
                           metrics.horizontalAdvance(QStringLiteral("Imported before")) + pad,
                           170,
                           170};
@@ -245,6 +256,12 @@ void TFrmImport::PresetHolder(qint32 id)
 {
     const int index = cbbHolder->findData(id);
     cbbHolder->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+bool TFrmImport::hasHolders() const
+{
+    // The first entry only asks for a choice.
+    return cbbHolder->count() > 1;
 }
 
 qint32 TFrmImport::holderId() const
@@ -381,7 +398,9 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     m_model->setPreview(std::move(reading->preview));
     const TImportPreview& p = *m_model->preview();
     QString message;
-    if (m_askingOrder)
+    if (!hasHolders())
+        message = NoHolderYet;
+    else if (m_askingOrder)
         message = QStringLiteral("Every date of this file fits more than one order: is 03.04. the 3rd of April or "
                                  "the 4th of March? Choose the date order under Settings before importing.");
     else if (p.rowCount() == 0)
@@ -448,7 +467,9 @@ void TFrmImport::btnImportClick()
     m_holder = TDM::LoadHolder(holderId());
     if (m_holder.ID == 0) {
         TMessageService::ShowErrorBox(QStringLiteral("The account or wallet no longer exists."), this);
+        // The list loses it and the dialog waits for another choice.
         fillHolders();
+        holderChanged();
         return;
     }
     std::optional<Currency> after;
@@ -572,12 +593,16 @@ void TFrmImport::closeEvent(QCloseEvent* event)
 
 bool TFrmImport::eventFilter(QObject* watched, QEvent* event)
 {
-    // Space ticks the selected rows when any of them is unticked, else unticks them all.
+    // Space ticks the selected rows when any of them is unticked, else unticks them all. With none
+    // selected, as when Tab or Alt+V has just brought the focus in, it acts on the current row.
     if (watched == tblPreview && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && m_model->preview() != nullptr) {
         QList<int> rows;
         bool anyUnticked = false;
-        for (const QModelIndex& index : tblPreview->selectionModel()->selectedRows()) {
+        QModelIndexList chosen = tblPreview->selectionModel()->selectedRows();
+        if (chosen.isEmpty() && tblPreview->currentIndex().isValid())
+            chosen.append(tblPreview->currentIndex());
+        for (const QModelIndex& index : chosen) {
             const int i = m_model->transactionAt(index.row());
             if (i < 0)
                 continue;

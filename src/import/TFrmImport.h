@@ -71,6 +71,7 @@ private:
 
     void createControls();
     void fillHolders();
+    bool hasHolders() const;
     void fillProfiles(const QString& current);
     void holderChanged();
     void profileChosen(int index);

@@ -86,6 +86,11 @@ void TImportPreviewModel::tickNewOnly()
     ticksChangedIn(0, rowCount() - 1);
 }
 
+QString TImportPreviewModel::dateText(const QDate& date)
+{
+    return QLocale().toString(date, QStringLiteral("d MMM yyyy"));
+}
+
 QString TImportPreviewModel::totalsText() const
 {
     if (!m_preview)
@@ -142,7 +147,7 @@ QVariant TImportPreviewModel::transactionData(int i, int column, int role) const
         case Line:
             return r.line;
         case Date:
-            return QLocale().toString(r.date, QStringLiteral("d MMM yyyy"));
+            return dateText(r.date);
         case Amount:
             return r.amount.toMoneyString();
         case From:

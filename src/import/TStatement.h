@@ -24,8 +24,9 @@ public:
     void addRow(TImportRow row, const QString& source);
     void addProblem(int line, const QString& reason, const QString& source);
 
-    // The file does not tell whether days or months come first: the user must choose.
-    bool dateOrderAmbiguous() const { return dateOrders.size() > 1; }
+    // The file does not tell whether days or months come first: the user must choose. A file
+    // without transactions has no dates to tell it, and nothing to ask about.
+    bool dateOrderAmbiguous() const { return !rows.isEmpty() && dateOrders.size() > 1; }
 
     // A problem with the file as a whole: it cannot be read, or holds no transactions.
     static TStatement failed(const QString& reason);

@@ -18,6 +18,7 @@
 #include "toolkit/TFileDialogService.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -26,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -116,14 +118,20 @@ private slots:
     void dateOrderIsAsked_data();
     void dateOrderIsAsked();
     void brokenLinesAreMarked();
+    void nothingToImport_data();
+    void nothingToImport();
     void lastProfileNeedsNoSetUp();
     void negativeBalance_data();
     void negativeBalance();
     void cancelWhileBooking_data();
     void cancelWhileBooking();
     void cancelWhileReading();
+    void holderDeletedMeanwhile();
+    void noHolderYet();
     void undoFromTheFileMenu();
     void keyboardAndNames();
+    void datesAndAmountsShownWhole_data();
+    void datesAndAmountsShownWhole();
 
 private:
     StatementDir m_files;
@@ -254,6 +262,13 @@ void TestImportDialog::dateOrderIsAsked()
     QVERIFY(!s.ui.canImport());
     auto* orders = s.ui.get<QComboBox>("cbbDateOrder");
     QVERIFY(orders->currentText().startsWith(QStringLiteral("Choose")));
+    // The question is read whole in the box, not cut off.
+    QStyleOptionComboBox box;
+    box.initFrom(orders);
+    const QRect field =
+        orders->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, orders);
+    QVERIFY2(orders->fontMetrics().horizontalAdvance(orders->currentText()) <= field.width(),
+             qPrintable(orders->currentText()));
     QCOMPARE(s.ui.preview()->rowCount(), 4);
 
     orders->setCurrentIndex(orders->findData(order));
@@ -293,6 +308,32 @@ void TestImportDialog::brokenLinesAreMarked()
     QCOMPARE(s.dialog.result(), int(TFrmImport::mrOk));
     QCOMPARE(db.count(QStringLiteral("Detail")), int(entries.size()) - 3);
     QCOMPARE(drift(db), QStringList());
+}
+
+void TestImportDialog::nothingToImport_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty CSV") << "empty.csv" << QByteArray();
+    QTest::newRow("blank lines") << "blank.csv" << QByteArray("\r\n\n \n");
+    QTest::newRow("titles only") << "titles.csv" << QByteArray("Date;Payee;Amount\r\n");
+    QTest::newRow("empty QIF") << "empty.qif" << QByteArray("!Type:Bank\n");
+    QTest::newRow("binary") << "photo.qif" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
+}
+
+// A file without a single transaction says so; it does not ask for the order of dates it lacks.
+void TestImportDialog::nothingToImport()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0);
+    Standalone s(bank);
+    QVERIFY(s.ui.browse(m_files.write(name, bytes)));
+    QCOMPARE(s.ui.message(), QStringLiteral("The file holds no transactions that could be read. Check the settings."));
+    QVERIFY(!s.ui.get<QComboBox>("cbbDateOrder")->currentText().startsWith(QStringLiteral("Choose")));
+    QVERIFY(!s.ui.canImport());
+    QCOMPARE(shownTexts(), QStringList());
 }
 
 // Settings adjusted once and saved as "MyBank" are the holder's next time: a file of that bank
@@ -441,6 +482,46 @@ void TestImportDialog::cancelWhileReading()
     QVERIFY(!s.ui.canImport());
 }
 
+// The holder deleted while the dialog is open: the user is told, and asked to choose another one.
+void TestImportDialog::holderDeletedMeanwhile()
+{
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0);
+    const qint32 purse = db.addHolder(QStringLiteral("Purse"), 2);
+    TImportProfiles::save(QStringLiteral("MyBank"), bankCsvSettings(), bank);
+    Standalone s(bank);
+    QVERIFY(s.ui.browse(m_files.write(QStringLiteral("first"), StatementKind::Csv, First)));
+    db.dm().execute(QStringLiteral("delete from Account where ID = ?"), {bank});
+    s.ui.get<QPushButton>("btnImport")->click();
+    QCOMPARE(shownTexts(), QStringList{QStringLiteral("The account or wallet no longer exists.")});
+    QVERIFY(s.dialog.isVisible());
+    QVERIFY(s.ui.waitRead());
+    auto* holders = s.ui.get<QComboBox>("cbbHolder");
+    QCOMPARE(comboTexts(holders), (QStringList{"Choose an account or wallet", "Purse (wallet)"}));
+    QCOMPARE(s.ui.get<QLabel>("lblBalance")->text(), QString());
+    QVERIFY(!s.ui.canImport());
+    holders->setCurrentIndex(holders->findData(purse));
+    QVERIFY(s.ui.waitRead());
+    s.ui.get<QPushButton>("btnImport")->click();
+    QCOMPARE(s.dialog.result(), int(TFrmImport::mrOk));
+    QCOMPARE(bookingsOf(db, purse), asBookings(First));
+    QCOMPARE(drift(db), QStringList());
+}
+
+// A new user's first import, before any account or wallet exists, says what to do first.
+void TestImportDialog::noHolderYet()
+{
+    TestDb db;
+    const QString advice = QStringLiteral("There is no account or wallet to import into yet. Make one with New "
+                                          "Account... in the Accounts menu or New Wallet... in the Wallets menu.");
+    Standalone s(0);
+    QCOMPARE(s.ui.message(), advice);
+    QVERIFY(s.ui.browse(m_files.write(QStringLiteral("first"), StatementKind::Csv, First)));
+    QCOMPARE(s.ui.preview()->rowCount(), int(First.size()));
+    QCOMPARE(s.ui.message(), advice);
+    QVERIFY(!s.ui.canImport());
+}
+
 void TestImportDialog::undoFromTheFileMenu()
 {
     Main m;
@@ -496,13 +577,24 @@ void TestImportDialog::keyboardAndNames()
     const QStringList order{"cbbHolder",    "edtFile",    "btnBrowse",  "cbbProfile", "btnSaveProfile",
                             "cbbDelimiter", "lstColumns", "tblPreview", "btnTickNew", "btnImport"};
     QCOMPARE(tabOrder(s.ui.get<QComboBox>("cbbHolder"), order), order);
+    // Tab pressed in the grid goes on to the buttons below it, Shift+Tab back to the settings.
+    for (auto [key, next] : {std::pair{Qt::Key_Tab, "btnTickNew"}, {Qt::Key_Backtab, "chkNegate"}}) {
+        s.ui.get<QTableView>("tblPreview")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+    }
 
-    // Space unticks the selected rows, and ticks them again.
+    // Space unticks the selected rows, and ticks them again; with none selected, the current row.
     auto* grid = s.ui.get<QTableView>("tblPreview");
     grid->setFocus();
+    const int ticked = s.ui.preview()->tickedCount();
+    QCOMPARE(grid->currentIndex().row(), 0);
+    for (int expected : {ticked - 1, ticked}) {
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(s.ui.preview()->tickedCount(), expected);
+    }
     grid->selectRow(0);
     QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
-    const int ticked = s.ui.preview()->tickedCount();
     QTest::keyClick(grid, Qt::Key_Space);
     QCOMPARE(s.ui.preview()->tickedCount(), ticked - 2);
     QTest::keyClick(grid, Qt::Key_Space);
@@ -525,6 +617,41 @@ void TestImportDialog::keyboardAndNames()
     QVERIFY(help->read(QStringLiteral("/import.htm")).contains("<title>Importing a bank statement</title>"));
     for (const QString& list : {help->contentsFile(), help->indexFile()})
         QVERIFY2(help->read(list).contains("import.htm"), qPrintable(list));
+}
+
+void TestImportDialog::datesAndAmountsShownWhole_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("amount");
+    QTest::newRow("en_US: brackets and $") << QByteArray("en_US") << "28 Sep 2024"
+                                           << "($99,999.99)";
+    QTest::newRow("de_DE: Sept. and €") << QByteArray("de_DE") << "28 Sept. 2024"
+                                        << "-99.999,99 €";
+    QTest::newRow("fr_FR: brackets and €") << QByteArray("fr_FR") << "28 sept. 2024"
+                                           << "(99\u202f999,99 €)";
+}
+
+// The longest month and a large debit fit their columns in the user's locale, not cut off.
+void TestImportDialog::datesAndAmountsShownWhole()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, date);
+    QFETCH(QString, amount);
+    pinLocale(locale.constData());
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0, money("100000"));
+    Standalone s(bank);
+    QVERIFY(s.ui.browse(m_files.write(QStringLiteral("wide.csv"), "Date,Payee,Amount\n28/09/2024,A,-99999.99\n")));
+    QCOMPARE(s.ui.column(TImportPreviewModel::Date), QStringList{date});
+    QCOMPARE(s.ui.column(TImportPreviewModel::Amount).front().replace(QChar(0xa0), u' '), amount);
+    // An item view cuts a text short when it and the margins on both sides outgrow the column.
+    auto* grid = s.ui.get<QTableView>("tblPreview");
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+    for (int column : {int(TImportPreviewModel::Date), int(TImportPreviewModel::Amount)}) {
+        const QString text = s.ui.column(column).front();
+        QVERIFY2(grid->fontMetrics().horizontalAdvance(text) + margins <= grid->columnWidth(column), qPrintable(text));
+    }
 }
 
 QTEST_MAIN(TestImportDialog)

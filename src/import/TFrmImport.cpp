@@ -497,7 +497,7 @@ void TFrmImport::btnImportClick()
     prgWork->setRange(0, 1);
     prgWork->setValue(0);
     setBooking(true);
-    showMessage(QStringLiteral("Booking %1 rows...").arg(preview.tickedCount()));
+    showMessage(QStringLiteral("Booking %1...").arg(TImportPreviewModel::rowsText(preview.tickedCount())));
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
     std::optional<qint32> id;

@@ -2,6 +2,7 @@
 
 #include "help/THelpRouter.h"
 #include "import/TFrmImport.h"
+#include "import/TImportPreviewModel.h"
 #include "import/TImportStore.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
@@ -80,6 +81,7 @@ void TFrmUndoImport::fillList()
             new QTreeWidgetItem(lstImports, {locale.toString(r.when, QLocale::ShortFormat), holderText(r), r.fileName,
                                              locale.toString(r.rows), r.total.toMoneyString(), r.profile});
         item->setData(0, Qt::UserRole, r.id);
+        item->setData(3, Qt::UserRole, r.rows);
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -96,10 +98,12 @@ void TFrmUndoImport::btnUndoClick()
     if (item == nullptr)
         return;
     const qint32 id = item->data(0, Qt::UserRole).toInt();
-    const QString question = QStringLiteral("Take back the import of \"%1\" into %2 (%3 rows, together %4)?\n"
-                                            "Its bookings are deleted and the balance follows; its rows may be "
-                                            "imported again.")
-                                 .arg(item->text(2), item->text(1), item->text(3), item->text(4));
+    const QString question =
+        QStringLiteral("Take back the import of \"%1\" into %2 (%3, together %4)?\n"
+                       "Its bookings are deleted and the balance follows; its rows may be "
+                       "imported again.")
+            .arg(item->text(2), item->text(1), TImportPreviewModel::rowsText(item->data(3, Qt::UserRole).toLongLong()),
+                 item->text(4));
     if (!TMessageService::ask(this, question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok))
         return;
     const std::optional<QList<qint32>> holders = TImportStore::undo(id);

@@ -91,13 +91,17 @@ QString TImportPreviewModel::dateText(const QDate& date)
     return QLocale().toString(date, QStringLiteral("d MMM yyyy"));
 }
 
+QString TImportPreviewModel::rowsText(qint64 count)
+{
+    return QLocale().toString(count) + (count == 1 ? QStringLiteral(" row") : QStringLiteral(" rows"));
+}
+
 QString TImportPreviewModel::totalsText() const
 {
     if (!m_preview)
         return QString();
-    const QLocale locale;
-    return QStringLiteral("%1 of %2 rows ticked: deposits %3, debits %4, together %5.")
-        .arg(locale.toString(m_preview->tickedCount()), locale.toString(m_preview->rowCount()),
+    return QStringLiteral("%1 of %2 ticked: deposits %3, debits %4, together %5.")
+        .arg(QLocale().toString(m_preview->tickedCount()), rowsText(m_preview->rowCount()),
              money(m_preview->deposits()), money(m_preview->debits()), money(m_preview->net()));
 }
 

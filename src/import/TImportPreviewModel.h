@@ -45,6 +45,8 @@ public:
 
     // A row's date as the grid shows it: "5 Jan 2024" in the user's locale.
     static QString dateText(const QDate& date);
+    // "1 row", "2 rows", "1,000 rows" in the user's locale.
+    static QString rowsText(qint64 count);
     // "3 of 5 rows ticked: deposits $10.00, debits $2.50, together $7.50."
     QString totalsText() const;
     // "Balance of Bank: $1.00 now, $8.50 after the import."

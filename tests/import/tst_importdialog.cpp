@@ -549,8 +549,10 @@ void TestImportDialog::undoFromTheFileMenu()
                                   QStringLiteral("first.csv %1").arg(First.size())}));
     const QStringList shown = shownTexts();
     QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.front().startsWith(QStringLiteral("Take back the import of \"second.csv\" into Girokonto")),
-             qPrintable(shown.front()));
+    QVERIFY2(
+        shown.front().startsWith(
+            QStringLiteral("Take back the import of \"second.csv\" into Girokonto (%1 rows, together ").arg(fresh)),
+        qPrintable(shown.front()));
     QCOMPARE(m.db.balance(m.bank), afterFirst);
     QCOMPARE(m.tile(m.bank)->dataInfo()->Balance, afterFirst);
     QCOMPARE(TImportStore::list().front().id, first);

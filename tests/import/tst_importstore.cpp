@@ -451,6 +451,9 @@ void TestImportStore::previewGrid()
              QStringLiteral("Balance of Girokonto: $5.00 now, ($4.60) after the import."));
     model.tickNewOnly();
     QCOMPARE(model.preview()->tickedCount(), 4);
+    // One row is a row, not "1 rows"; counts are grouped as the locale groups them.
+    QCOMPARE(TImportPreviewModel::rowsText(1), QStringLiteral("1 row"));
+    QCOMPARE(TImportPreviewModel::rowsText(10000), QStringLiteral("10,000 rows"));
 }
 
 void TestImportStore::columnRoles_data()

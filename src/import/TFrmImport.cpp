@@ -14,6 +14,7 @@
 #include "toolkit/TMessageService.h"
 #include "toolkit/TSkin.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -28,6 +29,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QTableView>
@@ -192,8 +195,23 @@ void TFrmImport::createControls()
     ticks->addWidget(btnUntickAll);
     ticks->addStretch(1);
     previewColumn->addLayout(ticks);
+    // The settings scroll when the dialog is made small, so that it fits a small screen whole.
+    auto* settingsArea = named(new QScrollArea(this), "scrSettings");
+    settingsArea->setWidgetResizable(true);
+    settingsArea->setFrameShape(QFrame::NoFrame);
+    settingsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsArea->setWidget(grpSettings);
+    const int scrollBar = settingsArea->verticalScrollBar()->sizeHint().width();
+    settingsArea->setMinimumWidth(grpSettings->minimumSizeHint().width() + scrollBar);
+    settingsArea->setMaximumWidth(grpSettings->maximumWidth() + scrollBar);
+    settingsArea->setFocusPolicy(Qt::NoFocus);
+    // A setting reached with Tab from outside the area comes into view as well.
+    connect(qApp, &QApplication::focusChanged, settingsArea, [settingsArea](QWidget*, QWidget* now) {
+        if (now != nullptr && settingsArea->widget()->isAncestorOf(now))
+            settingsArea->ensureWidgetVisible(now);
+    });
     auto* middle = new QHBoxLayout;
-    middle->addWidget(grpSettings);
+    middle->addWidget(settingsArea);
     middle->addLayout(previewColumn, 1);
 
     auto* buttons = new QHBoxLayout;

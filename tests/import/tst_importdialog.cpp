@@ -19,8 +19,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -132,6 +134,7 @@ private slots:
     void keyboardAndNames();
     void datesAndAmountsShownWhole_data();
     void datesAndAmountsShownWhole();
+    void fitsASmallScreen();
 
 private:
     StatementDir m_files;
@@ -556,6 +559,25 @@ void TestImportDialog::undoFromTheFileMenu()
     QCOMPARE(m.db.balance(m.bank), afterFirst);
     QCOMPARE(m.tile(m.bank)->dataInfo()->Balance, afterFirst);
     QCOMPARE(TImportStore::list().front().id, first);
+}
+
+// On an 800 x 600 screen, the dialog fits whole with a panel of the desktop beside it; the settings
+// scroll, and a setting reached with the keyboard is scrolled into view.
+void TestImportDialog::fitsASmallScreen()
+{
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0);
+    Standalone s(bank);
+    QVERIFY(s.ui.browse(m_files.write(QStringLiteral("first"), StatementKind::Csv, First)));
+    const QSize least = s.dialog.layout()->totalMinimumSize();
+    QVERIFY2(least.width() <= 800 && least.height() <= 540,
+             qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+    s.dialog.resize(least);
+    auto* negate = s.ui.get<QCheckBox>("chkNegate");
+    s.ui.get<QTableView>("tblPreview")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), negate);
+    QVERIFY(!negate->visibleRegion().isEmpty());
 }
 
 void TestImportDialog::keyboardAndNames()

@@ -61,6 +61,19 @@ QString describe(const TTransferRow& r)
         .arg(storedDate(r.Date), r.From);
 }
 
+// The booking `id` a statement row becomes for `holder`.
+TDetailRow booking(const TImportRow& r, qint32 holder, qint32 id)
+{
+    TDetailRow d;
+    d.ID = id;
+    d.Type = r.amount.isNegative() ? TDetailRow::Debit : TDetailRow::Deposit;
+    d.DestID = holder;
+    d.Date = QDateTime(r.date, QTime(TImportStore::BookingHour, 0));
+    d.From = r.from.trimmed();
+    d.Amount = r.amount.isNegative() ? -r.amount : r.amount;
+    return d;
+}
+
 // The ticked rows of `preview` as an import of `id` for `holder`; `detailOf` gives the booking each
 // fingerprint became (none while the import is pending).
 QString describe(qint32 id, qint32 holder, const TImportPreview& preview, const std::map<QString, qint32>& detailOf)
@@ -68,15 +81,13 @@ QString describe(qint32 id, qint32 holder, const TImportPreview& preview, const 
     const QList<int> ticked = preview.tickedRows();
     QString s = QStringLiteral("I %1 %2 %3").arg(id).arg(holder).arg(ticked.size());
     for (const int i : ticked) {
-        const TImportRow& r = preview.row(i);
         const auto detail = detailOf.find(preview.fingerprint(i));
-        const bool debit = r.amount.isNegative();
+        const TDetailRow d = booking(preview.row(i), holder, detail == detailOf.end() ? 0 : detail->second);
         s += QStringLiteral(" %1,%2,%3,%4,%5,%6")
-                 .arg(detail == detailOf.end() ? 0 : detail->second)
-                 .arg(debit ? TDetailRow::Debit : TDetailRow::Deposit)
-                 .arg(debit ? -r.amount.raw() : r.amount.raw())
-                 .arg(storedDate(QDateTime(r.date, QTime(TImportStore::BookingHour, 0))), r.from.trimmed(),
-                      preview.fingerprint(i));
+                 .arg(d.ID)
+                 .arg(d.Type)
+                 .arg(d.Amount.raw())
+                 .arg(storedDate(d.Date), d.From, preview.fingerprint(i));
     }
     return s;
 }
@@ -224,14 +235,7 @@ int main(int argc, char** argv)
                     detailOf[q.value(0).toString()] = q.value(1).toInt();
                 q.finish();
                 for (const int i : preview.tickedRows()) {
-                    const TImportRow& r = preview.row(i);
-                    TDetailRow d;
-                    d.ID = detailOf[preview.fingerprint(i)];
-                    d.Type = r.amount.isNegative() ? TDetailRow::Debit : TDetailRow::Deposit;
-                    d.DestID = import.holder;
-                    d.Date = QDateTime(r.date, QTime(TImportStore::BookingHour, 0));
-                    d.From = r.from.trimmed();
-                    d.Amount = r.amount.isNegative() ? -r.amount : r.amount;
+                    const TDetailRow d = booking(preview.row(i), import.holder, detailOf[preview.fingerprint(i)]);
                     details[d.ID] = d;
                     imports[id].push_back(d.ID);
                 }

@@ -1,7 +1,8 @@
 // budget-crashdriver: books through the program's save logic in an endless loop, for the crash
 // harness to kill at random moments.
 //
-//   budget-crashdriver FILE SEED          book deposits, debits, transfers, edits and deletes
+//   budget-crashdriver FILE SEED          book deposits, debits, transfers, edits, deletes, statement
+//                                         imports and undos of imports
 //   budget-crashdriver --hold-lock FILE   lock FILE as another program would, until stdin closes
 //
 // Before each operation it prints what it is about to write ("P ..."), and after the operation has
@@ -9,11 +10,17 @@
 //   D id type holder amount date from     a deposit (type 0) or debit (type 1) as stored
 //   T id source dest amount date from     a transfer as stored
 //   XD id / XT id                         a deposit or debit / a transfer deleted
-// A pending insert has the id 0. Amounts are raw ten-thousandths.
+//   I id holder n R1 ... Rn               an import of n rows for holder, each row
+//                                         "detail,type,amount,date,from,fingerprint" as stored in
+//                                         Detail and ImportRow (detail 0 while pending)
+//   U id                                  import id taken back
+// A pending insert has the id 0. Amounts are raw ten-thousandths; dates have a T for the blank.
 
 #include "bookings/TBookingStore.h"
 #include "data/DbError.h"
 #include "data/TDM.h"
+#include "import/TImportMatcher.h"
+#include "import/TImportStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -29,6 +36,11 @@ namespace {
 
 const QDateTime Start(QDate(2026, 1, 1), QTime(8, 0));
 
+QString storedDate(const QDateTime& date)
+{
+    return TDM::toDbDate(date).replace(u' ', u'T');
+}
+
 QString describe(const TDetailRow& r)
 {
     return QStringLiteral("D %1 %2 %3 %4 %5 %6")
@@ -36,7 +48,7 @@ QString describe(const TDetailRow& r)
         .arg(r.Type)
         .arg(r.DestID)
         .arg(r.Amount.raw())
-        .arg(TDM::toDbDate(r.Date).replace(u' ', u'T'), r.From);
+        .arg(storedDate(r.Date), r.From);
 }
 
 QString describe(const TTransferRow& r)
@@ -46,7 +58,38 @@ QString describe(const TTransferRow& r)
         .arg(r.SourceID)
         .arg(r.DestID)
         .arg(r.Amount.raw())
-        .arg(TDM::toDbDate(r.Date).replace(u' ', u'T'), r.From);
+        .arg(storedDate(r.Date), r.From);
+}
+
+// The booking `id` a statement row becomes for `holder`.
+TDetailRow booking(const TImportRow& r, qint32 holder, qint32 id)
+{
+    TDetailRow d;
+    d.ID = id;
+    d.Type = r.amount.isNegative() ? TDetailRow::Debit : TDetailRow::Deposit;
+    d.DestID = holder;
+    d.Date = QDateTime(r.date, QTime(TImportStore::BookingHour, 0));
+    d.From = r.from.trimmed();
+    d.Amount = r.amount.isNegative() ? -r.amount : r.amount;
+    return d;
+}
+
+// The ticked rows of `preview` as an import of `id` for `holder`; `detailOf` gives the booking each
+// fingerprint became (none while the import is pending).
+QString describe(qint32 id, qint32 holder, const TImportPreview& preview, const std::map<QString, qint32>& detailOf)
+{
+    const QList<int> ticked = preview.tickedRows();
+    QString s = QStringLiteral("I %1 %2 %3").arg(id).arg(holder).arg(ticked.size());
+    for (const int i : ticked) {
+        const auto detail = detailOf.find(preview.fingerprint(i));
+        const TDetailRow d = booking(preview.row(i), holder, detail == detailOf.end() ? 0 : detail->second);
+        s += QStringLiteral(" %1,%2,%3,%4,%5,%6")
+                 .arg(d.ID)
+                 .arg(d.Type)
+                 .arg(d.Amount.raw())
+                 .arg(storedDate(d.Date), d.From, preview.fingerprint(i));
+    }
+    return s;
 }
 
 void say(char kind, const QString& line)
@@ -90,6 +133,7 @@ int main(int argc, char** argv)
     std::map<qint32, TDetailRow> details;
     std::map<qint32, TTransferRow> transfers;
     std::vector<qint32> holders;
+    std::map<qint32, std::vector<qint32>> imports; // each import's bookings, deleted ones included
     try {
         dm.DataModuleCreate();
         QSqlQuery h = dm.select(QStringLiteral("select ID from Account order by ID"));
@@ -117,6 +161,12 @@ int main(int argc, char** argv)
             r.Amount = Currency::fromRaw(t.value(5).toLongLong());
             transfers[r.ID] = r;
         }
+        QSqlQuery i = dm.select(QStringLiteral("select ID from Import"));
+        while (i.next())
+            imports[i.value(0).toInt()];
+        QSqlQuery ir = dm.select(QStringLiteral("select ImportID, DetailID from ImportRow"));
+        while (ir.next())
+            imports[ir.value(0).toInt()].push_back(ir.value(1).toInt());
     } catch (const DbError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.text()));
         return 1;
@@ -145,10 +195,63 @@ int main(int argc, char** argv)
         return it->first;
     };
 
-    for (;;) {
+    // A statement of 1 to 300 rows of both signs, as a reader would give it; a text is now and then
+    // empty or padded with blanks (stored trimmed, an empty one as nothing).
+    auto anyStatement = [&] {
+        TStatement st;
+        const int rows = 1 + rng.bounded(300);
+        for (int line = 1; line <= rows; ++line) {
+            TImportRow r;
+            r.line = line;
+            r.date = Start.date().addDays(rng.bounded(365));
+            r.amount = Currency::fromRaw(rng.bounded(2) == 0 ? anyAmount().raw() : -anyAmount().raw());
+            const int shape = rng.bounded(10);
+            r.from = shape == 0 ? QString() : QStringLiteral("payee-%1-\u00df").arg(rng.bounded(1000));
+            if (shape == 1)
+                r.from = QStringLiteral("  %1 ").arg(r.from);
+            r.forText = QStringLiteral("invoice %1").arg(rng.bounded(100000));
+            st.addRow(r, QStringLiteral("line %1").arg(line));
+        }
+        return st;
+    };
+
+    for (int step = 1;; ++step) {
         const int kind = rng.bounded(100);
         try {
-            if (kind < 30 || details.empty()) {
+            if (kind < 5 || (kind < 8 && imports.empty())) {
+                TImportStore::Import import;
+                import.holder = anyHolder();
+                import.fileName = QStringLiteral("statement-%1-%2.csv").arg(args.at(2)).arg(step);
+                const TImportPreview preview(anyStatement(),
+                                             TImportMatcher(TImportStore::knownFingerprints(import.holder)));
+                if (preview.tickedCount() == 0)
+                    continue;
+                say('P', describe(0, import.holder, preview, {}));
+                const qint32 id = TImportStore::book(preview, import).value();
+                std::map<QString, qint32> detailOf;
+                QSqlQuery q =
+                    dm.select(QStringLiteral("select Fingerprint, DetailID from ImportRow where ImportID = ?"), {id});
+                while (q.next())
+                    detailOf[q.value(0).toString()] = q.value(1).toInt();
+                q.finish();
+                for (const int i : preview.tickedRows()) {
+                    const TDetailRow d = booking(preview.row(i), import.holder, detailOf[preview.fingerprint(i)]);
+                    details[d.ID] = d;
+                    imports[id].push_back(d.ID);
+                }
+                say('C', describe(id, import.holder, preview, detailOf));
+            } else if (kind < 8) {
+                const qint32 id = pick(imports);
+                say('P', QStringLiteral("U %1").arg(id));
+                if (!TImportStore::undo(id)) {
+                    std::fprintf(stderr, "import %d is not in the file\n", id);
+                    return 1;
+                }
+                for (const qint32 d : imports[id])
+                    details.erase(d);
+                imports.erase(id);
+                say('C', QStringLiteral("U %1").arg(id));
+            } else if (kind < 34 || details.empty()) {
                 TDetailRow r;
                 r.Type = rng.bounded(2);
                 r.DestID = anyHolder();
@@ -159,7 +262,7 @@ int main(int argc, char** argv)
                 r.ID = TBookingStore::saveDetail(r);
                 details[r.ID] = r;
                 say('C', describe(r));
-            } else if (kind < 45) {
+            } else if (kind < 47) {
                 TDetailRow r = details[pick(details)];
                 r.Amount = anyAmount();
                 if (rng.bounded(2) == 0)
@@ -180,7 +283,7 @@ int main(int argc, char** argv)
                 r.ID = TBookingStore::saveTransfer(r);
                 transfers[r.ID] = r;
                 say('C', describe(r));
-            } else if (kind < 85) {
+            } else if (kind < 84) {
                 TTransferRow r = transfers[pick(transfers)];
                 r.Amount = anyAmount();
                 if (rng.bounded(2) == 0)
@@ -191,7 +294,7 @@ int main(int argc, char** argv)
                 TBookingStore::saveTransfer(r);
                 transfers[r.ID] = r;
                 say('C', describe(r));
-            } else if (kind < 93) {
+            } else if (kind < 92) {
                 const qint32 id = pick(details);
                 say('P', QStringLiteral("XD %1").arg(id));
                 TBookingStore::deleteDetail(id);

@@ -1,8 +1,13 @@
 // budget-crashharness: kills budget-crashdriver with SIGKILL at random moments, over and over on
 // one file, and after every kill reopens the file and checks it:
-//   - every commit the driver reported is there, exactly as reported;
+//   - every commit the driver reported is there, exactly as reported, a statement import with its
+//     record and each row's fingerprint pointing at the booking it became;
 //   - nothing half-written is: the file holds the reported state, or that state plus the whole
-//     operation that was under way when the driver died, never a part of it;
+//     operation that was under way when the driver died, never a part of it (an import or its undo
+//     with all of its rows or none);
+//   - every import's fingerprints belong to it and its holder, and point at bookings that are there
+//     or were deleted after the import; an import taken back has neither its record nor any
+//     fingerprint left;
 //   - PRAGMA integrity_check says ok;
 //   - every balance equals its opening balance plus its bookings.
 //
@@ -27,6 +32,8 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -42,49 +49,114 @@ struct Row
 };
 using Rows = std::map<qint32, Row>;
 
+// A statement import: its Import record (holder, total, row count) and its ImportRow fingerprints
+// by the booking each row became.
+struct Import
+{
+    qint64 holder = 0;
+    qint64 total = 0;
+    qint64 rowCount = 0;
+    std::map<qint32, QString> fingerprints;
+    bool operator==(const Import&) const = default;
+};
+
 struct Model
 {
     Rows details;
     Rows transfers;
-    bool operator==(const Model&) const = default;
+    std::map<qint32, Import> imports;
+    // What the reported commits took away: bookings deleted one by one, imports taken back.
+    std::set<qint32> deletedDetails;
+    std::set<qint32> undoneImports;
+    bool operator==(const Model& o) const
+    {
+        return details == o.details && transfers == o.transfers && imports == o.imports;
+    }
+};
+
+// One row of an import as the driver reports it: the booking it became (0 while pending), the
+// booking's fields and the row's fingerprint.
+struct ImportedRow
+{
+    qint32 detail = 0;
+    Row row;
+    QString fingerprint;
 };
 
 // An operation as one line of the driver: "D id type holder amount date from", "T id source dest
-// amount date from", "XD id", "XT id".
+// amount date from", "XD id", "XT id", "I id holder n row...", "U id".
 struct Operation
 {
     QString kind;
     qint32 id = 0;
     Row row;
+    std::vector<ImportedRow> rows;
 };
+
+Row rowOf(const QStringList& f, qsizetype at)
+{
+    return {f[at].toLongLong(), f[at + 1].toLongLong(), f[at + 2].toLongLong(), QString(f[at + 3]).replace(u'T', u' '),
+            f[at + 4]};
+}
 
 std::optional<Operation> parse(const QString& text)
 {
-    QStringList f = text.split(u' ');
+    const QStringList f = text.split(u' ');
     Operation op;
     op.kind = f.value(0);
     op.id = f.value(1).toInt();
     if ((op.kind == QStringLiteral("D") || op.kind == QStringLiteral("T")) && f.size() == 7) {
-        op.row = {f[2].toLongLong(), f[3].toLongLong(), f[4].toLongLong(), f[5].replace(u'T', u' '), f[6]};
+        op.row = rowOf(f, 2);
         return op;
     }
-    if ((op.kind == QStringLiteral("XD") || op.kind == QStringLiteral("XT")) && f.size() == 2)
+    if ((op.kind == QStringLiteral("XD") || op.kind == QStringLiteral("XT") || op.kind == QStringLiteral("U")) &&
+        f.size() == 2)
         return op;
+    if (op.kind == QStringLiteral("I") && f.size() >= 4 && f.size() == 4 + f[3].toInt()) {
+        const QString holder = f[2];
+        for (qsizetype i = 4; i < f.size(); ++i) {
+            // detail,type,amount,date,from,fingerprint; the holder goes in between type and amount.
+            QStringList r = f[i].split(u',');
+            if (r.size() != 6)
+                return std::nullopt;
+            r.insert(2, holder);
+            op.rows.push_back({r[0].toInt(), rowOf(r, 1), r[6]});
+        }
+        return op;
+    }
     return std::nullopt;
 }
 
-// Applies `op`; an insert (id 0) takes `newId`.
-void apply(Model& m, const Operation& op, qint32 newId = 0)
+// Applies `op`; an insert (id 0) takes `newId`, the rows of an import `newDetails` in their order.
+void apply(Model& m, const Operation& op, qint32 newId = 0, const std::vector<qint32>& newDetails = {})
 {
     const qint32 id = op.id != 0 ? op.id : newId;
-    if (op.kind == QStringLiteral("D"))
+    if (op.kind == QStringLiteral("D")) {
         m.details[id] = op.row;
-    else if (op.kind == QStringLiteral("T"))
+    } else if (op.kind == QStringLiteral("T")) {
         m.transfers[id] = op.row;
-    else if (op.kind == QStringLiteral("XD"))
+    } else if (op.kind == QStringLiteral("XD")) {
         m.details.erase(op.id);
-    else
+        m.deletedDetails.insert(op.id);
+    } else if (op.kind == QStringLiteral("XT")) {
         m.transfers.erase(op.id);
+    } else if (op.kind == QStringLiteral("I")) {
+        Import& import = m.imports[id];
+        import.rowCount = qint64(op.rows.size());
+        for (std::size_t i = 0; i < op.rows.size(); ++i) {
+            const ImportedRow& r = op.rows[i];
+            const qint32 detail = r.detail != 0 ? r.detail : newDetails.size() == op.rows.size() ? newDetails[i] : 0;
+            import.holder = r.row.dest;
+            import.total += r.row.a == 1 ? -r.row.amount : r.row.amount;
+            import.fingerprints[detail] = r.fingerprint;
+            m.details[detail] = r.row;
+        }
+    } else {
+        for (const auto& [detail, fingerprint] : m.imports[op.id].fingerprints)
+            m.details.erase(detail);
+        m.imports.erase(op.id);
+        m.undoneImports.insert(op.id);
+    }
 }
 
 Rows readRows(const TDM& dm, const char* sql)
@@ -97,18 +169,60 @@ Rows readRows(const TDM& dm, const char* sql)
     return rows;
 }
 
-// The one id of `after` that `before` lacks, or 0.
-qint32 addedId(const Rows& before, const Rows& after)
+// The ids of `after` that `before` lacks, in their order.
+template <typename Map>
+std::vector<qint32> addedIds(const Map& before, const Map& after)
 {
-    qint32 found = 0;
+    std::vector<qint32> ids;
     for (const auto& [id, row] : after) {
-        if (!before.contains(id)) {
-            if (found != 0)
-                return 0;
-            found = id;
-        }
+        if (!before.contains(id))
+            ids.push_back(id);
     }
-    return found;
+    return ids;
+}
+
+// The one id of `after` that `before` lacks, or 0.
+template <typename Map>
+qint32 addedId(const Map& before, const Map& after)
+{
+    const std::vector<qint32> ids = addedIds(before, after);
+    return ids.size() == 1 ? ids.front() : 0;
+}
+
+// The imports of the file with their fingerprints; an empty text, or what is wrong with them: a
+// fingerprint of no import or of another holder, an import whose row count differs from its
+// fingerprints, two fingerprints pointing at one booking.
+QString readImports(const TDM& dm, std::map<qint32, Import>& imports)
+{
+    QSqlQuery i = dm.select(QStringLiteral("select ID, HolderID, Total, RowCount from Import"));
+    while (i.next())
+        imports[i.value(0).toInt()] = {i.value(1).toLongLong(), i.value(2).toLongLong(), i.value(3).toLongLong(), {}};
+    QSqlQuery r = dm.select(QStringLiteral("select ImportID, HolderID, Fingerprint, DetailID from ImportRow"));
+    while (r.next()) {
+        const qint32 id = r.value(0).toInt();
+        const qint32 detail = r.value(3).toInt();
+        const auto import = imports.find(id);
+        if (import == imports.end())
+            return QStringLiteral("the fingerprint %1 belongs to import %2, which is not there")
+                .arg(r.value(2).toString())
+                .arg(id);
+        if (import->second.holder != r.value(1).toLongLong())
+            return QStringLiteral("the fingerprint %1 of import %2 names holder %3, the import %4")
+                .arg(r.value(2).toString())
+                .arg(id)
+                .arg(r.value(1).toLongLong())
+                .arg(import->second.holder);
+        if (!import->second.fingerprints.emplace(detail, r.value(2).toString()).second)
+            return QStringLiteral("import %1 has two fingerprints for booking %2").arg(id).arg(detail);
+    }
+    for (const auto& [id, import] : imports) {
+        if (import.rowCount != qint64(import.fingerprints.size()))
+            return QStringLiteral("import %1 counts %2 rows and has %3 fingerprints")
+                .arg(id)
+                .arg(import.rowCount)
+                .arg(import.fingerprints.size());
+    }
+    return {};
 }
 
 std::map<qint32, qint64> expectedBalances(const Model& m, const std::map<qint32, qint64>& opening)
@@ -130,6 +244,16 @@ QString show(const Model& m)
         s += QStringLiteral("D %1 %2 %3 %4 %5 %6\n").arg(id).arg(r.a).arg(r.dest).arg(r.amount).arg(r.date, r.from);
     for (const auto& [id, r] : m.transfers)
         s += QStringLiteral("T %1 %2 %3 %4 %5 %6\n").arg(id).arg(r.a).arg(r.dest).arg(r.amount).arg(r.date, r.from);
+    for (const auto& [id, import] : m.imports) {
+        s += QStringLiteral("I %1 holder %2 total %3 rows %4:")
+                 .arg(id)
+                 .arg(import.holder)
+                 .arg(import.total)
+                 .arg(import.rowCount);
+        for (const auto& [detail, fingerprint] : import.fingerprints)
+            s += QStringLiteral(" %1=%2").arg(detail).arg(fingerprint);
+        s += u'\n';
+    }
     return s;
 }
 
@@ -186,6 +310,8 @@ int main(int argc, char** argv)
 
     Model model;
     long reported = 0, rowsChecked = 0, inFlight = 0, landed = 0, refused = 0, startKills = 0;
+    long importsReported = 0, undosReported = 0, importRowsReported = 0, fingerprintsChecked = 0;
+    long midImport = 0, importLanded = 0, midUndo = 0, undoLanded = 0;
     QElapsedTimer total;
     total.start();
     for (int kill = 1; kill <= kills; ++kill) {
@@ -233,6 +359,9 @@ int main(int argc, char** argv)
                     return failure(QStringLiteral("cannot read the driver's line: %1").arg(line));
                 apply(model, *op);
                 ++reported;
+                importsReported += op->kind == QStringLiteral("I");
+                importRowsReported += long(op->rows.size());
+                undosReported += op->kind == QStringLiteral("U");
                 pending.reset();
             } else if (line.startsWith(QStringLiteral("R "))) {
                 ++refused;
@@ -240,6 +369,10 @@ int main(int argc, char** argv)
             }
         }
         inFlight += pending.has_value();
+        const bool pendingImport = pending && pending->kind == QStringLiteral("I");
+        const bool pendingUndo = pending && pending->kind == QStringLiteral("U");
+        midImport += pendingImport;
+        midUndo += pendingUndo;
 
         // Reopen the file as the program does, and compare.
         try {
@@ -253,14 +386,20 @@ int main(int argc, char** argv)
             Model found;
             found.details = readRows(dm, "select ID, type, DestID, Amount, Date, [From] from Detail");
             found.transfers = readRows(dm, "select ID, SourceID, DestID, Amount, Date, [From] from Transfer");
+            const QString importFault = readImports(dm, found.imports);
+            if (!importFault.isEmpty())
+                return failure(QStringLiteral("kill %1: %2").arg(kill).arg(importFault));
             if (!(found == model)) {
                 Model withPending = model;
-                if (pending) {
-                    const qint32 newId = pending->kind == QStringLiteral("D")
-                                             ? addedId(model.details, found.details)
-                                             : addedId(model.transfers, found.transfers);
-                    apply(withPending, *pending, pending->id == 0 ? newId : 0);
-                }
+                if (pendingImport)
+                    apply(withPending, *pending, addedId(model.imports, found.imports),
+                          addedIds(model.details, found.details));
+                else if (pending && pending->id == 0)
+                    apply(withPending, *pending,
+                          pending->kind == QStringLiteral("D") ? addedId(model.details, found.details)
+                                                               : addedId(model.transfers, found.transfers));
+                else if (pending)
+                    apply(withPending, *pending);
                 if (!pending || !(found == withPending))
                     return failure(
                         QStringLiteral("kill %1: the file differs from the reported commits%2.\n"
@@ -269,9 +408,30 @@ int main(int argc, char** argv)
                             .arg(pending ? QStringLiteral(" and from them plus the operation under way") : QString())
                             .arg(show(model), show(found)));
                 ++landed;
+                importLanded += pendingImport;
+                undoLanded += pendingUndo;
                 model = withPending;
             }
             rowsChecked += long(model.details.size() + model.transfers.size());
+            // Each fingerprint points at a booking that is there or was deleted after the import; an
+            // import taken back has left nothing.
+            for (const auto& [id, import] : found.imports) {
+                for (const auto& [detail, fingerprint] : import.fingerprints) {
+                    if (!found.details.contains(detail) && !model.deletedDetails.contains(detail))
+                        return failure(QStringLiteral("kill %1: the fingerprint %2 of import %3 points at booking %4, "
+                                                      "which is neither there nor was deleted")
+                                           .arg(kill)
+                                           .arg(fingerprint)
+                                           .arg(id)
+                                           .arg(detail));
+                }
+                fingerprintsChecked += long(import.fingerprints.size());
+            }
+            for (const qint32 id : model.undoneImports) {
+                if (found.imports.contains(id))
+                    return failure(
+                        QStringLiteral("kill %1: import %2 was taken back and is still there").arg(kill).arg(id));
+            }
             // Each balance: its opening balance plus its bookings.
             const std::map<qint32, qint64> expected = expectedBalances(model, opening);
             QSqlQuery b = dm.select(QStringLiteral("select ID, Balance from Account"));
@@ -289,13 +449,16 @@ int main(int argc, char** argv)
             return failure(QStringLiteral("kill %1: %2").arg(kill).arg(e.text()));
         }
         if (kill % 50 == 0 || kill == kills)
-            std::printf("%d kills, %ld commits reported, %zu bookings in the file\n", kill, reported,
-                        model.details.size() + model.transfers.size());
+            std::printf("%d kills, %ld commits reported, %zu bookings and %zu imports in the file\n", kill, reported,
+                        model.details.size() + model.transfers.size(), model.imports.size());
     }
     std::printf("PASSED: %d kills (%ld while starting, %ld with an operation under way: %ld of those had "
-                "committed whole, the others left nothing), %ld commits reported and found, %ld refused, "
-                "%ld booking rows compared after the kills, integrity ok and every balance equal to its opening "
-                "balance plus its bookings after each kill; %.1f s\n",
-                kills, startKills, inFlight, landed, reported, refused, rowsChecked, total.elapsed() / 1000.0);
+                "committed whole, the others left nothing; %ld mid-import, %ld of those whole, %ld mid-undo, %ld of "
+                "those whole), %ld commits reported and found (%ld imports of %ld rows, %ld undos), %ld refused, "
+                "%ld booking rows and %ld fingerprints compared after the kills, integrity ok and every balance "
+                "equal to its opening balance plus its bookings after each kill; %.1f s\n",
+                kills, startKills, inFlight, landed, midImport, importLanded, midUndo, undoLanded, reported,
+                importsReported, importRowsReported, undosReported, refused, rowsChecked, fingerprintsChecked,
+                total.elapsed() / 1000.0);
     return 0;
 }

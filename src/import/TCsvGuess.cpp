@@ -187,11 +187,17 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     }
     const int n = static_cast<int>(data.size());
     QList<int> amounts; // columns of amounts only, best first
-    for (int c = 0; c < width; ++c) {
-        const Column& col = cols[c];
-        if (c != s.dateColumn && mostlyNumbers(col) && col.dates < col.filled && !titleHas(g.titles, c, BalanceWords))
-            amounts.append(c);
-    }
+    const auto findAmounts = [&](auto numeric) {
+        for (int c = 0; c < width; ++c) {
+            const Column& col = cols[c];
+            if (c != s.dateColumn && numeric(col) && col.dates < col.filled && !titleHas(g.titles, c, BalanceWords))
+                amounts.append(c);
+        }
+    };
+    findAmounts(mostlyNumbers);
+    // A short file with a broken amount: the column where most values are amounts.
+    if (amounts.isEmpty())
+        findAmounts([](const Column& col) { return col.numbers * 2 > col.filled; });
     const bool anyDecimals = std::any_of(amounts.cbegin(), amounts.cend(), [&](int c) { return cols[c].decimals > 0; });
     if (anyDecimals)
         amounts.removeIf([&](int c) { return cols[c].decimals == 0; });
@@ -234,8 +240,8 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     QList<int> texts;
     for (int c = 0; c < width; ++c) {
         const Column& col = cols[c];
-        if (c != s.dateColumn && col.filled > 0 && !mostlyNumbers(col) && col.dates < col.filled &&
-            !(col.constant && col.filled > 1))
+        if (c != s.dateColumn && !amounts.contains(c) && col.filled > 0 && !mostlyNumbers(col) &&
+            col.dates < col.filled && !(col.constant && col.filled > 1))
             texts.append(c);
     }
     for (int c : texts) {

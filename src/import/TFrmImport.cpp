@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -424,9 +425,10 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     else if (p.rowCount() == 0)
         message = QStringLiteral("The file holds no transactions that could be read. Check the settings.");
     else if (m_model->problemCount() > 0)
-        message = QStringLiteral("%1 of the file's lines could not be read; they are marked in red with the reason "
+        message = QStringLiteral("%1 of the file's lines could not be read; %2 marked in red with the reason "
                                  "and not booked. Check the settings, or import the rest.")
-                      .arg(m_model->problemCount());
+                      .arg(QLocale().toString(m_model->problemCount()),
+                           m_model->problemCount() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
     else if (p.newCount() == 0)
         message = QStringLiteral("Every row of this file was imported before.");
     showMessage(message);

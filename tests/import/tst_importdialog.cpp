@@ -296,6 +296,17 @@ void TestImportDialog::dateOrderIsAsked()
 void TestImportDialog::brokenLinesAreMarked()
 {
     TestDb db;
+    {
+        // A short file with one broken amount: the amount column is still found, and one line is "it".
+        Standalone one(db.addHolder(QStringLiteral("Purse"), 2));
+        QByteArray file("Date,Payee,Amount\n");
+        for (int day = 10; day < 20; ++day)
+            file += QByteArray::number(day) + "/09/2024,Shop," + (day == 15 ? "zwei" : "-5") + '\n';
+        QVERIFY(one.ui.browse(m_files.write(QStringLiteral("one.csv"), file)));
+        QCOMPARE(one.ui.message(),
+                 QStringLiteral("1 of the file's lines could not be read; it is marked in red with the "
+                                "reason and not booked. Check the settings, or import the rest."));
+    }
     const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0);
     TImportProfiles::save(QStringLiteral("MyBank"), bankCsvSettings(), bank);
     const QList<StatementEntry> entries = bankLedger(QDate(2024, 1, 1), QDate(2024, 1, 31));

@@ -300,7 +300,7 @@ void benchBooking(const QTemporaryDir& dir, int count)
         t.start();
         d.findChild<QPushButton*>(QStringLiteral("btnImport"))->click();
         const double ms = t.nsecsElapsed() / 1e6;
-        if (d.importId() == 0) {
+        if (d.importedHolder() == 0) {
             std::fprintf(stderr, "the dialog did not import\n");
             std::exit(1);
         }

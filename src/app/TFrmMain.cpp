@@ -429,9 +429,8 @@ void TFrmMain::resizeEvent(QResizeEvent* event)
 void TFrmMain::fitStatusSections()
 {
     // The totals section grows pixel for pixel with a window wider than designed, up to its limit.
-    const int outerWidth = width() + (frameGeometry().width() - geometry().width());
     m_StatusTotals->setSectionWidth(
-        qBound(TotalsWidth, TotalsWidth + outerWidth - DesignedSize.width(), TotalsMaxWidth));
+        qBound(TotalsWidth, TotalsWidth + frameGeometry().width() - DesignedSize.width(), TotalsMaxWidth));
 }
 
 void TFrmMain::showEvent(QShowEvent* event)

@@ -12,7 +12,8 @@
 TPanelMgr* PanelMgr = nullptr;
 
 namespace {
-constexpr int Margin = 10;
+// Tiles stand this far from the box's edges (the box keeps them there when it fits its canvas).
+constexpr int Margin = TTileBox::Margin;
 constexpr int Pitch = 90;
 } // namespace
 

@@ -13,7 +13,6 @@ public:
 
     // The width the section asks for from now on (its text may still need more).
     void setSectionWidth(int width);
-    int sectionWidth() const { return m_width; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

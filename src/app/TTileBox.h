@@ -28,7 +28,6 @@ public:
     void fitCanvas();
     // The tile that Tab reaches in this box; none takes the box out of the tab order.
     void setFocusTile(QWidget* tile);
-    QWidget* focusTile() const { return m_focusTile; }
 
 signals:
     void emptyClicked();

@@ -1,6 +1,7 @@
 #include "data/TDailyBackup.h"
 
 #include "data/TClock.h"
+#include "data/TDM.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -102,7 +103,7 @@ void TDailyBackup::start()
     // The snapshot: a read transaction on a connection of its own, held until the copy is done.
     if (sqlite3_open_v2(QFile::encodeName(m_databasePath).constData(), &m_source, SQLITE_OPEN_READONLY, nullptr) !=
             SQLITE_OK ||
-        sqlite3_busy_timeout(m_source, 2000) != SQLITE_OK ||
+        sqlite3_busy_timeout(m_source, TDM::BusyTimeoutMs) != SQLITE_OK ||
         sqlite3_exec(m_source, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) != SQLITE_OK) {
         fail(engineText(m_source));
         return;

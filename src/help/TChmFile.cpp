@@ -107,11 +107,24 @@ bool TChmFile::readsWholeInChild(const QString& path)
             file->read(object);
         _exit(0);
     }
+    // The child of a process with threads may hang on a lock another thread held at the fork; it
+    // gets a few seconds, and a child that has not finished by then counts as a failed check.
+    constexpr int WaitMs = 5000;
+    constexpr int StepMs = 2;
     int status = 0;
-    while (waitpid(child, &status, 0) < 0)
-        if (errno != EINTR)
+    for (int waited = 0;; waited += StepMs) {
+        const pid_t done = waitpid(child, &status, WNOHANG);
+        if (done == child)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (done < 0 && errno != EINTR)
             return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (waited >= WaitMs) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return false;
+        }
+        usleep(StepMs * 1000);
+    }
 }
 
 std::unique_ptr<TChmFile> TChmFile::openHere(const QString& path)

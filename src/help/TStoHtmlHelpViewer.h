@@ -18,10 +18,7 @@ class THelpEngine;
 //
 // One instance per run, made by Start() before any window and ended by Finish(); Instance() reaches
 // it meanwhile.
-class TStoHtmlHelpViewer final : public ICustomHelpViewer,
-                                 public IExtendedHelpViewer,
-                                 public IHelpSelector,
-                                 public std::enable_shared_from_this<TStoHtmlHelpViewer>
+class TStoHtmlHelpViewer final : public ICustomHelpViewer, public IExtendedHelpViewer, public IHelpSelector
 {
 public:
     TStoHtmlHelpViewer();

@@ -61,8 +61,8 @@ const QString NoHolderYet = QStringLiteral("There is no account or wallet to imp
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* b = named(new QPushButton(caption, parent), name);
-    b->setAccessibleName(QString(caption).remove(u'&').remove(QStringLiteral("...")));
+    auto* b = TBookingWidgets::makeButton(name, caption, parent);
+    b->setAccessibleName(b->accessibleName().remove(QStringLiteral("...")));
     b->setAutoDefault(false);
     return b;
 }
@@ -409,8 +409,7 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     }
     const TStatement& st = reading->preview->statement();
     const bool datedFormat = m_file->format != TImportFormat::Kind::Ofx;
-    m_askingOrder = datedFormat && st.dateOrderAmbiguous() && !reading->settings.dateOrderChosen;
-    grpSettings->askDateOrder(m_askingOrder);
+    grpSettings->askDateOrder(datedFormat && st.dateOrderAmbiguous() && !reading->settings.dateOrderChosen);
     lblFormat->setText(m_file->format == TImportFormat::Kind::Ofx
                            ? QStringLiteral("OFX file")
                            : QStringLiteral("%1 file, %2").arg(m_file->formatName(), TTextEncoding::name(st.encoding)));
@@ -419,7 +418,7 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     QString message;
     if (!hasHolders())
         message = NoHolderYet;
-    else if (m_askingOrder)
+    else if (grpSettings->isAskingDateOrder())
         message = QStringLiteral("Every date of this file fits more than one order: is 03.04. the 3rd of April or "
                                  "the 4th of March? Choose the date order under Settings before importing.");
     else if (p.rowCount() == 0)
@@ -458,7 +457,7 @@ void TFrmImport::showState()
     lblBalance->setText(p != nullptr && m_holder.ID != 0 ? m_model->balanceText(m_holder.Name, m_holder.Balance)
                                                          : QString());
     btnImport->setEnabled(!m_booking && !reading && p != nullptr && p->tickedCount() > 0 && m_holder.ID != 0 &&
-                          !m_askingOrder && p->balanceAfter(m_holder.Balance).has_value());
+                          !grpSettings->isAskingDateOrder() && p->balanceAfter(m_holder.Balance).has_value());
     btnSaveProfile->setEnabled(!m_booking && m_file && m_file->format == TImportFormat::Kind::Csv);
     btnClose->setText(m_booking || reading ? QStringLiteral("Cancel") : QStringLiteral("Close"));
     btnClose->setAccessibleName(btnClose->text());
@@ -548,7 +547,6 @@ void TFrmImport::btnImportClick()
         showMessage(QStringLiteral("The import was cancelled; nothing was booked."));
         return;
     }
-    m_importId = *id;
     m_importedHolder = m_holder.ID;
     done(mrOk);
 }

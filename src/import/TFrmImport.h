@@ -47,8 +47,7 @@ public:
     void openFile(const QString& path);
 
     qint32 holderId() const;
-    // The import made (0 before one was made), and the holder it went to.
-    qint32 importId() const { return m_importId; }
+    // The holder the import went to (0 before one was made).
     qint32 importedHolder() const { return m_importedHolder; }
     // A file is being read or rows are being booked.
     bool isBusy() const;
@@ -93,9 +92,7 @@ private:
     bool m_readAgain = false;
     bool m_booking = false;
     bool m_cancelBooking = false;
-    bool m_askingOrder = false;
     QString m_profile; // the profile whose settings are shown unchanged, else empty
-    qint32 m_importId = 0;
     qint32 m_importedHolder = 0;
 
     QComboBox* cbbHolder = nullptr;

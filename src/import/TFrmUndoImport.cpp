@@ -1,5 +1,6 @@
 #include "import/TFrmUndoImport.h"
 
+#include "bookings/TBookingWidgets.h"
 #include "help/THelpRouter.h"
 #include "import/TFrmImport.h"
 #include "import/TImportPreviewModel.h"
@@ -16,14 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(QString(caption).remove(u'&'));
-    return b;
-}
 
 QString holderText(const TImportRecord& r)
 {
@@ -46,9 +39,9 @@ TFrmUndoImport::TFrmUndoImport(QWidget* parent)
     lstImports->setHeaderLabels({QStringLiteral("When"), QStringLiteral("Account or wallet"), QStringLiteral("File"),
                                  QStringLiteral("Rows"), QStringLiteral("Total"), QStringLiteral("Profile")});
     lstImports->setAccessibleName(QStringLiteral("Imports"));
-    auto* caption = new QLabel(QStringLiteral("&Imports, the newest first:"), this);
-    caption->setObjectName(QStringLiteral("lblImports"));
-    caption->setBuddy(lstImports);
+    auto* caption =
+        TBookingWidgets::makeLabel("lblImports", QStringLiteral("&Imports, the newest first:"), lstImports, this);
+    const auto button = &TBookingWidgets::makeButton;
     btnUndo = button("btnUndo", QStringLiteral("&Undo Import..."), this);
     btnHelp = button("btnHelp", QStringLiteral("&Help"), this);
     btnClose = button("btnClose", QStringLiteral("Close"), this);

@@ -1,5 +1,6 @@
 #include "bookings/TBookingStore.h"
 
+#include "bookings/TBalanceChanges.h"
 #include "data/DbError.h"
 #include "data/TDM.h"
 
@@ -7,76 +8,8 @@
 #include <QVariant>
 
 #include <stdexcept>
-#include <vector>
 
 namespace {
-
-QVariant money(Currency value)
-{
-    return QVariant::fromValue<qlonglong>(value.raw());
-}
-
-// Blanks (and line ends) at both ends are not stored; an empty text is stored as NULL.
-QVariant text(const QString& value)
-{
-    const QString trimmed = value.trimmed();
-    return trimmed.isEmpty() ? QVariant() : QVariant(trimmed);
-}
-
-Currency sum(Currency a, Currency b)
-{
-    const std::optional<Currency> total = a.checkedAdd(b);
-    if (!total)
-        throw DbError(QStringLiteral("The amount is out of range."));
-    return *total;
-}
-
-// The balance changes of one operation, one entry per holder. Holders of the booking as it is
-// written must exist; holders that only give an old booking back may be gone.
-class BalanceChanges
-{
-public:
-    void add(qint32 holder, Currency delta, bool mustExist)
-    {
-        for (Change& c : m_changes) {
-            if (c.holder == holder) {
-                c.delta = sum(c.delta, delta);
-                c.mustExist = c.mustExist || mustExist;
-                return;
-            }
-        }
-        m_changes.push_back({holder, delta, mustExist});
-    }
-
-    // Runs one relative update per holder. A balance that would leave the currency range is refused
-    // rather than handed to the engine, which would turn it into a floating-point value.
-    void apply(const TDM& db) const
-    {
-        for (const Change& c : m_changes) {
-            QSqlQuery q = db.select(QStringLiteral("select Balance from Account where ID = ?"), {c.holder});
-            if (!q.next()) {
-                if (c.mustExist)
-                    throw DbError(QStringLiteral("The account or wallet %1 does not exist.").arg(c.holder));
-                continue;
-            }
-            if (!Currency::fromRaw(q.value(0).toLongLong()).checkedAdd(c.delta))
-                throw DbError(
-                    QStringLiteral("The balance of the account or wallet %1 would be out of range.").arg(c.holder));
-            q.finish();
-            db.execute(QStringLiteral("update Account set Balance = Balance + ? where ID = ?"),
-                       {money(c.delta), c.holder});
-        }
-    }
-
-private:
-    struct Change
-    {
-        qint32 holder;
-        Currency delta;
-        bool mustExist;
-    };
-    std::vector<Change> m_changes;
-};
 
 // The effect of a deposit (+) or debit (-) on its holder.
 Currency detailEffect(int type, Currency amount)
@@ -88,13 +21,6 @@ void checkAmount(Currency amount)
 {
     if (amount <= Currency())
         throw std::invalid_argument("A booking's amount must be greater than 0.");
-}
-
-qint32 lastInsertId(const TDM& db)
-{
-    QSqlQuery q = db.select(QStringLiteral("select last_insert_rowid()"));
-    q.next();
-    return q.value(0).toInt();
 }
 
 struct StoredDetail
@@ -140,17 +66,22 @@ qint32 TBookingStore::saveDetail(const TDetailRow& row)
     if (row.Type != TDetailRow::Deposit && row.Type != TDetailRow::Debit)
         throw std::invalid_argument("A deposit or debit has the type 0 or 1.");
     const TDM& db = TDM::current();
-    const QVariantList values{row.Type,          row.DestID,    TDM::toDbDate(row.Date), text(row.From),
-                              money(row.Amount), text(row.For), text(row.Memo)};
+    const QVariantList values{row.Type,
+                              row.DestID,
+                              TDM::toDbDate(row.Date),
+                              TDM::toDbText(row.From),
+                              TDM::toDbMoney(row.Amount),
+                              TDM::toDbText(row.For),
+                              TDM::toDbText(row.Memo)};
 
     TDM::Transaction transaction(db);
-    BalanceChanges changes;
+    TBalanceChanges changes;
     qint32 id = row.ID;
     if (id < 1) {
         db.execute(QStringLiteral("insert into Detail (type, DestID, Date, [From], Amount, [For], Memo)"
                                   " values (?, ?, ?, ?, ?, ?, ?)"),
                    values);
-        id = lastInsertId(db);
+        id = static_cast<qint32>(db.lastInsertId());
     } else {
         const std::optional<StoredDetail> old = storedDetail(db, id);
         if (!old)
@@ -172,17 +103,22 @@ qint32 TBookingStore::saveTransfer(const TTransferRow& row)
 {
     checkAmount(row.Amount);
     const TDM& db = TDM::current();
-    const QVariantList values{row.SourceID,      row.DestID,    TDM::toDbDate(row.Date), text(row.From),
-                              money(row.Amount), text(row.For), text(row.Memo)};
+    const QVariantList values{row.SourceID,
+                              row.DestID,
+                              TDM::toDbDate(row.Date),
+                              TDM::toDbText(row.From),
+                              TDM::toDbMoney(row.Amount),
+                              TDM::toDbText(row.For),
+                              TDM::toDbText(row.Memo)};
 
     TDM::Transaction transaction(db);
-    BalanceChanges changes;
+    TBalanceChanges changes;
     qint32 id = row.ID;
     if (id < 1) {
         db.execute(QStringLiteral("insert into Transfer (SourceID, DestID, Date, [From], Amount, [For], Memo)"
                                   " values (?, ?, ?, ?, ?, ?, ?)"),
                    values);
-        id = lastInsertId(db);
+        id = static_cast<qint32>(db.lastInsertId());
     } else {
         const std::optional<StoredTransfer> old = storedTransfer(db, id);
         if (!old)
@@ -209,7 +145,7 @@ bool TBookingStore::deleteDetail(qint32 id)
     const std::optional<StoredDetail> old = storedDetail(db, id);
     if (!old)
         return false;
-    BalanceChanges changes;
+    TBalanceChanges changes;
     changes.add(old->holder, -detailEffect(old->type, old->amount), false);
     changes.apply(db);
     db.execute(QStringLiteral("delete from Detail where ID = ?"), {id});
@@ -224,7 +160,7 @@ bool TBookingStore::deleteTransfer(qint32 id)
     const std::optional<StoredTransfer> old = storedTransfer(db, id);
     if (!old)
         return false;
-    BalanceChanges changes;
+    TBalanceChanges changes;
     changes.add(old->source, old->amount, false);
     changes.add(old->dest, -old->amount, false);
     changes.apply(db);

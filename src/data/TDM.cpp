@@ -261,6 +261,24 @@ void TDM::Transaction::commit()
     m_done = true;
 }
 
+QVariant TDM::toDbMoney(Currency value)
+{
+    return QVariant::fromValue<qlonglong>(value.raw());
+}
+
+QVariant TDM::toDbText(const QString& value)
+{
+    const QString trimmed = value.trimmed();
+    return trimmed.isEmpty() ? QVariant() : QVariant(trimmed);
+}
+
+qint64 TDM::lastInsertId() const
+{
+    QSqlQuery q = select(QStringLiteral("select last_insert_rowid()"));
+    q.next();
+    return q.value(0).toLongLong();
+}
+
 QString TDM::toDbDate(const QDateTime& dt)
 {
     return dt.toString(QString::fromLatin1(DateFormat));

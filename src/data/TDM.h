@@ -105,6 +105,12 @@ public:
     static QString toDbDate(const QDateTime& dt);
     static QString toDbDay(const QDate& day);
     static QDateTime fromDbDate(const QString& text);
+    // Money as stored: the raw ten-thousandths.
+    static QVariant toDbMoney(Currency value);
+    // Texts as stored: without blanks (and line ends) at both ends; an empty text is NULL.
+    static QVariant toDbText(const QString& value);
+    // The id of the row the last insert on this connection made.
+    qint64 lastInsertId() const;
 
     // Holder lookups and totals, on the program's instance.
     static Currency AccountsTotal();

@@ -1,5 +1,6 @@
 #include "import/TImportStore.h"
 
+#include "bookings/TBalanceChanges.h"
 #include "bookings/TDetailRow.h"
 #include "data/DbError.h"
 #include "data/TClock.h"
@@ -17,37 +18,9 @@ namespace {
 constexpr int ProgressStep = 256;
 constexpr int SliceRows = 4096;
 
-QVariant money(Currency value)
-{
-    return QVariant::fromValue<qlonglong>(value.raw());
-}
-
-// Blanks at both ends are not stored; an empty text is stored as NULL, as the booking dialogs do.
-QVariant text(const QString& value)
-{
-    const QString trimmed = value.trimmed();
-    return trimmed.isEmpty() ? QVariant() : QVariant(trimmed);
-}
-
 DbError outOfRange(qint32 holder)
 {
     return DbError(QStringLiteral("The balance of the account or wallet %1 would be out of range.").arg(holder));
-}
-
-// Moves a holder's balance by `delta` in one relative update; a result outside the range of money
-// is refused rather than handed to the engine. False when the holder is gone.
-bool moveBalance(const TDM& db, qint32 holder, __int128 delta)
-{
-    QSqlQuery q = db.select(QStringLiteral("select Balance from Account where ID = ?"), {holder});
-    if (!q.next())
-        return false;
-    const __int128 after = static_cast<__int128>(q.value(0).toLongLong()) + delta;
-    if (after > INT64_MAX || after < INT64_MIN || delta > INT64_MAX || delta < INT64_MIN)
-        throw outOfRange(holder);
-    q.finish();
-    db.execute(QStringLiteral("update Account set Balance = Balance + ? where ID = ?"),
-               {QVariant::fromValue<qlonglong>(static_cast<qint64>(delta)), holder});
-    return true;
 }
 
 } // namespace
@@ -87,16 +60,14 @@ std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Im
 
     const TDM& db = TDM::current();
     TDM::Transaction transaction(db);
-    if (!moveBalance(db, import.holder, net->raw()))
-        throw DbError(QStringLiteral("The account or wallet %1 does not exist.").arg(import.holder));
+    TBalanceChanges balance;
+    balance.add(import.holder, *net, true);
+    balance.apply(db);
     db.execute(QStringLiteral("insert into Import (Date, HolderID, FileName, RowCount, Total, Profile)"
                               " values (?, ?, ?, ?, ?, ?)"),
                {TDM::toDbDate(TClock::now()), import.holder, import.fileName, static_cast<int>(ticked.size()),
-                money(*net), text(import.profile)});
-    QSqlQuery last = db.select(QStringLiteral("select last_insert_rowid()"));
-    last.next();
-    const qint32 id = last.value(0).toInt();
-    last.finish();
+                TDM::toDbMoney(*net), TDM::toDbText(import.profile)});
+    const auto id = static_cast<qint32>(db.lastInsertId());
 
     // The rows go into a staging table of this connection first, and from there into Detail in
     // slices: the trigram index keeps what a statement adds in memory until the statement ends, so
@@ -117,8 +88,9 @@ std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Im
             throw outOfRange(import.holder);
         const bool debit = r.amount.isNegative();
         stage.run({done + 1, debit ? TDetailRow::Debit : TDetailRow::Deposit,
-                   TDM::toDbDate(QDateTime(r.date, QTime(BookingHour, 0))), text(r.from),
-                   money(debit ? -r.amount : r.amount), text(r.forText), text(r.memo), preview.fingerprint(i)});
+                   TDM::toDbDate(QDateTime(r.date, QTime(BookingHour, 0))), TDM::toDbText(r.from),
+                   TDM::toDbMoney(debit ? -r.amount : r.amount), TDM::toDbText(r.forText), TDM::toDbText(r.memo),
+                   preview.fingerprint(i)});
     }
     QSqlQuery highest =
         db.select(QStringLiteral("select max(coalesce((select seq from sqlite_sequence where name = 'Detail'), 0),"
@@ -159,34 +131,23 @@ std::optional<QList<qint32>> TImportStore::undo(qint32 id)
             return std::nullopt;
     }
     // Each holder gives back what the import's remaining bookings did to it, as they stand now.
-    QList<std::pair<qint32, __int128>> effects;
+    TBalanceChanges changes;
     {
         QSqlQuery q = db.select(QStringLiteral("select d.DestID, d.type, d.Amount from ImportRow r"
                                                " join Detail d on d.ID = r.DetailID where r.ImportID = ?"),
                                 {id});
         while (q.next()) {
-            const qint32 holder = q.value(0).toInt();
-            const __int128 amount = q.value(2).toLongLong();
-            const __int128 back = q.value(1).toInt() == TDetailRow::Debit ? amount : -amount;
-            auto it =
-                std::find_if(effects.begin(), effects.end(), [holder](const auto& e) { return e.first == holder; });
-            if (it == effects.end())
-                effects.append({holder, back});
-            else
-                it->second += back;
+            const Currency amount = Currency::fromRaw(q.value(2).toLongLong());
+            changes.add(q.value(0).toInt(), q.value(1).toInt() == TDetailRow::Debit ? amount : -amount, false);
         }
     }
-    QList<qint32> holders;
-    for (const auto& [holder, back] : effects) {
-        moveBalance(db, holder, back);
-        holders.append(holder);
-    }
+    changes.apply(db);
     db.execute(QStringLiteral("delete from Detail where ID in (select DetailID from ImportRow where ImportID = ?)"),
                {id});
     db.execute(QStringLiteral("delete from ImportRow where ImportID = ?"), {id});
     db.execute(QStringLiteral("delete from Import where ID = ?"), {id});
     transaction.commit();
-    return holders;
+    return changes.holders();
 }
 
 QList<TImportRecord> TImportStore::list()

@@ -65,8 +65,8 @@ TBookingList::TBookingList(QWidget* pnlTop, QWidget* pnl2, QWidget* pnl3, std::f
     createSummaryGrid(pnlTop);
 
     m_search = new TLedgerSearch(this);
-    connect(m_search, &TLedgerSearch::finished, this, [this](const TRowSet& rows) {
-        dbgrdh1->setRows(rows);
+    connect(m_search, &TLedgerSearch::finished, this, [this] {
+        dbgrdh1->setRows(m_search->takeRows());
         emit listBuilt();
     });
     connect(m_search, &TLedgerSearch::failed, this, [this](const QString& text) {

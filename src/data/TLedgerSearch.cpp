@@ -194,14 +194,21 @@ void TLedgerSearch::cancel()
     m_busy = false;
 }
 
+TRowSet TLedgerSearch::takeRows()
+{
+    return m_delivering ? std::move(*m_delivering) : TRowSet();
+}
+
 void TLedgerSearch::deliver(quint64 request, const std::shared_ptr<TRowSet>& rows, const QString& error)
 {
     // Anything submitted since has made this answer stale, however far it had come.
     if (request != m_latest)
         return;
     m_busy = false;
-    if (rows)
+    if (rows) {
+        m_delivering = rows;
         emit finished(*rows);
-    else
+        m_delivering.reset();
+    } else
         emit failed(error);
 }

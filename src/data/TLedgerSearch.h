@@ -41,6 +41,8 @@ public:
     void cancel();
     // True from a submit() until its rows or its failure have been delivered (or it was cancelled).
     bool isBusy() const { return m_busy; }
+    // While finished() is delivered: takes its rows without a copy (they are empty afterwards).
+    TRowSet takeRows();
 
     // What the worker thread is doing, for tests that need to hold it at a known point: Taken when
     // it takes a request up, Stepping while the engine runs its statements (every thousand engine
@@ -67,4 +69,5 @@ private:
     std::shared_ptr<Worker> m_worker;
     quint64 m_latest = 0;
     bool m_busy = false;
+    std::shared_ptr<TRowSet> m_delivering;
 };

@@ -289,9 +289,9 @@ void TFrmAccountHistory::OpenList(const TLedgerQuery& query)
     }
 }
 
-void TFrmAccountHistory::showList(const TRowSet& rows)
+void TFrmAccountHistory::showList()
 {
-    TRowSet list = rows;
+    TRowSet list = m_search->takeRows();
     THistorySearch::addToColumn(list);
     TErrorReport::run(this, [this, &list] { dbgrdh1->setRows(std::move(list)); });
     emit listBuilt();

@@ -101,7 +101,7 @@ private:
     // and empties the list) and hands it to the search runner, whose rows reach the grid through
     // showList(), or its failure through listFailed().
     void OpenList(const TLedgerQuery& query);
-    void showList(const TRowSet& rows);
+    void showList();
     void listFailed(const QString& text);
     // Returns when the list asked for last is on view (at once when it is), without taking the
     // user's input meanwhile.

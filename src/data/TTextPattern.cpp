@@ -138,19 +138,15 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
 
     // A pattern made of literals and bound values stays the same for the whole statement: it is
     // compiled once and kept with the statement.
-    auto* compiled = static_cast<CompiledLike*>(sqlite3_get_auxdata(context, 0));
-    if (compiled == nullptr || compiled->escape != escape) {
-        compiled = new CompiledLike{TTextPattern::fromUtf8(QByteArrayView(pattern, patternBytes), escape), escape};
-        sqlite3_set_auxdata(context, 0, compiled, [](void* p) { delete static_cast<CompiledLike*>(p); });
-        // The engine may have dropped it at once; read it back.
-        compiled = static_cast<CompiledLike*>(sqlite3_get_auxdata(context, 0));
-        if (compiled == nullptr) {
-            const TTextPattern once = TTextPattern::fromUtf8(QByteArrayView(pattern, patternBytes), escape);
-            sqlite3_result_int(context, once.matches(QByteArrayView(text, textBytes)) ? 1 : 0);
-            return;
-        }
+    const auto* kept = static_cast<const CompiledLike*>(sqlite3_get_auxdata(context, 0));
+    if (kept != nullptr && kept->escape == escape) {
+        sqlite3_result_int(context, kept->pattern.matches(QByteArrayView(text, textBytes)) ? 1 : 0);
+        return;
     }
+    auto* compiled = new CompiledLike{TTextPattern::fromUtf8(QByteArrayView(pattern, patternBytes), escape), escape};
     sqlite3_result_int(context, compiled->pattern.matches(QByteArrayView(text, textBytes)) ? 1 : 0);
+    // The engine keeps it with the statement, or deletes it at once when the pattern is not constant.
+    sqlite3_set_auxdata(context, 0, compiled, [](void* p) { delete static_cast<CompiledLike*>(p); });
 }
 
 } // namespace

@@ -155,16 +155,12 @@ double median(QList<double> values)
     return values.isEmpty() ? 0 : values[values.size() / 2];
 }
 
-namespace {
-
 double processorMs()
 {
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
-
-} // namespace
 
 Timing timeOurs(const std::function<void()>& work)
 {

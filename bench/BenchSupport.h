@@ -48,6 +48,8 @@ Timing timeShell(const QString& dbPath, const QString& statement,
                  const QString& setup = QStringLiteral(".output /dev/null"), const QString& prelude = QString());
 // The header of the table that report() writes, with the machine's load.
 void reportHeader();
+// The processor time this process has used, in milliseconds.
+double processorMs();
 // One line of the table: ours and the shell's (wall clock, then processor time), the ratio of the
 // wall clocks, and whether ours is within `limitFactor` times the shell's (or under 10 ms, too short
 // for a ratio to mean much) and (when given) at most `absoluteMs` on the wall clock.

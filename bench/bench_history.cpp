@@ -49,13 +49,6 @@ const QString ShellSettings = QStringLiteral("PRAGMA mmap_size = 2147418112;\n"
 // The 15th of the data's last month.
 const QDateTime Now(QDate(2025, 12, 15), QTime(12, 0));
 
-double processorMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
 template <class T>
 T* child(const QObject* parent, const char* name)
 {

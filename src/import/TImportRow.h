@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 // One transaction read from a bank statement. A positive amount is money received (a deposit), a
 // negative one money paid out (a debit).
 struct TImportRow
@@ -16,4 +18,11 @@ struct TImportRow
     QString forText; // what the money was for
     QString memo;
     QString bankId; // the bank's own id of the transaction (OFX FITID), else empty
+    // The account's balance after this transaction, where the statement gives it (a balance column).
+    std::optional<Currency> balance;
+    // The bank's state of the transaction where the statement has one ("PENDING"), and whether that
+    // state means the transaction is not final yet (pending, reverted, declined): such a row is not
+    // ticked for booking.
+    QString state;
+    bool pending = false;
 };

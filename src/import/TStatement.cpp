@@ -1,5 +1,7 @@
 #include "import/TStatement.h"
 
+#include <algorithm>
+
 void TStatement::addRow(TImportRow row, const QString& source)
 {
     if (row.amount.isZero()) {
@@ -9,9 +11,16 @@ void TStatement::addRow(TImportRow row, const QString& source)
     rows.append(std::move(row));
 }
 
-void TStatement::addProblem(int line, const QString& reason, const QString& source)
+void TStatement::addProblem(int line, const QString& reason, const QString& source, TImportProblem::Kind kind)
 {
-    problems.append({line, reason, source});
+    problems.append({line, reason, source, kind});
+}
+
+int TStatement::unreadCount() const
+{
+    return static_cast<int>(std::count_if(problems.cbegin(), problems.cend(), [](const TImportProblem& p) {
+        return p.kind == TImportProblem::Kind::Unread;
+    }));
 }
 
 TStatement TStatement::failed(const QString& reason)

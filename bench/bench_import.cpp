@@ -135,7 +135,7 @@ void benchCsv(const QTemporaryDir& dir, int count)
     int fresh = 0;
     const double previewMs = timed([&] {
         const TImportPreview p(st, TImportMatcher(known));
-        fresh = p.newCount();
+        fresh = p.count(TImportPreview::Status::New);
     });
     line("preview: fingerprints, match, ticks, totals", fresh, previewMs, bare);
     const double whole = readMs + previewMs;

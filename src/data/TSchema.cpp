@@ -115,8 +115,20 @@ QStringList version3()
     };
 }
 
+// Version 4: a row of a statement may be the booking the user typed before the statement came
+// (Link 1: a Detail, 2: a Transfer, whose ID DetailID then holds) instead of a booking its import
+// made (Link 0); taking the import back keeps such a booking. The index finds the bookings that an
+// import has made or claimed.
+QStringList version4()
+{
+    return {
+        QStringLiteral("ALTER TABLE ImportRow ADD COLUMN Link INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("CREATE INDEX ImportRow_DetailID ON ImportRow (DetailID, Link)"),
+    };
+}
+
 // Steps[n] turns version n into version n + 1.
-QStringList (*const Steps[])() = {version1, version2, version3};
+QStringList (*const Steps[])() = {version1, version2, version3, version4};
 static_assert(std::size(Steps) == TSchema::Version);
 
 void run(QSqlDatabase& db, const QString& sql)

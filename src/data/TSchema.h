@@ -16,11 +16,13 @@ class QSqlDatabase;
 //   3  the statement import's tables: Import (one row per import: when, holder, file, rows, total,
 //      profile), ImportRow (the fingerprint of each imported row with its holder and booking; it
 //      stays when the booking is deleted, so the row is not offered again, and goes with its
-//      import) and ImportProfile (saved settings of a bank's delimited files, by name).
+//      import) and ImportProfile (saved settings of a bank's delimited files, by name);
+//   4  ImportRow.Link: a row may name a booking typed by hand before its statement was imported
+//      (a deposit or debit, or a transfer) rather than one its import made.
 class TSchema
 {
 public:
-    static constexpr int Version = 3;
+    static constexpr int Version = 4;
 
     // Creates the tables and indexes of `version` (the newest unless a test asks for an older one)
     // in an empty database, in one transaction. Throws DbError on failure.

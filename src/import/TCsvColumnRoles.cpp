@@ -21,12 +21,21 @@ TCsvRole TCsvColumnRoles::roleOf(const TCsvSettings& s, int column)
         return TCsvRole::Memo;
     if (column == s.idColumn)
         return TCsvRole::BankId;
+    if (signedAmount && column == s.directionColumn)
+        return TCsvRole::Direction;
+    if (column == s.feeColumn)
+        return TCsvRole::Fee;
+    if (column == s.balanceColumn)
+        return TCsvRole::Balance;
+    if (column == s.stateColumn)
+        return TCsvRole::State;
     return TCsvRole::None;
 }
 
 void TCsvColumnRoles::assign(TCsvSettings& s, int column, TCsvRole role)
 {
-    for (int* single : {&s.dateColumn, &s.amountColumn, &s.debitColumn, &s.creditColumn, &s.idColumn}) {
+    for (int* single : {&s.dateColumn, &s.amountColumn, &s.debitColumn, &s.creditColumn, &s.idColumn,
+                        &s.directionColumn, &s.feeColumn, &s.balanceColumn, &s.stateColumn}) {
         if (*single == column)
             *single = -1;
     }
@@ -53,6 +62,23 @@ void TCsvColumnRoles::assign(TCsvSettings& s, int column, TCsvRole role)
             s.amountColumn = -1;
         s.amountMode = TCsvSettings::AmountMode::DebitCredit;
         (role == TCsvRole::PaidOut ? s.debitColumn : s.creditColumn) = column;
+        s.directionColumn = -1;
+        break;
+    case TCsvRole::Direction:
+        if (s.amountMode == TCsvSettings::AmountMode::DebitCredit) {
+            s.amountMode = TCsvSettings::AmountMode::Signed;
+            s.debitColumn = s.creditColumn = -1;
+        }
+        s.directionColumn = column;
+        break;
+    case TCsvRole::Fee:
+        s.feeColumn = column;
+        break;
+    case TCsvRole::Balance:
+        s.balanceColumn = column;
+        break;
+    case TCsvRole::State:
+        s.stateColumn = column;
         break;
     case TCsvRole::From:
         join(s.fromColumns);
@@ -90,6 +116,14 @@ QString TCsvColumnRoles::name(TCsvRole role)
         return QStringLiteral("Memo");
     case TCsvRole::BankId:
         return QStringLiteral("Bank's id");
+    case TCsvRole::Direction:
+        return QStringLiteral("Paid out or received");
+    case TCsvRole::Fee:
+        return QStringLiteral("Fee");
+    case TCsvRole::Balance:
+        return QStringLiteral("Balance (not booked)");
+    case TCsvRole::State:
+        return QStringLiteral("State");
     }
     return {};
 }

@@ -1,42 +1,88 @@
 #include "import/TCsvGuess.h"
 
+#include "import/TBalanceProof.h"
 #include "import/TCsvTokenizer.h"
+#include "import/TImportWords.h"
 
+#include <QHash>
 #include <QMap>
+#include <QSet>
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace {
 
-constexpr int HeadLines = 200;
-constexpr int TailLines = 50;
+using Title = TImportWords::Title;
+using Values = QList<std::optional<Currency>>;
 
-bool titleHas(const QStringList& titles, int column, std::initializer_list<const char*> words)
+// A long file is looked at in its head and its tail only.
+constexpr qsizetype HeadChars = 2 * 1024 * 1024;
+constexpr qsizetype TailChars = 256 * 1024;
+constexpr int DelimiterRecords = 200;
+constexpr int HeadRows = 300; // transactions whose columns are looked at, in a row
+constexpr int TailRows = 50;
+
+// A record of the file with the place it came from.
+struct Record
 {
-    if (column >= titles.size())
-        return false;
-    const QString t = titles.at(column).toLower();
-    for (const char* w : words) {
-        if (t.contains(QString::fromUtf8(w)))
-            return true;
+    QStringList fields;
+    int line = 0;
+    int lastLine = 0;
+    bool blank = false;
+};
+
+QList<Record> recordsOf(QStringView text, QChar delimiter, int firstLine, int limit = -1)
+{
+    QList<Record> out;
+    TCsvTokenizer tokenizer(text, delimiter, firstLine);
+    TCsvRecord r;
+    while ((limit < 0 || out.size() < limit) && tokenizer.next(r)) {
+        if (!r.error.isEmpty())
+            continue;
+        out.append({r.fields, r.line, r.lastLine, r.isBlank()});
     }
-    return false;
+    return out;
 }
 
-const std::initializer_list<const char*> BalanceWords = {"balance", "saldo", "kontostand", "solde"};
-const std::initializer_list<const char*> AmountWords = {"amount", "betrag", "umsatz", "montant", "importe", "bedrag"};
-const std::initializer_list<const char*> DebitWords = {"debit",     "soll",    "withdrawal", "paid out",
-                                                       "money out", "ausgang", "belastung",  "débit"};
-const std::initializer_list<const char*> CreditWords = {"credit",   "haben",   "deposit",    "paid in",
-                                                        "money in", "eingang", "gutschrift", "crédit"};
-const std::initializer_list<const char*> FromWords = {
-    "payee",        "payer",        "name",    "beneficiary", "counterparty", "empfänger",
-    "auftraggeber", "begünstigter", "partner", "merchant",    "bénéficiaire", "zahlungspflichtiger"};
-const std::initializer_list<const char*> ForWords = {
-    "purpose", "verwendungszweck", "description", "details",      "reference",
-    "text",    "libellé",          "concept",     "omschrijving", "narrative"};
-const std::initializer_list<const char*> MemoWords = {"memo", "note", "notiz", "comment", "info"};
+int lineEnds(QStringView text)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++n;
+    }
+    return n;
+}
+
+bool isDate(const QString& t)
+{
+    return TImportDate::parse(t, TDateOrder::DayMonthYear) || TImportDate::parse(t, TDateOrder::MonthDayYear) ||
+           TImportDate::parse(t, TDateOrder::YearMonthDay);
+}
+
+// A number in either notation, for telling titles from values before the notation is known.
+bool looksLikeNumber(const QString& t)
+{
+    static const TAmountFormat point{u'.', u','};
+    static const TAmountFormat comma{u',', u'.'};
+    return point.parse(t) || comma.parse(t);
+}
+
+// "DE89370400440532013000", "NL91 ABNA 0417 1643 00": an account number.
+bool looksLikeIban(const QString& t)
+{
+    QString s = t;
+    s.remove(u' ');
+    if (s.size() < 15 || s.size() > 34 || !s.at(0).isUpper() || !s.at(1).isUpper() || !s.at(2).isDigit() ||
+        !s.at(3).isDigit())
+        return false;
+    return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.isDigit() || (c >= u'A' && c <= u'Z'); });
+}
+
+bool isCurrencyCode(const QString& t)
+{
+    return t.size() == 3 && std::all_of(t.cbegin(), t.cend(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
+}
 
 struct Column
 {
@@ -44,8 +90,14 @@ struct Column
     int numbers = 0;  // values that are amounts
     int decimals = 0; // of them, with a decimal separator
     int dates = 0;
+    int negatives = 0;
+    int nonZero = 0;
+    int ibans = 0;
+    int codes = 0; // currency codes
     bool constant = true;
     QString first;
+    QStringList distinct; // folded, the first few
+    Values values;        // per row of the head, parsed as amounts
 };
 
 // A column of amounts, where a broken line or two (a text amount) does not make it text.
@@ -54,68 +106,93 @@ bool mostlyNumbers(const Column& col)
     return col.numbers > 0 && col.numbers * 20 >= col.filled * 19;
 }
 
+bool isText(const Column& col)
+{
+    return col.filled > 0 && !mostlyNumbers(col) && col.dates < col.filled;
+}
+
+// One reading of the money of each row, to be tried against the candidate balances.
+struct Reading
+{
+    enum Kind
+    {
+        Signed, // one column
+        Pair,   // money paid out in `a`, received in `b`
+        WithFee // `a` less the fee in `b`
+    } kind = Signed;
+    int a = -1;
+    int b = -1;
+    Values values;
+    bool magnitudes = false; // the amounts have no sign: only their sizes can be compared
+};
+
+struct Proof
+{
+    Reading reading;
+    int balance = -1;
+    bool reversed = false;
+    int matches = 0;
+};
+
 } // namespace
 
 TCsvGuess TCsvGuess::from(const QByteArray& bytes)
 {
     TCsvGuess g;
     TCsvSettings& s = g.settings;
-    const QString text = TTextEncoding::decode(bytes, TTextEncoding::Kind::Auto, &s.encoding);
-    QList<QStringView> lines = QStringView(text).split(u'\n');
-    for (QStringView& l : lines) {
-        if (l.endsWith(u'\r'))
-            l.chop(1);
-    }
-    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
-        lines.removeLast();
-    QList<int> sample;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (i < HeadLines || i >= lines.size() - TailLines)
-            sample.append(i);
+    const QString whole = TTextEncoding::decode(bytes, TTextEncoding::Kind::Auto, &s.encoding);
+    QStringView head = whole;
+    QStringView tail;
+    int tailFirstLine = 1;
+    if (whole.size() > HeadChars + TailChars) {
+        head = QStringView(whole).left(HeadChars);
+        qsizetype from = whole.size() - TailChars;
+        while (from < whole.size() && whole.at(from - 1) != u'\n' && whole.at(from - 1) != u'\r')
+            ++from;
+        tail = QStringView(whole).mid(from);
+        tailFirstLine = 1 + lineEnds(QStringView(whole).left(from));
     }
 
-    // The delimiter that gives the most lines the same number (two or more) of columns.
-    int bestScore = 0, width = 0;
+    // The delimiter that gives the most records the same number (two or more) of fields.
+    int bestScore = 0;
     for (QChar d : {u';', u',', u'\t', u'|'}) {
         QMap<int, int> counts;
-        for (int i : sample) {
-            if (!lines.at(i).trimmed().isEmpty())
-                ++counts[static_cast<int>(TCsvTokenizer::split(lines.at(i), d).size())];
+        for (const Record& r : recordsOf(head, d, 1, DelimiterRecords)) {
+            if (!r.blank)
+                ++counts[static_cast<int>(r.fields.size())];
         }
-        int modal = 0, score = 0;
+        int score = 0;
         for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            if (it.key() >= 2 && it.value() >= score) {
-                modal = it.key();
-                score = it.value();
-            }
+            if (it.key() >= 2)
+                score = std::max(score, it.value());
         }
         if (score > bestScore) {
             bestScore = score;
-            width = modal;
             s.delimiter = d;
         }
     }
-    if (width == 0)
+    if (bestScore == 0)
         return g;
 
-    QMap<int, QStringList> rows; // line index -> fields, for lines of the common width
-    for (int i : sample) {
-        QStringList fields = TCsvTokenizer::split(lines.at(i), s.delimiter);
-        if (fields.size() == width)
-            rows.insert(i, fields);
+    QList<Record> records = recordsOf(head, s.delimiter, 1);
+    if (!tail.isEmpty()) {
+        // The head's last record may be cut off: it is left out.
+        if (!records.isEmpty())
+            records.removeLast();
+        records += recordsOf(tail, s.delimiter, tailFirstLine);
     }
-    auto isDate = [](const QString& t) {
-        return TImportDate::parse(t, TDateOrder::DayMonthYear) || TImportDate::parse(t, TDateOrder::MonthDayYear) ||
-               TImportDate::parse(t, TDateOrder::YearMonthDay);
-    };
+    int width = 0;
+    for (const Record& r : records)
+        width = std::max(width, static_cast<int>(r.fields.size()));
+
     // The first column of dates (a booking day before a value day), even where a broken date or two
     // leaves it a few short of another.
     QList<int> hits(width);
-    for (int c = 0; c < width; ++c) {
-        for (const QStringList& f : rows)
-            hits[c] += isDate(f.at(c)) ? 1 : 0;
+    for (const Record& r : records) {
+        for (int c = 0; c < r.fields.size(); ++c)
+            hits[c] += isDate(r.fields.at(c)) ? 1 : 0;
     }
-    const int bestDates = *std::max_element(hits.cbegin(), hits.cend());
+    const int bestDates = width > 0 ? *std::max_element(hits.cbegin(), hits.cend()) : 0;
     if (bestDates == 0)
         return g;
     for (int c = width - 1; c >= 0; --c) {
@@ -124,28 +201,61 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     }
     g.found = true;
 
-    // The transactions: lines of the common width with a date in the date column.
-    QList<int> data;
+    // The transactions: records with a date in the date column, but for the statement's own dated
+    // balance and turnover lines.
+    auto balanceLine = [](const Record& r) {
+        return std::any_of(r.fields.cbegin(), r.fields.cend(), [](const QString& f) {
+            bool strong = false;
+            TImportWords::balanceLineOf(f, &strong);
+            return strong;
+        });
+    };
+    QList<qsizetype> data;
     QStringList dates;
-    for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
-        if (isDate(it.value().at(s.dateColumn))) {
-            data.append(it.key());
-            dates.append(it.value().at(s.dateColumn));
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const Record& r = records.at(i);
+        if (s.dateColumn < r.fields.size() && isDate(r.fields.at(s.dateColumn)) && !balanceLine(r)) {
+            data.append(i);
+            dates.append(r.fields.at(s.dateColumn));
         }
     }
-    s.skipTop = data.front();
-    if (s.skipTop > 0 && rows.contains(s.skipTop - 1)) {
-        s.hasTitles = true;
-        g.titles = rows.value(s.skipTop - 1);
-        for (QString& t : g.titles)
-            t = t.trimmed();
+    if (data.isEmpty())
+        return g;
+    const qsizetype first = data.front();
+
+    // The column titles: the last record before the transactions whose fields are all texts, with
+    // fields enough for titles.
+    for (qsizetype i = first - 1; i >= 0; --i) {
+        const Record& r = records.at(i);
+        if (r.blank)
+            continue;
+        int texts = 0;
+        bool allText = true;
+        for (const QString& f : r.fields) {
+            const QString t = f.trimmed();
+            if (t.isEmpty())
+                continue;
+            if (looksLikeNumber(t) || isDate(t)) {
+                allText = false;
+                break;
+            }
+            ++texts;
+        }
+        if (allText && texts >= std::max(2, (width + 1) / 2)) {
+            s.hasTitles = true;
+            g.titles = r.fields;
+            for (QString& t : g.titles)
+                t = t.trimmed();
+            s.skipTop = r.lastLine;
+            break;
+        }
     }
-    for (int i = data.back() + 1; i < lines.size(); ++i)
-        s.skipBottom += lines.at(i).trimmed().isEmpty() ? 0 : 1;
+    if (!s.hasTitles)
+        s.skipTop = records.at(first).line - 1;
 
     const QList<TDateOrder> orders = TImportDate::fittingOrders(dates);
     g.dateOrderAmbiguous = orders.size() > 1;
-    const bool slashes = !dates.isEmpty() && dates.front().contains(u'/');
+    const bool slashes = dates.front().contains(u'/');
     const bool monthFirstHint = slashes && s.delimiter == u',';
     for (TDateOrder o :
          monthFirstHint
@@ -157,107 +267,359 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
         }
     }
 
-    // What each other column holds.
+    // The rows looked at: the first ones in a row (for the balance), and the last few.
+    QList<qsizetype> rows = data.mid(0, HeadRows);
+    const qsizetype headRows = rows.size();
+    for (qsizetype i = std::max(headRows, data.size() - TailRows); i < data.size(); ++i)
+        rows.append(data.at(i));
     QStringList samples;
-    for (int i : data) {
-        for (int c = 0; c < width; ++c) {
+    for (qsizetype i : rows) {
+        const QStringList& f = records.at(i).fields;
+        for (int c = 0; c < f.size(); ++c) {
             if (c != s.dateColumn)
-                samples.append(rows.value(i).at(c));
+                samples.append(f.at(c));
         }
     }
     s.amountFormat = TAmountFormat::guess(samples, s.delimiter);
+
     QList<Column> cols(width);
-    for (int i : data) {
-        const QStringList& f = rows.value(i);
+    for (qsizetype k = 0; k < rows.size(); ++k) {
+        const QStringList& f = records.at(rows.at(k)).fields;
         for (int c = 0; c < width; ++c) {
-            const QString v = f.at(c).trimmed();
             Column& col = cols[c];
+            const QString v = f.value(c).trimmed();
+            const std::optional<Currency> amount = v.isEmpty() ? std::nullopt : s.amountFormat.parse(v);
+            if (k < headRows)
+                col.values.append(amount);
             if (v.isEmpty())
                 continue;
             if (col.filled++ == 0)
                 col.first = v;
             else if (v != col.first)
                 col.constant = false;
-            if (s.amountFormat.parse(v)) {
+            if (amount) {
                 ++col.numbers;
                 col.decimals += v.contains(s.amountFormat.decimal) ? 1 : 0;
+                col.negatives += amount->isNegative() ? 1 : 0;
+                col.nonZero += amount->isZero() ? 0 : 1;
             }
             col.dates += TImportDate::parse(v, s.dateOrder) ? 1 : 0;
+            col.ibans += looksLikeIban(v) ? 1 : 0;
+            col.codes += isCurrencyCode(v) ? 1 : 0;
+            const QString folded = v.toCaseFolded();
+            if (col.distinct.size() <= 8 && !col.distinct.contains(folded))
+                col.distinct.append(folded);
         }
     }
-    const int n = static_cast<int>(data.size());
-    QList<int> amounts; // columns of amounts only, best first
-    const auto findAmounts = [&](auto numeric) {
+    const int n = static_cast<int>(rows.size());
+    auto titled = [&](int c, Title use) {
+        return c < g.titles.size() && TImportWords::titleIs(g.titles.at(c), use);
+    };
+
+    // Columns of amounts: numbers, not dates, not zero on every row; where some have decimals, the
+    // whole numbers beside them are counts, ids or account numbers.
+    QList<int> amounts;
+    for (int c = 0; c < width; ++c) {
+        const Column& col = cols[c];
+        if (c != s.dateColumn && col.dates < col.filled && col.nonZero > 0 && mostlyNumbers(col))
+            amounts.append(c);
+    }
+    if (amounts.isEmpty()) {
+        // A short file with a broken amount: the column where most values are amounts.
         for (int c = 0; c < width; ++c) {
             const Column& col = cols[c];
-            if (c != s.dateColumn && numeric(col) && col.dates < col.filled && !titleHas(g.titles, c, BalanceWords))
+            if (c != s.dateColumn && col.dates < col.filled && col.nonZero > 0 && col.numbers * 2 > col.filled)
                 amounts.append(c);
         }
-    };
-    findAmounts(mostlyNumbers);
-    // A short file with a broken amount: the column where most values are amounts.
-    if (amounts.isEmpty())
-        findAmounts([](const Column& col) { return col.numbers * 2 > col.filled; });
-    const bool anyDecimals = std::any_of(amounts.cbegin(), amounts.cend(), [&](int c) { return cols[c].decimals > 0; });
-    if (anyDecimals)
+    }
+    if (std::any_of(amounts.cbegin(), amounts.cend(), [&](int c) { return cols[c].decimals > 0; }))
         amounts.removeIf([&](int c) { return cols[c].decimals == 0; });
 
-    int debit = -1, credit = -1;
-    for (int c : amounts) {
-        if (debit < 0 && titleHas(g.titles, c, DebitWords))
-            debit = c;
-        else if (credit < 0 && titleHas(g.titles, c, CreditWords))
-            credit = c;
-    }
-    if (debit < 0 || credit < 0)
-        debit = credit = -1;
-    int signedColumn = -1;
-    for (int c : amounts) {
-        if (cols[c].filled != n)
-            continue;
-        if (signedColumn < 0)
-            signedColumn = c;
-        if (titleHas(g.titles, c, AmountWords)) {
-            signedColumn = c;
-            break;
+    // What the columns hold proves which is the balance: its steps are another column's amounts.
+    QList<Reading> readings;
+    for (int a : amounts)
+        readings.append({Reading::Signed, a, -1, cols[a].values, cols[a].negatives == 0});
+    for (int a : amounts) {
+        for (int b : amounts) {
+            if (a == b)
+                continue;
+            const Column &out = cols[a], &in = cols[b];
+            Values v;
+            bool apart = true;
+            for (qsizetype k = 0; k < out.values.size() && apart; ++k) {
+                const Currency o = out.values.at(k).value_or(Currency()), i = in.values.at(k).value_or(Currency());
+                apart = o.isZero() || i.isZero();
+                v.append(o.isZero() && i.isZero()
+                             ? std::nullopt
+                             : std::optional<Currency>((i.isNegative() ? -i : i) - (o.isNegative() ? -o : o)));
+            }
+            if (apart)
+                readings.append({Reading::Pair, a, b, v, false});
         }
     }
-    if (debit < 0 && credit < 0 && signedColumn < 0 && amounts.size() >= 2) {
-        debit = amounts.at(0);
-        credit = amounts.at(1);
+    for (int a : amounts) {
+        for (int fee = 0; fee < width; ++fee) {
+            if (fee == a || fee == s.dateColumn || !mostlyNumbers(cols[fee]) || cols[fee].nonZero == 0)
+                continue;
+            Values v;
+            for (qsizetype k = 0; k < cols[a].values.size(); ++k) {
+                const auto x = cols[a].values.at(k);
+                const Currency f = cols[fee].values.at(k).value_or(Currency());
+                v.append(x ? std::optional<Currency>(*x - (f.isNegative() ? -f : f)) : std::nullopt);
+            }
+            readings.append({Reading::WithFee, a, fee, v, false});
+        }
     }
-    if (debit >= 0 && credit >= 0) {
-        s.amountMode = TCsvSettings::AmountMode::DebitCredit;
-        s.debitColumn = debit;
-        s.creditColumn = credit;
-    } else if (signedColumn >= 0) {
-        s.amountColumn = signedColumn;
-    } else if (!amounts.isEmpty()) {
-        s.amountColumn = amounts.front();
+    std::optional<Proof> proof;
+    for (const Reading& r : readings) {
+        for (int b = 0; b < width; ++b) {
+            if (b == r.a || b == r.b || b == s.dateColumn || !mostlyNumbers(cols[b]))
+                continue;
+            for (bool reversed : {false, true}) {
+                int steps = 0;
+                const int matches =
+                    TBalanceProof::matchingSteps(r.values, cols[b].values, reversed, r.magnitudes, &steps);
+                if (steps > 0 && matches * 10 >= steps * 9 && (!proof || matches > proof->matches))
+                    proof = Proof{r, b, reversed, matches};
+            }
+        }
+    }
+
+    QSet<int> used = {s.dateColumn};
+    auto use = [&](int c) {
+        used.insert(c);
+    };
+    bool needsDirection = false;
+    QList<int> stepSigns; // per head row: the sign of the balance's step it makes, where known
+    if (proof) {
+        s.balanceColumn = proof->balance;
+        use(proof->balance);
+        const Reading& r = proof->reading;
+        if (r.kind == Reading::Pair) {
+            s.amountMode = TCsvSettings::AmountMode::DebitCredit;
+            s.debitColumn = r.a;
+            s.creditColumn = r.b;
+            use(r.a);
+            use(r.b);
+        } else {
+            s.amountColumn = r.a;
+            use(r.a);
+            if (r.kind == Reading::WithFee) {
+                s.feeColumn = r.b;
+                use(r.b);
+            }
+            needsDirection = r.magnitudes;
+        }
+        // The sign of each row's amount, as the balance shows it.
+        const Values& balances = cols[proof->balance].values;
+        stepSigns.fill(0, balances.size());
+        for (qsizetype i = 1; i < balances.size(); ++i) {
+            if (!balances.at(i) || !balances.at(i - 1))
+                continue;
+            const Currency step = *balances.at(i) - *balances.at(i - 1);
+            const qsizetype moved = proof->reversed ? i - 1 : i;
+            stepSigns[moved] = proof->reversed ? (step.isNegative() ? 1
+                                                  : step.isZero()   ? 0
+                                                                    : -1)
+                                               : (step.isNegative() ? -1
+                                                  : step.isZero()   ? 0
+                                                                    : 1);
+        }
+    } else {
+        for (int c : amounts) {
+            if (titled(c, Title::Balance) && s.balanceColumn < 0) {
+                s.balanceColumn = c;
+                use(c);
+            } else if (titled(c, Title::Balance) || titled(c, Title::Fee)) {
+                use(c);
+            }
+        }
+        amounts.removeIf([&](int c) { return used.contains(c); });
+        auto full = [&](int c) {
+            return cols[c].filled == n;
+        };
+        auto isAmountTitle = [&](int c) {
+            return titled(c, Title::Amount) && !titled(c, Title::PaidOut) && !titled(c, Title::Received);
+        };
+        int debit = -1, credit = -1, signedColumn = -1;
+        for (int c : amounts) {
+            if (debit < 0 && titled(c, Title::PaidOut) && !titled(c, Title::Received))
+                debit = c;
+            else if (credit < 0 && titled(c, Title::Received) && !titled(c, Title::PaidOut))
+                credit = c;
+        }
+        if (debit < 0 || credit < 0)
+            debit = credit = -1;
+        for (int c : amounts) {
+            if (isAmountTitle(c) && full(c)) {
+                signedColumn = c;
+                break;
+            }
+        }
+        if (signedColumn < 0 && debit < 0) {
+            for (int c : amounts) {
+                if (isAmountTitle(c)) {
+                    signedColumn = c;
+                    break;
+                }
+            }
+        }
+        if (signedColumn < 0 && debit < 0) {
+            // Untitled: a full column with money going both ways, else the first full one.
+            for (int c : amounts) {
+                if (full(c) && cols[c].negatives > 0) {
+                    signedColumn = c;
+                    break;
+                }
+            }
+            for (int c : amounts) {
+                if (signedColumn < 0 && full(c))
+                    signedColumn = c;
+            }
+        }
+        if (signedColumn < 0 && debit < 0 && amounts.size() >= 2) {
+            debit = amounts.at(0);
+            credit = amounts.at(1);
+        }
+        if (signedColumn >= 0) {
+            s.amountColumn = signedColumn;
+            use(signedColumn);
+            needsDirection = cols[signedColumn].negatives == 0;
+        } else if (debit >= 0) {
+            s.amountMode = TCsvSettings::AmountMode::DebitCredit;
+            s.debitColumn = debit;
+            s.creditColumn = credit;
+            use(debit);
+            use(credit);
+        } else if (!amounts.isEmpty()) {
+            s.amountColumn = amounts.front();
+            use(amounts.front());
+        }
+    }
+
+    // A column of direction marks, for amounts without a sign: its values as the table knows them,
+    // or as the balance's steps show them.
+    if (needsDirection) {
+        for (int c = 0; c < width && s.directionColumn < 0; ++c) {
+            const Column& col = cols[c];
+            if (used.contains(c) || col.filled == 0 || col.distinct.size() > 6 ||
+                (!isText(col) && !titled(c, Title::Direction)))
+                continue;
+            QHash<QString, int> signOf; // value -> -1 paid out, 1 received, 0 both seen
+            QString firstSpelling;
+            for (qsizetype k = 0; k < stepSigns.size(); ++k) {
+                const int sign = stepSigns.at(k);
+                const QString v = records.at(rows.at(k)).fields.value(c).trimmed();
+                if (sign == 0 || v.isEmpty())
+                    continue;
+                const auto it = signOf.constFind(v);
+                signOf.insert(v, it == signOf.cend() || *it == sign ? sign : 0);
+            }
+            QStringList out, in;
+            bool known = true;
+            for (const QString& folded : col.distinct) {
+                // The file's own spelling of the value.
+                QString spelled = folded;
+                for (qsizetype k = 0; k < rows.size(); ++k) {
+                    const QString v = records.at(rows.at(k)).fields.value(c).trimmed();
+                    if (v.toCaseFolded() == folded) {
+                        spelled = v;
+                        break;
+                    }
+                }
+                int sign = signOf.value(spelled, 2);
+                if (sign == 2) {
+                    const TImportWords::Direction d = TImportWords::directionOf(spelled);
+                    sign = d == TImportWords::Direction::PaidOut ? -1 : d == TImportWords::Direction::Received ? 1 : 2;
+                }
+                if (sign == -1)
+                    out.append(spelled);
+                else if (sign == 1)
+                    in.append(spelled);
+                else
+                    known = false;
+            }
+            const bool both = !out.isEmpty() && !in.isEmpty();
+            if ((known && (both || !out.isEmpty() || !in.isEmpty())) || (titled(c, Title::Direction) && both)) {
+                s.directionColumn = c;
+                s.paidOutMarks = out.isEmpty() ? QStringList{QStringLiteral("D")} : out;
+                s.receivedMarks = in.isEmpty() ? QStringList{QStringLiteral("C")} : in;
+                use(c);
+            }
+        }
+        // No marks, but the balance falls with every row: money paid out is written without a sign.
+        if (s.directionColumn < 0 && !stepSigns.isEmpty() &&
+            std::none_of(stepSigns.cbegin(), stepSigns.cend(), [](int sign) { return sign > 0; }) &&
+            std::any_of(stepSigns.cbegin(), stepSigns.cend(), [](int sign) { return sign < 0; }))
+            s.negate = true;
+    }
+
+    // A column of the bank's states: most values known as final or not, or titled so.
+    for (int c = 0; c < width && s.stateColumn < 0; ++c) {
+        const Column& col = cols[c];
+        if (used.contains(c) || !isText(col))
+            continue;
+        int known = 0;
+        for (qsizetype i : rows)
+            known += TImportWords::stateOf(records.at(i).fields.value(c)) != TImportWords::State::Unknown ? 1 : 0;
+        if (known * 5 >= col.filled * 3 || (titled(c, Title::State) && known > 0 && col.distinct.size() <= 8)) {
+            s.stateColumn = c;
+            use(c);
+        }
+    }
+
+    // The bank's id: titled so, and different on every row.
+    for (int c = 0; c < width && s.idColumn < 0; ++c) {
+        if (used.contains(c) || !titled(c, Title::BankId) || cols[c].filled != n)
+            continue;
+        QSet<QString> seen;
+        for (qsizetype i : rows)
+            seen.insert(records.at(i).fields.value(c).trimmed());
+        if (seen.size() == n) {
+            s.idColumn = c;
+            use(c);
+        }
     }
 
     // Texts: by their titles, else the first for From, the second for For and the rest for Memo.
+    // Columns of currency codes or of direction marks are no texts.
+    auto marksOnly = [](const Column& col) {
+        return std::all_of(col.distinct.cbegin(), col.distinct.cend(), [](const QString& v) {
+            return TImportWords::directionOf(v) != TImportWords::Direction::Unknown;
+        });
+    };
     QList<int> texts;
     for (int c = 0; c < width; ++c) {
         const Column& col = cols[c];
-        if (c != s.dateColumn && !amounts.contains(c) && col.filled > 0 && !mostlyNumbers(col) &&
-            col.dates < col.filled && !(col.constant && col.filled > 1))
+        if (!used.contains(c) && isText(col) && !(col.constant && col.filled > 1) && col.codes < col.filled &&
+            !(marksOnly(col) && col.filled > 1))
             texts.append(c);
     }
+    QList<int> accounts;
     for (int c : texts) {
-        if (titleHas(g.titles, c, FromWords))
+        if (titled(c, Title::Payee))
             s.fromColumns.append(c);
-        else if (titleHas(g.titles, c, ForWords))
+        else if (titled(c, Title::Purpose))
             s.forColumns.append(c);
-        else if (titleHas(g.titles, c, MemoWords))
+        else if (titled(c, Title::Memo))
             s.memoColumns.append(c);
+        else if (titled(c, Title::PayeeAccount))
+            accounts.append(c);
     }
-    // A booking needs a From: without a column titled so, the first text column for For serves.
+    if (s.fromColumns.isEmpty() && s.forColumns.isEmpty() && s.memoColumns.isEmpty() && accounts.isEmpty()) {
+        QList<int> named;
+        for (int c : texts)
+            (cols[c].ibans * 2 > cols[c].filled ? accounts : named).append(c);
+        for (int i = 0; i < named.size(); ++i)
+            (i == 0 ? s.fromColumns : i == 1 ? s.forColumns : s.memoColumns).append(named.at(i));
+    }
+    // The other side's account number names it where nothing else does; else it is a memo.
+    (s.fromColumns.isEmpty() ? s.fromColumns : s.memoColumns) += accounts;
+    std::sort(s.memoColumns.begin(), s.memoColumns.end());
+    // A booking needs a From: without a column titled so, the first text for For or Memo serves.
     if (s.fromColumns.isEmpty() && !s.forColumns.isEmpty())
         s.fromColumns.append(s.forColumns.takeFirst());
-    if (s.fromColumns.isEmpty() && s.forColumns.isEmpty() && s.memoColumns.isEmpty()) {
-        for (int i = 0; i < texts.size(); ++i)
-            (i == 0 ? s.fromColumns : i == 1 ? s.forColumns : s.memoColumns).append(texts.at(i));
-    }
+    if (s.fromColumns.isEmpty() && !s.memoColumns.isEmpty())
+        s.fromColumns.append(s.memoColumns.takeFirst());
     return g;
 }

@@ -6,7 +6,10 @@
 #include <QIODevice>
 #include <QStringView>
 
-// Reads a delimited bank statement file (CSV) with the settings of its bank.
+// Reads a delimited bank statement file (CSV) with the settings of its bank. Every line after the
+// column titles that is not booked is listed with its reason: lines that could not be read, the
+// statement's own balance and total lines (whose balances are kept for the proof), and the lines
+// the settings skip at the bottom.
 class TCsvReader
 {
 public:
@@ -14,12 +17,15 @@ public:
     static TStatement read(const QByteArray& bytes, const TCsvSettings& settings);
 
     // The part of `text` between the lines skipped at the top and at the bottom (blank lines at the
-    // end do not count), with the number of its first line and the last skipped line at the top.
+    // end do not count), with the number of its first line and the last skipped line at the top;
+    // and the lines skipped at the bottom, with the number of their first line.
     struct Body
     {
         QStringView text;
         int firstLine = 1;
         QStringView lastSkipped;
+        QStringView tail;
+        int tailFirstLine = 1;
     };
     static Body body(QStringView text, int skipTop, int skipBottom);
 };

@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr int FormatVersion = 1;
+// 2: direction, balance, state and fee columns.
+constexpr int FormatVersion = 2;
 
 QJsonArray toArray(const QList<int>& columns)
 {
@@ -72,6 +73,30 @@ bool readColumns(const QJsonObject& o, const char* key, QList<int>& out)
     return true;
 }
 
+QJsonArray toArray(const QStringList& texts)
+{
+    QJsonArray a;
+    for (const QString& t : texts)
+        a.append(t);
+    return a;
+}
+
+bool readTexts(const QJsonObject& o, const char* key, QStringList& out)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isUndefined())
+        return true;
+    if (!v.isArray())
+        return false;
+    out.clear();
+    for (const QJsonValue& e : v.toArray()) {
+        if (!e.isString())
+            return false;
+        out.append(e.toString());
+    }
+    return true;
+}
+
 QString columnText(int column)
 {
     return QString::number(column + 1);
@@ -107,6 +132,12 @@ QString TCsvSettings::check() const
                 return QStringLiteral("Column %1 cannot be both a text and the date or an amount.").arg(columnText(c));
         }
     }
+    for (int c : {directionColumn, balanceColumn, stateColumn, feeColumn}) {
+        if (c >= 0 && (c == dateColumn || amounts.contains(c)))
+            return QStringLiteral("Column %1 cannot also be the date or an amount.").arg(columnText(c));
+    }
+    if (directionColumn >= 0 && (paidOutMarks.isEmpty() || receivedMarks.isEmpty()))
+        return QStringLiteral("Type the values of the direction column that mean money paid out and money received.");
     return {};
 }
 
@@ -134,6 +165,12 @@ QByteArray TCsvSettings::toJson() const
     o.insert(QStringLiteral("forColumns"), toArray(forColumns));
     o.insert(QStringLiteral("memoColumns"), toArray(memoColumns));
     o.insert(QStringLiteral("idColumn"), idColumn);
+    o.insert(QStringLiteral("directionColumn"), directionColumn);
+    o.insert(QStringLiteral("paidOutMarks"), toArray(paidOutMarks));
+    o.insert(QStringLiteral("receivedMarks"), toArray(receivedMarks));
+    o.insert(QStringLiteral("balanceColumn"), balanceColumn);
+    o.insert(QStringLiteral("stateColumn"), stateColumn);
+    o.insert(QStringLiteral("feeColumn"), feeColumn);
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
@@ -177,15 +214,18 @@ std::optional<TCsvSettings> TCsvSettings::fromJson(const QByteArray& json, QStri
     else if (!mode.isUndefined() && mode != QJsonValue(QStringLiteral("signed")))
         bad = QStringLiteral("amountMode");
 
-    const bool ok = readChar(o, "delimiter", s.delimiter) && readInt(o, "skipTop", 0, s.skipTop) &&
-                    readInt(o, "skipBottom", 0, s.skipBottom) && readBool(o, "hasTitles", s.hasTitles) &&
-                    readInt(o, "dateColumn", 0, s.dateColumn) && readBool(o, "dateOrderChosen", s.dateOrderChosen) &&
-                    readChar(o, "decimal", s.amountFormat.decimal) &&
-                    readChar(o, "grouping", s.amountFormat.grouping) &&
-                    readInt(o, "amountColumn", -1, s.amountColumn) && readInt(o, "debitColumn", -1, s.debitColumn) &&
-                    readInt(o, "creditColumn", -1, s.creditColumn) && readBool(o, "negate", s.negate) &&
-                    readColumns(o, "fromColumns", s.fromColumns) && readColumns(o, "forColumns", s.forColumns) &&
-                    readColumns(o, "memoColumns", s.memoColumns) && readInt(o, "idColumn", -1, s.idColumn);
+    const bool ok =
+        readChar(o, "delimiter", s.delimiter) && readInt(o, "skipTop", 0, s.skipTop) &&
+        readInt(o, "skipBottom", 0, s.skipBottom) && readBool(o, "hasTitles", s.hasTitles) &&
+        readInt(o, "dateColumn", 0, s.dateColumn) && readBool(o, "dateOrderChosen", s.dateOrderChosen) &&
+        readChar(o, "decimal", s.amountFormat.decimal) && readChar(o, "grouping", s.amountFormat.grouping) &&
+        readInt(o, "amountColumn", -1, s.amountColumn) && readInt(o, "debitColumn", -1, s.debitColumn) &&
+        readInt(o, "creditColumn", -1, s.creditColumn) && readBool(o, "negate", s.negate) &&
+        readColumns(o, "fromColumns", s.fromColumns) && readColumns(o, "forColumns", s.forColumns) &&
+        readColumns(o, "memoColumns", s.memoColumns) && readInt(o, "idColumn", -1, s.idColumn) &&
+        readInt(o, "directionColumn", -1, s.directionColumn) && readTexts(o, "paidOutMarks", s.paidOutMarks) &&
+        readTexts(o, "receivedMarks", s.receivedMarks) && readInt(o, "balanceColumn", -1, s.balanceColumn) &&
+        readInt(o, "stateColumn", -1, s.stateColumn) && readInt(o, "feeColumn", -1, s.feeColumn);
     if (!ok || !bad.isEmpty())
         return fail(QStringLiteral("The import profile is damaged."));
     return s;

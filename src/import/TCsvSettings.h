@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -39,12 +40,22 @@ public:
     QList<int> forColumns;
     QList<int> memoColumns;
     int idColumn = -1; // the bank's transaction id, if the file has one
+    // A column telling money paid out from money received ("D"/"C", "Af"/"Bij"), for files whose
+    // amounts have no sign; the values meaning each, compared without regard to case.
+    int directionColumn = -1;
+    QStringList paidOutMarks;
+    QStringList receivedMarks;
+    int balanceColumn = -1; // the running balance after each transaction: never booked, it proves the amounts
+    int stateColumn = -1;   // the bank's state of each transaction (completed, pending, ...)
+    int feeColumn = -1;     // a fee taken besides the amount, which the booking includes
 
     // Why these settings cannot read a file (a column used twice for different things, a missing
-    // amount column, the same separator for decimals and groups), else empty.
+    // amount column, the same separator for decimals and groups, a direction column without the
+    // values it uses), else empty.
     QString check() const;
 
-    // A stable text form for storing: compact JSON with sorted keys and a format version.
+    // A stable text form for storing: compact JSON with sorted keys and a format version. Text of
+    // an earlier version reads as it did then.
     QByteArray toJson() const;
     // Settings from toJson()'s text; missing keys keep their defaults. No value for text that is no
     // such object, or holds a value out of range; `error` says why.

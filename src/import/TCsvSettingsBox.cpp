@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -81,6 +82,11 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
     cbbRole = named(new QComboBox(this), "cbbRole");
     for (int r = 0; r < TCsvColumnRoles::RoleCount; ++r)
         cbbRole->addItem(TCsvColumnRoles::name(static_cast<TCsvRole>(r)), r);
+    edtPaidOutMarks = named(new QLineEdit(this), "edtPaidOutMarks");
+    edtReceivedMarks = named(new QLineEdit(this), "edtReceivedMarks");
+    for (QLineEdit* edit : {edtPaidOutMarks, edtReceivedMarks})
+        edit->setToolTip(QStringLiteral("The values of the column \"Paid out or received\" that mean this, separated "
+                                        "by commas, such as D, DR"));
     chkNegate = named(new QCheckBox(QStringLiteral("Money paid out has &no minus sign"), this), "chkNegate");
     for (QCheckBox* check : {chkTitles, chkNegate})
         check->setAccessibleName(check->text().remove(u'&'));
@@ -109,7 +115,11 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
     grid->addWidget(lstColumns, 9, 0, 1, 2);
     grid->addWidget(label("lblRole", QStringLiteral("&Use the column as:"), cbbRole, this), 10, 0);
     grid->addWidget(cbbRole, 10, 1);
-    grid->addWidget(chkNegate, 11, 0, 1, 2);
+    grid->addWidget(label("lblPaidOutMarks", QStringLiteral("Paid o&ut when:"), edtPaidOutMarks, this), 11, 0);
+    grid->addWidget(edtPaidOutMarks, 11, 1);
+    grid->addWidget(label("lblReceivedMarks", QStringLiteral("Recei&ved when:"), edtReceivedMarks, this), 12, 0);
+    grid->addWidget(edtReceivedMarks, 12, 1);
+    grid->addWidget(chkNegate, 13, 0, 1, 2);
     grid->setRowStretch(9, 1);
 
     for (QComboBox* combo : {cbbDelimiter, cbbEncoding, cbbDecimal, cbbGrouping})
@@ -118,6 +128,8 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
         connect(spin, &QSpinBox::valueChanged, this, &TCsvSettingsBox::readControls);
     for (QCheckBox* check : {chkTitles, chkNegate})
         connect(check, &QCheckBox::toggled, this, &TCsvSettingsBox::readControls);
+    for (QLineEdit* edit : {edtPaidOutMarks, edtReceivedMarks})
+        connect(edit, &QLineEdit::editingFinished, this, &TCsvSettingsBox::readMarks);
     connect(cbbDateOrder, &QComboBox::currentIndexChanged, this, &TCsvSettingsBox::dateOrderChosen);
     connect(cbbRole, &QComboBox::currentIndexChanged, this, &TCsvSettingsBox::roleChosen);
     connect(lstColumns, &QListWidget::currentRowChanged, this, &TCsvSettingsBox::showRole);
@@ -140,6 +152,7 @@ void TCsvSettingsBox::setSettings(const TCsvSettings& settings, TImportFormat::K
     select(cbbGrouping, charData(settings.amountFormat.grouping));
     chkNegate->setChecked(settings.negate);
     fillColumns();
+    showMarks();
     m_filling = false;
 
     const bool csv = format == TImportFormat::Kind::Csv;
@@ -147,6 +160,39 @@ void TCsvSettingsBox::setSettings(const TCsvSettings& settings, TImportFormat::K
     for (QWidget* w : std::initializer_list<QWidget*>{cbbDelimiter, spnSkipTop, spnSkipBottom, chkTitles, lstColumns,
                                                       cbbRole, chkNegate, lblColumns})
         w->setEnabled(csv);
+    showMarks();
+}
+
+void TCsvSettingsBox::showMarks()
+{
+    const QString out = m_settings.paidOutMarks.join(QStringLiteral(", "));
+    const QString in = m_settings.receivedMarks.join(QStringLiteral(", "));
+    if (edtPaidOutMarks->text() != out)
+        edtPaidOutMarks->setText(out);
+    if (edtReceivedMarks->text() != in)
+        edtReceivedMarks->setText(in);
+    const bool direction = m_format == TImportFormat::Kind::Csv && m_settings.directionColumn >= 0 &&
+                           m_settings.amountMode == TCsvSettings::AmountMode::Signed;
+    edtPaidOutMarks->setEnabled(direction);
+    edtReceivedMarks->setEnabled(direction);
+}
+
+void TCsvSettingsBox::readMarks()
+{
+    auto marks = [](const QLineEdit* edit) {
+        QStringList out;
+        for (const QString& part : edit->text().split(u',')) {
+            if (!part.trimmed().isEmpty())
+                out.append(part.trimmed());
+        }
+        return out;
+    };
+    const QStringList out = marks(edtPaidOutMarks), in = marks(edtReceivedMarks);
+    if (m_filling || (out == m_settings.paidOutMarks && in == m_settings.receivedMarks))
+        return;
+    m_settings.paidOutMarks = out;
+    m_settings.receivedMarks = in;
+    emit changed();
 }
 
 void TCsvSettingsBox::askDateOrder(bool ask)
@@ -199,8 +245,12 @@ void TCsvSettingsBox::roleChosen(int index)
     const int column = lstColumns->currentRow();
     if (m_filling || column < 0 || index < 0)
         return;
-    TCsvColumnRoles::assign(m_settings, column, static_cast<TCsvRole>(cbbRole->itemData(index).toInt()));
+    const auto role = static_cast<TCsvRole>(cbbRole->itemData(index).toInt());
+    TCsvColumnRoles::assign(m_settings, column, role);
     fillColumns();
+    showMarks();
+    if (role == TCsvRole::Direction && m_settings.paidOutMarks.isEmpty())
+        edtPaidOutMarks->setFocus(Qt::OtherFocusReason);
     emit changed();
 }
 

@@ -9,14 +9,15 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QSpinBox;
 
 // The settings a statement file is read with, as the import dialog lets the user adjust them: for
 // a delimited file all of them (delimiter, encoding, lines skipped at the top and bottom, column
-// titles, date order, decimal and grouping separators, what each column is used for, the sign of
-// money paid out), for a QIF file the encoding, the date order and the separators, for an OFX file
-// none. Every change is a new TCsvSettings and a changed() signal.
+// titles, date order, decimal and grouping separators, what each column is used for, the values of
+// a direction column, the sign of money paid out), for a QIF file the encoding, the date order and the separators, for
+// an OFX file none. Every change is a new TCsvSettings and a changed() signal.
 class TCsvSettingsBox final : public QGroupBox
 {
     Q_OBJECT
@@ -41,6 +42,8 @@ private:
     void fillColumns();
     void showRole();
     void readControls();
+    void readMarks();
+    void showMarks();
     void roleChosen(int index);
     void dateOrderChosen(int index);
 
@@ -61,5 +64,7 @@ private:
     QLabel* lblColumns = nullptr;
     QListWidget* lstColumns = nullptr;
     QComboBox* cbbRole = nullptr;
+    QLineEdit* edtPaidOutMarks = nullptr;
+    QLineEdit* edtReceivedMarks = nullptr;
     QCheckBox* chkNegate = nullptr;
 };

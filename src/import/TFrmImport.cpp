@@ -148,7 +148,7 @@ void TFrmImport::createControls()
                           metrics.horizontalAdvance(QStringLiteral("99999")) + pad,
                           dateWidth + pad,
                           metrics.horizontalAdvance(Currency::fromRaw(-999'999'999).toMoneyString()) + pad,
-                          metrics.horizontalAdvance(QStringLiteral("Imported before")) + pad,
+                          metrics.horizontalAdvance(QStringLiteral("Typed before: 28 Sep 2024, Landlord")) + pad,
                           170,
                           170};
     for (int c = 0; c < static_cast<int>(std::size(widths)); ++c)
@@ -162,6 +162,7 @@ void TFrmImport::createControls()
     lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblTotals = named(new QLabel(this), "lblTotals");
     lblBalance = named(new QLabel(this), "lblBalance");
+    lblBalance->setWordWrap(true);
     for (QLabel* l : {lblMessage, lblTotals, lblBalance})
         l->setFocusPolicy(Qt::TabFocus);
     lblTotals->setAccessibleName(QStringLiteral("Totals"));
@@ -408,6 +409,19 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
         return;
     }
     const TStatement& st = reading->preview->statement();
+    // Rows that are bookings the user typed before the statement came are linked, not booked again.
+    m_movedAfter = Currency();
+    if (m_holder.ID != 0 && !st.rows.isEmpty()) {
+        QDate from = st.rows.front().date, to = from;
+        for (const TImportRow& row : st.rows) {
+            from = std::min(from, row.date);
+            to = std::max(to, row.date);
+        }
+        reading->preview->matchTyped(TImportStore::typedBookings(m_holder.ID, from.addDays(-TImportPreview::TypedDays),
+                                                                 to.addDays(TImportPreview::TypedDays)));
+        if (const TBalanceProof::Result& proof = reading->preview->proof(); proof.closing)
+            m_movedAfter = TImportStore::movedAfter(m_holder.ID, proof.closingDate);
+    }
     const bool datedFormat = m_file->format != TImportFormat::Kind::Ofx;
     grpSettings->askDateOrder(datedFormat && st.dateOrderAmbiguous() && !reading->settings.dateOrderChosen);
     lblFormat->setText(m_file->format == TImportFormat::Kind::Ofx
@@ -428,9 +442,12 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
                                  "and not booked. Check the settings, or import the rest.")
                       .arg(QLocale().toString(m_model->problemCount()),
                            m_model->problemCount() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
-    else if (p.newCount() == 0)
+    else if (p.count(TImportPreview::Status::Imported) == p.rowCount())
         message = QStringLiteral("Every row of this file was imported before.");
-    showMessage(message);
+    // What the statement's balances prove, and the rows left unticked for a reason of their own.
+    QStringList findings{message, m_model->proofText(), m_model->untickedText()};
+    findings.removeAll(QString());
+    showMessage(findings.join(u'\n'));
     showState();
 }
 
@@ -454,9 +471,16 @@ void TFrmImport::showState()
     const TImportPreview* p = m_model->preview();
     const bool reading = m_thread != nullptr;
     lblTotals->setText(p != nullptr ? m_model->totalsText() : QString());
-    lblBalance->setText(p != nullptr && m_holder.ID != 0 ? m_model->balanceText(m_holder.Name, m_holder.Balance)
-                                                         : QString());
-    btnImport->setEnabled(!m_booking && !reading && p != nullptr && p->tickedCount() > 0 && m_holder.ID != 0 &&
+    QString balance;
+    if (p != nullptr && m_holder.ID != 0) {
+        balance = m_model->balanceText(m_holder.Name, m_holder.Balance);
+        if (const QString closing = m_model->reconciliationText(m_holder.Name, m_holder.Balance, m_movedAfter);
+            !closing.isEmpty())
+            balance += u' ' + closing;
+    }
+    lblBalance->setText(balance);
+    btnImport->setEnabled(!m_booking && !reading && p != nullptr &&
+                          (p->tickedCount() > 0 || !p->linkedRows().isEmpty()) && m_holder.ID != 0 &&
                           !grpSettings->isAskingDateOrder() && p->balanceAfter(m_holder.Balance).has_value());
     btnSaveProfile->setEnabled(!m_booking && m_file && m_file->format == TImportFormat::Kind::Csv);
     btnClose->setText(m_booking || reading ? QStringLiteral("Cancel") : QStringLiteral("Close"));

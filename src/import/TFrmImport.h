@@ -94,6 +94,7 @@ private:
     bool m_cancelBooking = false;
     QString m_profile; // the profile whose settings are shown unchanged, else empty
     qint32 m_importedHolder = 0;
+    Currency m_movedAfter; // what the holder's bookings after the statement's closing day moved
 
     QComboBox* cbbHolder = nullptr;
     QLineEdit* edtFile = nullptr;

@@ -2,6 +2,12 @@
 
 #include "import/TFingerprint.h"
 
+#include <QMultiHash>
+#include <QSet>
+
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 std::optional<Currency> money(__int128 value)
@@ -16,16 +22,84 @@ std::optional<Currency> money(__int128 value)
 TImportPreview::TImportPreview(TStatement statement, const TImportMatcher& matcher)
     : m_statement(std::move(statement))
     , m_fingerprints(TFingerprint::of(m_statement.rows))
-    , m_imported(matcher.imported(m_fingerprints))
+    , m_proof(TBalanceProof::check(m_statement))
 {
-    m_ticked.reserve(m_imported.size());
-    for (int i = 0; i < m_imported.size(); ++i) {
-        m_ticked.append(false);
-        if (!m_imported.at(i)) {
-            ++m_newCount;
+    const QList<bool> imported = matcher.imported(m_fingerprints);
+    const int n = rowCount();
+    m_status.reserve(n);
+    m_ticked.fill(false, n);
+    m_typed.fill(-1, n);
+    for (int i = 0; i < n; ++i) {
+        Status status = Status::New;
+        if (imported.at(i))
+            status = Status::Imported;
+        else if (row(i).pending)
+            status = Status::Pending;
+        else if (m_proof.rows.at(i) == TBalanceProof::Verdict::Disagrees)
+            status = Status::Disagrees;
+        m_status.append(status);
+        if (status == Status::New)
             setTicked(i, true);
+    }
+}
+
+int TImportPreview::count(Status status) const
+{
+    return static_cast<int>(std::count(m_status.cbegin(), m_status.cend(), status));
+}
+
+void TImportPreview::matchTyped(const QList<TTypedBooking>& bookings)
+{
+    // Every pair of a row and a booking of its amount within reach, the nearest first; each takes
+    // the other when both are free.
+    struct Pair
+    {
+        qint64 days;
+        int row;
+        int booking;
+    };
+    QMultiHash<std::int64_t, int> byAmount;
+    for (int b = 0; b < bookings.size(); ++b)
+        byAmount.insert(bookings.at(b).amount.raw(), b);
+    QList<Pair> pairs;
+    for (int i = 0; i < rowCount(); ++i) {
+        if (m_status.at(i) == Status::Imported || m_status.at(i) == Status::Pending || m_typed.at(i) >= 0)
+            continue;
+        for (auto it = byAmount.constFind(row(i).amount.raw());
+             it != byAmount.cend() && it.key() == row(i).amount.raw(); ++it) {
+            const qint64 days = std::abs(bookings.at(*it).date.daysTo(row(i).date));
+            if (days <= TypedDays)
+                pairs.append({days, i, *it});
         }
     }
+    std::sort(pairs.begin(), pairs.end(), [&](const Pair& a, const Pair& b) {
+        return std::tie(a.days, a.row, bookings.at(a.booking).id) < std::tie(b.days, b.row, bookings.at(b.booking).id);
+    });
+    QSet<int> taken;
+    for (const Pair& p : pairs) {
+        if (m_typed.at(p.row) >= 0 || taken.contains(p.booking))
+            continue;
+        taken.insert(p.booking);
+        m_typed[p.row] = static_cast<int>(m_bookings.size());
+        m_bookings.append(bookings.at(p.booking));
+        m_status[p.row] = Status::TypedBefore;
+        setTicked(p.row, false);
+    }
+}
+
+const TTypedBooking* TImportPreview::typed(int i) const
+{
+    return m_typed.at(i) >= 0 ? &m_bookings.at(m_typed.at(i)) : nullptr;
+}
+
+QList<int> TImportPreview::linkedRows() const
+{
+    QList<int> rows;
+    for (int i = 0; i < rowCount(); ++i) {
+        if (m_status.at(i) == Status::TypedBefore && !m_ticked.at(i))
+            rows.append(i);
+    }
+    return rows;
 }
 
 void TImportPreview::count(int i, int sign)

@@ -1,31 +1,62 @@
 #pragma once
 
 #include "data/Currency.h"
+#include "import/TBalanceProof.h"
 #include "import/TImportMatcher.h"
 #include "import/TStatement.h"
+#include "import/TTypedBooking.h"
 
 #include <QList>
 #include <QStringList>
 
 #include <optional>
 
-// The rows of a statement as the user reviews them before booking: each with its fingerprint,
-// whether it was imported before, and whether it is ticked for booking (new rows are, rows imported
-// before are not; the user may change either). Keeps the totals of the ticked rows.
+// The rows of a statement as the user reviews them before booking: each with its fingerprint, its
+// status, and whether it is ticked for booking. Only new rows are ticked at first: rows imported
+// before, rows that are bookings the user typed before the statement came, rows the bank has not
+// finished (pending) and rows that disagree with the statement's own balances are not; the user may
+// change any tick. Keeps the totals of the ticked rows.
 class TImportPreview
 {
 public:
+    enum class Status
+    {
+        New,
+        Imported,    // imported before, from this or an overlapping statement
+        TypedBefore, // a booking the user typed by hand: importing links the row to it
+        Pending,     // the bank's state says it is not final yet
+        Disagrees    // the statement's balances do not confirm its amount
+    };
+
+    // How many days a typed booking may lie before or after the bank's day of the row.
+    static constexpr int TypedDays = 3;
+
     TImportPreview(TStatement statement, const TImportMatcher& matcher);
 
     const TStatement& statement() const { return m_statement; }
     int rowCount() const { return static_cast<int>(m_statement.rows.size()); }
     const TImportRow& row(int i) const { return m_statement.rows.at(i); }
     const QString& fingerprint(int i) const { return m_fingerprints.at(i); }
-    bool isImported(int i) const { return m_imported.at(i); }
+    Status status(int i) const { return m_status.at(i); }
+    bool isImported(int i) const { return m_status.at(i) == Status::Imported; }
     bool isTicked(int i) const { return m_ticked.at(i); }
     void setTicked(int i, bool ticked);
+    // The rows of `status`.
+    int count(Status status) const;
 
-    int newCount() const { return m_newCount; }
+    // What the statement's balances say of its amounts.
+    const TBalanceProof::Result& proof() const { return m_proof; }
+
+    // Marks the rows that are bookings of `bookings` (typed by hand, not yet claimed by an import):
+    // the same amount within TypedDays of the row's day, each booking for one row at most, the
+    // nearest days first. Rows imported before and pending ones are left as they are. Such rows
+    // are unticked; when they stay unticked, the import links them to their booking.
+    void matchTyped(const QList<TTypedBooking>& bookings);
+    // The booking a row is, where it is TypedBefore.
+    const TTypedBooking* typed(int i) const;
+    // The TypedBefore rows not ticked, which the import links instead of booking.
+    QList<int> linkedRows() const;
+
     int tickedCount() const { return m_tickedCount; }
     QList<int> tickedRows() const;
 
@@ -42,9 +73,11 @@ private:
 
     TStatement m_statement;
     QStringList m_fingerprints;
-    QList<bool> m_imported;
+    QList<Status> m_status;
     QList<bool> m_ticked;
-    int m_newCount = 0;
+    QList<int> m_typed; // per row: index into m_bookings, or -1
+    QList<TTypedBooking> m_bookings;
+    TBalanceProof::Result m_proof;
     int m_tickedCount = 0;
     __int128 m_deposits = 0;
     __int128 m_debits = 0;

@@ -52,7 +52,7 @@ int TImportPreviewModel::transactionAt(int row) const
 
 int TImportPreviewModel::problemCount() const
 {
-    return m_preview ? static_cast<int>(m_preview->statement().problems.size()) : 0;
+    return m_preview ? m_preview->statement().unreadCount() : 0;
 }
 
 void TImportPreviewModel::ticksChangedIn(int firstRow, int lastRow)
@@ -82,7 +82,7 @@ void TImportPreviewModel::tickNewOnly()
     if (!m_preview)
         return;
     for (int i = 0; i < m_preview->rowCount(); ++i)
-        m_preview->setTicked(i, !m_preview->isImported(i));
+        m_preview->setTicked(i, m_preview->status(i) == TImportPreview::Status::New);
     ticksChangedIn(0, rowCount() - 1);
 }
 
@@ -113,6 +113,78 @@ QString TImportPreviewModel::balanceText(const QString& holderName, Currency bal
         .arg(holderName, balance.toMoneyString(), money(m_preview->balanceAfter(balance)));
 }
 
+QString TImportPreviewModel::proofText() const
+{
+    if (!m_preview)
+        return QString();
+    const TBalanceProof::Result& proof = m_preview->proof();
+    const QLocale locale;
+    if (proof.disagreeing > 0)
+        return QStringLiteral("%1 disagree with the statement's balances: they are marked and not ticked. "
+                              "Check their amounts against the statement.")
+            .arg(rowsText(proof.disagreeing));
+    if (proof.rowsChecked()) {
+        if (proof.confirmed == m_preview->rowCount())
+            return proof.confirmed == 1 ? QStringLiteral("The statement's balances confirm its amount.")
+                                        : QStringLiteral("The statement's balances confirm all %1 amounts.")
+                                              .arg(locale.toString(proof.confirmed));
+        return QStringLiteral("The statement's balances confirm %1 of the %2 amounts; the others have no balance "
+                              "before them to be checked against.")
+            .arg(locale.toString(proof.confirmed), locale.toString(m_preview->rowCount()));
+    }
+    if (proof.sumAgrees)
+        return *proof.sumAgrees
+                   ? QStringLiteral("The statement's opening and closing balances confirm the sum of its amounts.")
+                   : QStringLiteral("The statement's amounts add up to %1, which its opening and closing balances "
+                                    "do not confirm: a row may be missing or misread.")
+                         .arg(money(proof.sum));
+    return QString();
+}
+
+QString TImportPreviewModel::reconciliationText(const QString& holderName, Currency balance, Currency movedAfter) const
+{
+    if (!m_preview || !m_preview->proof().closing)
+        return QString();
+    const TBalanceProof::Result& proof = m_preview->proof();
+    const std::optional<Currency> after = m_preview->balanceAfter(balance);
+    if (!after)
+        return QString();
+    const Currency then = *after - movedAfter;
+    const QString day = dateText(proof.closingDate);
+    if (then == *proof.closing)
+        return QStringLiteral("After the import, %1 stands at %2 at the end of %3, as the statement's closing "
+                              "balance says.")
+            .arg(holderName, then.toMoneyString(), day);
+    const Currency gap = *proof.closing - then;
+    return QStringLiteral("After the import, %1 would stand at %2 at the end of %3, but the statement's closing "
+                          "balance is %4: %5 apart.")
+        .arg(holderName, then.toMoneyString(), day, proof.closing->toMoneyString(),
+             (gap.isNegative() ? -gap : gap).toMoneyString());
+}
+
+QString TImportPreviewModel::untickedText() const
+{
+    if (!m_preview)
+        return QString();
+    QStringList sentences;
+    if (const int typed = m_preview->count(TImportPreview::Status::TypedBefore); typed > 0)
+        sentences.append(typed == 1 ? QStringLiteral("1 row is a booking typed before the statement came: unticked, "
+                                                     "it is linked to that booking, not booked again.")
+                                    : QStringLiteral("%1 rows are bookings typed before the statement came: "
+                                                     "unticked, they are linked to those bookings, not booked again.")
+                                          .arg(QLocale().toString(typed)));
+    if (const int pending = m_preview->count(TImportPreview::Status::Pending); pending > 0)
+        sentences.append(pending == 1
+                             ? QStringLiteral("1 row is not final at the bank yet (pending, reverted or declined) "
+                                              "and is not ticked.")
+                             : QStringLiteral("%1 rows are not final at the bank yet (pending, reverted or declined) "
+                                              "and are not ticked.")
+                                   .arg(QLocale().toString(pending)));
+    for (const QString& warning : m_preview->statement().warnings)
+        sentences.append(warning);
+    return sentences.join(u' ');
+}
+
 int TImportPreviewModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_order.size());
@@ -133,10 +205,52 @@ QVariant TImportPreviewModel::data(const QModelIndex& index, int role) const
     return problemData(m_preview->statement().problems.at(-entry - 1), index.column(), role);
 }
 
+QString TImportPreviewModel::statusText(int i) const
+{
+    switch (m_preview->status(i)) {
+    case TImportPreview::Status::Imported:
+        return QStringLiteral("Imported before");
+    case TImportPreview::Status::TypedBefore: {
+        const TTypedBooking* b = m_preview->typed(i);
+        return b->counterparty.isEmpty()
+                   ? QStringLiteral("Typed before: %1").arg(dateText(b->date))
+                   : QStringLiteral("Typed before: %1, %2").arg(dateText(b->date), b->counterparty.simplified());
+    }
+    case TImportPreview::Status::Pending:
+        return QStringLiteral("Not final: %1").arg(m_preview->row(i).state);
+    case TImportPreview::Status::Disagrees:
+        return QStringLiteral("Balance disagrees");
+    case TImportPreview::Status::New:
+        break;
+    }
+    return QStringLiteral("New");
+}
+
+QString TImportPreviewModel::statusTip(int i) const
+{
+    switch (m_preview->status(i)) {
+    case TImportPreview::Status::Imported:
+        return QStringLiteral("Imported before, from this or an earlier statement. Tick it to book it again.");
+    case TImportPreview::Status::TypedBefore:
+        return QStringLiteral("You typed this booking by hand before the statement came. Left unticked, the import "
+                              "links this row to it and books nothing; tick it to book it a second time.");
+    case TImportPreview::Status::Pending:
+        return QStringLiteral("The bank has not finished this transaction (\"%1\"); it may still change or go away. "
+                              "Tick it to book it now.")
+            .arg(m_preview->row(i).state);
+    case TImportPreview::Status::Disagrees:
+        return QStringLiteral("The statement's balance column does not confirm this amount: the balance before it "
+                              "and the amount do not make the balance after it. Check it against the statement.");
+    case TImportPreview::Status::New:
+        break;
+    }
+    return QString();
+}
+
 QVariant TImportPreviewModel::transactionData(int i, int column, int role) const
 {
     const TImportRow& r = m_preview->row(i);
-    const bool imported = m_preview->isImported(i);
+    const TImportPreview::Status status = m_preview->status(i);
     switch (role) {
     case Qt::CheckStateRole:
         if (column == Tick)
@@ -161,16 +275,22 @@ QVariant TImportPreviewModel::transactionData(int i, int column, int role) const
         case Memo:
             return r.memo;
         case Status:
-            return imported ? QStringLiteral("Imported before") : QStringLiteral("New");
+            return statusText(i);
         default:
             return {};
         }
+    case Qt::ToolTipRole:
+        if (column == Status || column == Tick)
+            return statusTip(i);
+        return {};
     case Qt::TextAlignmentRole:
         if (column == Amount || column == Line)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::ForegroundRole:
-        if (imported)
+        if (status == TImportPreview::Status::Disagrees)
+            return QBrush(QColor(0x9c, 0x00, 0x06));
+        if (status != TImportPreview::Status::New)
             return QBrush(QColor(Qt::darkGray));
         return {};
     default:
@@ -180,13 +300,23 @@ QVariant TImportPreviewModel::transactionData(int i, int column, int role) const
 
 QVariant TImportPreviewModel::problemData(const TImportProblem& p, int column, int role) const
 {
+    const bool unread = p.kind == TImportProblem::Kind::Unread;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
         if (column == Line)
             return p.line > 0 ? QVariant(p.line) : QVariant();
-        if (column == Status)
+        if (column == Status) {
+            switch (p.kind) {
+            case TImportProblem::Kind::Skipped:
+                return QStringLiteral("Skipped");
+            case TImportProblem::Kind::BalanceLine:
+                return QStringLiteral("Balance line");
+            case TImportProblem::Kind::Unread:
+                break;
+            }
             return QStringLiteral("Not read");
+        }
         if (column == From)
             return p.reason;
         if (column == For)
@@ -199,9 +329,11 @@ QVariant TImportPreviewModel::problemData(const TImportProblem& p, int column, i
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::ForegroundRole:
-        return QBrush(QColor(0x9c, 0x00, 0x06));
+        return unread ? QBrush(QColor(0x9c, 0x00, 0x06)) : QBrush(QColor(Qt::darkGray));
     case Qt::BackgroundRole:
-        return QBrush(QColor(0xff, 0xe4, 0xe1));
+        if (unread)
+            return QBrush(QColor(0xff, 0xe4, 0xe1));
+        return {};
     default:
         return {};
     }

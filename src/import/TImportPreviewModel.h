@@ -21,7 +21,7 @@ public:
         Line,
         Date,
         Amount,
-        Status, // "New", "Imported before", "Not read"
+        Status, // "New", "Imported before", "Typed before: ...", "Not read", "Balance line", ...
         From,   // for a line not read: why
         For,    // for a line not read: its text
         Memo,
@@ -37,9 +37,11 @@ public:
 
     // The transaction shown in grid row `row`, or -1 for a line that could not be read.
     int transactionAt(int row) const;
+    // The lines that could not be read (balance, total and skipped lines not counted).
     int problemCount() const;
 
-    // Ticks the rows of `rows` that are transactions (`ticked`), or the new rows only and no other.
+    // Ticks the rows of `rows` that are transactions (`ticked`), or the new rows only and no other
+    // (not those imported or typed before, pending, or disagreeing with the statement's balances).
     void setTicked(const QList<int>& rows, bool ticked);
     void tickNewOnly();
 
@@ -51,6 +53,15 @@ public:
     QString totalsText() const;
     // "Balance of Bank: $1.00 now, $8.50 after the import."
     QString balanceText(const QString& holderName, Currency balance) const;
+    // What the statement's own balances say of its amounts: "The statement's balances confirm all
+    // 214 amounts.", "3 rows disagree with ...", or empty when it states no balances.
+    QString proofText() const;
+    // The holder's balance after the import on the day of the statement's closing balance, against
+    // that closing balance; empty when the statement states none. `balance` is the holder's balance
+    // now, `movedAfter` what its bookings after that day moved (TImportStore::movedAfter).
+    QString reconciliationText(const QString& holderName, Currency balance, Currency movedAfter) const;
+    // The rows the dialog does not tick and why, one sentence each: typed before, pending.
+    QString untickedText() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -64,6 +75,8 @@ signals:
     void ticksChanged();
 
 private:
+    QString statusText(int i) const;
+    QString statusTip(int i) const;
     QVariant transactionData(int i, int column, int role) const;
     QVariant problemData(const TImportProblem& p, int column, int role) const;
     void ticksChangedIn(int firstRow, int lastRow);

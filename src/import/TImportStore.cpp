@@ -49,10 +49,46 @@ TNegativeRule::Outcome TImportStore::negativeRule(const TDataInfo& holder, const
     return TNegativeRule::check(holder.Negative, holder.WarnNegative, *balance);
 }
 
+QList<TTypedBooking> TImportStore::typedBookings(qint32 holder, const QDate& from, const QDate& to)
+{
+    const QString first = TDM::toDbDay(from), after = TDM::toDbDay(to.addDays(1));
+    QSqlQuery q = TDM::current().select(
+        QStringLiteral("select d.ID, 0, d.Date, case d.type when ? then -d.Amount else d.Amount end, d.[From]"
+                       " from Detail d where d.DestID = ? and d.Date >= ? and d.Date < ?"
+                       " and not exists (select 1 from ImportRow r where r.DetailID = d.ID and r.Link in (0, 1))"
+                       " union all"
+                       " select t.ID, 1, t.Date, case when t.SourceID = ? then -t.Amount else t.Amount end, a.name"
+                       " from Transfer t left join Account a"
+                       " on a.ID = case when t.SourceID = ? then t.DestID else t.SourceID end"
+                       " where (t.SourceID = ? or t.DestID = ?) and t.Date >= ? and t.Date < ?"
+                       " and not exists (select 1 from ImportRow r"
+                       " where r.DetailID = t.ID and r.Link = 2 and r.HolderID = ?)"),
+        {TDetailRow::Debit, holder, first, after, holder, holder, holder, holder, first, after, holder});
+    QList<TTypedBooking> out;
+    while (q.next())
+        out.append({q.value(0).toInt(), q.value(1).toInt() == 1, TDM::fromDbDate(q.value(2).toString()).date(),
+                    Currency::fromRaw(q.value(3).toLongLong()), q.value(4).toString()});
+    return out;
+}
+
+Currency TImportStore::movedAfter(qint32 holder, const QDate& day)
+{
+    const QString after = TDM::toDbDay(day.addDays(1));
+    QSqlQuery q = TDM::current().select(
+        QStringLiteral("select (select coalesce(sum(case type when ? then -Amount else Amount end), 0)"
+                       " from Detail where DestID = ? and Date >= ?)"
+                       " - (select coalesce(sum(Amount), 0) from Transfer where SourceID = ? and Date >= ?)"
+                       " + (select coalesce(sum(Amount), 0) from Transfer where DestID = ? and Date >= ?)"),
+        {TDetailRow::Debit, holder, after, holder, after, holder, after});
+    q.next();
+    return Currency::fromRaw(q.value(0).toLongLong());
+}
+
 std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Import& import, const Progress& progress)
 {
     const QList<int> ticked = preview.tickedRows();
-    if (ticked.isEmpty())
+    const QList<int> linked = preview.linkedRows();
+    if (ticked.isEmpty() && linked.isEmpty())
         throw std::invalid_argument("No row of the statement is ticked for booking.");
     const std::optional<Currency> net = preview.net();
     if (!net || !preview.deposits() || !preview.debits())
@@ -110,6 +146,13 @@ std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Im
                                   " select ?, ?, Fingerprint, ? + Seq from temp.ImportStage where Seq between ? and ?"),
                    {id, import.holder, base, first, last});
     }
+    // The rows that are bookings typed before: their fingerprints, linked to those bookings.
+    TDM::Prepared link(db, QStringLiteral("insert into ImportRow (ImportID, HolderID, Fingerprint, DetailID, Link)"
+                                          " values (?, ?, ?, ?, ?)"));
+    for (int i : linked) {
+        const TTypedBooking* typed = preview.typed(i);
+        link.run({id, import.holder, preview.fingerprint(i), typed->id, typed->transfer ? 2 : 1});
+    }
     if (progress && !progress(steps, steps))
         return std::nullopt;
     db.execute(QStringLiteral("drop table temp.ImportStage"));
@@ -133,16 +176,18 @@ std::optional<QList<qint32>> TImportStore::undo(qint32 id)
     // Each holder gives back what the import's remaining bookings did to it, as they stand now.
     TBalanceChanges changes;
     {
-        QSqlQuery q = db.select(QStringLiteral("select d.DestID, d.type, d.Amount from ImportRow r"
-                                               " join Detail d on d.ID = r.DetailID where r.ImportID = ?"),
-                                {id});
+        QSqlQuery q =
+            db.select(QStringLiteral("select d.DestID, d.type, d.Amount from ImportRow r"
+                                     " join Detail d on d.ID = r.DetailID where r.ImportID = ? and r.Link = 0"),
+                      {id});
         while (q.next()) {
             const Currency amount = Currency::fromRaw(q.value(2).toLongLong());
             changes.add(q.value(0).toInt(), q.value(1).toInt() == TDetailRow::Debit ? amount : -amount, false);
         }
     }
     changes.apply(db);
-    db.execute(QStringLiteral("delete from Detail where ID in (select DetailID from ImportRow where ImportID = ?)"),
+    db.execute(QStringLiteral(
+                   "delete from Detail where ID in (select DetailID from ImportRow where ImportID = ? and Link = 0)"),
                {id});
     db.execute(QStringLiteral("delete from ImportRow where ImportID = ?"), {id});
     db.execute(QStringLiteral("delete from Import where ID = ?"), {id});

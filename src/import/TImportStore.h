@@ -4,6 +4,7 @@
 #include "data/TDataInfo.h"
 #include "import/TImportPreview.h"
 #include "import/TImportRecord.h"
+#include "import/TTypedBooking.h"
 
 #include <QList>
 #include <QSet>
@@ -45,13 +46,24 @@ public:
     static TNegativeRule::Outcome negativeRule(const TDataInfo& holder, const TImportPreview& preview,
                                                std::optional<Currency>* after = nullptr);
 
-    // Books the ticked rows of `preview`; returns the new import's id, or no value when `progress`
-    // stopped it. Throws std::invalid_argument when no row is ticked.
+    // The bookings of `holder` dated from `from` to `to` (whole days) that no import made and none
+    // has claimed as typed before: what a statement's rows may be (TImportPreview::matchTyped).
+    static QList<TTypedBooking> typedBookings(qint32 holder, const QDate& from, const QDate& to);
+
+    // What the bookings of `holder` dated after `day` did to its balance: its balance at the end of
+    // `day` is its balance now less this.
+    static Currency movedAfter(qint32 holder, const QDate& day);
+
+    // Books the ticked rows of `preview`, and links the rows that are bookings typed before and not
+    // ticked to those bookings (their fingerprints recorded, nothing booked again); returns the new
+    // import's id, or no value when `progress` stopped it. Throws std::invalid_argument when no row
+    // is ticked nor linked.
     static std::optional<qint32> book(const TImportPreview& preview, const Import& import,
                                       const Progress& progress = {});
 
-    // Deletes the bookings of import `id` that still exist (whatever they were edited to, each
-    // holder's balance following) and forgets its fingerprints and the import. Returns the holders
+    // Deletes the bookings import `id` made that still exist (whatever they were edited to, each
+    // holder's balance following), keeps the bookings it linked as typed before, and forgets its
+    // fingerprints and the import. Returns the holders
     // whose balances moved (the import's, and any an edit moved a booking to); no value when there
     // is no such import.
     static std::optional<QList<qint32>> undo(qint32 id);

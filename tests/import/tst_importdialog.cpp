@@ -223,7 +223,7 @@ void TestImportDialog::importFromTheMainWindow()
     m.trigger(qPrintable(command));
     QVERIFY(driver.dialogSeen());
     QVERIFY(!driver.leftOpen());
-    QCOMPARE(shownRows, int(First.size()));
+    QCOMPARE(shownRows, int(First.size()) + 1); // and the statement's sum line, listed as such
     Currency deposits, debits;
     for (const StatementEntry& e : First)
         (e.amount.isNegative() ? debits : deposits) += e.amount;

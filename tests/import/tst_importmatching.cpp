@@ -167,7 +167,7 @@ void TestImportMatching::overlappingStatements()
     const TStatement firstRead = readAs(format, first);
     QCOMPARE(firstRead.rows.size(), first.size());
     const TImportPreview firstPreview(firstRead, TImportMatcher({}));
-    QCOMPARE(firstPreview.newCount(), first.size());
+    QCOMPARE(firstPreview.count(TImportPreview::Status::New), first.size());
     QSet<QString> known = fingerprintsOf(firstRead);
     QCOMPARE(known.size(), first.size());
 
@@ -180,8 +180,8 @@ void TestImportMatching::overlappingStatements()
     // After the second import, neither file offers anything again (nor what was imported and then
     // deleted, since its fingerprint stays).
     known += fingerprintsOf(secondPreview.statement());
-    QCOMPARE(TImportPreview(readAs(format, second), TImportMatcher(known)).newCount(), 0);
-    QCOMPARE(TImportPreview(readAs(format, first), TImportMatcher(known)).newCount(), 0);
+    QCOMPARE(TImportPreview(readAs(format, second), TImportMatcher(known)).count(TImportPreview::Status::New), 0);
+    QCOMPARE(TImportPreview(readAs(format, first), TImportMatcher(known)).count(TImportPreview::Status::New), 0);
 }
 
 void TestImportMatching::lateSecondCoffee_data()
@@ -213,7 +213,7 @@ void TestImportMatching::previewTicksAndTotals()
     const QStringList f = TFingerprint::of(st.rows);
     TImportPreview p(st, TImportMatcher({f.at(3)}));
 
-    QCOMPARE(p.newCount(), 3);
+    QCOMPARE(p.count(TImportPreview::Status::New), 3);
     QCOMPARE(p.tickedRows(), (QList<int>{0, 1, 2}));
     QVERIFY(p.isImported(3) && !p.isTicked(3));
     QCOMPARE(p.deposits(), money("100"));

@@ -469,7 +469,7 @@ void TestTypedInput::everyTextOfAStatement()
     QCOMPARE(rows.text(0, TLedgerQuery::For), text.simplified());
     QCOMPARE(drift(db), QStringList());
     // The same text again is the same row.
-    QCOMPARE(statement.preview(settings, TImportStore::knownFingerprints(bank)).newCount(), 0);
+    QCOMPARE(statement.preview(settings, TImportStore::knownFingerprints(bank)).count(TImportPreview::Status::New), 0);
 }
 
 void TestTypedInput::everyProfileName_data()

@@ -90,6 +90,9 @@ TBalanceProof::Result TBalanceProof::check(const TStatement& st)
     QDate newest;
     for (qsizetype step = 0; step < n; ++step) {
         const qsizetype k = r.oldestFirst ? step : n - 1 - step;
+        // A transaction the bank has not finished has not moved its balance yet.
+        if (st.rows.at(k).pending)
+            continue;
         group.append(k);
         moved += wide(st.rows.at(k).amount);
         newest = st.rows.at(k).date;

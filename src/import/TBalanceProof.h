@@ -12,7 +12,8 @@
 // each transaction (or after some of them), and an opening and a closing balance. Between two
 // stated balances the amounts must add up to their difference: where they do, those rows are
 // confirmed; where they do not, those rows disagree (with one row between two balances, that row's
-// amount is wrong, or the bank's balance is).
+// amount is wrong, or the bank's balance is). Pending rows have not moved the balance: they are left
+// out of the sums and unchecked.
 class TBalanceProof
 {
 public:

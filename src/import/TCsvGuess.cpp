@@ -613,12 +613,12 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
         for (int i = 0; i < named.size(); ++i)
             (i == 0 ? s.fromColumns : i == 1 ? s.forColumns : s.memoColumns).append(named.at(i));
     }
-    // The other side's account number names it where nothing else does; else it is a memo.
-    (s.fromColumns.isEmpty() ? s.fromColumns : s.memoColumns) += accounts;
-    std::sort(s.memoColumns.begin(), s.memoColumns.end());
-    // A booking needs a From: without a column titled so, the first text for For or Memo serves.
+    // A booking needs a From: without a column titled so, the first text for For serves, else the
+    // other side's account number, else the first memo.
     if (s.fromColumns.isEmpty() && !s.forColumns.isEmpty())
         s.fromColumns.append(s.forColumns.takeFirst());
+    (s.fromColumns.isEmpty() ? s.fromColumns : s.memoColumns) += accounts;
+    std::sort(s.memoColumns.begin(), s.memoColumns.end());
     if (s.fromColumns.isEmpty() && !s.memoColumns.isEmpty())
         s.fromColumns.append(s.memoColumns.takeFirst());
     return g;

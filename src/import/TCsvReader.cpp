@@ -328,6 +328,20 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s)
         balanceLines.append(line);
     };
 
+    // The lines before the titles are not the statement's body, but a balance they state counts
+    // ("Alter Kontostand;1.500,00 EUR").
+    {
+        TCsvTokenizer top(QStringView(text).left(b.text.data() - text.data()), s.delimiter);
+        TCsvRecord r;
+        while (top.next(r)) {
+            bool strong = false;
+            const TImportWords::BalanceLine words = balanceWordsOf(r, strong);
+            if (r.error.isEmpty() && words != TImportWords::BalanceLine::None &&
+                words != TImportWords::BalanceLine::Total && r.line < b.firstLine)
+                balanceLines.append({words, r.line, balanceIn(r, s), dateIn(r, s), 0});
+        }
+    }
+
     QStringList dates;
     TCsvTokenizer tokenizer(b.text, s.delimiter, b.firstLine);
     TCsvRecord r;

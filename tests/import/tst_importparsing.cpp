@@ -191,6 +191,9 @@ void TestImportParsing::fittingOrders_data()
     QTest::newRow("a 13th decides month first") << QStringList{"01/02/2024", "02/13/2024"} << QList<TDateOrder>{mdy};
     QTest::newRow("iso") << QStringList{"2024-01-02", "2024-01-03"} << QList<TDateOrder>{ymd};
     QTest::newRow("empty rows left out") << QStringList{"", "25.12.2024"} << QList<TDateOrder>{dmy};
+    QTest::newRow("day and month alike: nothing to ask")
+        << QStringList{"5/5/2024", "", "12.12.2023"} << QList<TDateOrder>{dmy};
+    QTest::newRow("only the first of January") << QStringList{"1/1/2000"} << QList<TDateOrder>{dmy};
     QTest::newRow("nothing fits") << QStringList{"13/13/2024"} << QList<TDateOrder>{};
 }
 

@@ -20,6 +20,13 @@ QByteArray sgmlOfx(const QByteArray& transactions)
            transactions + "</BANKTRANLIST>\n</STMTRS></STMTTRNRS></BANKMSGSRSV1>\n</OFX>\n";
 }
 
+// "amount on date, line n", or empty.
+QString balanceText(const std::optional<TStatementBalance>& b)
+{
+    return b ? QStringLiteral("%1 on %2, line %3").arg(b->amount.toFixed2(), b->date.toString(Qt::ISODate)).arg(b->line)
+             : QString();
+}
+
 } // namespace
 
 class TestOfxQifImport : public QObject
@@ -33,6 +40,8 @@ private slots:
     void ofxDamaged();
     void ofxPayeeAggregate();
     void notOfx();
+    void qifOpeningAndSplits_data();
+    void qifOpeningAndSplits();
     void qifStatement();
     void qifSections();
     void qifDateOrder_data();
@@ -112,6 +121,43 @@ void TestOfxQifImport::notOfx()
     QCOMPARE(problemsText(st), QStringLiteral("0: The file is not an OFX or QFX bank statement."));
     const TStatement empty = TOfxReader::read(sgmlOfx(""));
     QCOMPARE(problemsText(empty), QStringLiteral("0: The statement holds no transactions."));
+}
+
+void TestOfxQifImport::qifOpeningAndSplits_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QDate>("date"); // of the one transaction
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<QString>("problems");
+
+    QTest::newRow("a split's own date") << QByteArray("!Type:Bank\nD03/01/2024\nT-50.00\nPShop\nSFood\nD03/15/2024\n"
+                                                      "Ebread\n$-20.00\nSHome\n$-30.00\n^\n")
+                                        << QDate(2024, 3, 1) << ""
+                                        << "";
+    QTest::newRow("the first date counts")
+        << QByteArray("!Type:Bank\nD03/02/2024\nD03/09/2024\nT-5.00\nPKiosk\n^\n") << QDate(2024, 3, 2) << ""
+        << "";
+    const QString balanceLine = QStringLiteral("2: The statement's opening balance; it is not booked.");
+    QTest::newRow("opening balance") << QByteArray("!Type:Bank\nD01/01/2024\nT1,500.00\nCX\nPOpening Balance\n"
+                                                   "L[Checking]\n^\nD01/02/2024\nT-5.00\nPKiosk\n^\n")
+                                     << QDate(2024, 1, 2) << "1500.00 on 2024-01-01, line 2" << balanceLine;
+    QTest::newRow("opening balance of 0") << QByteArray("!Type:CCard\nD01/01/2024\nT0.00\nPOpening Balance\n"
+                                                        "L[Visa]\n^\nD01/03/2024\nT-19.99\nPBookshop\n^\n")
+                                          << QDate(2024, 1, 3) << "0.00 on 2024-01-01, line 2" << balanceLine;
+}
+
+void TestOfxQifImport::qifOpeningAndSplits()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QDate, date);
+    QFETCH(QString, opening);
+    QFETCH(QString, problems);
+    const TStatement st = TQifReader::read(file, TQifReader::Options());
+    QCOMPARE(st.rows.size(), 1);
+    QCOMPARE(st.rows.at(0).date, date);
+    QCOMPARE(balanceText(st.opening), opening);
+    QCOMPARE(problemsText(st), problems);
+    QCOMPARE(st.unreadCount(), 0); // a balance line is no line that failed
 }
 
 void TestOfxQifImport::qifStatement()

@@ -11,13 +11,13 @@ Q_DECLARE_METATYPE(TImportFormat::Kind)
 
 namespace {
 
-QByteArray sgmlOfx(const QByteArray& transactions)
+QByteArray sgmlOfx(const QByteArray& transactions, const QByteArray& balances = {})
 {
     return "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nCHARSET:1252\n\n<OFX>\n<BANKMSGSRSV1><STMTTRNRS><TRNUID>1\n"
            "<STATUS><CODE>0<SEVERITY>INFO</STATUS>\n<STMTRS><CURDEF>EUR\n"
            "<BANKACCTFROM><BANKID>1<ACCTID>2<ACCTTYPE>CHECKING</BANKACCTFROM>\n"
            "<BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n" +
-           transactions + "</BANKTRANLIST>\n</STMTRS></STMTTRNRS></BANKMSGSRSV1>\n</OFX>\n";
+           transactions + "</BANKTRANLIST>\n" + balances + "</STMTRS></STMTTRNRS></BANKMSGSRSV1>\n</OFX>\n";
 }
 
 // "amount on date, line n", or empty.
@@ -25,6 +25,11 @@ QString balanceText(const std::optional<TStatementBalance>& b)
 {
     return b ? QStringLiteral("%1 on %2, line %3").arg(b->amount.toFixed2(), b->date.toString(Qt::ISODate)).arg(b->line)
              : QString();
+}
+
+int lineOf(const QByteArray& bytes, qsizetype at)
+{
+    return static_cast<int>(bytes.left(at).count('\n')) + 1;
 }
 
 } // namespace
@@ -40,6 +45,8 @@ private slots:
     void ofxDamaged();
     void ofxPayeeAggregate();
     void notOfx();
+    void ofxBalanceAndEnd_data();
+    void ofxBalanceAndEnd();
     void qifOpeningAndSplits_data();
     void qifOpeningAndSplits();
     void qifStatement();
@@ -121,6 +128,66 @@ void TestOfxQifImport::notOfx()
     QCOMPARE(problemsText(st), QStringLiteral("0: The file is not an OFX or QFX bank statement."));
     const TStatement empty = TOfxReader::read(sgmlOfx(""));
     QCOMPARE(problemsText(empty), QStringLiteral("0: The statement holds no transactions."));
+}
+
+void TestOfxQifImport::ofxBalanceAndEnd_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<QString>("problems");
+    QTest::addColumn<bool>("cutOff");
+
+    const QList<StatementEntry> ledger = bankLedger(QDate(2024, 1, 1), QDate(2024, 1, 5));
+    const int n = static_cast<int>(ledger.size());
+    Currency balance = Currency::fromUnits(1000);
+    for (const StatementEntry& e : ledger)
+        balance += e.amount;
+    const QString cutReason = QStringLiteral("%1: This transaction is cut off where the file ends.");
+    for (bool xml : {false, true}) {
+        const QByteArray whole = bankOfx(ledger, xml);
+        const qsizetype lastOpen = whole.lastIndexOf("<STMTTRN>"), lastClose = whole.lastIndexOf("</STMTTRN>");
+        const char* kind = xml ? "XML" : "SGML";
+        QTest::addRow("%s, whole", kind) << whole << n
+                                         << QStringLiteral("%1 on 2024-01-05, line %2")
+                                                .arg(balance.toFixed2())
+                                                .arg(lineOf(whole, whole.indexOf("<LEDGERBAL>")))
+                                         << "" << false;
+        QTest::addRow("%s, cut inside a transaction", kind)
+            << whole.left(lastClose) << n - 1 << "" << cutReason.arg(lineOf(whole, lastOpen)) << true;
+        QTest::addRow("%s, cut between transactions", kind) << whole.left(lastClose + 11) << n << ""
+                                                            << "" << true;
+    }
+    const QByteArray sgml = sgmlOfx("<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240105<TRNAMT>-4.20<FITID>A1<NAME>Kiosk\n"
+                                    "</STMTTRN>\n<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240106<TRNAMT>-5.00<FITID>A2\n");
+    QTest::newRow("SGML, cut before the transaction's id")
+        << sgml.left(sgml.indexOf("<FITID>A2")) << 1 << "" << cutReason.arg(lineOf(sgml, sgml.lastIndexOf("<STMTTRN>")))
+        << true;
+    QTest::newRow("available balance alone")
+        << sgmlOfx("", "<AVAILBAL><BALAMT>-12,34<DTASOF>20240131120000[+1:CET]</AVAILBAL>\n") << 0
+        << "-12.34 on 2024-01-31, line 13"
+        << "0: The statement holds no transactions." << false;
+    QTest::newRow("ledger balance before available balance")
+        << sgmlOfx("", "<LEDGERBAL><BALAMT>50.00<DTASOF>20240131</LEDGERBAL>\n"
+                       "<AVAILBAL><BALAMT>75.00<DTASOF>20240131</AVAILBAL>\n")
+        << 0 << "50.00 on 2024-01-31, line 13"
+        << "0: The statement holds no transactions." << false;
+}
+
+void TestOfxQifImport::ofxBalanceAndEnd()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, rows);
+    QFETCH(QString, closing);
+    QFETCH(QString, problems);
+    QFETCH(bool, cutOff);
+    const TStatement st = TOfxReader::read(bytes);
+    QCOMPARE(st.rows.size(), rows);
+    QCOMPARE(problemsText(st), problems);
+    QCOMPARE(balanceText(st.closing), closing);
+    const QStringList warning{QStringLiteral("The file is incomplete: it ends in the middle of the statement, perhaps "
+                                             "because the download was cut off. Download the statement again.")};
+    QCOMPARE(st.warnings, cutOff ? warning : QStringList());
 }
 
 void TestOfxQifImport::qifOpeningAndSplits_data()

@@ -3,8 +3,12 @@
 #include "import/TImportFormat.h"
 #include "import/TOfxReader.h"
 #include "import/TQifReader.h"
+#include "import/TStatementFile.h"
+#include "import/TTextEncoding.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(TImportFormat::Kind)
@@ -49,6 +53,8 @@ private slots:
     void ofxBalanceAndEnd();
     void qifOpeningAndSplits_data();
     void qifOpeningAndSplits();
+    void noStatement_data();
+    void noStatement();
     void qifStatement();
     void qifSections();
     void qifDateOrder_data();
@@ -225,6 +231,59 @@ void TestOfxQifImport::qifOpeningAndSplits()
     QCOMPARE(balanceText(st.opening), opening);
     QCOMPARE(problemsText(st), problems);
     QCOMPARE(st.unreadCount(), 0); // a balance line is no line that failed
+}
+
+void TestOfxQifImport::noStatement_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason"); // empty: a text file, read as a statement
+
+    const QString spreadsheet = QStringLiteral("This is a spreadsheet, not a statement: export CSV from your bank.");
+    const QString binary =
+        QStringLiteral("This is not a text file, so it cannot be a statement: export CSV from your bank.");
+    const QString csv = QStringLiteral("Datum;Betrag\n01.03.2024;-5,00\n");
+    QTest::newRow("xlsx") << "Umsaetze.xlsx"
+                          << QByteArrayLiteral("PK\x03\x04\x14\0\x06\0\x08\0\0\0!\0[Content_Types].xml") << spreadsheet;
+    QTest::newRow("ods named .csv") << "statement.csv"
+                                    << QByteArrayLiteral("PK\x03\x04\x14\0\0\x08\0\0mimetypeapplication/"
+                                                         "vnd.oasis.opendocument.spreadsheet")
+                                    << spreadsheet;
+    QTest::newRow("xls") << "Kontoauszug.xls"
+                         << QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0\0\0\0\0\0>\0\x03\0")
+                         << spreadsheet;
+    QTest::newRow("pdf named .ofx") << "statement.ofx"
+                                    << QByteArray("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\n")
+                                    << QStringLiteral("This is a PDF, not a statement: export CSV from your bank.");
+    QTest::newRow("binary junk") << "export.csv" << QByteArrayLiteral("\x1F\x8B\x08\0\0\0\0\0\0\x03\xED\x5A;\x91\0\x01")
+                                 << binary;
+    QTest::newRow("a stray NUL in text") << "export.csv" << QByteArrayLiteral("Datum;Betrag\n01.03.2024;a\0b;-5,00\n")
+                                         << "";
+    QTest::newRow("UTF-16LE without BOM")
+        << "export.csv" << TTextEncoding::encode(csv, TTextEncoding::Kind::Utf16LE) << "";
+    QTest::newRow("UTF-16BE with BOM") << "export.csv"
+                                       << "\xFE\xFF" + TTextEncoding::encode(csv, TTextEncoding::Kind::Utf16BE) << "";
+}
+
+void TestOfxQifImport::noStatement()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QFile out(dir.filePath(name));
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+    QString error;
+    const std::optional<TStatementFile> file = TStatementFile::load(out.fileName(), &error);
+    QVERIFY2(file.has_value(), qPrintable(error));
+    QCOMPARE(file->format == TImportFormat::Kind::Unsupported, !reason.isEmpty());
+    if (reason.isEmpty())
+        return;
+    QCOMPARE(file->guess(), TCsvSettings());
+    const TStatement st = file->read(file->guess());
+    QVERIFY(st.rows.isEmpty());
+    QCOMPARE(problemsText(st), QStringLiteral("0: ") + reason);
 }
 
 void TestOfxQifImport::qifStatement()

@@ -59,7 +59,8 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
         cbbDelimiter->addItem(QString::fromLatin1(caption), QString::fromLatin1(c));
     cbbEncoding = named(new QComboBox(this), "cbbEncoding");
     for (auto kind : {TTextEncoding::Kind::Auto, TTextEncoding::Kind::Utf8, TTextEncoding::Kind::Windows1252,
-                      TTextEncoding::Kind::Iso8859_15, TTextEncoding::Kind::Utf16LE, TTextEncoding::Kind::Utf16BE})
+                      TTextEncoding::Kind::Iso8859_15, TTextEncoding::Kind::Windows1250, TTextEncoding::Kind::Iso8859_2,
+                      TTextEncoding::Kind::Windows1257, TTextEncoding::Kind::Utf16LE, TTextEncoding::Kind::Utf16BE})
         cbbEncoding->addItem(TTextEncoding::name(kind), static_cast<int>(kind));
     spnSkipTop = named(new QSpinBox(this), "spnSkipTop");
     spnSkipBottom = named(new QSpinBox(this), "spnSkipBottom");

@@ -424,8 +424,8 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     }
     const bool datedFormat = m_file->format != TImportFormat::Kind::Ofx;
     grpSettings->askDateOrder(datedFormat && st.dateOrderAmbiguous() && !reading->settings.dateOrderChosen);
-    lblFormat->setText(m_file->format == TImportFormat::Kind::Ofx
-                           ? QStringLiteral("OFX file")
+    lblFormat->setText(m_file->format == TImportFormat::Kind::Ofx || m_file->format == TImportFormat::Kind::Unsupported
+                           ? QStringLiteral("%1 file").arg(m_file->formatName())
                            : QStringLiteral("%1 file, %2").arg(m_file->formatName(), TTextEncoding::name(st.encoding)));
     m_model->setPreview(std::move(reading->preview));
     const TImportPreview& p = *m_model->preview();

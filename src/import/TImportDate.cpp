@@ -158,6 +158,22 @@ QList<TDateOrder> TImportDate::fittingOrders(const QStringList& texts)
         if (all)
             orders.append(order);
     }
+    // Dates whose day and month are the same ("5/5/2024") read alike in every order: nothing to ask.
+    if (orders.size() < 2)
+        return orders;
+    bool anyDate = false;
+    for (const QString& t : texts) {
+        if (t.trimmed().isEmpty())
+            continue;
+        anyDate = true;
+        const std::optional<QDate> first = parse(t, orders.front());
+        for (qsizetype i = 1; i < orders.size(); ++i) {
+            if (parse(t, orders.at(i)) != first)
+                return orders;
+        }
+    }
+    if (anyDate)
+        orders.resize(1);
     return orders;
 }
 

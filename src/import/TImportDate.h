@@ -29,7 +29,9 @@ public:
 
     // The orders under which every date of `texts` parses (empty texts are left out; no texts fit
     // every order), in the order day-month-year, month-day-year, year-month-day. More than one means
-    // the file does not tell the order and the user must be asked.
+    // the file does not tell the order and the user must be asked; so when every date reads as the
+    // same day in each fitting order ("1/1/2000", "5/5/2024" and "12.12.2023"), only the first is
+    // returned: there is nothing to ask.
     static QList<TDateOrder> fittingOrders(const QStringList& texts);
 
     // "day, month, year" and so on: the order in the words of a message.

@@ -18,6 +18,7 @@ struct Block
     QString text;
     QString fitId, posted, amount, payeeName;
     bool used = false;
+    bool cut = false; // the file ends inside it
 };
 
 QString decodeEntities(QString s)
@@ -61,11 +62,11 @@ QList<Block> scanBlocks(const QString& text)
         counted = pos;
         const qsizetype next = text.indexOf(Open, pos + Open.size(), Qt::CaseInsensitive);
         qsizetype end = text.indexOf(Close, pos, Qt::CaseInsensitive);
+        Block b;
         if (end < 0 || (next >= 0 && end > next))
             end = next >= 0 ? next : text.size();
         else
             end += Close.size();
-        Block b;
         b.line = line;
         b.text = text.mid(pos, end - pos).trimmed();
         b.fitId = tagValue(b.text, u"FITID");
@@ -132,6 +133,42 @@ std::optional<Currency> blockAmount(const QString& text, QString& reason)
     return f.parse(text, &reason);
 }
 
+// The balance the bank states at the end of the statement: LEDGERBAL, else AVAILBAL (what may be
+// spent), each an amount BALAMT at a moment DTASOF.
+std::optional<TStatementBalance> closingBalance(const QString& text)
+{
+    for (const char16_t* tag : {u"LEDGERBAL", u"AVAILBAL"}) {
+        const QString open = u'<' + QString::fromUtf16(tag) + u'>';
+        const qsizetype at = text.indexOf(open, 0, Qt::CaseInsensitive);
+        if (at < 0)
+            continue;
+        qsizetype end = text.indexOf(QStringLiteral("</") + QString::fromUtf16(tag) + u'>', at, Qt::CaseInsensitive);
+        if (end < 0)
+            end = text.size();
+        const QStringView aggregate = QStringView(text).mid(at, end - at);
+        QString reason;
+        const std::optional<Currency> amount = blockAmount(tagValue(aggregate, u"BALAMT"), reason);
+        if (!amount)
+            return std::nullopt;
+        TStatementBalance balance;
+        balance.amount = *amount;
+        // DTASOF is yyyyMMdd, perhaps followed by a time and a zone, like DTPOSTED.
+        const QString asOf = tagValue(aggregate, u"DTASOF");
+        if (asOf.size() >= 8)
+            balance.date = TImportDate::parse(asOf.left(8), TDateOrder::YearMonthDay).value_or(QDate());
+        balance.line = 1 + static_cast<int>(QStringView(text).left(at).count(u'\n'));
+        return balance;
+    }
+    return std::nullopt;
+}
+
+// The file has its <OFX> element but not the end of it: the download stopped before the end.
+bool isCutOff(const QString& text)
+{
+    return text.contains(QStringLiteral("<OFX>"), Qt::CaseInsensitive) &&
+           !text.contains(QStringLiteral("</OFX>"), Qt::CaseInsensitive);
+}
+
 bool looksLikeOfx(const QByteArray& bytes)
 {
     const QByteArray head = bytes.left(4096);
@@ -163,6 +200,9 @@ TStatement TOfxReader::read(const QByteArray& bytes)
     TStatement out;
     const QString text = TTextEncoding::decode(bytes, TTextEncoding::Kind::Auto, &out.encoding);
     QList<Block> blocks = scanBlocks(text);
+    const bool cutOff = isCutOff(text);
+    if (cutOff && !blocks.isEmpty())
+        blocks.back().cut = !blocks.back().text.endsWith(QStringLiteral("</STMTTRN>"), Qt::CaseInsensitive);
     QStringList dates;
     int from = 0;
     for (const Parsed& p : parsed) {
@@ -172,6 +212,8 @@ TStatement TOfxReader::read(const QByteArray& bytes)
         Block& b = blocks[j];
         b.used = true;
         from = j + 1;
+        if (b.cut)
+            continue; // whatever libofx made of its beginning, the rest of it is missing
         TImportRow row;
         row.line = b.line;
         row.bankId = p.fitId;
@@ -200,10 +242,16 @@ TStatement TOfxReader::read(const QByteArray& bytes)
         out.addRow(std::move(row), b.text);
     }
     for (const Block& b : blocks) {
-        if (!b.used)
+        if (b.cut)
+            out.addProblem(b.line, QStringLiteral("This transaction is cut off where the file ends."), b.text);
+        else if (!b.used)
             out.addProblem(b.line, QStringLiteral("This transaction could not be read; the file is damaged here."),
                            b.text);
     }
+    if (cutOff)
+        out.warnings.append(QStringLiteral("The file is incomplete: it ends in the middle of the statement, perhaps "
+                                           "because the download was cut off. Download the statement again."));
+    out.closing = closingBalance(text);
     std::sort(out.problems.begin(), out.problems.end(),
               [](const TImportProblem& a, const TImportProblem& b) { return a.line < b.line; });
     out.dateOrders = {TDateOrder::YearMonthDay};

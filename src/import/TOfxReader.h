@@ -10,7 +10,9 @@
 // (or the name of PAYEE) its From and MEMO its For. The date is the day the bank wrote in DTPOSTED,
 // whatever the time zones of the bank and the user; the amount is TRNAMT exactly as written. Each
 // transaction is checked against the text of the file, so one that libofx passed over or read as
-// something else than the file says becomes a problem on its line.
+// something else than the file says becomes a problem on its line. The ledger balance (LEDGERBAL,
+// else AVAILBAL) is the statement's closing balance. A file that ends before its </OFX> (a download
+// cut off) is read as far as it goes, with a warning; a transaction the end cuts into is not booked.
 class TOfxReader
 {
 public:

@@ -30,6 +30,7 @@ struct Record
     QString source;
     QString date, amount, altAmount, payee, memo, number, category;
     bool any = false;
+    bool inSplits = false; // an S line came: the lines that follow describe the splits
 };
 
 // Walks the transaction records of the file.
@@ -75,7 +76,12 @@ void forEachRecord(const QString& text, Visit visit)
         const QString value = trimmed.mid(1).trimmed().toString();
         switch (trimmed.front().unicode()) {
         case u'D':
-            r.date = value;
+            // The transaction's date is the first before the splits; a split's own date does not move it.
+            if (r.date.isEmpty() && !r.inSplits)
+                r.date = value;
+            break;
+        case u'S':
+            r.inSplits = true;
             break;
         case u'T':
             r.amount = value;
@@ -96,7 +102,7 @@ void forEachRecord(const QString& text, Visit visit)
             r.category = value;
             break;
         default:
-            break; // cleared status, address lines, splits: the total amount stands for them
+            break; // cleared status, address lines, split memos and amounts: the total amount stands for them
         }
     }
     finish();
@@ -105,6 +111,13 @@ void forEachRecord(const QString& text, Visit visit)
 QString amountText(const Record& r)
 {
     return r.amount.isEmpty() ? r.altAmount : r.amount;
+}
+
+// Quicken writes an account's opening balance as a record of its own, paid by "Opening Balance" and
+// filed (L) under the account itself ("[Checking]").
+bool isOpeningBalance(const Record& r)
+{
+    return r.payee.trimmed().compare(u"Opening Balance", Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -140,6 +153,14 @@ TStatement TQifReader::read(const QByteArray& bytes, const Options& options)
         const std::optional<Currency> amount = options.amountFormat.parse(amountText(r), &reason);
         if (!amount) {
             out.addProblem(r.line, reason, r.source);
+            return;
+        }
+        if (isOpeningBalance(r)) {
+            // The money was in the account before the statement: it is not a deposit.
+            if (!out.opening)
+                out.opening = TStatementBalance{*amount, *date, r.line};
+            out.addProblem(r.line, QStringLiteral("The statement's opening balance; it is not booked."), r.source,
+                           TImportProblem::Kind::BalanceLine);
             return;
         }
         TImportRow row;

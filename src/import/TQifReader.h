@@ -11,8 +11,11 @@
 // Reads the bank, cash and credit card sections of a QIF file (!Type:Bank, !Type:Cash,
 // !Type:CCard); records of other sections (accounts, categories, investments, memorised
 // transactions) are passed over. Each record's lines start with a letter: D date, T amount (U when
-// there is no T), P payee, M memo, N number, L category; "^" ends it. A record becomes a row with
-// From = payee, For = memo, Memo = category and number.
+// there is no T), P payee, M memo, N number, L category; "^" ends it. Splits (S category, E memo,
+// $ amount) follow the transaction's own lines; the total amount stands for them, and a D among them
+// does not change the transaction's date. A record becomes a row with From = payee, For = memo,
+// Memo = category and number; Quicken's "Opening Balance" record is the statement's opening
+// balance instead, never booked.
 class TQifReader
 {
 public:

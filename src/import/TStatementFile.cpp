@@ -45,6 +45,10 @@ QString TStatementFile::formatName() const
         return QStringLiteral("OFX");
     case TImportFormat::Kind::Qif:
         return QStringLiteral("QIF");
+    case TImportFormat::Kind::Unsupported:
+        if (const std::optional<TImportFormat::Foreign> f = TImportFormat::foreign(bytes))
+            return f->name;
+        break; // the bytes were changed after loading: taken as delimited text again
     case TImportFormat::Kind::Csv:
         break;
     }
@@ -73,6 +77,10 @@ TStatement TStatementFile::read(const TCsvSettings& settings) const
         return TOfxReader::read(bytes);
     case TImportFormat::Kind::Qif:
         return TQifReader::read(bytes, {settings.encoding, settings.dateOrder, settings.amountFormat});
+    case TImportFormat::Kind::Unsupported:
+        if (const std::optional<TImportFormat::Foreign> f = TImportFormat::foreign(bytes))
+            return TStatement::failed(f->reason);
+        break;
     case TImportFormat::Kind::Csv:
         break;
     }

@@ -29,13 +29,16 @@ public:
 
     // The file's name without its folder.
     QString fileName() const;
-    // "CSV", "OFX" or "QIF".
+    // "CSV", "OFX" or "QIF"; for a file that is no statement, what it is ("Spreadsheet", "PDF", "Binary").
     QString formatName() const;
 
     // Settings that read this file when nothing is known about its bank: guessed from a delimited
-    // file, the QIF reader's guess for a QIF file. The date order is not taken as chosen.
+    // file, the QIF reader's guess for a QIF file, defaults for others. The date order is not taken as
+    // chosen.
     TCsvSettings guess() const;
 
+    // The statement in the file; a failed one (TStatement::failed) with the reason for a file that is
+    // no statement at all.
     TStatement read(const TCsvSettings& settings) const;
 
     // The columns of a delimited file read with `settings`, each as "title (first value)" from the

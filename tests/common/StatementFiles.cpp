@@ -162,9 +162,15 @@ QByteArray bankOfx(const QList<StatementEntry>& entries, bool xml)
         element("MEMO", e.purpose);
         t += QStringLiteral("</STMTTRN>\n");
     }
+    // The account held 1,000.00 before the first transaction.
+    Currency balance = Currency::fromUnits(1000);
+    for (const StatementEntry& e : entries)
+        balance += e.amount;
     t += QStringLiteral("</BANKTRANLIST>\n<LEDGERBAL>\n");
-    element("BALAMT", QStringLiteral("100.00"));
-    element("DTASOF", QStringLiteral("20240501"));
+    element("BALAMT", balance.toFixed2());
+    element("DTASOF", entries.isEmpty()
+                          ? QStringLiteral("20240501")
+                          : entries.back().date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("235959"));
     t += QStringLiteral("</LEDGERBAL>\n</STMTRS>\n</STMTTRNRS>\n</BANKMSGSRSV1>\n</OFX>\n");
     return xml ? t.toUtf8() : TTextEncoding::encode(t, TTextEncoding::Kind::Windows1252);
 }

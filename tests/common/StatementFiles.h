@@ -37,7 +37,8 @@ TCsvSettings bankCsvSettings();
 // The problems of a statement, one "line: reason" a line.
 QString problemsText(const TStatement& statement);
 
-// The bank's OFX statement: SGML (OFX 1.0.2, Windows-1252) or XML (OFX 2.1.1, UTF-8), with FITIDs.
+// The bank's OFX statement: SGML (OFX 1.0.2, Windows-1252) or XML (OFX 2.1.1, UTF-8), with FITIDs,
+// and a ledger balance of 1,000.00 plus the entries at the end of the last entry's day.
 QByteArray bankOfx(const QList<StatementEntry>& entries, bool xml);
 
 // The bank's QIF statement (!Type:Bank), dates as M/D'YY.

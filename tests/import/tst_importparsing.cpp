@@ -19,6 +19,8 @@ private slots:
     void detectEncoding();
     void codePageRoundTrip_data();
     void codePageRoundTrip();
+    void detectCodePage_data();
+    void detectCodePage();
     void parseDate_data();
     void parseDate();
     void fittingOrders_data();
@@ -78,6 +80,12 @@ void TestImportParsing::codePageRoundTrip_data()
                           << QByteArray("\x80 \x8A \x9C \x9F \xFC \xDF");
     QTest::newRow("8859-15") << Kind::Iso8859_15 << QStringLiteral("€ Š œ Ÿ ü ß")
                              << QByteArray("\xA4 \xA6 \xBD \xBE \xFC \xDF");
+    QTest::newRow("1250") << Kind::Windows1250 << QStringLiteral("Ł ą ś ź Ž ť")
+                          << QByteArray("\xA3 \xB9 \x9C \x9F \x8E \x9D");
+    QTest::newRow("8859-2") << Kind::Iso8859_2 << QStringLiteral("Ł ą ś ź Ž ť")
+                            << QByteArray("\xA3 \xB1 \xB6 \xBC \xAE \xBB");
+    QTest::newRow("1257") << Kind::Windows1257 << QStringLiteral("Ą ė Š ų ū ņ")
+                          << QByteArray("\xC0 \xEB \xD0 \xF8 \xFB \xF2");
     QTest::newRow("1252 lacks") << Kind::Windows1252 << QStringLiteral("Ł") << QByteArray("?");
     QTest::newRow("utf-8") << Kind::Utf8 << QStringLiteral("€") << QByteArray("\xE2\x82\xAC");
 }
@@ -90,7 +98,43 @@ void TestImportParsing::codePageRoundTrip()
     QCOMPARE(TTextEncoding::encode(text, kind), bytes);
     if (!bytes.contains('?'))
         QCOMPARE(TTextEncoding::decode(bytes, kind), text);
-    QCOMPARE(TTextEncoding::fromName(TTextEncoding::name(kind)), std::optional<Kind>(kind));
+    QCOMPARE(TTextEncoding::fromName(TTextEncoding::name(kind).toLower()), std::optional<Kind>(kind));
+}
+
+void TestImportParsing::detectCodePage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Kind>("kind"); // written in, and to be detected
+
+    const QString czech = QStringLiteral("12.03.2024;Převod z účtu, Žďár nad Sázavou;-250,00 Kč\n");
+    const QString polish = QStringLiteral("2024-03-12;Przelew przychodzący, Łódź, Gdańsk, opłata;1 200,00\n");
+    QTest::newRow("Czech, 1250") << czech << Kind::Windows1250;
+    QTest::newRow("Czech, 8859-2") << czech << Kind::Iso8859_2;
+    QTest::newRow("Polish, 1250") << polish << Kind::Windows1250;
+    QTest::newRow("Polish, 8859-2") << polish << Kind::Iso8859_2;
+    QTest::newRow("Polish capitals, 8859-2") << polish.toUpper() << Kind::Iso8859_2;
+    QTest::newRow("Czech after 100 KB of ASCII")
+        << QStringLiteral("01.03.2024;Kiosk;-1,00\n").repeated(5000) + czech << Kind::Windows1250;
+    QTest::newRow("Lithuanian") << QStringLiteral("2024-03-12;Gavėjas, Šiaulių bankas, Klaipėda;-15,00\n")
+                                << Kind::Windows1257;
+    QTest::newRow("Latvian") << QStringLiteral("12.03.2024;Saņēmējs, Rīga, Jūrmala;-7,20\n") << Kind::Windows1257;
+    // Its letters are alike in Windows-1252, but the language is Estonian.
+    QTest::newRow("Estonian") << QStringLiteral("12.03.2024;Õismäe, Pärnu, Tööandja;1500,00\n") << Kind::Windows1257;
+    QTest::newRow("German") << QStringLiteral("12.03.2024;Müller, Straße, Gebühr;-3,20\n") << Kind::Windows1252;
+    QTest::newRow("French") << QStringLiteral("12/03/2024;Crédit, Société Générale, déjà;45,00\n") << Kind::Windows1252;
+    QTest::newRow("Spanish") << QStringLiteral("12/03/2024;Señor, Peñíscola;-9,99\n") << Kind::Windows1252;
+    QTest::newRow("Danish") << QStringLiteral("12-03-2024;Søren, Århus, Æble;-120,00\n") << Kind::Windows1252;
+    QTest::newRow("euro, 8859-15") << QStringLiteral("12.03.2024;Kaffee 3,20 €;-3,20\n") << Kind::Iso8859_15;
+}
+
+void TestImportParsing::detectCodePage()
+{
+    QFETCH(QString, text);
+    QFETCH(Kind, kind);
+    const QByteArray bytes = TTextEncoding::encode(text, kind);
+    QVERIFY(!bytes.contains('?'));
+    QCOMPARE(TTextEncoding::name(TTextEncoding::detect(bytes)), TTextEncoding::name(kind));
+    QCOMPARE(TTextEncoding::decode(bytes, Kind::Auto), text);
 }
 
 void TestImportParsing::parseDate_data()
@@ -147,6 +191,9 @@ void TestImportParsing::fittingOrders_data()
     QTest::newRow("a 13th decides month first") << QStringList{"01/02/2024", "02/13/2024"} << QList<TDateOrder>{mdy};
     QTest::newRow("iso") << QStringList{"2024-01-02", "2024-01-03"} << QList<TDateOrder>{ymd};
     QTest::newRow("empty rows left out") << QStringList{"", "25.12.2024"} << QList<TDateOrder>{dmy};
+    QTest::newRow("day and month alike: nothing to ask")
+        << QStringList{"5/5/2024", "", "12.12.2023"} << QList<TDateOrder>{dmy};
+    QTest::newRow("only the first of January") << QStringList{"1/1/2000"} << QList<TDateOrder>{dmy};
     QTest::newRow("nothing fits") << QStringList{"13/13/2024"} << QList<TDateOrder>{};
 }
 

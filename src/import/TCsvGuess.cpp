@@ -132,6 +132,7 @@ struct Proof
     int balance = -1;
     bool reversed = false;
     int matches = 0;
+    int covered = 0; // rows with money in the reading
 };
 
 } // namespace
@@ -161,10 +162,14 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
             if (!r.blank)
                 ++counts[static_cast<int>(r.fields.size())];
         }
-        int score = 0;
+        // The most common width of two or more, weighed by its width: a delimiter found inside
+        // amounts ("12,50") splits many lines in two, the right one fewer lines in many fields.
+        int score = 0, modal = 0;
         for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            if (it.key() >= 2)
-                score = std::max(score, it.value());
+            if (it.key() >= 2 && it.value() >= modal) {
+                modal = it.value();
+                score = it.value() * (it.key() - 1);
+            }
         }
         if (score > bestScore) {
             bestScore = score;
@@ -187,8 +192,18 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
 
     // The first column of dates (a booking day before a value day), even where a broken date or two
     // leaves it a few short of another.
+    // The statement's balance lines ("Kontostand;31.10.2024;...") have their dates elsewhere.
+    auto balanceWords = [](const Record& r, bool strongOnly) {
+        return std::any_of(r.fields.cbegin(), r.fields.cend(), [strongOnly](const QString& f) {
+            bool strong = false;
+            return TImportWords::balanceLineOf(f, &strong) != TImportWords::BalanceLine::None &&
+                   (strong || !strongOnly);
+        });
+    };
     QList<int> hits(width);
     for (const Record& r : records) {
+        if (balanceWords(r, false))
+            continue;
         for (int c = 0; c < r.fields.size(); ++c)
             hits[c] += isDate(r.fields.at(c)) ? 1 : 0;
     }
@@ -203,18 +218,11 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
 
     // The transactions: records with a date in the date column, but for the statement's own dated
     // balance and turnover lines.
-    auto balanceLine = [](const Record& r) {
-        return std::any_of(r.fields.cbegin(), r.fields.cend(), [](const QString& f) {
-            bool strong = false;
-            TImportWords::balanceLineOf(f, &strong);
-            return strong;
-        });
-    };
     QList<qsizetype> data;
     QStringList dates;
     for (qsizetype i = 0; i < records.size(); ++i) {
         const Record& r = records.at(i);
-        if (s.dateColumn < r.fields.size() && isDate(r.fields.at(s.dateColumn)) && !balanceLine(r)) {
+        if (s.dateColumn < r.fields.size() && isDate(r.fields.at(s.dateColumn)) && !balanceWords(r, true)) {
             data.append(i);
             dates.append(r.fields.at(s.dateColumn));
         }
@@ -379,8 +387,14 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
                 int steps = 0;
                 const int matches =
                     TBalanceProof::matchingSteps(r.values, cols[b].values, reversed, r.magnitudes, &steps);
-                if (steps > 0 && matches * 10 >= steps * 9 && (!proof || matches > proof->matches))
-                    proof = Proof{r, b, reversed, matches};
+                // The most steps proven, and among equals the reading with money on the most rows: a
+                // column of money received alone proves the steps between two deposits, as the pair
+                // of it and the column of money paid out does.
+                const int covered = static_cast<int>(
+                    std::count_if(r.values.cbegin(), r.values.cend(), [](const auto& v) { return v.has_value(); }));
+                if (steps > 0 && matches * 10 >= steps * 9 &&
+                    (!proof || std::pair(matches, covered) > std::pair(proof->matches, proof->covered)))
+                    proof = Proof{r, b, reversed, matches, covered};
             }
         }
     }
@@ -500,53 +514,60 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     // A column of direction marks, for amounts without a sign: its values as the table knows them,
     // or as the balance's steps show them.
     if (needsDirection) {
-        for (int c = 0; c < width && s.directionColumn < 0; ++c) {
+        // Of the columns of a few values on every row that tell the two apart, the best: titled so,
+        // else all its values known marks, else values that repeat and that the balance tells apart.
+        int bestRank = 0;
+        for (int c = 0; c < width; ++c) {
             const Column& col = cols[c];
-            if (used.contains(c) || col.filled == 0 || col.distinct.size() > 6 ||
-                (!isText(col) && !titled(c, Title::Direction)))
+            const bool directionTitle = titled(c, Title::Direction);
+            if (used.contains(c) || col.filled != n || col.distinct.size() > 4 || (!isText(col) && !directionTitle))
                 continue;
-            QHash<QString, int> signOf; // value -> -1 paid out, 1 received, 0 both seen
-            QString firstSpelling;
+            QHash<QString, int> signOf; // folded value -> -1 paid out, 1 received, 0 both seen
             for (qsizetype k = 0; k < stepSigns.size(); ++k) {
-                const int sign = stepSigns.at(k);
-                const QString v = records.at(rows.at(k)).fields.value(c).trimmed();
-                if (sign == 0 || v.isEmpty())
+                const QString v = records.at(rows.at(k)).fields.value(c).trimmed().toCaseFolded();
+                if (stepSigns.at(k) == 0 || v.isEmpty())
                     continue;
                 const auto it = signOf.constFind(v);
-                signOf.insert(v, it == signOf.cend() || *it == sign ? sign : 0);
+                signOf.insert(v, it == signOf.cend() || *it == stepSigns.at(k) ? stepSigns.at(k) : 0);
             }
             QStringList out, in;
-            bool known = true;
+            bool allKnown = true, allLearned = true;
             for (const QString& folded : col.distinct) {
-                // The file's own spelling of the value.
-                QString spelled = folded;
-                for (qsizetype k = 0; k < rows.size(); ++k) {
-                    const QString v = records.at(rows.at(k)).fields.value(c).trimmed();
+                QString spelled = folded; // as the file writes it
+                for (qsizetype i : rows) {
+                    const QString v = records.at(i).fields.value(c).trimmed();
                     if (v.toCaseFolded() == folded) {
                         spelled = v;
                         break;
                     }
                 }
-                int sign = signOf.value(spelled, 2);
-                if (sign == 2) {
-                    const TImportWords::Direction d = TImportWords::directionOf(spelled);
-                    sign = d == TImportWords::Direction::PaidOut ? -1 : d == TImportWords::Direction::Received ? 1 : 2;
-                }
+                const TImportWords::Direction d = TImportWords::directionOf(spelled);
+                const int tableSign = d == TImportWords::Direction::PaidOut    ? -1
+                                      : d == TImportWords::Direction::Received ? 1
+                                                                               : 2;
+                const int learned = signOf.value(folded, 2);
+                allKnown = allKnown && tableSign != 2;
+                allLearned = allLearned && (learned == -1 || learned == 1);
+                const int sign = learned == -1 || learned == 1 ? learned : tableSign;
                 if (sign == -1)
                     out.append(spelled);
                 else if (sign == 1)
                     in.append(spelled);
-                else
-                    known = false;
             }
-            const bool both = !out.isEmpty() && !in.isEmpty();
-            if ((known && (both || !out.isEmpty() || !in.isEmpty())) || (titled(c, Title::Direction) && both)) {
+            const bool repeats = col.distinct.size() < col.filled;
+            const int rank = directionTitle && !out.isEmpty() && !in.isEmpty()          ? 3
+                             : allKnown                                                 ? 2
+                             : allLearned && repeats && !out.isEmpty() && !in.isEmpty() ? 1
+                                                                                        : 0;
+            if (rank > bestRank) {
+                bestRank = rank;
                 s.directionColumn = c;
                 s.paidOutMarks = out.isEmpty() ? QStringList{QStringLiteral("D")} : out;
                 s.receivedMarks = in.isEmpty() ? QStringList{QStringLiteral("C")} : in;
-                use(c);
             }
         }
+        if (s.directionColumn >= 0)
+            use(s.directionColumn);
         // No marks, but the balance falls with every row: money paid out is written without a sign.
         if (s.directionColumn < 0 && !stepSigns.isEmpty() &&
             std::none_of(stepSigns.cbegin(), stepSigns.cend(), [](int sign) { return sign > 0; }) &&

@@ -157,7 +157,7 @@ void TCsvSettingsBox::setSettings(const TCsvSettings& settings, TImportFormat::K
     m_filling = false;
 
     const bool csv = format == TImportFormat::Kind::Csv;
-    setEnabled(format != TImportFormat::Kind::Ofx);
+    setEnabled(format == TImportFormat::Kind::Csv || format == TImportFormat::Kind::Qif);
     for (QWidget* w : std::initializer_list<QWidget*>{cbbDelimiter, spnSkipTop, spnSkipBottom, chkTitles, lstColumns,
                                                       cbbRole, chkNegate, lblColumns})
         w->setEnabled(csv);

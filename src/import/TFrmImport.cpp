@@ -435,6 +435,8 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     else if (grpSettings->isAskingDateOrder())
         message = QStringLiteral("Every date of this file fits more than one order: is 03.04. the 3rd of April or "
                                  "the 4th of March? Choose the date order under Settings before importing.");
+    else if (p.rowCount() == 0 && !st.problems.isEmpty() && st.problems.front().line == 0)
+        message = st.problems.front().reason; // the file as a whole: a spreadsheet, a damaged file
     else if (p.rowCount() == 0)
         message = QStringLiteral("The file holds no transactions that could be read. Check the settings.");
     else if (m_model->problemCount() > 0)

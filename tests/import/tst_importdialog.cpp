@@ -328,11 +328,17 @@ void TestImportDialog::nothingToImport_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("empty CSV") << "empty.csv" << QByteArray();
-    QTest::newRow("blank lines") << "blank.csv" << QByteArray("\r\n\n \n");
-    QTest::newRow("titles only") << "titles.csv" << QByteArray("Date;Payee;Amount\r\n");
-    QTest::newRow("empty QIF") << "empty.qif" << QByteArray("!Type:Bank\n");
-    QTest::newRow("binary") << "photo.qif" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
+    QTest::addColumn<QString>("message");
+    const QString none = QStringLiteral("The file holds no transactions that could be read. Check the settings.");
+    QTest::newRow("empty CSV") << "empty.csv" << QByteArray() << none;
+    QTest::newRow("blank lines") << "blank.csv" << QByteArray("\r\n\n \n") << none;
+    QTest::newRow("titles only") << "titles.csv" << QByteArray("Date;Payee;Amount\r\n") << none;
+    // What is wrong with the file as a whole is said as the reader says it.
+    QTest::newRow("empty QIF") << "empty.qif" << QByteArray("!Type:Bank\n")
+                               << QStringLiteral("The file holds no bank, cash or credit card transactions.");
+    QTest::newRow("binary") << "photo.qif" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18)
+                            << QStringLiteral("This is not a text file, so it cannot be a statement: export CSV from "
+                                              "your bank.");
 }
 
 // A file without a single transaction says so; it does not ask for the order of dates it lacks.
@@ -340,11 +346,12 @@ void TestImportDialog::nothingToImport()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
     TestDb db;
     const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0);
     Standalone s(bank);
     QVERIFY(s.ui.browse(m_files.write(name, bytes)));
-    QCOMPARE(s.ui.message(), QStringLiteral("The file holds no transactions that could be read. Check the settings."));
+    QCOMPARE(s.ui.message(), message);
     QVERIFY(!s.ui.get<QComboBox>("cbbDateOrder")->currentText().startsWith(QStringLiteral("Choose")));
     QVERIFY(!s.ui.canImport());
     QCOMPARE(shownTexts(), QStringList());

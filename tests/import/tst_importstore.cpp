@@ -86,6 +86,7 @@ private slots:
     void previewGrid();
     void columnRoles_data();
     void columnRoles();
+    void typedBefore();
 
 private:
     StatementDir m_files;
@@ -507,6 +508,63 @@ void TestImportStore::columnRoles()
         QCOMPARE(s.check(), QString());
         QCOMPARE(TCsvColumnRoles::roleOf(s, 4), TCsvRole::Received);
     }
+}
+
+// Bookings typed by hand before the statement came (the salary, the rent, two coffees, a cash
+// withdrawal as a transfer) are its rows: linked, not booked a second time, and kept when the
+// import is taken back.
+void TestImportStore::typedBefore()
+{
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0, {}, true);
+    const qint32 purse = db.addHolder(QStringLiteral("Purse"), 2);
+    QList<StatementEntry> entries = between(QDate(2024, 1, 1), QDate(2024, 1, 20));
+    entries.append({QDate(2024, 1, 5), money("-100"), QStringLiteral("Geldautomat"), QStringLiteral("Bargeld"), {}});
+    auto typeDetail = [&](int type, const QDate& day, const char* amount, const QString& from) {
+        TBookingStore::saveDetail({0, type, bank, QDateTime(day, QTime(9, 0)), from, money(amount), {}, {}});
+    };
+    typeDetail(TDetailRow::Deposit, QDate(2024, 1, 3), "2345.67", QStringLiteral("Employer"));
+    typeDetail(TDetailRow::Debit, QDate(2023, 12, 30), "1050", QStringLiteral("Landlord"));
+    typeDetail(TDetailRow::Debit, QDate(2024, 1, 15), "3.20", QStringLiteral("Coffee"));
+    typeDetail(TDetailRow::Debit, QDate(2024, 1, 15), "3.20", QStringLiteral("Coffee"));
+    typeDetail(TDetailRow::Debit, QDate(2024, 1, 9), "50", QStringLiteral("Not on the statement"));
+    TBookingStore::saveTransfer({0, bank, purse, QDateTime(QDate(2024, 1, 6), QTime(18, 0)), {}, money("100"), {}, {}});
+    const QStringList typedBookings = bookingsOf(db, bank);
+
+    const QString file = m_files.write(QStringLiteral("typed"), StatementKind::Csv, entries);
+    auto preview = [&] {
+        TImportPreview p = previewFor(file, bank);
+        p.matchTyped(TImportStore::typedBookings(bank, QDate(2023, 12, 29), QDate(2024, 1, 23)));
+        return p;
+    };
+    TImportPreview first = preview();
+    QStringList typed;
+    for (int i = 0; i < first.rowCount(); ++i) {
+        if (const TTypedBooking* b = first.typed(i))
+            typed.append(QStringLiteral("%1 %2 %3 %4")
+                             .arg(first.row(i).date.toString(Qt::ISODate), first.row(i).amount.toFixed2(),
+                                  b->date.toString(Qt::ISODate), b->counterparty));
+    }
+    QCOMPARE(typed, (QStringList{"2024-01-01 2345.67 2024-01-03 Employer", "2024-01-01 -1050.00 2023-12-30 Landlord",
+                                 "2024-01-15 -3.20 2024-01-15 Coffee", "2024-01-15 -3.20 2024-01-15 Coffee",
+                                 "2024-01-05 -100.00 2024-01-06 Purse"}));
+    QCOMPARE(first.linkedRows().size(), 5);
+    QCOMPARE(first.tickedCount(), first.rowCount() - 5);
+
+    const Currency before = db.balance(bank);
+    const qint32 id = book(first, bank);
+    QCOMPARE(db.count(QStringLiteral("Detail")), 5 + int(entries.size()) - 5); // typed, and the rows not linked
+    QCOMPARE(db.balance(bank), before + *first.net());
+    QCOMPARE(drift(db), QStringList());
+    // The linked rows are known now; their bookings are claimed, so a later statement offers none.
+    const TImportPreview again = preview();
+    QCOMPARE(again.count(TImportPreview::Status::Imported), again.rowCount());
+    QCOMPARE(TImportStore::typedBookings(bank, QDate(2023, 12, 1), QDate(2024, 2, 1)).size(), 1);
+    // Taking the import back keeps what was typed.
+    QVERIFY(TImportStore::undo(id));
+    QCOMPARE(bookingsOf(db, bank), typedBookings);
+    QCOMPARE(db.balance(bank), before);
+    QCOMPARE(TImportStore::typedBookings(bank, QDate(2023, 12, 1), QDate(2024, 2, 1)).size(), 6);
 }
 
 QTEST_MAIN(TestImportStore)

@@ -16,8 +16,8 @@ using Title = TImportWords::Title;
 using Values = QList<std::optional<Currency>>;
 
 // A long file is looked at in its head and its tail only.
-constexpr qsizetype HeadChars = 2 * 1024 * 1024;
-constexpr qsizetype TailChars = 256 * 1024;
+constexpr int HeadRecords = 1000;
+constexpr qsizetype TailChars = 64 * 1024;
 constexpr int DelimiterRecords = 200;
 constexpr int HeadRows = 300; // transactions whose columns are looked at, in a row
 constexpr int TailRows = 50;
@@ -142,23 +142,11 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     TCsvGuess g;
     TCsvSettings& s = g.settings;
     const QString whole = TTextEncoding::decode(bytes, TTextEncoding::Kind::Auto, &s.encoding);
-    QStringView head = whole;
-    QStringView tail;
-    int tailFirstLine = 1;
-    if (whole.size() > HeadChars + TailChars) {
-        head = QStringView(whole).left(HeadChars);
-        qsizetype from = whole.size() - TailChars;
-        while (from < whole.size() && whole.at(from - 1) != u'\n' && whole.at(from - 1) != u'\r')
-            ++from;
-        tail = QStringView(whole).mid(from);
-        tailFirstLine = 1 + lineEnds(QStringView(whole).left(from));
-    }
-
     // The delimiter that gives the most records the same number (two or more) of fields.
     int bestScore = 0;
     for (QChar d : {u';', u',', u'\t', u'|'}) {
         QMap<int, int> counts;
-        for (const Record& r : recordsOf(head, d, 1, DelimiterRecords)) {
+        for (const Record& r : recordsOf(whole, d, 1, DelimiterRecords)) {
             if (!r.blank)
                 ++counts[static_cast<int>(r.fields.size())];
         }
@@ -179,12 +167,18 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     if (bestScore == 0)
         return g;
 
-    QList<Record> records = recordsOf(head, s.delimiter, 1);
-    if (!tail.isEmpty()) {
-        // The head's last record may be cut off: it is left out.
-        if (!records.isEmpty())
-            records.removeLast();
-        records += recordsOf(tail, s.delimiter, tailFirstLine);
+    // The head of the file, and its tail where the head does not reach the end.
+    QList<Record> records = recordsOf(whole, s.delimiter, 1, HeadRecords);
+    if (records.size() == HeadRecords) {
+        qsizetype from = std::max<qsizetype>(1, whole.size() - TailChars);
+        while (from < whole.size() && whole.at(from - 1) != u'\n' && whole.at(from - 1) != u'\r')
+            ++from;
+        const int headEnd = records.back().lastLine;
+        for (const Record& r :
+             recordsOf(QStringView(whole).mid(from), s.delimiter, 1 + lineEnds(QStringView(whole).left(from)))) {
+            if (r.line > headEnd)
+                records.append(r);
+        }
     }
     int width = 0;
     for (const Record& r : records)

@@ -1,5 +1,7 @@
 #include "import/TBalanceProof.h"
 
+#include <QSet>
+
 namespace {
 
 using Wide = __int128;
@@ -19,6 +21,67 @@ std::optional<Currency> money(Wide v)
     if (v > INT64_MAX || v < INT64_MIN)
         return std::nullopt;
     return Currency::fromRaw(static_cast<std::int64_t>(v));
+}
+
+std::optional<Wide> opening(const TStatement& st)
+{
+    return st.opening ? std::optional<Wide>(wide(st.opening->amount)) : std::nullopt;
+}
+
+// Banks list the transactions of one day in an order of their own, or repeat the day's closing
+// balance on each of its rows: a row the walk found disagreeing is confirmed after all when its
+// balance less its amount is a balance of its day or of the day before, and a day whose rows all
+// show one balance is confirmed when the day before and the day's amounts make it.
+void recheckByDay(const TStatement& st, TBalanceProof::Result& r, const std::optional<Wide>& openingBalance)
+{
+    QList<qsizetype> order;
+    for (qsizetype step = 0; step < st.rows.size(); ++step) {
+        const qsizetype k = r.oldestFirst ? step : st.rows.size() - 1 - step;
+        if (!st.rows.at(k).pending)
+            order.append(k);
+    }
+    QList<QList<qsizetype>> days;
+    for (qsizetype k : order) {
+        if (days.isEmpty() || st.rows.at(days.back().front()).date != st.rows.at(k).date)
+            days.append(QList<qsizetype>());
+        days.back().append(k);
+    }
+    auto balancesOf = [&](const QList<qsizetype>& day) {
+        QSet<std::int64_t> out;
+        for (qsizetype k : day) {
+            if (st.rows.at(k).balance)
+                out.insert(st.rows.at(k).balance->raw());
+        }
+        return out;
+    };
+    auto holds = [](const QSet<std::int64_t>& set, Wide v) {
+        return v >= INT64_MIN && v <= INT64_MAX && set.contains(static_cast<std::int64_t>(v));
+    };
+    for (qsizetype d = 0; d < days.size(); ++d) {
+        const QList<qsizetype>& day = days.at(d);
+        const QSet<std::int64_t> same = balancesOf(day);
+        QSet<std::int64_t> before = d > 0 ? balancesOf(days.at(d - 1)) : QSet<std::int64_t>();
+        if (d == 0 && openingBalance)
+            before.insert(static_cast<std::int64_t>(*openingBalance));
+        Wide sum = 0;
+        bool allStated = true;
+        for (qsizetype k : day) {
+            sum += wide(st.rows.at(k).amount);
+            allStated = allStated && st.rows.at(k).balance.has_value();
+        }
+        const bool oneBalance = day.size() > 1 && allStated && same.size() == 1;
+        for (qsizetype k : day) {
+            const TImportRow& row = st.rows.at(k);
+            if (r.rows.at(k) != TBalanceProof::Verdict::Disagrees || !row.balance)
+                continue;
+            const Wide from = wide(*row.balance) - wide(row.amount);
+            if (oneBalance ? holds(before, *same.cbegin() - sum) : holds(same, from) || holds(before, from)) {
+                r.rows[k] = TBalanceProof::Verdict::Confirmed;
+                --r.disagreeing;
+                ++r.confirmed;
+            }
+        }
+    }
 }
 
 } // namespace
@@ -60,13 +123,13 @@ TBalanceProof::Result TBalanceProof::check(const TStatement& st)
         balances.append(row.balance);
         anyBalance = anyBalance || row.balance.has_value();
     }
-    int forwardSteps = 0, backwardSteps = 0;
-    const int forward = matchingSteps(amounts, balances, false, false, &forwardSteps);
-    const int backward = matchingSteps(amounts, balances, true, false, &backwardSteps);
-    if (forward != backward)
-        r.oldestFirst = forward > backward;
-    else if (n > 1)
-        r.oldestFirst = st.rows.front().date <= st.rows.back().date;
+    const int forward = matchingSteps(amounts, balances, false, false, nullptr);
+    const int backward = matchingSteps(amounts, balances, true, false, nullptr);
+    // The dates tell the order where they differ; the balances where they do not.
+    if (n > 1 && st.rows.front().date != st.rows.back().date)
+        r.oldestFirst = st.rows.front().date < st.rows.back().date;
+    else
+        r.oldestFirst = forward >= backward;
 
     // Walk the rows from the oldest: each stated balance checks the rows since the one before.
     std::optional<Wide> before;
@@ -99,6 +162,8 @@ TBalanceProof::Result TBalanceProof::check(const TStatement& st)
         if (st.rows.at(k).balance)
             settle(wide(*st.rows.at(k).balance));
     }
+    if (r.disagreeing > 0)
+        recheckByDay(st, r, opening(st));
     if (!anyBalance) {
         // Nothing to check row by row: only the sum, where both ends are stated.
         if (st.opening && st.closing) {

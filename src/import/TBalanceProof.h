@@ -29,7 +29,7 @@ public:
         QList<Verdict> rows; // per row of the statement, in the file's order
         int confirmed = 0;
         int disagreeing = 0;
-        // The file lists the oldest transaction first (told by its running balances, else by its dates).
+        // The file lists the oldest transaction first (told by its dates, else by its running balances).
         bool oldestFirst = true;
         // Without running balances: whether the opening balance and the amounts add up to the
         // closing balance, where the statement states both.

@@ -341,6 +341,17 @@ void TestBankFiles::readByGuess_data()
                  "30.01.2024;\"GUTSCHRIFT LOHN\";5'000.00;;30.01.2024;5'000.00\n"),
             QStringLiteral("2024-01-31 -87.35 KAUF MIGROS\n2024-01-30 5000.00 GUTSCHRIFT LOHN"), QString(),
             QStringLiteral("rows 1/0 closing 4912.65"));
+    dataRow("newest first, each day's rows oldest first",
+            utf8("Date;Payee;Amount;Balance\n03.03.2024;C;-5,00;95,00\n02.03.2024;A;-10,00;90,00\n"
+                 "02.03.2024;B;50,00;140,00\n02.03.2024;D;-40,00;100,00\n01.03.2024;E;100,00;100,00\n"),
+            QStringLiteral("2024-03-03 -5.00 C\n2024-03-02 -10.00 A\n2024-03-02 50.00 B\n2024-03-02 -40.00 D\n"
+                           "2024-03-01 100.00 E"),
+            QString(), QStringLiteral("rows 4/0 closing 95.00"));
+    dataRow("the day's closing balance on each of its rows",
+            utf8("Date;Payee;Amount;Balance\n01.03.2024;A;100,00;100,00\n02.03.2024;B;-10,00;80,00\n"
+                 "02.03.2024;C;-10,00;80,00\n03.03.2024;D;-5,00;75,00\n"),
+            QStringLiteral("2024-03-01 100.00 A\n2024-03-02 -10.00 B\n2024-03-02 -10.00 C\n2024-03-03 -5.00 D"),
+            QString(), QStringLiteral("rows 3/0 closing 75.00"));
     // An amount the bank's own balance does not confirm is flagged, not booked unasked.
     dataRow("one amount altered",
             utf8("Date;Payee;Amount;Balance\n01.02.2024;A;-10,00;90,00\n02.02.2024;B;-20,00;70,00\n"

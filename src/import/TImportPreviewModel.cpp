@@ -119,7 +119,10 @@ QString TImportPreviewModel::proofText() const
         return QString();
     const TBalanceProof::Result& proof = m_preview->proof();
     const QLocale locale;
-    if (proof.disagreeing > 0)
+    if (proof.disagreeing == 1)
+        return QStringLiteral("1 row disagrees with the statement's balances: it is marked and not ticked. "
+                              "Check its amount against the statement.");
+    if (proof.disagreeing > 1)
         return QStringLiteral("%1 disagree with the statement's balances: they are marked and not ticked. "
                               "Check their amounts against the statement.")
             .arg(rowsText(proof.disagreeing));

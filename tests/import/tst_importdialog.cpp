@@ -6,6 +6,7 @@
 #include "app/TFrmMain.h"
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
+#include "bookings/TBookingStore.h"
 #include "data/TClock.h"
 #include "help/TChmFile.h"
 #include "help/THelpKey.h"
@@ -135,6 +136,7 @@ private slots:
     void datesAndAmountsShownWhole_data();
     void datesAndAmountsShownWhole();
     void fitsASmallScreen();
+    void statementProvesItself();
 
 private:
     StatementDir m_files;
@@ -694,6 +696,42 @@ void TestImportDialog::datesAndAmountsShownWhole()
         const QString text = s.ui.column(column).front();
         QVERIFY2(grid->fontMetrics().horizontalAdvance(text) + margins <= grid->columnWidth(column), qPrintable(text));
     }
+}
+
+// The statement's balances and the bookings typed before it came, as the dialog shows them: an
+// altered amount marked and left out, the rent typed by hand linked, the closing balance compared.
+void TestImportDialog::statementProvesItself()
+{
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0, {}, true);
+    TBookingStore::saveDetail({0,
+                               TDetailRow::Debit,
+                               bank,
+                               QDateTime(QDate(2024, 2, 13), QTime(8, 0)),
+                               QStringLiteral("Landlord"),
+                               money("500"),
+                               {},
+                               {}});
+    Standalone s(bank);
+    QVERIFY(s.ui.browse(m_files.write(QStringLiteral("proof.csv"),
+                                      "Date;Payee;Amount;Balance\n13.02.2024;Employer;1000,00;1000,00\n"
+                                      "14.02.2024;Landlord;-500,00;500,00\n15.02.2024;Shop;-25,00;480,00\n"
+                                      "16.02.2024;Cafe;-10,00;470,00\n")));
+    QCOMPARE(s.ui.column(TImportPreviewModel::Status),
+             (QStringList{"New", "Typed before: 13 Feb 2024, Landlord", "Balance disagrees", "New"}));
+    QCOMPARE(s.ui.message(),
+             QStringLiteral("1 row disagrees with the statement's balances: it is marked and not ticked. Check its "
+                            "amount against the statement.\n1 row is a booking typed before the statement came: "
+                            "unticked, it is linked to that booking, not booked again."));
+    QVERIFY(s.ui.get<QLabel>("lblBalance")
+                ->text()
+                .endsWith(QStringLiteral(
+                    "After the import, Girokonto would stand at $490.00 at the end of 16 Feb 2024, but the "
+                    "statement's closing balance is $470.00: $20.00 apart.")));
+    s.ui.get<QPushButton>("btnImport")->click();
+    QCOMPARE(s.dialog.result(), int(TFrmImport::mrOk));
+    QCOMPARE(bookingsOf(db, bank).size(), 3); // the rent typed, the salary and the coffee imported
+    QCOMPARE(db.rows(QStringLiteral("select Link from ImportRow order by Link")), (QStringList{"0", "0", "1"}));
 }
 
 QTEST_MAIN(TestImportDialog)

@@ -194,6 +194,19 @@ const std::vector<WritePath>& writePaths()
                  qFatal("the statement was not read");
          },
          [](Scene& s) { s.click("btnImport"); }, EngineText, true},
+        {"imported statement linking a booking typed before",
+         [](Scene& s) {
+             const QList<StatementEntry> entries = bankLedger(QDate(2026, 5, 13), QDate(2026, 5, 14));
+             TBookingStore::saveDetail({0, TDetailRow::Debit, s.a, QDateTime(entries.back().date, QTime(8, 0)),
+                                        entries.back().payee, -entries.back().amount, {}, {}});
+             auto* d = s.open<TFrmImport>();
+             d->PresetHolder(s.a);
+             s.ui->show();
+             d->openFile(s.files.write(QStringLiteral("statement"), StatementKind::Csv, entries));
+             if (!QTest::qWaitFor([d] { return !d->isBusy(); }))
+                 qFatal("the statement was not read");
+         },
+         [](Scene& s) { s.click("btnImport"); }, EngineText, true},
         {"import taken back",
          [](Scene& s) {
              importFile(s.files.write(QStringLiteral("statement"), StatementKind::Csv,

@@ -1,6 +1,7 @@
 #include "import/TCsvGuess.h"
 
 #include "import/TBalanceProof.h"
+#include "import/TCsvReader.h"
 #include "import/TCsvTokenizer.h"
 #include "import/TImportWords.h"
 
@@ -386,7 +387,9 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
                 // of it and the column of money paid out does.
                 const int covered = static_cast<int>(
                     std::count_if(r.values.cbegin(), r.values.cend(), [](const auto& v) { return v.has_value(); }));
-                if (steps > 0 && matches * 10 >= steps * 9 &&
+                // Nearly every step: a statement may hold a misprint, which the proof then marks.
+                const bool proven = matches * 10 >= steps * 9 || (steps >= 3 && matches == steps - 1);
+                if (steps > 0 && proven &&
                     (!proof || std::pair(matches, covered) > std::pair(proof->matches, proof->covered)))
                     proof = Proof{r, b, reversed, matches, covered};
             }
@@ -434,13 +437,11 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
                                                                     : 1);
         }
     } else {
+        // A balance the amounts do not prove (a balance of today on every row, say) is no amount,
+        // but it is not taken to check them either.
         for (int c : amounts) {
-            if (titled(c, Title::Balance) && s.balanceColumn < 0) {
-                s.balanceColumn = c;
+            if (titled(c, Title::Balance) || titled(c, Title::Fee))
                 use(c);
-            } else if (titled(c, Title::Balance) || titled(c, Title::Fee)) {
-                use(c);
-            }
         }
         amounts.removeIf([&](int c) { return used.contains(c); });
         auto full = [&](int c) {
@@ -583,6 +584,32 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
         }
     }
 
+    // A column titled as the balance that the steps from row to row did not prove (the bank lists a
+    // day's rows in another order, or repeats the day's balance on each) checks the amounts only
+    // when the proof by days confirms nearly all of them.
+    if (s.balanceColumn < 0) {
+        for (int c = 0; c < width && s.balanceColumn < 0; ++c) {
+            if (c == s.dateColumn || !titled(c, Title::Balance) || !mostlyNumbers(cols[c]) || s.check() != QString())
+                continue;
+            TStatement head;
+            for (qsizetype k = 0; k < headRows; ++k) {
+                const QStringList& f = records.at(rows.at(k)).fields;
+                QString reason;
+                const std::optional<QDate> date = TImportDate::parse(f.value(s.dateColumn), s.dateOrder);
+                const std::optional<Currency> amount = TCsvReader::amountOf(f, s, reason);
+                const bool pending = s.stateColumn >= 0 &&
+                                     TImportWords::stateOf(f.value(s.stateColumn)) == TImportWords::State::NotFinal;
+                if (date && amount)
+                    head.rows.append({0, *date, *amount, {}, {}, {}, {}, cols[c].values.at(k), {}, pending});
+            }
+            const TBalanceProof::Result proof = TBalanceProof::check(head);
+            if (proof.confirmed > 0 && proof.disagreeing <= std::max(1, (proof.confirmed + proof.disagreeing) / 10)) {
+                s.balanceColumn = c;
+                use(c);
+            }
+        }
+    }
+
     // The bank's id: titled so, and different on every row.
     for (int c = 0; c < width && s.idColumn < 0; ++c) {
         if (used.contains(c) || !titled(c, Title::BankId) || cols[c].filled != n)
@@ -612,14 +639,15 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     }
     QList<int> accounts;
     for (int c : texts) {
-        if (titled(c, Title::Payee))
+        // "Partner IBAN" and "Saaja/maksja konto" are the other side's account, not its name.
+        if (titled(c, Title::PayeeAccount) || (cols[c].ibans * 2 > cols[c].filled && !titled(c, Title::Purpose)))
+            accounts.append(c);
+        else if (titled(c, Title::Payee))
             s.fromColumns.append(c);
         else if (titled(c, Title::Purpose))
             s.forColumns.append(c);
         else if (titled(c, Title::Memo))
             s.memoColumns.append(c);
-        else if (titled(c, Title::PayeeAccount))
-            accounts.append(c);
     }
     if (s.fromColumns.isEmpty() && s.forColumns.isEmpty() && s.memoColumns.isEmpty() && accounts.isEmpty()) {
         QList<int> named;

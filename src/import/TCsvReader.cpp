@@ -25,10 +25,10 @@ QString joined(const QStringList& fields, const QList<int>& columns)
     return out;
 }
 
-QString missingColumn(const TCsvRecord& r, int column, const char* what)
+QString missingColumn(const QStringList& fields, int column, const char* what)
 {
     return QStringLiteral("The line has %1 columns; the %2 should be in column %3.")
-        .arg(r.fields.size())
+        .arg(fields.size())
         .arg(QLatin1String(what))
         .arg(column + 1);
 }
@@ -41,85 +41,20 @@ QString withSpan(const TCsvRecord& r, const QString& reason)
     return reason + QStringLiteral(" (This entry runs on to line %1; check its quotes.)").arg(r.lastLine);
 }
 
+QString fieldAt(const QStringList& fields, int column)
+{
+    return column >= 0 && column < fields.size() ? fields.at(column).trimmed() : QString();
+}
+
 QString field(const TCsvRecord& r, int column)
 {
-    return column >= 0 && column < r.fields.size() ? r.fields.at(column).trimmed() : QString();
+    return fieldAt(r.fields, column);
 }
 
 bool hasMark(const QStringList& marks, const QString& value)
 {
     return std::any_of(marks.cbegin(), marks.cend(),
                        [&](const QString& m) { return m.trimmed().compare(value, Qt::CaseInsensitive) == 0; });
-}
-
-// The amount of a record, or the reason there is none.
-std::optional<Currency> amountOf(const TCsvRecord& r, const TCsvSettings& s, QString& reason)
-{
-    const TAmountFormat& f = s.amountFormat;
-    std::optional<Currency> value;
-    if (s.amountMode == TCsvSettings::AmountMode::Signed) {
-        if (s.amountColumn >= r.fields.size()) {
-            reason = missingColumn(r, s.amountColumn, "amount");
-            return std::nullopt;
-        }
-        value = f.parse(r.fields.at(s.amountColumn), &reason);
-        if (!value)
-            return std::nullopt;
-        if (s.directionColumn >= 0) {
-            // The amount has no sign of its own (or one the direction overrules).
-            const QString mark = field(r, s.directionColumn);
-            const Currency size = value->isNegative() ? -*value : *value;
-            if (hasMark(s.paidOutMarks, mark)) {
-                value = -size;
-            } else if (hasMark(s.receivedMarks, mark)) {
-                value = size;
-            } else {
-                reason = mark.isEmpty()
-                             ? QStringLiteral("There is no direction (paid out or received) in column %1.")
-                                   .arg(s.directionColumn + 1)
-                             : QStringLiteral("The direction \"%1\" is neither money paid out (%2) nor money "
-                                              "received (%3).")
-                                   .arg(mark, s.paidOutMarks.join(QStringLiteral(", ")),
-                                        s.receivedMarks.join(QStringLiteral(", ")));
-                return std::nullopt;
-            }
-        }
-    } else {
-        // Each column holds a magnitude or nothing (an empty cell, or 0 in the unused column).
-        auto side = [&](int column, Currency& out) {
-            if (column >= r.fields.size() || r.fields.at(column).trimmed().isEmpty())
-                return true;
-            const std::optional<Currency> v = f.parse(r.fields.at(column), &reason);
-            if (!v)
-                return false;
-            // Some banks write money paid out with a minus sign, others without: the column tells.
-            out = v->isNegative() ? -*v : *v;
-            return true;
-        };
-        Currency debit, credit;
-        if (!side(s.debitColumn, debit) || !side(s.creditColumn, credit))
-            return std::nullopt;
-        if (!debit.isZero() && !credit.isZero()) {
-            reason =
-                QStringLiteral("There are amounts in both the column of money paid out and that of money received.");
-            return std::nullopt;
-        }
-        if (debit.isZero() && credit.isZero()) {
-            reason =
-                QStringLiteral("There is no amount in the column of money paid out nor in that of money received.");
-            return std::nullopt;
-        }
-        value = debit.isZero() ? credit : -debit;
-    }
-    if (s.negate)
-        value = -*value;
-    if (const QString feeText = field(r, s.feeColumn); !feeText.isEmpty()) {
-        const std::optional<Currency> fee = f.parse(feeText, &reason);
-        if (!fee)
-            return std::nullopt;
-        value = *value - (fee->isNegative() ? -*fee : *fee);
-    }
-    return value;
 }
 
 // A date anywhere in the record: in the date column, else in a text such as "Kontostand vom
@@ -148,7 +83,7 @@ std::optional<Currency> balanceIn(const TCsvRecord& r, const TCsvSettings& s)
             return v;
     }
     QString ignored;
-    if (const auto v = amountOf(r, s, ignored))
+    if (const auto v = TCsvReader::amountOf(r.fields, s, ignored))
         return v;
     for (int c = 0; c < r.fields.size(); ++c) {
         const QString f = r.fields.at(c).trimmed();
@@ -255,6 +190,75 @@ void applyBalanceLines(TStatement& out, const QList<BalanceLine>& lines)
 
 } // namespace
 
+std::optional<Currency> TCsvReader::amountOf(const QStringList& fields, const TCsvSettings& s, QString& reason)
+{
+    const TAmountFormat& f = s.amountFormat;
+    std::optional<Currency> value;
+    if (s.amountMode == TCsvSettings::AmountMode::Signed) {
+        if (s.amountColumn >= fields.size()) {
+            reason = missingColumn(fields, s.amountColumn, "amount");
+            return std::nullopt;
+        }
+        value = f.parse(fields.at(s.amountColumn), &reason);
+        if (!value)
+            return std::nullopt;
+        if (s.directionColumn >= 0) {
+            // The amount has no sign of its own (or one the direction overrules).
+            const QString mark = fieldAt(fields, s.directionColumn);
+            const Currency size = value->isNegative() ? -*value : *value;
+            if (hasMark(s.paidOutMarks, mark)) {
+                value = -size;
+            } else if (hasMark(s.receivedMarks, mark)) {
+                value = size;
+            } else {
+                reason = mark.isEmpty()
+                             ? QStringLiteral("There is no direction (paid out or received) in column %1.")
+                                   .arg(s.directionColumn + 1)
+                             : QStringLiteral("The direction \"%1\" is neither money paid out (%2) nor money "
+                                              "received (%3).")
+                                   .arg(mark, s.paidOutMarks.join(QStringLiteral(", ")),
+                                        s.receivedMarks.join(QStringLiteral(", ")));
+                return std::nullopt;
+            }
+        }
+    } else {
+        // Each column holds a magnitude or nothing (an empty cell, or 0 in the unused column).
+        auto side = [&](int column, Currency& out) {
+            if (column >= fields.size() || fields.at(column).trimmed().isEmpty())
+                return true;
+            const std::optional<Currency> v = f.parse(fields.at(column), &reason);
+            if (!v)
+                return false;
+            // Some banks write money paid out with a minus sign, others without: the column tells.
+            out = v->isNegative() ? -*v : *v;
+            return true;
+        };
+        Currency debit, credit;
+        if (!side(s.debitColumn, debit) || !side(s.creditColumn, credit))
+            return std::nullopt;
+        if (!debit.isZero() && !credit.isZero()) {
+            reason =
+                QStringLiteral("There are amounts in both the column of money paid out and that of money received.");
+            return std::nullopt;
+        }
+        if (debit.isZero() && credit.isZero()) {
+            reason =
+                QStringLiteral("There is no amount in the column of money paid out nor in that of money received.");
+            return std::nullopt;
+        }
+        value = debit.isZero() ? credit : -debit;
+    }
+    if (s.negate)
+        value = -*value;
+    if (const QString feeText = fieldAt(fields, s.feeColumn); !feeText.isEmpty()) {
+        const std::optional<Currency> fee = f.parse(feeText, &reason);
+        if (!fee)
+            return std::nullopt;
+        value = *value - (fee->isNegative() ? -*fee : *fee);
+    }
+    return value;
+}
+
 TCsvReader::Body TCsvReader::body(QStringView text, int skipTop, int skipBottom)
 {
     Body b;
@@ -360,13 +364,13 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s)
         const TImportWords::BalanceLine words = balanceWordsOf(r, strong);
         const std::optional<QDate> date =
             s.dateColumn < r.fields.size() ? TImportDate::parse(r.fields.at(s.dateColumn), s.dateOrder) : std::nullopt;
-        const std::optional<Currency> amount = date ? amountOf(r, s, reason) : std::nullopt;
+        const std::optional<Currency> amount = date ? TCsvReader::amountOf(r.fields, s, reason) : std::nullopt;
         if (words != TImportWords::BalanceLine::None && (strong || !date || !amount || amount->isZero())) {
             balanceLine(r, words, source);
             continue;
         }
         if (s.dateColumn >= r.fields.size()) {
-            out.addProblem(r.line, withSpan(r, missingColumn(r, s.dateColumn, "date")), source);
+            out.addProblem(r.line, withSpan(r, missingColumn(r.fields, s.dateColumn, "date")), source);
             continue;
         }
         const QString& dateText = r.fields.at(s.dateColumn);

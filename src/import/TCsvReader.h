@@ -16,6 +16,11 @@ public:
     static TStatement read(QIODevice& device, const TCsvSettings& settings);
     static TStatement read(const QByteArray& bytes, const TCsvSettings& settings);
 
+    // The signed amount of a record's `fields` as `settings` read it (the amount, or the columns of
+    // money paid out and received, the direction, the fee, the sign); no value and `reason` when
+    // there is none.
+    static std::optional<Currency> amountOf(const QStringList& fields, const TCsvSettings& settings, QString& reason);
+
     // The part of `text` between the lines skipped at the top and at the bottom (blank lines at the
     // end do not count), with the number of its first line and the last skipped line at the top;
     // and the lines skipped at the bottom, with the number of their first line.

@@ -29,7 +29,7 @@ direction: debit/credit | credit/debit | dr/cr | cr/dr | d/c | c/d | direction |
 balance: balance | running bal | running total | bal
 fee: fee | fees | total fees | commission
 payee: payee | payer | payee name | payer name | name | counterparty | beneficiary | merchant | recipient | sender | paid to | received from
-payee-account: iban | account number | counterparty account | payee account | sort code
+payee-account: iban | account number | counterparty account | payee account | sort code | partner iban | counterparty iban | payee account number
 purpose: description | details | reference | narrative | particulars | purpose | transaction details | text | remittance
 memo: memo | note | notes | comment | comments | info | additional info | category
 state: state | status
@@ -52,9 +52,9 @@ received: haben | gutschrift | eingang | einnahmen | zugang | einzahlung
 direction: soll/haben | s/h | soll-haben
 balance: saldo | kontostand
 fee: gebühr | gebuehr | gebühren | gebuehren | entgelt | spesen
-payee: empfänger | empfaenger | auftraggeber | begünstigter | beguenstigter | zahlungspflichtige | zahlungsempfänger | zahlungsempfaenger | zahler | gegenpartei | partner | name
-payee-account: kontonummer | iban | gegenkonto | blz
-purpose: verwendungszweck | beschreibung | vorgang | zweck | buchungsdetails | text
+payee: empfänger | empfaenger | auftraggeber | begünstigter | beguenstigter | zahlungspflichtige | zahlungsempfänger | zahlungsempfaenger | zahler | gegenpartei | partner | name | partnername | name zahlungsbeteiligter | zahlungsbeteiligter
+payee-account: kontonummer | iban | gegenkonto | blz | iban zahlungsbeteiligter | partner iban
+purpose: verwendungszweck | beschreibung | vorgang | zweck | buchungsdetails | text | buchungsinformationen
 memo: notiz | kommentar | info | kategorie | bemerkung | buchungstext
 state: status | zustand
 bank-id: transaktions-id | transaktionsnummer | buchungsreferenz
@@ -78,10 +78,10 @@ balance: solde
 fee: frais | commission
 payee: bénéficiaire | beneficiaire | nom | tiers | contrepartie | émetteur | destinataire | donneur d'ordre
 payee-account: compte | iban
-purpose: libellé | libelle | motif | détail | detail | description | objet | détail de l'écriture
+purpose: libellé | libelle | motif | détail | detail | description | objet | détail de l'écriture | communication | communications
 memo: commentaire | note | catégorie | categorie | information
 state: statut | état | etat
-bank-id: identifiant | référence de l'opération
+bank-id: identifiant | référence de l'opération | numéro de transaction | numéro d'opération
 marks-out: débit | d | -
 marks-in: crédit | c | +
 final: comptabilisé | comptabilisée | exécuté | effectué | validé
@@ -101,7 +101,7 @@ direction: af bij | af/bij | debet/credit
 balance: saldo
 fee: kosten | transactiekosten
 payee: naam | naam tegenpartij | tegenpartij | begunstigde | ontvanger | opdrachtgever
-payee-account: tegenrekening | rekening tegenpartij
+payee-account: tegenrekening | rekening tegenpartij | rekeningnummer tegenpartij | tegenrekening iban
 purpose: omschrijving | mededelingen | mededeling
 memo: notitie | opmerking | categorie | betalingskenmerk
 state: status
@@ -155,7 +155,7 @@ bank-id: id operazione | identificativo
 marks-out: d | dare | - | addebito
 marks-in: avere | + | accredito | c
 final: contabilizzato | eseguito | completato
-pending: in sospeso | non contabilizzato | in attesa | rifiutato | annullato | da contabilizzare
+pending: in sospeso | non contabilizzato | in attesa | rifiutato | annullato | da contabilizzare | autorizzato | in lavorazione
 opening: saldo iniziale | saldo precedente
 closing: saldo finale
 balance-line: saldo | saldo contabile | saldo disponibile
@@ -221,7 +221,7 @@ payee-account: protiúčet | protiucet | číslo účtu | kód banky
 purpose: zpráva pro příjemce | zpráva | popis | účel | detail
 memo: poznámka | poznamka | kategorie
 state: stav
-bank-id: id pohybu | id transakce
+bank-id: id pohybu | id transakce | identifikace transakce
 marks-out: d | debet | výdaj | -
 marks-in: k | kredit | příjem | +
 final: zaúčtováno | provedeno | dokončeno
@@ -335,7 +335,7 @@ fee: avgift
 payee: mottagare | avsändare | betalare | namn | motpart
 payee-account: konto | kontonummer
 purpose: text | beskrivning | meddelande | rubrik | transaktion | specifikation
-memo: anteckning | kategori
+memo: anteckning | kategori | referens
 state: status
 bank-id: verifikationsnummer | transaktions-id
 marks-out: d | - | uttag

@@ -195,9 +195,11 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
                    (strong || !strongOnly);
         });
     };
+    // Only records of the body's width count: a preamble of two fields ("Zeitraum;01.12.2023 -
+    // 04.01.2024") has its dates elsewhere.
     QList<int> hits(width);
     for (const Record& r : records) {
-        if (balanceWords(r, false))
+        if (r.fields.size() < std::max(2, width / 2) || balanceWords(r, false))
             continue;
         for (int c = 0; c < r.fields.size(); ++c)
             hits[c] += isDate(r.fields.at(c)) ? 1 : 0;
@@ -256,17 +258,30 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
     if (!s.hasTitles)
         s.skipTop = records.at(first).line - 1;
 
+    // Where the dates fit more than one order, the one under which they lie closest together (a
+    // statement spans days or weeks, not months), else month first for a comma-separated file with
+    // slashes, as American banks write them, else day first.
     const QList<TDateOrder> orders = TImportDate::fittingOrders(dates);
     g.dateOrderAmbiguous = orders.size() > 1;
-    const bool slashes = dates.front().contains(u'/');
-    const bool monthFirstHint = slashes && s.delimiter == u',';
+    const bool monthFirstHint = dates.front().contains(u'/') && s.delimiter == u',';
+    qint64 bestSpan = -1;
     for (TDateOrder o :
          monthFirstHint
              ? QList<TDateOrder>{TDateOrder::MonthDayYear, TDateOrder::DayMonthYear, TDateOrder::YearMonthDay}
              : QList<TDateOrder>{TDateOrder::DayMonthYear, TDateOrder::MonthDayYear, TDateOrder::YearMonthDay}) {
-        if (orders.contains(o)) {
+        if (!orders.contains(o))
+            continue;
+        QDate oldest, newest;
+        for (const QString& d : dates) {
+            if (const std::optional<QDate> day = TImportDate::parse(d, o)) {
+                oldest = !oldest.isValid() || *day < oldest ? *day : oldest;
+                newest = !newest.isValid() || *day > newest ? *day : newest;
+            }
+        }
+        const qint64 span = oldest.isValid() ? oldest.daysTo(newest) : 0;
+        if (bestSpan < 0 || span < bestSpan) {
+            bestSpan = span;
             s.dateOrder = o;
-            break;
         }
     }
 

@@ -376,7 +376,14 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s)
         const QString& dateText = r.fields.at(s.dateColumn);
         dates.append(dateText);
         if (!date) {
-            out.addProblem(r.line, withSpan(r, TImportDate::failureReason(dateText, s.dateOrder)), source);
+            // Some banks list what they have not booked yet with a word for its date ("offen").
+            if (TImportWords::stateOf(dateText) == TImportWords::State::NotFinal)
+                out.addProblem(
+                    r.line,
+                    QStringLiteral("Not booked by the bank yet (\"%1\" instead of a date).").arg(dateText.trimmed()),
+                    source, TImportProblem::Kind::Skipped);
+            else
+                out.addProblem(r.line, withSpan(r, TImportDate::failureReason(dateText, s.dateOrder)), source);
             continue;
         }
         if (!amount) {
@@ -423,6 +430,15 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s)
                           (finalsMarked && state == TImportWords::State::Unknown && !row.state.isEmpty());
         }
     }
+    // A card statement that lists payments as positive amounts reads as money received: say so
+    // where nearly every amount is, and no balance tells otherwise.
+    const qsizetype received = std::count_if(out.rows.cbegin(), out.rows.cend(),
+                                             [](const TImportRow& row) { return !row.amount.isNegative(); });
+    if (s.amountMode == TCsvSettings::AmountMode::Signed && s.directionColumn < 0 && s.balanceColumn < 0 && !s.negate &&
+        out.rows.size() >= 2 && received < out.rows.size() && received * 4 >= out.rows.size() * 3)
+        out.warnings.append(QStringLiteral("Nearly all amounts of this file are money received. If it is a credit "
+                                           "card statement that shows payments as positive amounts, tick \"Money "
+                                           "paid out has no minus sign\" under Settings."));
     out.dateOrders = TImportDate::fittingOrders(dates);
     return out;
 }

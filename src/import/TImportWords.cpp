@@ -28,9 +28,9 @@ received: credit | credits | credit amount | deposit | deposits | paid in | mone
 direction: debit/credit | credit/debit | dr/cr | cr/dr | d/c | c/d | direction | in/out | credit debit indicator | dc
 balance: balance | running bal | running total | bal
 fee: fee | fees | total fees | commission
-payee: payee | payer | payee name | payer name | name | counterparty | beneficiary | merchant | recipient | sender | paid to | received from
-payee-account: iban | account number | counterparty account | payee account | sort code | partner iban | counterparty iban | payee account number
-purpose: description | details | reference | narrative | particulars | purpose | transaction details | text | remittance
+payee: payee | payer | payee name | payer name | name | counterparty | beneficiary | merchant | recipient | sender | paid to | received from | supplier | vendor | payee/payer | description of counterparty
+payee-account: iban | account number | counterparty account | payee account | sort code | partner iban | counterparty iban | payee account number | bic | swift
+purpose: description | details | reference | narrative | particulars | purpose | transaction details | text | remittance | label | transaction description | memo line
 memo: memo | note | notes | comment | comments | info | additional info | category
 state: state | status
 bank-id: transaction id | transaction number | transaction no | transaction reference | id | fitid | unique id | reference number

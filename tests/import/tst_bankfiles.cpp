@@ -50,7 +50,8 @@ QString notBookedOf(const TStatement& st)
     return out.join(u' ');
 }
 
-// "rows 2/0" (confirmed / disagreeing), "sum ok", "closing 99.00": what the balances prove.
+// "rows 2/0" (confirmed / disagreeing), "sum ok", "closing 99.00": what the balances prove; and
+// "warned" where the user is told something of the file as a whole.
 QString proofOf(const TImportPreview& p)
 {
     const TBalanceProof::Result& r = p.proof();
@@ -61,6 +62,8 @@ QString proofOf(const TImportPreview& p)
         out.append(*r.sumAgrees ? QStringLiteral("sum ok") : QStringLiteral("sum bad"));
     if (r.closing)
         out.append(QStringLiteral("closing %1").arg(r.closing->toFixed2()));
+    if (!p.statement().warnings.isEmpty())
+        out.append(QStringLiteral("warned"));
     return out.join(u' ');
 }
 
@@ -267,6 +270,35 @@ void TestBankFiles::readByGuess_data()
                "06/12/2024;\"VIR SALAIRE\";;2 100,00;\n"),
             QStringLiteral("2024-12-05 -19.99 PRLV SEPA FREE MOBILE\n2024-12-06 2100.00 VIR SALAIRE"), QString(),
             QStringLiteral("closing 1234.56"));
+    dataRow("a preamble of two fields, one with a date, and a note",
+            in(Kind::Windows1252,
+               "Umsatzanzeige;Datei erstellt am: 05.01.2024 10:00\nIBAN;DE12 5001 0517 0648 4898 90\n"
+               "Zeitraum;01.12.2023 - 04.01.2024\nSaldo;2.476,55;EUR\n;\n"
+               "In der CSV-Datei finden Sie alle bereits gebuchten Umsätze.\n;\n"
+               "Buchung;Valuta;Auftraggeber/Empfänger;Buchungstext;Verwendungszweck;Saldo;Währung;Betrag;Währung\n"
+               "04.01.2024;04.01.2024;REWE;Lastschrift;Einkauf 1234;2.476,55;EUR;-23,45;EUR\n"
+               "02.01.2024;02.01.2024;Arbeitgeber GmbH;Gehalt;Gehalt Januar;2.500,00;EUR;2.500,00;EUR\n"),
+            QStringLiteral("2024-01-04 -23.45 REWE\n2024-01-02 2500.00 Arbeitgeber GmbH"), QString(),
+            QStringLiteral("rows 1/0 closing 2476.55"));
+    dataRow("a word instead of the date of what is not booked yet",
+            in(Kind::Windows1252, "\"Buchungstag\";\"Wertstellung (Valuta)\";\"Vorgang\";\"Umsatz in EUR\";\n"
+                                  "\"offen\";\"--\";\"Lastschrift\";\"-12,99\";\n"
+                                  "\"30.01.2024\";\"30.01.2024\";\"Lastschrift\";\"-23,45\";\n"),
+            QStringLiteral("2024-01-30 -23.45 Lastschrift"), QStringLiteral("S2"), QString());
+    // Dates that fit both orders are read as the days that lie closest together; the dialog asks.
+    dataRow("days of one week that fit both orders",
+            utf8("Transaction Date,Description,Debit Amount,Credit Amount\n05/01/2024,TESCO,23.45,\n"
+                 "04/01/2024,EMPLOYER,,2500.00\n03/01/2024,COUNCIL TAX,150.00,\n"),
+            QStringLiteral("2024-01-05 -23.45 TESCO\n2024-01-04 2500.00 EMPLOYER\n2024-01-03 -150.00 COUNCIL TAX"),
+            QString(), QString());
+    // A card statement may show charges as positive: the dialog says so rather than book them silently.
+    dataRow("charges as positive amounts",
+            utf8("Trans. Date,Post Date,Description,Amount\n01/15/2024,01/16/2024,AMAZON,45.99\n"
+                 "01/16/2024,01/16/2024,PAYMENT,-500.00\n01/17/2024,01/18/2024,GROCER,82.10\n"
+                 "01/18/2024,01/19/2024,FUEL,40.00\n"),
+            QStringLiteral("2024-01-15 45.99 AMAZON\n2024-01-16 -500.00 PAYMENT\n2024-01-17 82.10 GROCER\n"
+                           "2024-01-18 40.00 FUEL"),
+            QString(), QStringLiteral("warned"));
     // Layouts of many countries, their titles in their languages.
     dataRow("no titles, a starred column",
             utf8("\"01/05/2024\",\"-42.17\",\"*\",\"\",\"PURCHASE SAFEWAY\"\n"

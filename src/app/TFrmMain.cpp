@@ -10,6 +10,7 @@
 #include "bookings/TFrmDebit.h"
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
+#include "data/TBooks.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
 #include "data/TDailyBackup.h"
@@ -362,6 +363,31 @@ void TFrmMain::FormCreate()
         m_PanelMgr->LoadAccountTiles();
         m_PanelMgr->LoadWalletTiles();
         m_BookingList->PrepareStartState();
+    });
+    // Every view follows the books once the command that changed them is done.
+    connect(&TBooks::instance(), &TBooks::changed, this, &TFrmMain::booksChanged, Qt::QueuedConnection);
+}
+
+void TFrmMain::booksChanged(const TBooksChange& change)
+{
+    TErrorReport::run(this, [&] {
+        if (change.changesHolders()) {
+            m_PanelMgr->LoadAccountTiles();
+            m_PanelMgr->LoadWalletTiles();
+        } else {
+            for (qint32 id : change.balances + change.holdersEdited)
+                m_PanelMgr->RefreshTile(id);
+        }
+        // Until a tile was first selected the list, the summary and the totals show nothing.
+        if (m_CurrentHolderID == 0)
+            return;
+        if (change.holdersRemoved.contains(m_CurrentHolderID))
+            m_CurrentHolderID = 0;
+        if (m_CurrentHolderID == 0 || change.holders().contains(m_CurrentHolderID))
+            m_BookingList->BuildList(m_CurrentHolderID);
+        // The summary holds the holder's share of all money, which any balance moves.
+        m_BookingList->BuildSummary(m_CurrentHolderID);
+        ShowTotals();
     });
 }
 

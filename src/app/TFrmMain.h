@@ -16,6 +16,7 @@ struct TDataInfo;
 class TPanelMgr;
 class TStatusSection;
 class TTileBox;
+struct TBooksChange;
 
 // The main window: toolbar, summary strip, the account column and the wallet row of tiles, the
 // booking list, the status bar with the totals and the clock; every command of the program starts
@@ -47,6 +48,10 @@ public:
     void ShowBackupFailure(const QString& text);
     // The clock's tick: the current date and time into the status bar.
     void tmr1Timer();
+    // Follows a change of the books, whoever made it: the tiles of the holders it touched (both
+    // rows rebuilt, keeping their selection, when holders came or went), the current holder's
+    // list and summary, and the totals.
+    void booksChanged(const TBooksChange& change);
 
     // Commands.
     void ConfirmExit();

@@ -47,25 +47,28 @@ void TImageCtrl::Redraw()
         paintRecord(FSelected ? QStringLiteral("acc_f.bmp") : QStringLiteral("acc.bmp"));
 }
 
+void TImageCtrl::setSelected(bool selected)
+{
+    if (selected == FSelected)
+        return;
+    FSelected = selected;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+    Redraw();
+}
+
 void TImageCtrl::UpdateSelection(QObject* clicked)
 {
     const auto* tile = qobject_cast<const TImageCtrl*>(clicked);
-    const bool wasSelected = FSelected;
-    FSelected = tile != nullptr && tile->GetID() == GetID();
-    if (FSelected != wasSelected) {
-        QAccessible::State changed;
-        changed.selected = true;
-        QAccessibleStateChangeEvent event(this, changed);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (FSelected) {
+    const bool selected = tile != nullptr && tile->GetID() == GetID();
+    if (selected == FSelected)
         Redraw();
-        if (m_target != nullptr) {
-            THolderEvent message(THolderEvent::WM_HOLDERSELECT, GetID(), FIsWallet ? 1 : 0);
-            QCoreApplication::sendEvent(m_target, &message);
-        }
-    } else {
-        Redraw();
+    setSelected(selected);
+    if (FSelected && m_target != nullptr) {
+        THolderEvent message(THolderEvent::WM_HOLDERSELECT, GetID(), FIsWallet ? 1 : 0);
+        QCoreApplication::sendEvent(m_target, &message);
     }
 }
 

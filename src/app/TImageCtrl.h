@@ -28,6 +28,9 @@ public:
     void UpdateSelection(QObject* clicked);
 
     bool isSelected() const { return FSelected; }
+    // Marks the tile selected or not, quietly: no message goes to the main window (a rebuild keeps
+    // the selection it had).
+    void setSelected(bool selected);
     void setPopupMenu(QMenu* menu) { m_popup = menu; }
     QMenu* popupMenu() const { return m_popup; }
 

@@ -2,10 +2,8 @@
 
 #include "app/TImageCtrl.h"
 #include "app/TTileBox.h"
-#include "data/TDM.h"
+#include "data/TBooks.h"
 #include "toolkit/TErrorReport.h"
-
-#include <QSqlQuery>
 
 #include <algorithm>
 
@@ -60,6 +58,9 @@ void TPanelMgr::rebuild(bool wallets)
 {
     TTileBox* box = wallets ? FWalletBox : FAccountBox;
     Records& records = wallets ? FWallets : FAccounts;
+    // The holder selected before stays selected, if it is still there.
+    const TImageCtrl* before = selectedIn(records);
+    const qint32 selectedId = before != nullptr ? before->GetID() : 0;
 
     // The old tiles go later: one of them may be the tile whose pop-up menu ran this command.
     for (auto* tile : box->canvas()->findChildren<TImageCtrl*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -70,13 +71,11 @@ void TPanelMgr::rebuild(bool wallets)
     }
     records.clear();
 
-    const QString family = wallets ? QStringLiteral("type = 2") : QStringLiteral("type in (0, 1)");
-    QSqlQuery q = DM->select(
-        QStringLiteral("select %1 from Account where %2 order by ID").arg(QLatin1String(TDM::HolderColumns), family));
     // Record and tile are made together; a picture that cannot be read stops the rebuild there and
     // leaves the tiles made so far.
-    for (int i = 0; q.next(); ++i) {
-        records.push_back(std::make_unique<TDataInfo>(TDM::readHolder(q)));
+    const QList<TDataInfo> holders = TBooks::holders(wallets ? THolderFamily::Wallets : THolderFamily::Accounts);
+    for (int i = 0; i < holders.size(); ++i) {
+        records.push_back(std::make_unique<TDataInfo>(holders.at(i)));
         TDataInfo* record = records.back().get();
         auto* tile = new TImageCtrl(box->canvas(), m_target);
         tile->setObjectName(QStringLiteral("tile%1").arg(record->ID));
@@ -91,6 +90,8 @@ void TPanelMgr::rebuild(bool wallets)
         };
         tile->show();
         tile->SetData(record, wallets);
+        if (record->ID == selectedId)
+            tile->setSelected(true);
         box->fitCanvas();
     }
     box->fitCanvas();

@@ -26,7 +26,8 @@ public:
     // The pop-up menus that the tiles of each family carry.
     void setTileMenus(QMenu* accountMenu, QMenu* walletMenu);
 
-    // Rebuild all tiles of one family from the database; no tile of it is selected afterwards.
+    // Rebuild all tiles of one family from the database; the holder selected before stays selected
+    // (without a selection message), where it is still there.
     void LoadAccountTiles();
     void LoadWalletTiles();
     // Makes the tile of holder `id` re-read its record and repaint; nothing when no tile shows it.

@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSqlQuery>
 
 QString TBookingWidgets::dateTimeFormat()
 {
@@ -45,14 +44,9 @@ QComboBox* TBookingWidgets::makeCounterparty(const char* name, QWidget* parent)
     return combo;
 }
 
-void TBookingWidgets::loadSuggestions(QComboBox* combo, const QString& sql, const QVariantList& values)
+void TBookingWidgets::setSuggestions(QComboBox* combo, const QStringList& texts)
 {
-    QSqlQuery q = DM->select(sql, values);
-    while (q.next()) {
-        const QString text = q.value(0).toString();
-        if (!text.isEmpty())
-            combo->addItem(text);
-    }
+    combo->addItems(texts);
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
 }
@@ -113,23 +107,19 @@ QPushButton* TBookingWidgets::makeButton(const char* name, const QString& captio
     return button;
 }
 
-bool TBookingWidgets::passesNegativeRule(QWidget* parent, TNegativeRule::Outcome outcome, const QString& question,
-                                         const QString& refusal, QLineEdit* amount)
+TNegativePolicy TBookingWidgets::negativePolicy(QWidget* parent, const QString& question)
 {
-    switch (outcome) {
-    case TNegativeRule::Outcome::Allowed:
-        return true;
-    case TNegativeRule::Outcome::Ask:
-        if (TMessageService::show(parent, QStringLiteral("Error"), question, QMessageBox::Question,
-                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
-            return true;
-        break;
-    case TNegativeRule::Outcome::Refused:
-        TMessageService::ShowErrorBox(refusal, parent);
-        break;
-    }
+    return TNegativePolicy::asking([parent, question](const TDataInfo&, Currency) {
+        return TMessageService::show(parent, QStringLiteral("Error"), question, QMessageBox::Question,
+                                     QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    });
+}
+
+void TBookingWidgets::refused(QWidget* parent, const TNegativeRefusal& refusal, const QString& text, QLineEdit* amount)
+{
+    if (refusal.reason() == TNegativeRefusal::Reason::Refused)
+        TMessageService::ShowErrorBox(text, parent);
     focusSelected(amount);
-    return false;
 }
 
 void TBookingWidgets::focusSelected(QLineEdit* edit)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bookings/TNegativeRule.h"
+#include "bookings/TNegativePolicy.h"
 
 #include <QString>
 #include <QVariantList>
@@ -26,9 +26,8 @@ public:
     static QString dateTimeFormat();
     // An editable counterparty combo, empty.
     static QComboBox* makeCounterparty(const char* name, QWidget* parent);
-    // Offers the texts of `sql` (one column, empty texts left out) in the combo's drop-down, in the
-    // order returned; the combo's own text stays empty.
-    static void loadSuggestions(QComboBox* combo, const QString& sql, const QVariantList& values = {});
+    // Offers `texts` in the combo's drop-down, in their order; the combo's own text stays empty.
+    static void setSuggestions(QComboBox* combo, const QStringList& texts);
     // A holder list: not editable, 15 rows shown.
     static QComboBox* makeHolderList(const char* name, QWidget* parent);
     // The amount box, text aligned to the right.
@@ -40,11 +39,13 @@ public:
     static QLabel* makeLabel(const char* name, const QString& caption, QWidget* buddy, QWidget* parent);
     static QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
 
-    // Applies the outcome of the negative-balance rule: asks `question` (a box titled "Error" with
-    // the question icon, OK and Cancel) or shows `refusal`; false when the save must stop, with the
-    // focus in the amount box and its text selected.
-    static bool passesNegativeRule(QWidget* parent, TNegativeRule::Outcome outcome, const QString& question,
-                                   const QString& refusal, QLineEdit* amount);
+    // The negative-balance policy of a dialog's save: where the rule asks, `question` in a box
+    // titled "Error" with the question icon, OK and Cancel; OK goes on.
+    static TNegativePolicy negativePolicy(QWidget* parent, const QString& question);
+    // After the store stopped a save by the rule: shows `refusal` where the holder may not go
+    // negative (nothing where the user said Cancel), and puts the focus into the amount box with its
+    // text selected.
+    static void refused(QWidget* parent, const TNegativeRefusal& refusal, const QString& text, QLineEdit* amount);
     // Focus into the amount box with its text selected.
     static void focusSelected(QLineEdit* edit);
 };

@@ -3,7 +3,8 @@
 #include "bookings/TAmountInput.h"
 #include "bookings/TBookingStore.h"
 #include "bookings/TBookingWidgets.h"
-#include "bookings/TNegativeRule.h"
+#include "bookings/TNegativePolicy.h"
+#include "data/TBooks.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
 #include "help/THelpRouter.h"
@@ -22,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -189,13 +189,12 @@ void TFrmDetailBase::FormCreate()
     m_Holder = TDataInfo();
     m_IsWallet = false;
     // Every counterparty of earlier bookings of the same kind.
-    TBookingWidgets::loadSuggestions(
-        m_Counterparty, QStringLiteral("select distinct [From] from Detail where type = ? order by [From]"), {m_Type});
+    TBookingWidgets::setSuggestions(m_Counterparty, TBookingStore::detailCounterparties(m_Type));
 }
 
 void TFrmDetailBase::PresetHolder(qint32 holderId)
 {
-    m_Holder = TDM::LoadHolder(holderId);
+    m_Holder = TBooks::holder(holderId);
     m_IsWallet = m_Holder.isWallet();
     if (m_Activated)
         showHolder();
@@ -204,22 +203,18 @@ void TFrmDetailBase::PresetHolder(qint32 holderId)
 void TFrmDetailBase::LoadForEdit(qint32 detailId)
 {
     m_EditID = detailId;
-    QSqlQuery q = DM->select(
-        QStringLiteral("select type, DestID, Date, [From], Amount, [For], Memo from Detail where ID = ?"), {detailId});
     // A missing row reads as empty fields and no holder.
-    const bool found = q.next();
-    const qint32 holder = found ? q.value(1).toInt() : 0;
-    if (found) {
-        dtpDate->setDateTime(TDM::fromDbDate(q.value(2).toString()));
-        m_Counterparty->setEditText(q.value(3).toString());
-        m_OldAmount = Currency::fromRaw(q.value(4).toLongLong());
+    const std::optional<TDetailRow> row = TBookingStore::loadDetail(detailId);
+    if (row) {
+        dtpDate->setDateTime(row->Date);
+        m_Counterparty->setEditText(row->From);
+        m_OldAmount = row->Amount;
         edtAmmount->setText(m_OldAmount.toPlainString());
-        edtFor->setText(q.value(5).toString());
-        mmoMemo->setPlainText(q.value(6).toString());
+        edtFor->setText(row->For);
+        mmoMemo->setPlainText(row->Memo);
     }
-    q.finish();
-    m_OldHolderID = holder;
-    PresetHolder(holder);
+    m_OldHolderID = row ? row->DestID : 0;
+    PresetHolder(m_OldHolderID);
     setWindowTitle(QString::fromLatin1(textsOf(m_Type).editCaption));
 }
 
@@ -257,10 +252,8 @@ void TFrmDetailBase::fillHolderList()
 {
     cbbInf->clear();
     m_ListIsWallet = !rbAccount->isChecked();
-    const QString family = rbAccount->isChecked() ? QStringLiteral("type in (0, 1)") : QStringLiteral("type = 2");
-    QSqlQuery q = DM->select(QStringLiteral("select ID, name from Account where %1 order by ID").arg(family));
-    while (q.next())
-        cbbInf->addItem(q.value(1).toString(), q.value(0).toInt());
+    for (const TDataInfo& holder : TBooks::holders(m_ListIsWallet ? THolderFamily::Wallets : THolderFamily::Accounts))
+        cbbInf->addItem(holder.Name, holder.ID);
     if (cbbInf->count() > 0)
         cbbInf->setCurrentIndex(0);
 }
@@ -289,7 +282,7 @@ void TFrmDetailBase::cbbInfChange(int index)
         return;
     TErrorReport::run(this, [this, index] {
         m_IsWallet = rbWallet->isChecked();
-        m_Holder = TDM::LoadHolder(cbbInf->itemData(index).toInt());
+        m_Holder = TBooks::holder(cbbInf->itemData(index).toInt());
         showHolder();
     });
 }
@@ -325,19 +318,6 @@ void TFrmDetailBase::btnOKClick()
         break;
     }
 
-    if (isDebit()) {
-        // An edit gives the stored debit back to its holder first: making a debit smaller is never
-        // refused, and a debit moved to another holder is judged on that holder's balance alone.
-        std::optional<TNegativeRule::Stored> stored;
-        if (m_EditID >= 1)
-            stored = TNegativeRule::Stored{m_OldHolderID, 0, m_OldAmount};
-        if (!TBookingWidgets::passesNegativeRule(
-                this, TNegativeRule::check(m_Holder, 0, amount.value, stored),
-                QStringLiteral("The balance will go negative, are you sure to continue?!"),
-                QStringLiteral("The Account or wallet is not allowed go negative!"), edtAmmount))
-            return;
-    }
-
     TDetailRow row;
     row.ID = m_EditID;
     row.Type = m_Type;
@@ -347,8 +327,17 @@ void TFrmDetailBase::btnOKClick()
     row.Amount = amount.value;
     row.For = edtFor->text();
     row.Memo = mmoMemo->toPlainText();
+    // The store judges a debit's negative-balance rule as it writes (an edit gives the stored debit
+    // back to its holder first: making a debit smaller is never refused, and a debit moved to another
+    // holder is judged on that holder's balance alone), and asks this dialog's question.
     try {
-        TBookingStore::saveDetail(row);
+        TBookingStore::saveDetail(
+            row, TBookingWidgets::negativePolicy(
+                     this, QStringLiteral("The balance will go negative, are you sure to continue?!")));
+    } catch (const TNegativeRefusal& refusal) {
+        TBookingWidgets::refused(this, refusal, QStringLiteral("The Account or wallet is not allowed go negative!"),
+                                 edtAmmount);
+        return;
     } catch (const std::exception&) {
         // Rolled back: nothing was written, and the dialog keeps everything as typed.
         TMessageService::ShowErrorBox(QStringLiteral("Error occured!"), this);

@@ -3,7 +3,8 @@
 #include "bookings/TAmountInput.h"
 #include "bookings/TBookingStore.h"
 #include "bookings/TBookingWidgets.h"
-#include "bookings/TNegativeRule.h"
+#include "bookings/TNegativePolicy.h"
+#include "data/TBooks.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
 #include "help/THelpRouter.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -160,7 +160,7 @@ void TFrmTransfer::FormCreate()
     dtpDate->setDateTime(TClock::now());
     m_Source = TDataInfo();
     m_Dest = TDataInfo();
-    TBookingWidgets::loadSuggestions(cbbFrom, QStringLiteral("select distinct [From] from Transfer order by [From]"));
+    TBookingWidgets::setSuggestions(cbbFrom, TBookingStore::transferCounterparties());
     FillHolderLists();
 }
 
@@ -170,15 +170,13 @@ void TFrmTransfer::FillHolderLists()
         list->clear();
         list->addItem(AccountSection);
     }
-    QSqlQuery q = DM->select(QStringLiteral("select ID, name, type from Account order by type, ID"));
     bool walletSection = false;
-    while (q.next()) {
-        const qint32 id = q.value(0).toInt();
-        const bool wallet = q.value(2).toInt() == 2;
+    for (const TDataInfo& holder : TBooks::holders(THolderFamily::All, true)) {
+        const bool wallet = holder.isWallet();
         for (QComboBox* list : {cbbInf1, cbbInf2}) {
             if (wallet && !walletSection)
                 list->addItem(WalletSection);
-            list->addItem(holderRowText(q.value(1).toString()), id);
+            list->addItem(holderRowText(holder.Name), holder.ID);
             list->setItemData(list->count() - 1, wallet, WalletRole);
         }
         walletSection = walletSection || wallet;
@@ -212,25 +210,19 @@ void TFrmTransfer::PresetHolders(qint32 sourceId, qint32 destId)
 void TFrmTransfer::LoadForEdit(qint32 transferId)
 {
     m_EditID = transferId;
-    QSqlQuery q = DM->select(QStringLiteral("select SourceID, DestID, Date, [From], Amount, [For], Memo from Transfer"
-                                            " where ID = ?"),
-                             {transferId});
     // A missing row reads as empty fields and no holders.
-    qint32 source = 0;
-    qint32 dest = 0;
-    if (q.next()) {
-        source = q.value(0).toInt();
-        dest = q.value(1).toInt();
-        dtpDate->setDateTime(TDM::fromDbDate(q.value(2).toString()));
-        cbbFrom->setEditText(q.value(3).toString());
-        m_OldAmount = Currency::fromRaw(q.value(4).toLongLong());
+    const std::optional<TTransferRow> row = TBookingStore::loadTransfer(transferId);
+    if (row) {
+        dtpDate->setDateTime(row->Date);
+        cbbFrom->setEditText(row->From);
+        m_OldAmount = row->Amount;
         edtAmmount->setText(m_OldAmount.toPlainString());
-        edtFor->setText(q.value(5).toString());
-        mmoMemo->setPlainText(q.value(6).toString());
+        edtFor->setText(row->For);
+        mmoMemo->setPlainText(row->Memo);
     }
-    m_OldSourceID = source;
-    m_OldDestID = dest;
-    PresetHolders(source, dest);
+    m_OldSourceID = row ? row->SourceID : 0;
+    m_OldDestID = row ? row->DestID : 0;
+    PresetHolders(m_OldSourceID, m_OldDestID);
     setWindowTitle(QStringLiteral("Edit Transfer"));
 }
 
@@ -288,7 +280,7 @@ void TFrmTransfer::chooseRow(const Side& side, int index)
     // A section row changes neither the side's holder nor its tile.
     if (id == 0)
         return;
-    *side.holder = TDM::LoadHolder(id);
+    *side.holder = TBooks::holder(id);
     side.tile->SetData(side.holder, side.list->itemData(index, WalletRole).toBool());
 }
 
@@ -330,17 +322,6 @@ void TFrmTransfer::btnSaveClick()
         return;
     }
 
-    // The rules apply to the source only, to its balance after everything the save changes on it:
-    // an edit gives the stored transfer back first, whichever holders it had.
-    std::optional<TNegativeRule::Stored> stored;
-    if (m_EditID >= 1)
-        stored = TNegativeRule::Stored{m_OldSourceID, m_OldDestID, m_OldAmount};
-    if (!TBookingWidgets::passesNegativeRule(
-            this, TNegativeRule::check(m_Source, m_Dest.ID, amount.value, stored),
-            QStringLiteral("The source balance will go negative, are you sure to continue?!"),
-            QStringLiteral("The source Account or wallet is not allowed go negative!"), edtAmmount))
-        return;
-
     TTransferRow row;
     row.ID = m_EditID;
     row.SourceID = m_Source.ID;
@@ -350,8 +331,17 @@ void TFrmTransfer::btnSaveClick()
     row.Amount = amount.value;
     row.For = edtFor->text();
     row.Memo = mmoMemo->toPlainText();
+    // The store judges the rules of the source only, on its balance after everything the save
+    // changes on it (an edit gives the stored transfer back first, whichever holders it had), and
+    // asks this dialog's question.
     try {
-        TBookingStore::saveTransfer(row);
+        TBookingStore::saveTransfer(
+            row, TBookingWidgets::negativePolicy(
+                     this, QStringLiteral("The source balance will go negative, are you sure to continue?!")));
+    } catch (const TNegativeRefusal& refusal) {
+        TBookingWidgets::refused(
+            this, refusal, QStringLiteral("The source Account or wallet is not allowed go negative!"), edtAmmount);
+        return;
     } catch (const std::exception&) {
         // Rolled back: nothing was written, and the dialog keeps everything as typed.
         TMessageService::ShowErrorBox(QStringLiteral("Error occured!"), this);

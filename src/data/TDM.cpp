@@ -1,6 +1,7 @@
 #include "data/TDM.h"
 
 #include "data/DbError.h"
+#include "data/TBooks.h"
 #include "data/TClock.h"
 #include "data/TDailyBackup.h"
 #include "data/TOpenCheck.h"
@@ -13,6 +14,8 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
+
+#include <atomic>
 
 #include <sqlite3.h>
 
@@ -34,11 +37,47 @@ QString engineText(const QSqlError& error)
 
 } // namespace
 
+namespace {
+
+thread_local TDM* t_current = nullptr;
+// The fault-injection hook, shared by every data module.
+std::atomic<int> g_statements{0};
+std::atomic<int> g_failAt{0};
+std::atomic<int> g_threadConnections{0};
+
+} // namespace
+
 TDM::TDM(const QString& databasePath, bool dailyBackup)
     : m_path(databasePath)
+    , m_connection(QString::fromLatin1(ConnectionName))
     , m_dailyBackup(dailyBackup)
 {
     DM = this;
+}
+
+TDM::TDM(const QString& databasePath, const QString& connectionName)
+    : m_path(databasePath)
+    , m_connection(connectionName)
+    , m_dailyBackup(false)
+{}
+
+std::unique_ptr<TDM> TDM::openForThread(const QString& databasePath)
+{
+    std::unique_ptr<TDM> dm(new TDM(
+        databasePath, QStringLiteral("%1-thread-%2").arg(QLatin1String(ConnectionName)).arg(++g_threadConnections)));
+    dm->DataModuleCreate();
+    return dm;
+}
+
+TDM::ThreadScope::ThreadScope(TDM& dm)
+    : m_before(t_current)
+{
+    t_current = &dm;
+}
+
+TDM::ThreadScope::~ThreadScope()
+{
+    t_current = m_before;
 }
 
 TDM::~TDM()
@@ -46,11 +85,11 @@ TDM::~TDM()
     // An unfinished backup is abandoned before the connection goes.
     m_backup.reset();
     {
-        QSqlDatabase db = QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (db.isValid())
             db.close();
     }
-    QSqlDatabase::removeDatabase(QString::fromLatin1(ConnectionName));
+    QSqlDatabase::removeDatabase(m_connection);
     if (DM == this)
         DM = nullptr;
 }
@@ -77,7 +116,7 @@ void TDM::openChecked()
     if (const QString problem = TOpenCheck::beforeOpen(m_path); !problem.isEmpty())
         throw DbError(problem);
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(ConnectionName));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     // A URI with mode=rw opens an existing file only: a missing file is an error, never a new file.
     QUrl uri = QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath());
     uri.setQuery(QStringLiteral("mode=rw"));
@@ -151,6 +190,8 @@ void TDM::failOpen(const QString& text)
 
 TDM& TDM::current()
 {
+    if (t_current != nullptr)
+        return *t_current;
     if (DM == nullptr)
         throw DbError(QStringLiteral("The database is not open."));
     return *DM;
@@ -163,7 +204,7 @@ bool TDM::isOpen() const
 
 QSqlDatabase TDM::conn() const
 {
-    return QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
+    return QSqlDatabase::database(m_connection, false);
 }
 
 void TDM::ensureOpen() const
@@ -186,14 +227,19 @@ sqlite3* TDM::handle() const
 
 void TDM::failStatementAt(int n)
 {
-    m_failAt = n;
-    m_statements = 0;
+    g_failAt = n;
+    g_statements = 0;
+}
+
+int TDM::statementsRun() const
+{
+    return g_statements;
 }
 
 void TDM::countStatement() const
 {
-    ++m_statements;
-    if (m_failAt > 0 && m_statements == m_failAt)
+    const int n = ++g_statements;
+    if (g_failAt > 0 && n == g_failAt)
         throw DbError(QString::fromLatin1(InjectedFault));
 }
 
@@ -349,7 +395,12 @@ TDataInfo TDM::FindHolder(const QString& name, bool isWallet)
 
 bool TDM::DeleteHolder(qint32 id)
 {
-    return current().execute(QStringLiteral("delete from Account where ID = ?"), {id}) > 0;
+    if (current().execute(QStringLiteral("delete from Account where ID = ?"), {id}) == 0)
+        return false;
+    TBooksChange change;
+    change.holdersRemoved.insert(id);
+    TBooks::notify(change);
+    return true;
 }
 
 bool TDM::CanDeleteHolder(qint32 id)

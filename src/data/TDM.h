@@ -31,6 +31,25 @@ public:
     // opened until DataModuleCreate(). Without `dailyBackup` the open takes no backup (tools, tests).
     explicit TDM(const QString& databasePath, bool dailyBackup = true);
     ~TDM();
+
+    // A data module of a worker thread's own: a connection of its own to the program's file, opened
+    // with the same checks (never a backup), which does not become the program's DM. Made, used and
+    // destroyed on that thread; a ThreadScope makes it current() there. Throws DbError when the file
+    // cannot be opened.
+    static std::unique_ptr<TDM> openForThread(const QString& databasePath);
+
+    // While it lives, current() on this thread is `dm`.
+    class ThreadScope
+    {
+    public:
+        explicit ThreadScope(TDM& dm);
+        ~ThreadScope();
+        ThreadScope(const ThreadScope&) = delete;
+        ThreadScope& operator=(const ThreadScope&) = delete;
+
+    private:
+        TDM* m_before;
+    };
     TDM(const TDM&) = delete;
     TDM& operator=(const TDM&) = delete;
 
@@ -45,7 +64,8 @@ public:
     // in the user's words (the engine's text follows); every later statement throws the same text.
     void DataModuleCreate();
 
-    // The program's data module; throws DbError when there is none.
+    // The data module of this thread (a ThreadScope's), else the program's; throws DbError when there
+    // is none.
     static TDM& current();
 
     bool isOpen() const;
@@ -94,11 +114,12 @@ public:
         QSqlQuery m_query;
     };
 
-    // Test hook: every statement (begin and commit included) is counted, and the one numbered `n`
-    // from now (1 = the next) fails as if the engine had refused it; 0 switches the hook off.
+    // Test hook: every statement (begin and commit included) of every data module (a worker's
+    // too) is counted, and the one numbered `n` from now (1 = the next) fails as if the engine had
+    // refused it; 0 switches the hook off.
     void failStatementAt(int n);
     // The statements run since the last failStatementAt().
-    int statementsRun() const { return m_statements; }
+    int statementsRun() const;
     static constexpr const char* InjectedFault = "injected fault";
 
     // Dates as stored: local time, text "yyyy-MM-dd HH:mm:ss".
@@ -134,13 +155,14 @@ private:
     void openChecked();
     [[noreturn]] void failOpen(const QString& text);
 
+    TDM(const QString& databasePath, const QString& connectionName);
+
     QString m_path;
+    QString m_connection; // the name of the connection; "conn" for the program's
     QString m_openError;
     bool m_open = false;
     bool m_dailyBackup = true;
     std::unique_ptr<TDailyBackup> m_backup;
-    mutable int m_statements = 0;
-    int m_failAt = 0;
 };
 
 // The program's data module.

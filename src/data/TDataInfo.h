@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Currency.h"
+#include "data/THolderType.h"
 
 #include <QString>
 
@@ -12,7 +13,7 @@ struct TDataInfo
     qint32 ID = 0;
     QString Name;
     Currency Balance;
-    qint32 Type = 0; // AccountKind: 0 bank account, 1 credit card account, 2 wallet
+    qint32 Type = 0; // THolderType: 0 bank account, 1 credit card account, 2 wallet
     bool Negative = false;
     bool WarnNegative = false;
     QString URL;
@@ -20,5 +21,5 @@ struct TDataInfo
     // The tile that shows this holder, for the records the tile manager owns; null elsewhere.
     QObject* Tile = nullptr;
 
-    bool isWallet() const { return Type == 2; }
+    bool isWallet() const { return isWalletType(Type); }
 };

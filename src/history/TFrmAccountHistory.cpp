@@ -4,6 +4,7 @@
 #include "bookings/TFrmDebit.h"
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
+#include "data/TBooks.h"
 #include "data/TClock.h"
 #include "data/TLedgerSearch.h"
 #include "help/THelpRouter.h"
@@ -35,6 +36,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -222,6 +224,32 @@ void TFrmAccountHistory::FormCreate()
     cbbType->addItems(THistorySearch::typeEntries());
     cbbType->setCurrentIndex(0);
     m_Query = new TFrmHistoryQuery(this);
+    connect(&TBooks::instance(), &TBooks::changed, this, &TFrmAccountHistory::booksChanged, Qt::QueuedConnection);
+}
+
+void TFrmAccountHistory::booksChanged(const TBooksChange& change)
+{
+    // This window's own edits and deletes run its list again themselves; before its first
+    // activation there is no list to follow.
+    if (change.origin == this || !m_Shown)
+        return;
+    TErrorReport::run(this, [&] {
+        if (change.changesHolders() || !change.holdersEdited.isEmpty()) {
+            // The holder lists follow, keeping the entry chosen (by its holder, else its place).
+            const std::optional<TCboItem> chosen = TFrmHistoryQuery::selectedHolder(cbbAccWal);
+            const int index = cbbAccWal->currentIndex();
+            const QSignalBlocker block(cbbAccWal);
+            LoadHolderList();
+            int again = chosen ? -1 : std::min(index, cbbAccWal->count() - 1);
+            for (int i = 0; chosen && i < cbbAccWal->count(); ++i) {
+                const QVariant data = cbbAccWal->itemData(i);
+                if (data.canConvert<TCboItem>() && data.value<TCboItem>().ID == chosen->ID)
+                    again = i;
+            }
+            cbbAccWal->setCurrentIndex(std::max(again, 0));
+        }
+        Requery();
+    });
 }
 
 void TFrmAccountHistory::popupMenu(QWidget* viewport, const QPoint& pos)
@@ -324,7 +352,7 @@ void TFrmAccountHistory::RunSearch()
 {
     THistorySearch::Simple criteria;
     criteria.period = rbMonth->isChecked() ? THistorySearch::Period::ThisMonth : THistorySearch::Period::Today;
-    criteria.holderIndex = cbbAccWal->currentIndex();
+    criteria.family = TFrmHistoryQuery::selectedFamily(cbbAccWal);
     const std::optional<TCboItem> holder = TFrmHistoryQuery::selectedHolder(cbbAccWal);
     criteria.holderId = holder ? holder->ID : 0;
     criteria.typeIndex = cbbType->currentIndex();
@@ -417,6 +445,7 @@ void TFrmAccountHistory::btnEditClick()
         dialog = std::move(transfer);
     }
     // Whatever the dialog's result, the activation after it runs the list again.
+    const TBooks::Origin origin(this);
     showOver(dialog.get());
 }
 
@@ -434,6 +463,7 @@ void TFrmAccountHistory::btnDeleteClick()
     // Each booking goes with its balance changes in a transaction of its own. A failure stops the
     // command: the bookings before it stay deleted, it and the rest stay as they were, and the list
     // shows what is stored.
+    const TBooks::Origin origin(this);
     try {
         for (const Booking& b : bookings)
             TBookingStore::deleteBooking(b.kind, b.id);

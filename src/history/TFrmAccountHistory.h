@@ -15,6 +15,7 @@ class QToolBar;
 class TDBGridView;
 class TFrmHistoryQuery;
 class TLedgerSearch;
+struct TBooksChange;
 
 // The history window: searches the bookings by holder or family, kind, period and a text (at every
 // change and keystroke), or by the query dialog's criteria, and acts on the rows the user selects:
@@ -53,6 +54,9 @@ public:
     void RunSearch();
     // Runs the list's current search again.
     void Requery();
+    // Follows a change of the books made elsewhere (another window, an import, a booking made at
+    // start): the holder list when holders changed, and the list.
+    void booksChanged(const TBooksChange& change);
     // True while a list asked for has not arrived yet.
     bool isBuilding() const;
 

@@ -154,9 +154,16 @@ void TFrmHistoryQuery::LoadHolderList(QComboBox* list)
             list->addItem(entry.text, QVariant::fromValue(TCboItem(entry.id, entry.text)));
         else
             list->addItem(entry.text);
+        list->setItemData(list->count() - 1, static_cast<int>(entry.family), FamilyRole);
     }
     if (list->count() > 0)
         list->setCurrentIndex(0);
+}
+
+THolderFamily TFrmHistoryQuery::selectedFamily(const QComboBox* list)
+{
+    const QVariant family = list->currentData(FamilyRole);
+    return family.isValid() ? static_cast<THolderFamily>(family.toInt()) : THolderFamily::All;
 }
 
 std::optional<TCboItem> TFrmHistoryQuery::selectedHolder(const QComboBox* list)
@@ -237,7 +244,7 @@ THistorySearch::Advanced TFrmHistoryQuery::criteria() const
     THistorySearch::Advanced c;
     c.first = GetDateFrom().date();
     c.last = GetDateTo().date();
-    c.holderIndex = GetHolderIndex();
+    c.family = selectedFamily(cbbAccWal);
     const std::optional<TCboItem> holder = GetSelectedHolder();
     c.holderId = holder ? holder->ID : 0;
     c.typeIndex = GetTypeIndex();

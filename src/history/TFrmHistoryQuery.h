@@ -54,6 +54,10 @@ public:
     static void LoadHolderList(QComboBox* list);
     // The TCboItem of the chosen entry of such a list; none for a section entry.
     static std::optional<TCboItem> selectedHolder(const QComboBox* list);
+    // The family of the chosen entry of a holder list LoadHolderList filled (all for none).
+    static THolderFamily selectedFamily(const QComboBox* list);
+    // Where LoadHolderList keeps each entry's family.
+    static constexpr int FamilyRole = Qt::UserRole + 1;
 
 private:
     void createControls();

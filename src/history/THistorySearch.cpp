@@ -1,29 +1,30 @@
 #include "history/THistorySearch.h"
 
-#include "data/TDM.h"
-
-#include <QSqlQuery>
+#include "data/TBookingKind.h"
+#include "data/TBooks.h"
 
 #include <iterator>
 
 namespace {
 
 // By entry of the kind list; the first entry selects no kind.
-constexpr int KindOfEntry[] = {-1, 0, 1, 3, 2};
+constexpr int KindOfEntry[] = {-1, static_cast<int>(TBookingKind::Deposit), static_cast<int>(TBookingKind::Debit),
+                               static_cast<int>(TBookingKind::TransferIn), static_cast<int>(TBookingKind::TransferOut)};
 
 } // namespace
 
 QList<THistorySearch::HolderEntry> THistorySearch::holderEntries()
 {
-    QList<HolderEntry> entries{{QStringLiteral("-----All-----"), 0}, {QStringLiteral("---Account---"), 0}};
-    QSqlQuery q = TDM::current().select(QStringLiteral("select ID, name, type from Account order by type, ID"));
+    QList<HolderEntry> entries{{QStringLiteral("-----All-----"), 0, THolderFamily::All},
+                               {QStringLiteral("---Account---"), 0, THolderFamily::Accounts}};
     bool walletSection = false;
-    while (q.next()) {
-        if (q.value(2).toInt() == 2 && !walletSection) {
-            entries.append({QStringLiteral("---Wallet---"), 0});
+    for (const TDataInfo& holder : TBooks::holders(THolderFamily::All, true)) {
+        const THolderFamily family = holder.isWallet() ? THolderFamily::Wallets : THolderFamily::Accounts;
+        if (family == THolderFamily::Wallets && !walletSection) {
+            entries.append({QStringLiteral("---Wallet---"), 0, THolderFamily::Wallets});
             walletSection = true;
         }
-        entries.append({QStringLiteral("    ") + q.value(1).toString(), q.value(0).toInt()});
+        entries.append({QStringLiteral("    ") + holder.Name, holder.ID, family});
     }
     return entries;
 }
@@ -39,13 +40,13 @@ int THistorySearch::kindOfTypeEntry(int index)
     return index > 0 && index < int(std::size(KindOfEntry)) ? KindOfEntry[index] : -1;
 }
 
-void THistorySearch::addHolderFilter(TLedgerQuery& query, int holderIndex, qint32 holderId)
+void THistorySearch::addHolderFilter(TLedgerQuery& query, THolderFamily family, qint32 holderId)
 {
     if (holderId > 0)
         query.addHolder(holderId);
-    else if (holderIndex == 1)
+    else if (family == THolderFamily::Accounts)
         query.addFamily(TLedgerQuery::Family::Accounts);
-    else if (holderIndex > 1)
+    else if (family == THolderFamily::Wallets)
         query.addFamily(TLedgerQuery::Family::Wallets);
 }
 
@@ -54,7 +55,7 @@ TLedgerQuery THistorySearch::simple(const Simple& criteria, const QDate& today)
     TLedgerQuery query;
     const QDate first = criteria.period == Period::ThisMonth ? QDate(today.year(), today.month(), 1) : today;
     query.addDayRange(first, today);
-    addHolderFilter(query, criteria.holderIndex, criteria.holderId);
+    addHolderFilter(query, criteria.family, criteria.holderId);
     if (const int kind = kindOfTypeEntry(criteria.typeIndex); kind >= 0)
         query.addKind(kind);
     query.addText(criteria.text);
@@ -65,14 +66,14 @@ TLedgerQuery THistorySearch::advanced(const Advanced& criteria, const QLocale& l
 {
     TLedgerQuery query;
     query.addDayRange(criteria.first, criteria.last);
-    addHolderFilter(query, criteria.holderIndex, criteria.holderId);
+    addHolderFilter(query, criteria.family, criteria.holderId);
     if (const int kind = kindOfTypeEntry(criteria.typeIndex); kind >= 0)
         query.addKind(kind);
     query.addFromText(criteria.fromText);
     query.addAmountRange(criteria.minText, criteria.maxText, locale);
     // "To" is the payee of a debit, which the ledger keeps in "from".
     if (!criteria.toText.isEmpty()) {
-        query.addKind(1);
+        query.addKind(static_cast<int>(TBookingKind::Debit));
         query.addFromText(criteria.toText);
     }
     query.addMemoText(criteria.memoText);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/THolderType.h"
 #include "data/TLedgerQuery.h"
 
 #include <QDate>
@@ -15,11 +16,12 @@ class THistorySearch
 {
 public:
     // One entry of a holder list: a section ("-----All-----", "---Account---", "---Wallet---") with
-    // id 0, or a holder, four blanks before its name.
+    // id 0 and the family it stands for, or a holder, four blanks before its name, with its family.
     struct HolderEntry
     {
         QString text;
         qint32 id = 0;
+        THolderFamily family = THolderFamily::All;
     };
     enum class Period
     {
@@ -29,8 +31,8 @@ public:
     struct Simple
     {
         Period period = Period::Today;
-        int holderIndex = 0;
-        qint32 holderId = 0; // the holder of the chosen entry; 0 for a section
+        THolderFamily family = THolderFamily::All; // of the chosen entry of the holder list
+        qint32 holderId = 0;                       // the holder of the chosen entry; 0 for a section
         int typeIndex = 0;
         QString text; // untrimmed
     };
@@ -38,7 +40,7 @@ public:
     {
         QDate first;
         QDate last;
-        int holderIndex = 0;
+        THolderFamily family = THolderFamily::All;
         qint32 holderId = 0;
         int typeIndex = 0;
         QString fromText; // trimmed by the dialog
@@ -56,9 +58,8 @@ public:
     static QStringList typeEntries();
     // The ledger kind an entry of the kind list selects; -1 for "-----All-----".
     static int kindOfTypeEntry(int index);
-    // The holder filter of a holder-list entry: its holder, else the account family for the
-    // second entry, else the wallet family for any later section, else none.
-    static void addHolderFilter(TLedgerQuery& query, int holderIndex, qint32 holderId);
+    // The holder filter of a holder-list entry: its holder, else its family (none for "all").
+    static void addHolderFilter(TLedgerQuery& query, THolderFamily family, qint32 holderId);
 
     static TLedgerQuery simple(const Simple& criteria, const QDate& today);
     // Throws std::invalid_argument when an amount text is not an amount in `locale`.

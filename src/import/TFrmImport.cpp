@@ -2,6 +2,7 @@
 
 #include "bookings/TBookingWidgets.h"
 #include "data/DbError.h"
+#include "data/TBooks.h"
 #include "data/TDM.h"
 #include "help/THelpRouter.h"
 #include "import/TCsvSettingsBox.h"
@@ -19,7 +20,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,13 +34,28 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QSqlQuery>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <atomic>
 #include <exception>
 #include <numeric>
+
+// One booking of the ticked rows on a worker thread: what it is given, how far it has come, and
+// how it ended.
+struct TFrmImport::Booking
+{
+    QString path;
+    TImportStore::Import import;
+    TNegativePolicy policy;
+    std::atomic<int> done{0};
+    std::atomic<int> total{0};
+    std::optional<qint32> id;
+    std::optional<TNegativeRefusal> refusal;
+    QString failure;
+};
 
 // One reading of the file on the worker thread: what it is given and what it makes.
 struct TFrmImport::Reading
@@ -254,13 +270,13 @@ void TFrmImport::fillHolders()
     const QSignalBlocker block(cbbHolder);
     cbbHolder->clear();
     cbbHolder->addItem(QStringLiteral("Choose an account or wallet"), 0);
-    QSqlQuery q = TDM::current().select(
-        QStringLiteral("select ID, name, type from Account order by case when type = 2 then 1 else 0 end, ID"));
-    while (q.next())
-        cbbHolder->addItem(QStringLiteral("%1 (%2)").arg(q.value(1).toString(), q.value(2).toInt() == 2
-                                                                                    ? QStringLiteral("wallet")
-                                                                                    : QStringLiteral("account")),
-                           q.value(0).toInt());
+    for (THolderFamily family : {THolderFamily::Accounts, THolderFamily::Wallets}) {
+        for (const TDataInfo& holder : TBooks::holders(family))
+            cbbHolder->addItem(QStringLiteral("%1 (%2)").arg(holder.Name, family == THolderFamily::Wallets
+                                                                              ? QStringLiteral("wallet")
+                                                                              : QStringLiteral("account")),
+                               holder.ID);
+    }
 }
 
 void TFrmImport::fillProfiles(const QString& current)
@@ -296,7 +312,7 @@ bool TFrmImport::isBusy() const
 
 void TFrmImport::holderChanged()
 {
-    m_holder = TDM::LoadHolder(holderId());
+    m_holder = TBooks::holder(holderId());
     // Before a file is chosen, the holder's last profile is the one to read it with.
     if (!m_file && m_holder.ID != 0)
         fillProfiles(TImportProfiles::lastFor(m_holder.ID));
@@ -509,7 +525,7 @@ void TFrmImport::btnImportClick()
     if (!btnImport->isEnabled())
         return;
     const TImportPreview& preview = *m_model->preview();
-    m_holder = TDM::LoadHolder(holderId());
+    m_holder = TBooks::holder(holderId());
     if (m_holder.ID == 0) {
         TMessageService::ShowErrorBox(QStringLiteral("The account or wallet no longer exists."), this);
         // The list loses it and the dialog waits for another choice.
@@ -517,59 +533,86 @@ void TFrmImport::btnImportClick()
         holderChanged();
         return;
     }
-    std::optional<Currency> after;
-    const TNegativeRule::Outcome rule = TImportStore::negativeRule(m_holder, preview, &after);
-    const QString reach = after ? QStringLiteral("\nThis import would bring the balance of %1 to %2.")
-                                      .arg(m_holder.Name, after->toMoneyString())
-                                : QString();
-    if (rule == TNegativeRule::Outcome::Refused) {
-        TMessageService::ShowErrorBox(after
-                                          ? QStringLiteral("The Account or wallet is not allowed go negative!") + reach
-                                          : QStringLiteral("The balance would be out of range."),
-                                      this);
-        showState();
-        return;
-    }
-    if (rule == TNegativeRule::Outcome::Ask &&
-        TMessageService::show(this, QStringLiteral("Error"),
-                              QStringLiteral("The balance will go negative, are you sure to continue?!") + reach,
-                              QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
-        showState();
-        return;
-    }
+    auto reach = [this](Currency after) {
+        return QStringLiteral("\nThis import would bring the balance of %1 to %2.")
+            .arg(m_holder.Name, after.toMoneyString());
+    };
 
+    // The rows are booked on a worker thread with a connection of its own, in one transaction: the
+    // window answers meanwhile (progress, Cancel), and nothing the window does can write into that
+    // transaction. The store judges the negative-balance rule on the balance as it is then; its
+    // question comes to this thread.
+    auto booking = std::make_shared<Booking>();
+    booking->path = TDM::current().databasePath();
+    booking->import = {m_holder.ID, m_file->fileName(), profileOfImport()};
+    booking->policy = TNegativePolicy::asking([this, reach](const TDataInfo&, Currency after) {
+        bool yes = false;
+        QMetaObject::invokeMethod(
+            this,
+            [&] {
+                yes = TMessageService::show(
+                          this, QStringLiteral("Error"),
+                          QStringLiteral("The balance will go negative, are you sure to continue?!") + reach(after),
+                          QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+            },
+            Qt::BlockingQueuedConnection);
+        return yes;
+    });
     m_cancelBooking = false;
     prgWork->setRange(0, 1);
     prgWork->setValue(0);
     setBooking(true);
     showMessage(QStringLiteral("Booking %1...").arg(TImportPreviewModel::rowsText(preview.tickedCount())));
-    QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
-    std::optional<qint32> id;
-    QString failure;
-    try {
-        id =
-            TImportStore::book(preview, {m_holder.ID, m_file->fileName(), profileOfImport()}, [&](int done, int total) {
-                if (sinceRepaint.elapsed() >= RepaintEveryMs) {
-                    prgWork->setRange(0, total);
-                    prgWork->setValue(done);
-                    QCoreApplication::processEvents();
-                    sinceRepaint.restart();
-                }
-                return !m_cancelBooking;
-            });
-    } catch (const DbError& e) {
-        failure = e.text();
-    } catch (const std::exception& e) {
-        failure = QString::fromLocal8Bit(e.what());
-    }
+    QThread* worker = QThread::create([booking, &preview, this] {
+        try {
+            const std::unique_ptr<TDM> dm = TDM::openForThread(booking->path);
+            const TDM::ThreadScope scope(*dm);
+            booking->id = TImportStore::book(
+                preview, booking->import,
+                [booking, this](int done, int total) {
+                    booking->done = done;
+                    booking->total = total;
+                    return !m_cancelBooking;
+                },
+                booking->policy);
+        } catch (const TNegativeRefusal& refusal) {
+            booking->refusal = refusal;
+        } catch (const DbError& e) {
+            booking->failure = e.text();
+        } catch (const std::exception& e) {
+            booking->failure = QString::fromLocal8Bit(e.what());
+        }
+    });
+    QTimer progress;
+    connect(&progress, &QTimer::timeout, this, [this, booking] {
+        prgWork->setRange(0, std::max(1, booking->total.load()));
+        prgWork->setValue(booking->done);
+    });
+    progress.start(RepaintEveryMs);
+    QEventLoop wait;
+    connect(worker, &QThread::finished, &wait, &QEventLoop::quit);
+    worker->start();
+    wait.exec();
+    worker->wait();
+    delete worker;
     setBooking(false);
-    if (!failure.isEmpty()) {
+
+    if (booking->refusal) {
         showMessage(QString());
-        TMessageService::ShowErrorBox(QStringLiteral("The import failed; nothing was booked.\n%1").arg(failure), this);
+        if (booking->refusal->reason() == TNegativeRefusal::Reason::Refused)
+            TMessageService::ShowErrorBox(QStringLiteral("The Account or wallet is not allowed go negative!") +
+                                              reach(booking->refusal->balanceAfter()),
+                                          this);
+        showState();
         return;
     }
-    if (!id) {
+    if (!booking->failure.isEmpty()) {
+        showMessage(QString());
+        TMessageService::ShowErrorBox(
+            QStringLiteral("The import failed; nothing was booked.\n%1").arg(booking->failure), this);
+        return;
+    }
+    if (!booking->id) {
         showMessage(QStringLiteral("The import was cancelled; nothing was booked."));
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -26,8 +27,8 @@ class TImportPreviewModel;
 // order is asked for before anything can be booked. Import books the ticked rows in one
 // transaction (TImportStore) and closes with mrOk (1); Close closes with mrCancel (2).
 //
-// Files are read on a worker thread, so a large file leaves the window responsive; booking reports
-// its progress and can be cancelled, in which case nothing is written.
+// Files are read, and rows booked, on worker threads, so a large file leaves the window responsive;
+// booking reports its progress and can be cancelled, in which case nothing is written.
 class TFrmImport final : public QDialog
 {
     Q_OBJECT
@@ -66,6 +67,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Booking;
     struct Reading;
 
     void createControls();
@@ -91,7 +93,7 @@ private:
     int m_generation = 0;
     bool m_readAgain = false;
     bool m_booking = false;
-    bool m_cancelBooking = false;
+    std::atomic<bool> m_cancelBooking{false};
     QString m_profile; // the profile whose settings are shown unchanged, else empty
     qint32 m_importedHolder = 0;
     Currency m_movedAfter; // what the holder's bookings after the statement's closing day moved

@@ -3,6 +3,7 @@
 #include "bookings/TBalanceChanges.h"
 #include "bookings/TDetailRow.h"
 #include "data/DbError.h"
+#include "data/TBooks.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
 
@@ -84,7 +85,8 @@ Currency TImportStore::movedAfter(qint32 holder, const QDate& day)
     return Currency::fromRaw(q.value(0).toLongLong());
 }
 
-std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Import& import, const Progress& progress)
+std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Import& import, const Progress& progress,
+                                         const TNegativePolicy& policy)
 {
     const QList<int> ticked = preview.tickedRows();
     const QList<int> linked = preview.linkedRows();
@@ -96,6 +98,14 @@ std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Im
 
     const TDM& db = TDM::current();
     TDM::Transaction transaction(db);
+    // The rule on the holder as it is now, with the whole import's balance.
+    if (const TDataInfo holder = TDM::LoadHolder(import.holder); holder.ID != 0) {
+        std::optional<Currency> after;
+        const TNegativeRule::Outcome outcome = negativeRule(holder, preview, &after);
+        if (!after)
+            throw outOfRange(import.holder);
+        policy.judge(outcome, holder, *after);
+    }
     TBalanceChanges balance;
     balance.add(import.holder, *net, true);
     balance.apply(db);
@@ -161,6 +171,12 @@ std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Im
                                   " Used = (select max(Used) + 1 from ImportProfile) where Name = ?"),
                    {import.holder, import.profile});
     transaction.commit();
+    TBooksChange change;
+    change.balances.insert(import.holder);
+    change.bookingsOf.insert(import.holder);
+    for (int k = 1; k <= rows; ++k)
+        change.added.append({false, static_cast<qint32>(base + k)});
+    TBooks::notify(change);
     return id;
 }
 
@@ -175,14 +191,17 @@ std::optional<QList<qint32>> TImportStore::undo(qint32 id)
     }
     // Each holder gives back what the import's remaining bookings did to it, as they stand now.
     TBalanceChanges changes;
+    TBooksChange told;
     {
         QSqlQuery q =
-            db.select(QStringLiteral("select d.DestID, d.type, d.Amount from ImportRow r"
+            db.select(QStringLiteral("select d.DestID, d.type, d.Amount, d.ID from ImportRow r"
                                      " join Detail d on d.ID = r.DetailID where r.ImportID = ? and r.Link = 0"),
                       {id});
         while (q.next()) {
             const Currency amount = Currency::fromRaw(q.value(2).toLongLong());
             changes.add(q.value(0).toInt(), q.value(1).toInt() == TDetailRow::Debit ? amount : -amount, false);
+            told.bookingsOf.insert(q.value(0).toInt());
+            told.deleted.append({false, q.value(3).toInt()});
         }
     }
     changes.apply(db);
@@ -192,6 +211,9 @@ std::optional<QList<qint32>> TImportStore::undo(qint32 id)
     db.execute(QStringLiteral("delete from ImportRow where ImportID = ?"), {id});
     db.execute(QStringLiteral("delete from Import where ID = ?"), {id});
     transaction.commit();
+    for (qint32 h : changes.holders())
+        told.balances.insert(h);
+    TBooks::notify(told);
     return changes.holders();
 }
 

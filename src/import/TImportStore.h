@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bookings/TNegativeRule.h"
+#include "bookings/TNegativePolicy.h"
 #include "data/TDataInfo.h"
 #include "import/TImportPreview.h"
 #include "import/TImportRecord.h"
@@ -56,10 +56,13 @@ public:
 
     // Books the ticked rows of `preview`, and links the rows that are bookings typed before and not
     // ticked to those bookings (their fingerprints recorded, nothing booked again); returns the new
-    // import's id, or no value when `progress` stopped it. Throws std::invalid_argument when no row
-    // is ticked nor linked.
+    // import's id, or no value when `progress` stopped it. The holder's negative-balance rule is
+    // judged for the import as a whole (negativeRule) inside the transaction, on the balance as it
+    // is then, and `policy` decides (TNegativeRefusal when it stops the import). Throws
+    // std::invalid_argument when no row is ticked nor linked.
     static std::optional<qint32> book(const TImportPreview& preview, const Import& import,
-                                      const Progress& progress = {});
+                                      const Progress& progress = {},
+                                      const TNegativePolicy& policy = TNegativePolicy::refuse());
 
     // Deletes the bookings import `id` made that still exist (whatever they were edited to, each
     // holder's balance following), keeps the bookings it linked as typed before, and forgets its

@@ -1,5 +1,6 @@
 #include "toolkit/TImageBase.h"
 
+#include "data/TBooks.h"
 #include "data/TDM.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QSqlQuery>
 
 #include <stdexcept>
 
@@ -111,13 +111,11 @@ void TImageBase::Reload()
 {
     if (FDataInfo == nullptr || DM == nullptr)
         return;
-    const QString family = FIsWallet ? QStringLiteral("type = 2") : QStringLiteral("type in (0, 1)");
-    QSqlQuery q = DM->select(
-        QStringLiteral("select %1 from Account where ID = ? and %2").arg(QLatin1String(TDM::HolderColumns), family),
-        {FDataInfo->ID});
-    if (q.next()) {
+    // A holder of the other family (or none) leaves the record as it was.
+    const TDataInfo fresh = TBooks::holder(FDataInfo->ID);
+    if (fresh.ID != 0 && fresh.isWallet() == FIsWallet) {
         QObject* tile = FDataInfo->Tile;
-        *FDataInfo = TDM::readHolder(q);
+        *FDataInfo = fresh;
         FDataInfo->Tile = tile;
     }
     Redraw();

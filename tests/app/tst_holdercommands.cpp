@@ -231,9 +231,9 @@ void TestHolderCommands::newHolderAppearsInItsRow()
     QCOMPARE(row.size(), std::size_t(2));
     QCOMPARE(row[1]->Name, QStringLiteral("Pocket"));
     QCOMPARE(static_cast<TImageCtrl*>(row[1]->Tile)->pos(), TPanelMgr::tilePosition(wallet, 1));
-    // Only the new holder's row was rebuilt.
+    // The rebuilt row keeps its selection, as the other row does.
     QCOMPARE(wallet ? mgr->SelectedAccountTile() : mgr->SelectedWalletTile(), f.tile(wallet ? a : w));
-    QVERIFY((wallet ? mgr->SelectedWalletTile() : mgr->SelectedAccountTile()) == nullptr);
+    QCOMPARE(wallet ? mgr->SelectedWalletTile() : mgr->SelectedAccountTile(), f.tile(wallet ? w : a));
 }
 
 void TestHolderCommands::newHolderCancelledChangesNothing()
@@ -387,9 +387,11 @@ void TestHolderCommands::historyOpenersPreselectTheTilesHolder()
     QCOMPARE(seenClass, QStringLiteral("TFrmAccountHistory"));
     QCOMPARE(seen, entry);
     QVERIFY(rows > 0);
-    // Both families rebuilt: no tile is selected any more.
-    QVERIFY(f.w->panelMgr()->SelectedAccountTile() == nullptr);
-    QVERIFY(f.w->panelMgr()->SelectedWalletTile() == nullptr);
+    // Both families rebuilt, each keeping the tile selected before: the next Deposit has its holder.
+    TImageCtrl* account = f.w->panelMgr()->SelectedAccountTile();
+    TImageCtrl* wallet = f.w->panelMgr()->SelectedWalletTile();
+    QCOMPARE(account != nullptr ? account->GetID() : 0, selected == u"account" || selected == u"both" ? books.bank : 0);
+    QCOMPARE(wallet != nullptr ? wallet->GetID() : 0, selected == u"wallet" || selected == u"both" ? books.cash : 0);
     QVERIFY(TMessageService::takeShown().isEmpty());
 }
 

@@ -112,7 +112,7 @@ private slots:
     void messageArrivesWhenTheWalkReachesThePressedTile();
     void familiesKeepTheirSelections();
     void emptyPartOfABoxClearsItsFamilySilently();
-    void rebuildClearsOnlyThatFamily();
+    void rebuildKeepsTheSelection();
     void refreshTile();
     void dropRules();
     void doubleClickSelectsThenPostsProperties();
@@ -244,7 +244,8 @@ void TestTiles::emptyPartOfABoxClearsItsFamilySilently()
     QVERIFY(f.target.messages.isEmpty());
 }
 
-void TestTiles::rebuildClearsOnlyThatFamily()
+// A rebuild of a family keeps its selected holder selected, quietly, and leaves the other family.
+void TestTiles::rebuildKeepsTheSelection()
 {
     Fixture f;
     const qint32 a = f.db.addHolder(QStringLiteral("A"), 0);
@@ -255,7 +256,7 @@ void TestTiles::rebuildClearsOnlyThatFamily()
     const qint32 w2 = f.db.addHolder(QStringLiteral("W2"), 2);
     f.target.messages.clear();
     f.mgr.LoadWalletTiles();
-    QVERIFY(f.mgr.SelectedWalletTile() == nullptr);
+    QCOMPARE(f.mgr.SelectedWalletTile(), f.tile(w));
     QCOMPARE(f.mgr.SelectedAccountTile(), f.tile(a));
     QCOMPARE(f.mgr.wallets().size(), std::size_t(2));
     QCOMPARE(f.mgr.wallets()[1]->ID, w2);

@@ -246,10 +246,10 @@ void TestBookingStore::storedColumns()
     row.From = QStringLiteral("  O'Brien & 100% \"Sons\"  ");
     row.For = QStringLiteral("\t rent  March ");
     row.Memo = QStringLiteral("\n  line one\nline two  \r\n");
-    const qint32 full = TBookingStore::saveDetail(row);
+    const qint32 full = TBookingStore::saveDetail(row, TNegativePolicy::allow());
     row.For = QStringLiteral("   ");
     row.Memo = QString();
-    const qint32 bare = TBookingStore::saveDetail(row);
+    const qint32 bare = TBookingStore::saveDetail(row, TNegativePolicy::allow());
     QCOMPARE(db.rows(QStringLiteral("select Date, [From], [For], Memo, typeof(Amount) from Detail where ID in (?, ?)"
                                     " order by ID"),
                      {full, bare}),
@@ -259,7 +259,7 @@ void TestBookingStore::storedColumns()
     TTransferRow t = transfer(holder, holder, money("2"));
     t.From = QStringLiteral(" x ");
     t.Memo = QStringLiteral(" m ");
-    const qint32 tid = TBookingStore::saveTransfer(t);
+    const qint32 tid = TBookingStore::saveTransfer(t, TNegativePolicy::allow());
     QCOMPARE(db.rows(QStringLiteral("select Date, [From], [For], Memo, Amount from Transfer where ID = ?"), {tid}),
              QStringList{"2026-03-14 15:09:26|x|<null>|m|20000"});
 }
@@ -287,10 +287,11 @@ void TestBookingStore::editDetailSameHolder()
     QFETCH(QString, after);
     TestDb db;
     const qint32 holder = db.addHolder(QStringLiteral("Bank"), 0, money("1000"));
-    const qint32 id = TBookingStore::saveDetail(detail(type, holder, money(qPrintable(oldAmount))));
+    const qint32 id =
+        TBookingStore::saveDetail(detail(type, holder, money(qPrintable(oldAmount))), TNegativePolicy::allow());
     TDetailRow edit = detail(type, holder, money(qPrintable(newAmount)), id);
     edit.From = QStringLiteral("Changed");
-    QCOMPARE(TBookingStore::saveDetail(edit), id);
+    QCOMPARE(TBookingStore::saveDetail(edit, TNegativePolicy::allow()), id);
     QCOMPARE(db.balance(holder), money(qPrintable(after)));
     QCOMPARE(db.rows(QStringLiteral("select [From], Amount from Detail")),
              QStringList{QStringLiteral("Changed|%1").arg(money(qPrintable(newAmount)).raw())});
@@ -322,8 +323,10 @@ void TestBookingStore::editTransfer()
     const qint32 ids[] = {db.addHolder(QStringLiteral("A"), 0, money("1000")),
                           db.addHolder(QStringLiteral("B"), 1, money("1000")),
                           db.addHolder(QStringLiteral("C"), 2, money("1000"))};
-    const qint32 id = TBookingStore::saveTransfer(transfer(ids[0], ids[1], money("100")));
-    QCOMPARE(TBookingStore::saveTransfer(transfer(ids[newSource], ids[newDest], money(qPrintable(newAmount)), id)), id);
+    const qint32 id = TBookingStore::saveTransfer(transfer(ids[0], ids[1], money("100")), TNegativePolicy::allow());
+    QCOMPARE(TBookingStore::saveTransfer(transfer(ids[newSource], ids[newDest], money(qPrintable(newAmount)), id),
+                                         TNegativePolicy::allow()),
+             id);
     for (int i = 0; i < 3; ++i)
         QCOMPARE(db.balance(ids[i]), money(qPrintable(after[i])));
     QCOMPARE(db.count(QStringLiteral("Transfer")), 1);
@@ -335,9 +338,9 @@ void TestBookingStore::deleteBookings()
     const qint32 h = db.addHolder(QStringLiteral("H"), 0);
     const qint32 s = db.addHolder(QStringLiteral("S"), 0);
     const qint32 d = db.addHolder(QStringLiteral("D"), 2);
-    const qint32 deposit = TBookingStore::saveDetail(detail(0, h, money("10")));
-    const qint32 debit = TBookingStore::saveDetail(detail(1, h, money("3.0001")));
-    const qint32 moved = TBookingStore::saveTransfer(transfer(s, d, money("5")));
+    const qint32 deposit = TBookingStore::saveDetail(detail(0, h, money("10")), TNegativePolicy::allow());
+    const qint32 debit = TBookingStore::saveDetail(detail(1, h, money("3.0001")), TNegativePolicy::allow());
+    const qint32 moved = TBookingStore::saveTransfer(transfer(s, d, money("5")), TNegativePolicy::allow());
     QCOMPARE(db.balance(h), money("6.9999"));
 
     QVERIFY(TBookingStore::deleteBooking(0, deposit));
@@ -360,20 +363,28 @@ void TestBookingStore::refusedRowsWriteNothing_data()
     QTest::addColumn<Save>("save");
     // `a` holds 10 and has a debit of 4; `full` is one short of the largest balance.
     dataRow("deposit to a missing holder",
-            Save([](const Ids&) { TBookingStore::saveDetail(detail(0, 9999, money("1"))); }));
-    dataRow("amount 0", Save([](const Ids& i) { TBookingStore::saveDetail(detail(0, i.a, money("0"))); }));
-    dataRow("negative amount",
-            Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.a, i.a, money("-1"))); }));
-    dataRow("edit of a missing row",
-            Save([](const Ids& i) { TBookingStore::saveDetail(detail(0, i.a, money("1"), i.debit + 100)); }));
-    dataRow("transfer to a missing holder",
-            Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.a, 9999, money("1"))); }));
-    dataRow("balance beyond the range",
-            Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.a, i.full, money("2"))); }));
-    dataRow("edit moving a debit to a missing holder",
-            Save([](const Ids& i) { TBookingStore::saveDetail(detail(1, 9999, money("1"), i.debit)); }));
-    dataRow("kind other than deposit or debit",
-            Save([](const Ids& i) { TBookingStore::saveDetail(detail(2, i.a, money("1"))); }));
+            Save([](const Ids&) { TBookingStore::saveDetail(detail(0, 9999, money("1")), TNegativePolicy::allow()); }));
+    dataRow("amount 0", Save([](const Ids& i) {
+                TBookingStore::saveDetail(detail(0, i.a, money("0")), TNegativePolicy::allow());
+            }));
+    dataRow("negative amount", Save([](const Ids& i) {
+                TBookingStore::saveTransfer(transfer(i.a, i.a, money("-1")), TNegativePolicy::allow());
+            }));
+    dataRow("edit of a missing row", Save([](const Ids& i) {
+                TBookingStore::saveDetail(detail(0, i.a, money("1"), i.debit + 100), TNegativePolicy::allow());
+            }));
+    dataRow("transfer to a missing holder", Save([](const Ids& i) {
+                TBookingStore::saveTransfer(transfer(i.a, 9999, money("1")), TNegativePolicy::allow());
+            }));
+    dataRow("balance beyond the range", Save([](const Ids& i) {
+                TBookingStore::saveTransfer(transfer(i.a, i.full, money("2")), TNegativePolicy::allow());
+            }));
+    dataRow("edit moving a debit to a missing holder", Save([](const Ids& i) {
+                TBookingStore::saveDetail(detail(1, 9999, money("1"), i.debit), TNegativePolicy::allow());
+            }));
+    dataRow("kind other than deposit or debit", Save([](const Ids& i) {
+                TBookingStore::saveDetail(detail(2, i.a, money("1")), TNegativePolicy::allow());
+            }));
 }
 
 void TestBookingStore::refusedRowsWriteNothing()
@@ -383,7 +394,7 @@ void TestBookingStore::refusedRowsWriteNothing()
     Ids ids{};
     ids.a = db.addHolder(QStringLiteral("H"), 0, money("10"));
     ids.full = db.addHolder(QStringLiteral("Full"), 0, Currency::max() - money("1"));
-    ids.debit = TBookingStore::saveDetail(detail(1, ids.a, money("4")));
+    ids.debit = TBookingStore::saveDetail(detail(1, ids.a, money("4")), TNegativePolicy::allow());
     const QString before = snapshot(db);
     bool refused = false;
     try {
@@ -401,14 +412,21 @@ void TestBookingStore::failedBalanceUpdateRollsBack_data()
 {
     QTest::addColumn<Save>("save");
     // A and B hold 100 each before a deposit of 10 and a debit of 20 of A, and a transfer of 30 from A to B.
-    dataRow("new deposit", Save([](const Ids& i) { TBookingStore::saveDetail(detail(0, i.a, money("1"))); }));
-    dataRow("edited debit",
-            Save([](const Ids& i) { TBookingStore::saveDetail(detail(1, i.a, money("25"), i.debit)); }));
-    dataRow("debit moved to another holder",
-            Save([](const Ids& i) { TBookingStore::saveDetail(detail(1, i.b, money("20"), i.debit)); }));
-    dataRow("new transfer", Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.b, i.a, money("1"))); }));
-    dataRow("edited transfer",
-            Save([](const Ids& i) { TBookingStore::saveTransfer(transfer(i.b, i.a, money("31"), i.moved)); }));
+    dataRow("new deposit", Save([](const Ids& i) {
+                TBookingStore::saveDetail(detail(0, i.a, money("1")), TNegativePolicy::allow());
+            }));
+    dataRow("edited debit", Save([](const Ids& i) {
+                TBookingStore::saveDetail(detail(1, i.a, money("25"), i.debit), TNegativePolicy::allow());
+            }));
+    dataRow("debit moved to another holder", Save([](const Ids& i) {
+                TBookingStore::saveDetail(detail(1, i.b, money("20"), i.debit), TNegativePolicy::allow());
+            }));
+    dataRow("new transfer", Save([](const Ids& i) {
+                TBookingStore::saveTransfer(transfer(i.b, i.a, money("1")), TNegativePolicy::allow());
+            }));
+    dataRow("edited transfer", Save([](const Ids& i) {
+                TBookingStore::saveTransfer(transfer(i.b, i.a, money("31"), i.moved), TNegativePolicy::allow());
+            }));
     dataRow("deleted deposit", Save([](const Ids& i) { TBookingStore::deleteDetail(i.deposit); }));
     dataRow("deleted transfer", Save([](const Ids& i) { TBookingStore::deleteTransfer(i.moved); }));
 }
@@ -420,9 +438,9 @@ void TestBookingStore::failedBalanceUpdateRollsBack()
     Ids ids{};
     ids.a = db.addHolder(QStringLiteral("A"), 0, money("100"));
     ids.b = db.addHolder(QStringLiteral("B"), 2, money("100"));
-    ids.deposit = TBookingStore::saveDetail(detail(0, ids.a, money("10")));
-    ids.debit = TBookingStore::saveDetail(detail(1, ids.a, money("20")));
-    ids.moved = TBookingStore::saveTransfer(transfer(ids.a, ids.b, money("30")));
+    ids.deposit = TBookingStore::saveDetail(detail(0, ids.a, money("10")), TNegativePolicy::allow());
+    ids.debit = TBookingStore::saveDetail(detail(1, ids.a, money("20")), TNegativePolicy::allow());
+    ids.moved = TBookingStore::saveTransfer(transfer(ids.a, ids.b, money("30")), TNegativePolicy::allow());
     const QString before = snapshot(db);
     failBalanceUpdates(db);
     try {
@@ -434,7 +452,7 @@ void TestBookingStore::failedBalanceUpdateRollsBack()
     QCOMPARE(snapshot(db), before);
     // The connection is usable again once the statement works.
     allowBalanceUpdates(db);
-    TBookingStore::saveDetail(detail(0, ids.a, money("1")));
+    TBookingStore::saveDetail(detail(0, ids.a, money("1")), TNegativePolicy::allow());
     QCOMPARE(db.balance(ids.a), money("61"));
 }
 
@@ -476,7 +494,7 @@ void TestBookingStore::randomBookingsKeepBalancesExact()
         try {
             if (kind < 35 || (kind < 55 && details.empty()) || (kind >= 55 && transfers.empty() && details.empty())) {
                 TDetailRow r = detail(rng.bounded(2), anyHolder(), anyAmount());
-                r.ID = TBookingStore::saveDetail(r);
+                r.ID = TBookingStore::saveDetail(r, TNegativePolicy::allow());
                 QVERIFY(!fail);
                 details.push_back(r.ID);
                 storedDetails[r.ID] = r;
@@ -491,7 +509,7 @@ void TestBookingStore::randomBookingsKeepBalancesExact()
                     r.Amount = anyAmount();
                 if (change != 0)
                     r.DestID = anyHolder();
-                TBookingStore::saveDetail(r);
+                TBookingStore::saveDetail(r, TNegativePolicy::allow());
                 QVERIFY(!fail);
                 expected[storedDetails[id].DestID] -= effectOf(storedDetails[id]);
                 expected[r.DestID] += effectOf(r);
@@ -502,7 +520,7 @@ void TestBookingStore::randomBookingsKeepBalancesExact()
                 // About one in eight goes from a holder to itself.
                 const qint32 dest = rng.bounded(8) == 0 ? source : anyHolder();
                 TTransferRow r = transfer(source, dest, anyAmount());
-                r.ID = TBookingStore::saveTransfer(r);
+                r.ID = TBookingStore::saveTransfer(r, TNegativePolicy::allow());
                 QVERIFY(!fail);
                 transfers.push_back(r.ID);
                 storedTransfers[r.ID] = r;
@@ -520,7 +538,7 @@ void TestBookingStore::randomBookingsKeepBalancesExact()
                     r.SourceID = anyHolder();
                 if (change & 4)
                     r.DestID = anyHolder();
-                TBookingStore::saveTransfer(r);
+                TBookingStore::saveTransfer(r, TNegativePolicy::allow());
                 QVERIFY(!fail);
                 const TTransferRow& old = storedTransfers[id];
                 expected[old.SourceID] += old.Amount.raw();

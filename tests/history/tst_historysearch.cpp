@@ -45,16 +45,6 @@ THistorySearch::HolderEntry entry(const QString& text)
     qFatal("no entry %s", qPrintable(text));
 }
 
-int indexOf(const QString& text)
-{
-    const Entries entries = THistorySearch::holderEntries();
-    for (int i = 0; i < entries.size(); ++i) {
-        if (entries[i].text.trimmed() == text)
-            return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(TAmountRangeCheck::Problem)
@@ -162,7 +152,7 @@ void TestHistorySearch::simpleSearch()
     HistoryBooks books;
     THistorySearch::Simple criteria;
     criteria.period = thisMonth ? THistorySearch::Period::ThisMonth : THistorySearch::Period::Today;
-    criteria.holderIndex = indexOf(holder);
+    criteria.family = entry(holder).family;
     criteria.holderId = entry(holder).id;
     criteria.typeIndex = typeIndex;
     criteria.text = text;
@@ -234,7 +224,7 @@ void TestHistorySearch::advancedSearch()
     THistorySearch::Advanced c;
     c.first = first;
     c.last = last;
-    c.holderIndex = indexOf(holder);
+    c.family = entry(holder).family;
     c.holderId = entry(holder).id;
     c.typeIndex = typeIndex;
     c.fromText = texts[0];

@@ -10,6 +10,7 @@
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
 #include "data/DbError.h"
+#include "data/TBooks.h"
 #include "data/TClock.h"
 #include "history/TFrmAccountHistory.h"
 #include "holders/TFrmBankAccount.h"
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -197,8 +199,14 @@ const std::vector<WritePath>& writePaths()
         {"imported statement linking a booking typed before",
          [](Scene& s) {
              const QList<StatementEntry> entries = bankLedger(QDate(2026, 5, 13), QDate(2026, 5, 14));
-             TBookingStore::saveDetail({0, TDetailRow::Debit, s.a, QDateTime(entries.back().date, QTime(8, 0)),
-                                        entries.back().payee, -entries.back().amount, {}, {}});
+             TBookingStore::saveDetail({0,
+                                        TDetailRow::Debit,
+                                        s.a,
+                                        QDateTime(entries.back().date, QTime(8, 0)),
+                                        entries.back().payee,
+                                        -entries.back().amount,
+                                        {},
+                                        {}});
              auto* d = s.open<TFrmImport>();
              d->PresetHolder(s.a);
              s.ui->show();
@@ -326,6 +334,24 @@ struct ExportScene
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
 };
 
+// Each holder with its row and its bookings, to tell which holders a write changed.
+QMap<qint32, QString> holderStates(TestDb& db)
+{
+    QMap<qint32, QString> states;
+    for (const QString& row : db.rows(QStringLiteral("select ID, name, type, Balance, negative, WarnNegative, URL, Memo"
+                                                     " from Account")))
+        states[row.section(u'|', 0, 0).toInt()] += row;
+    for (const QString& row : db.rows(QStringLiteral("select DestID, ID, type, Date, [From], Amount, [For], Memo"
+                                                     " from Detail")))
+        states[row.section(u'|', 0, 0).toInt()] += u'\n' + row;
+    for (const QString& row : db.rows(QStringLiteral("select SourceID, DestID, ID, Date, [From], Amount, [For], Memo"
+                                                     " from Transfer"))) {
+        states[row.section(u'|', 0, 0).toInt()] += u'\n' + row;
+        states[row.section(u'|', 1, 1).toInt()] += u'\n' + row;
+    }
+    return states;
+}
+
 // Runs `action` with writes past `limit` bytes refused by the system (root included).
 void withFileSizeLimit(rlim_t limit, const std::function<void()>& action)
 {
@@ -352,6 +378,8 @@ private slots:
     void everyStatementOfAWritePathFails_data();
     void everyStatementOfAWritePathFails();
     void everyWriteOfAnExportFails();
+    void everyWritePathTellsTheViews_data() { everyStatementOfAWritePathFails_data(); }
+    void everyWritePathTellsTheViews();
 
 private:
     int m_faults = 0;
@@ -505,6 +533,31 @@ void TestFaultInjection::everyWriteOfAnExportFails()
     }
     qInfo("export: %lld bytes, %lld faults", size, qlonglong(limits.size()));
     qInfo("%d faults injected in all", m_faults);
+}
+
+// Whatever a write path changes, the model of the books tells every view: each holder whose row,
+// balance or bookings changed is named by a change.
+void TestFaultInjection::everyWritePathTellsTheViews()
+{
+    QFETCH(QString, path);
+    const WritePath& p = pathNamed(path);
+    Scene s;
+    p.prepare(s);
+    const QMap<qint32, QString> before = holderStates(s.db);
+    QSignalSpy told(&TBooks::instance(), &TBooks::changed);
+    p.write(s);
+    QVERIFY(QTest::qWaitFor([&] { return !told.isEmpty(); }, 5000));
+    TBooksChange change;
+    for (const QList<QVariant>& signal : told)
+        change += signal.at(0).value<TBooksChange>();
+    const QMap<qint32, QString> after = holderStates(s.db);
+    QSet<qint32> changed;
+    for (qint32 id : before.keys() + after.keys()) {
+        if (before.value(id) != after.value(id))
+            changed.insert(id);
+    }
+    QVERIFY(!changed.isEmpty());
+    QCOMPARE(changed - change.holders(), QSet<qint32>());
 }
 
 QTEST_MAIN(TestFaultInjection)

@@ -122,6 +122,8 @@ private slots:
     void failedBalanceUpdateRollsBack_data();
     void failedBalanceUpdateRollsBack();
     void randomBookingsKeepBalancesExact();
+    void storeKeepsTheNegativeRule_data();
+    void storeKeepsTheNegativeRule();
 };
 
 void TestBookingStore::amountInput_data()
@@ -587,6 +589,64 @@ void TestBookingStore::randomBookingsKeepBalancesExact()
           "Transfer rows remain",
           operations, int(holders.size()), counts[0], counts[1], counts[2], counts[3], counts[4], counts[5], counts[6],
           int(details.size()), int(transfers.size()));
+}
+
+void TestBookingStore::storeKeepsTheNegativeRule_data()
+{
+    QTest::addColumn<bool>("negative");
+    QTest::addColumn<bool>("warn");
+    QTest::addColumn<QString>("policy"); // "refuse", "allow", or the answer to the question: "yes", "no"
+    QTest::addColumn<bool>("isTransfer");
+    QTest::addColumn<QString>("outcome"); // "written", "refused", "declined"
+    dataRow("may not go negative: a debit", false, false, "yes", false, "refused");
+    dataRow("may not go negative: a transfer", false, false, "yes", true, "refused");
+    dataRow("wants to be asked, no one asks", true, true, "refuse", false, "declined");
+    dataRow("asked, yes", true, true, "yes", true, "written");
+    dataRow("asked, no", true, true, "no", false, "declined");
+    dataRow("may go negative", true, false, "refuse", true, "written");
+    dataRow("the caller allows", false, false, "allow", false, "written");
+}
+
+// Without any dialog, a booking that takes the payer below 0 meets the payer's rule inside the
+// store's transaction, on the balance as it is then, and the caller's policy decides.
+void TestBookingStore::storeKeepsTheNegativeRule()
+{
+    QFETCH(bool, negative);
+    QFETCH(bool, warn);
+    QFETCH(QString, policy);
+    QFETCH(bool, isTransfer);
+    QFETCH(QString, outcome);
+    TestDb db;
+    const qint32 payer = db.addHolder(QStringLiteral("Bank"), 0, {}, negative, warn);
+    const qint32 payee = db.addHolder(QStringLiteral("Purse"), 2);
+    TBookingStore::saveDetail(detail(0, payer, money("10")));
+    int asked = 0;
+    const TNegativePolicy chosen = policy == u"refuse" ? TNegativePolicy::refuse()
+                                   : policy == u"allow"
+                                       ? TNegativePolicy::allow()
+                                       : TNegativePolicy::asking([&](const TDataInfo& p, Currency after) {
+                                             ++asked;
+                                             return p.ID == payer && after == money("-15") && policy == u"yes";
+                                         });
+    const QString before = db.snapshot();
+    QString result = QStringLiteral("written");
+    try {
+        if (isTransfer)
+            TBookingStore::saveTransfer(transfer(payer, payee, money("25")), chosen);
+        else
+            TBookingStore::saveDetail(detail(1, payer, money("25")), chosen);
+    } catch (const TNegativeRefusal& r) {
+        result =
+            r.reason() == TNegativeRefusal::Reason::Refused ? QStringLiteral("refused") : QStringLiteral("declined");
+        QCOMPARE(r.holder(), payer);
+        QCOMPARE(r.balanceAfter(), money("-15"));
+    }
+    QCOMPARE(result, outcome);
+    QCOMPARE(asked, negative && warn && (policy == u"yes" || policy == u"no") ? 1 : 0);
+    if (outcome == u"written")
+        QCOMPARE(db.balance(payer), money("-15"));
+    else
+        QCOMPARE(db.snapshot(), before);
 }
 
 QTEST_MAIN(TestBookingStore)

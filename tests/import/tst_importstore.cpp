@@ -1,4 +1,5 @@
 #include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "ImportBooks.h"
 
 #include "bookings/TBookingStore.h"
@@ -87,6 +88,8 @@ private slots:
     void columnRoles_data();
     void columnRoles();
     void typedBefore();
+    void bookKeepsTheNegativeRule_data();
+    void bookKeepsTheNegativeRule();
 
 private:
     StatementDir m_files;
@@ -565,6 +568,48 @@ void TestImportStore::typedBefore()
     QCOMPARE(bookingsOf(db, bank), typedBookings);
     QCOMPARE(db.balance(bank), before);
     QCOMPARE(TImportStore::typedBookings(bank, QDate(2023, 12, 1), QDate(2024, 2, 1)).size(), 6);
+}
+
+void TestImportStore::bookKeepsTheNegativeRule_data()
+{
+    QTest::addColumn<bool>("negative");
+    QTest::addColumn<bool>("warn");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("booked");
+    dataRow("may not go negative", false, false, true, false);
+    dataRow("asked, no", true, true, false, false);
+    dataRow("asked, yes", true, true, true, true);
+}
+
+// The import as a whole meets the holder's rule inside the store's transaction, without a dialog.
+void TestImportStore::bookKeepsTheNegativeRule()
+{
+    QFETCH(bool, negative);
+    QFETCH(bool, warn);
+    QFETCH(bool, answer);
+    QFETCH(bool, booked);
+    TestDb db;
+    const qint32 bank = db.addHolder(QStringLiteral("Girokonto"), 0, {}, negative, warn);
+    const TImportPreview preview = previewFor(
+        m_files.write(QStringLiteral("coffees"), StatementKind::Csv, between(QDate(2024, 1, 15), QDate(2024, 1, 15))),
+        bank);
+    QVERIFY(preview.net()->isNegative());
+    const QString before = db.snapshot();
+    std::optional<Currency> asked;
+    try {
+        TImportStore::book(preview, {bank, QStringLiteral("coffees"), {}}, {},
+                           TNegativePolicy::asking([&](const TDataInfo&, Currency after) {
+                               asked = after;
+                               return answer;
+                           }));
+        QVERIFY(booked);
+        QCOMPARE(db.balance(bank), *preview.net());
+    } catch (const TNegativeRefusal& r) {
+        QVERIFY(!booked);
+        QCOMPARE(r.balanceAfter(), *preview.net());
+        QCOMPARE(db.snapshot(), before);
+    }
+    QCOMPARE(asked, warn ? std::optional<Currency>(*preview.net()) : std::nullopt);
 }
 
 QTEST_MAIN(TestImportStore)

@@ -309,7 +309,7 @@ TStatement TCsvReader::read(QIODevice& device, const TCsvSettings& settings)
     return read(device.readAll(), settings);
 }
 
-TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s)
+TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s, const std::atomic<bool>* stop)
 {
     const QString settingsError = s.check();
     if (!settingsError.isEmpty())
@@ -349,7 +349,9 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s)
     QStringList dates;
     TCsvTokenizer tokenizer(b.text, s.delimiter, b.firstLine);
     TCsvRecord r;
-    while (tokenizer.next(r)) {
+    for (int n = 1; tokenizer.next(r); ++n) {
+        if (stop != nullptr && n % 1024 == 0 && stop->load())
+            return out;
         if (r.error.isEmpty() && r.isBlank())
             continue;
         const QString source = r.source.toString();

@@ -6,6 +6,8 @@
 #include <QIODevice>
 #include <QStringView>
 
+#include <atomic>
+
 // Reads a delimited bank statement file (CSV) with the settings of its bank. Every line after the
 // column titles that is not booked is listed with its reason: lines that could not be read, the
 // statement's own balance and total lines (whose balances are kept for the proof), and the lines
@@ -14,7 +16,10 @@ class TCsvReader
 {
 public:
     static TStatement read(QIODevice& device, const TCsvSettings& settings);
-    static TStatement read(const QByteArray& bytes, const TCsvSettings& settings);
+    // `stop`, when given and set (by another thread), ends the reading early: the statement then
+    // holds what was read so far.
+    static TStatement read(const QByteArray& bytes, const TCsvSettings& settings,
+                           const std::atomic<bool>* stop = nullptr);
 
     // The signed amount of a record's `fields` as `settings` read it (the amount, or the columns of
     // money paid out and received, the direction, the fee, the sign); no value and `reason` when

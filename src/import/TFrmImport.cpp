@@ -65,6 +65,7 @@ struct TFrmImport::Reading
     TCsvSettings settings;
     QSet<QString> known;
     std::unique_ptr<TImportPreview> preview;
+    std::atomic<bool> stop{false}; // set when the reading is no longer wanted
 };
 
 namespace {
@@ -108,8 +109,10 @@ TFrmImport::TFrmImport(QWidget* parent)
 
 TFrmImport::~TFrmImport()
 {
-    // The worker reads only the file's bytes it was given; it is let finish.
+    // The worker reads only the file's bytes it was given: told to stop, it ends soon.
     if (m_thread != nullptr) {
+        if (m_reading)
+            m_reading->stop = true;
         m_thread->wait();
         delete m_thread;
     }
@@ -399,8 +402,10 @@ void TFrmImport::startReading()
     reading->settings = grpSettings->settings();
     if (holderId() != 0)
         reading->known = TImportStore::knownFingerprints(holderId());
+    m_reading = reading;
     m_thread = QThread::create([reading] {
-        reading->preview = std::make_unique<TImportPreview>(reading->file.preview(reading->settings, reading->known));
+        reading->preview =
+            std::make_unique<TImportPreview>(reading->file.preview(reading->settings, reading->known, &reading->stop));
     });
     connect(m_thread, &QThread::finished, this, [this, reading] { readingDone(reading); });
     prgWork->setRange(0, 0);
@@ -414,6 +419,7 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
 {
     m_thread->deleteLater();
     m_thread = nullptr;
+    m_reading.reset();
     prgWork->hide();
     if (m_readAgain) {
         m_readAgain = false;
@@ -471,6 +477,8 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
 
 void TFrmImport::cancelReading()
 {
+    if (m_reading)
+        m_reading->stop = true;
     ++m_generation;
     m_readAgain = false;
     m_model->setPreview(nullptr);

@@ -90,6 +90,7 @@ private:
     TDataInfo m_holder;
     TImportPreviewModel* m_model = nullptr;
     QThread* m_thread = nullptr;
+    std::shared_ptr<Reading> m_reading; // the reading m_thread runs
     int m_generation = 0;
     bool m_readAgain = false;
     bool m_booking = false;

@@ -70,7 +70,7 @@ TCsvSettings TStatementFile::guess() const
     return {};
 }
 
-TStatement TStatementFile::read(const TCsvSettings& settings) const
+TStatement TStatementFile::read(const TCsvSettings& settings, const std::atomic<bool>* stop) const
 {
     switch (format) {
     case TImportFormat::Kind::Ofx:
@@ -84,7 +84,7 @@ TStatement TStatementFile::read(const TCsvSettings& settings) const
     case TImportFormat::Kind::Csv:
         break;
     }
-    return TCsvReader::read(bytes, settings);
+    return TCsvReader::read(bytes, settings, stop);
 }
 
 QStringList TStatementFile::columns(const TCsvSettings& settings) const
@@ -119,7 +119,8 @@ QStringList TStatementFile::columns(const TCsvSettings& settings) const
     return out;
 }
 
-TImportPreview TStatementFile::preview(const TCsvSettings& settings, const QSet<QString>& known) const
+TImportPreview TStatementFile::preview(const TCsvSettings& settings, const QSet<QString>& known,
+                                       const std::atomic<bool>* stop) const
 {
-    return TImportPreview(read(settings), TImportMatcher(known));
+    return TImportPreview(read(settings, stop), TImportMatcher(known));
 }

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 
 // A bank statement file as the import reads it: its bytes, taken once, and its format. The reading
@@ -39,7 +40,8 @@ public:
 
     // The statement in the file; a failed one (TStatement::failed) with the reason for a file that is
     // no statement at all.
-    TStatement read(const TCsvSettings& settings) const;
+    // `stop`, when given and set by another thread, ends the reading of a delimited file early.
+    TStatement read(const TCsvSettings& settings, const std::atomic<bool>* stop = nullptr) const;
 
     // The columns of a delimited file read with `settings`, each as "title (first value)" from the
     // column titles (where the settings say the file has them) and the first transaction's line;
@@ -47,5 +49,6 @@ public:
     QStringList columns(const TCsvSettings& settings) const;
 
     // The preview of the file read with `settings`, against the fingerprints the holder knows.
-    TImportPreview preview(const TCsvSettings& settings, const QSet<QString>& known) const;
+    TImportPreview preview(const TCsvSettings& settings, const QSet<QString>& known,
+                           const std::atomic<bool>* stop = nullptr) const;
 };

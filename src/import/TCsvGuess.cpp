@@ -45,16 +45,6 @@ QList<Record> recordsOf(QStringView text, QChar delimiter, int firstLine, int li
     return out;
 }
 
-int lineEnds(QStringView text)
-{
-    int n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
-            ++n;
-    }
-    return n;
-}
-
 bool isDate(const QString& t)
 {
     return TImportDate::parse(t, TDateOrder::DayMonthYear) || TImportDate::parse(t, TDateOrder::MonthDayYear) ||
@@ -175,8 +165,8 @@ TCsvGuess TCsvGuess::from(const QByteArray& bytes)
         while (from < whole.size() && whole.at(from - 1) != u'\n' && whole.at(from - 1) != u'\r')
             ++from;
         const int headEnd = records.back().lastLine;
-        for (const Record& r :
-             recordsOf(QStringView(whole).mid(from), s.delimiter, 1 + lineEnds(QStringView(whole).left(from)))) {
+        for (const Record& r : recordsOf(QStringView(whole).mid(from), s.delimiter,
+                                         1 + TCsvTokenizer::lineEnds(QStringView(whole).left(from)))) {
             if (r.line > headEnd)
                 records.append(r);
         }

@@ -143,17 +143,6 @@ QString balanceReason(const BalanceLine& b)
     return QStringLiteral("A total of the statement; it is not booked.");
 }
 
-// Counts the line ends of `text`: CR LF, LF or CR each end one line.
-int lineEnds(QStringView text)
-{
-    int n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
-            ++n;
-    }
-    return n;
-}
-
 // The opening and closing balances of the statement from its balance lines: those that say which
 // they are, else a plain balance dated after the newest transaction (or standing after them all
 // without a date) closes it, and one dated before the oldest opens it.
@@ -298,7 +287,7 @@ TCsvReader::Body TCsvReader::body(QStringView text, int skipTop, int skipBottom)
     }
     b.text = text.mid(start, end - start);
     b.tail = text.mid(end, tailEnd - end);
-    b.tailFirstLine = b.firstLine + lineEnds(b.text);
+    b.tailFirstLine = b.firstLine + TCsvTokenizer::lineEnds(b.text);
     return b;
 }
 

@@ -124,3 +124,13 @@ QStringList TCsvTokenizer::split(QStringView text, QChar delimiter)
         fields += r.fields;
     return fields;
 }
+
+int TCsvTokenizer::lineEnds(QStringView text)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++n;
+    }
+    return n;
+}

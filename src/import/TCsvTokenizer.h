@@ -35,6 +35,9 @@ public:
     // Splits one line, or a few, into fields (for titles and samples).
     static QStringList split(QStringView text, QChar delimiter);
 
+    // The line ends of `text`: CR LF, LF or CR each end one line.
+    static int lineEnds(QStringView text);
+
 private:
     void skipLineEnd();
     void skipToLineEnd();

@@ -1,6 +1,7 @@
 #include "data/TDailyBackup.h"
 
 #include "data/TBackupCheck.h"
+#include "data/TBackupRotation.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
 
@@ -283,15 +284,36 @@ QString TDailyBackup::placeChecked() const
         return QStringLiteral("cannot rename %1.").arg(QDir::toNativeSeparators(m_temp));
     }
     syncFolder(m_folder);
-    prune();
+    rotate();
     return QString();
 }
 
-void TDailyBackup::prune() const
+void TDailyBackup::rotate() const
 {
-    const QStringList existing = backups(m_folder);
-    for (qsizetype i = Keep; i < existing.size(); ++i)
-        QFile::remove(QDir(m_folder).filePath(existing.at(i)));
+    const QString newest = QFileInfo(m_target).fileName();
+    QList<TBackupRotation::Copy> copies;
+    for (const QString& name : backups(m_folder)) {
+        TBackupRotation::Copy copy{dayOf(name)};
+        if (name != newest) {
+            switch (TBackupCheck::check(QDir(m_folder).filePath(name), &m_cancel).verdict) {
+            case TBackupCheck::Verdict::Whole:
+                copy.state = TBackupRotation::State::Whole;
+                break;
+            case TBackupCheck::Verdict::Damaged:
+                copy.state = TBackupRotation::State::Damaged;
+                break;
+            case TBackupCheck::Verdict::Unreadable:
+                copy.state = TBackupRotation::State::Unknown;
+                break;
+            }
+        }
+        if (m_cancel)
+            return;
+        copies << copy;
+    }
+    for (const QDate& day : TBackupRotation::toDelete(copies, m_takenAt.date()))
+        QFile::remove(QDir(m_folder).filePath(fileNameFor(day)));
+    syncFolder(m_folder);
 }
 
 void TDailyBackup::checked()

@@ -13,7 +13,7 @@ struct sqlite3;
 struct sqlite3_backup;
 
 // The daily backup of "Data.mdb": a copy in the folder "backup" beside it, named
-// "Data-yyyy-MM-dd.mdb" after the day it was taken; the newest seven are kept.
+// "Data-yyyy-MM-dd.mdb" after the day it was taken; TBackupRotation says which copies are kept.
 //
 // The copy is a snapshot: a second, read-only connection holds one read transaction from start()
 // to the end, and SQLite's online backup copies that state page by page, in short slices run from
@@ -22,14 +22,13 @@ struct sqlite3_backup;
 // (another copy of the program may be writing the same day's backup), synced, and checked on a
 // worker thread: it counts only when the engine finds it whole and it holds as many bookings as the
 // snapshot. Then it is renamed into place (unless another copy of the program placed a whole one
-// first) and the oldest copies go. A failure removes the copy and changes nothing else.
+// first) and the older copies are rotated. A failure removes the copy and changes nothing else.
 class TDailyBackup final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TDailyBackup)
 
 public:
-    static constexpr int Keep = 7;
     // The longest a slice copies before it hands the event loop back.
     static constexpr int SliceMs = 8;
 
@@ -69,10 +68,10 @@ private:
     // Copies for at most `budgetMs`; true when the copy is complete.
     bool copySlice(int budgetMs);
     void complete();
-    // Checks the copy, puts it in place and prunes; runs on the worker thread (or in finishNow).
+    // Checks the copy, puts it in place and rotates; runs on the worker thread (or in finishNow).
     // Returns the failure, empty when the copy was placed.
     QString placeChecked() const;
-    void prune() const;
+    void rotate() const;
     // Takes the check's outcome on the object's thread.
     void checked();
     void fail(const QString& text);

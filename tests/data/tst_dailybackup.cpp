@@ -6,6 +6,7 @@
 #include "app/TProgram.h"
 #include "bookings/TBookingStore.h"
 #include "data/TBackupCheck.h"
+#include "data/TBackupRotation.h"
 #include "data/TClock.h"
 #include "data/TDailyBackup.h"
 #include "toolkit/TMessageService.h"
@@ -101,7 +102,9 @@ private slots:
     void dueWhenTheNewestIsADayOld_data();
     void dueWhenTheNewestIsADayOld();
     void copiesTheFileAsItWasAtTheStart();
-    void keepsTheNewestSeven();
+    void rotationKeepsDaysWeeksAndMonths_data();
+    void rotationKeepsDaysWeeksAndMonths();
+    void rotatesOnlyWholeCopies();
     void copiesAtOnceLeaveOneWholeBackup_data();
     void copiesAtOnceLeaveOneWholeBackup();
     void theDaysFileIsWholeOrNone_data();
@@ -174,7 +177,57 @@ void TestDailyBackup::copiesTheFileAsItWasAtTheStart()
     QCOMPARE(TDM::LoadHolder(holder).Balance, money("3.5"));
 }
 
-void TestDailyBackup::keepsTheNewestSeven()
+void TestDailyBackup::rotationKeepsDaysWeeksAndMonths_data()
+{
+    // A simulated year of starts up to Wednesday 2026-05-20, each of which makes the day's copy and
+    // rotates: the copies left at the end.
+    QTest::addColumn<QString>("starts");    // "daily", "weekdays", or "away": daily but February to mid-May
+    QTest::addColumn<QDate>("damagedFrom"); // the copies from this day on are damaged
+    QTest::addColumn<QStringList>("kept");
+    const QStringList months{"2025-12-31", "2026-01-31", "2026-02-28", "2026-03-31", "2026-04-30"};
+    dataRow("every day: seven days, four weeks' Sundays, six months' last days", "daily", QDate(),
+            months + QStringList{"2026-05-03", "2026-05-10", "2026-05-14", "2026-05-15", "2026-05-16", "2026-05-17",
+                                 "2026-05-18", "2026-05-19", "2026-05-20"});
+    dataRow("weekdays only: the week's and the month's last weekday", "weekdays", QDate(),
+            QStringList{"2025-12-31", "2026-01-30", "2026-02-27", "2026-03-31", "2026-04-30", "2026-05-01",
+                        "2026-05-08", "2026-05-12", "2026-05-13", "2026-05-14", "2026-05-15", "2026-05-18",
+                        "2026-05-19", "2026-05-20"});
+    dataRow("a damaged week: only whole copies, last month's among them", "daily", QDate(2026, 5, 14),
+            months + QStringList{"2026-05-03", "2026-05-07", "2026-05-08", "2026-05-09", "2026-05-10", "2026-05-11",
+                                 "2026-05-12", "2026-05-13"});
+    dataRow("away from February to mid-May", "away", QDate(),
+            QStringList{"2025-12-31", "2026-01-28", "2026-01-29", "2026-01-30", "2026-01-31", "2026-05-18",
+                        "2026-05-19", "2026-05-20"});
+    dataRow("damaged since the first day: the one whole copy stays", "daily", QDate(2025, 5, 21),
+            QStringList{"2025-05-20"});
+}
+
+void TestDailyBackup::rotationKeepsDaysWeeksAndMonths()
+{
+    QFETCH(QString, starts);
+    QFETCH(QDate, damagedFrom);
+    QFETCH(QStringList, kept);
+    const QDate last(2026, 5, 20);
+    QList<TBackupRotation::Copy> copies;
+    for (QDate day = last.addYears(-1); day <= last; day = day.addDays(1)) {
+        if ((starts == QLatin1String("weekdays") && day.dayOfWeek() > 5) ||
+            (starts == QLatin1String("away") && day > QDate(2026, 1, 31) && day < QDate(2026, 5, 18)))
+            continue;
+        const bool damaged = damagedFrom.isValid() && day >= damagedFrom;
+        copies << TBackupRotation::Copy{day, damaged ? TBackupRotation::State::Damaged : TBackupRotation::State::Whole};
+        const QList<QDate> gone = TBackupRotation::toDelete(copies, day);
+        copies.removeIf([&](const TBackupRotation::Copy& c) { return gone.contains(c.day); });
+    }
+    QStringList left;
+    for (const TBackupRotation::Copy& c : std::as_const(copies))
+        left << c.day.toString(Qt::ISODate);
+    QCOMPARE(left, kept);
+    // A copy that could not be read is left alone.
+    copies << TBackupRotation::Copy{last.addDays(1), TBackupRotation::State::Unknown};
+    QVERIFY(!TBackupRotation::toDelete(copies, last.addDays(1)).contains(last.addDays(1)));
+}
+
+void TestDailyBackup::rotatesOnlyWholeCopies()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Data.mdb"));
@@ -182,6 +235,8 @@ void TestDailyBackup::keepsTheNewestSeven()
     const QString folder = dir.filePath(QStringLiteral("backup"));
     for (int day = 1; day <= 9; ++day)
         fakeBackup(folder, TDailyBackup::fileNameFor(QDate(2026, 5, day)), QDateTime(QDate(2026, 5, day), QTime(8, 0)));
+    // Today's, broken by an earlier version's race: it is no day's copy, and goes.
+    fakeBackup(folder, TDailyBackup::fileNameFor(Now.date()), Now.addSecs(-3600), -1);
     fakeBackup(folder, QStringLiteral("my notes.txt"), Now);
 
     TDM dm(path);
@@ -189,8 +244,9 @@ void TestDailyBackup::keepsTheNewestSeven()
     QVERIFY(dm.backup() != nullptr);
     dm.backup()->finishNow();
     QVERIFY(dm.backup()->isDone());
+    // The newest seven whole copies, and the newest of the week of 3 May.
     QStringList kept{QStringLiteral("Data-2026-05-20.mdb")};
-    for (int day = 9; day >= 4; --day)
+    for (int day = 9; day >= 3; --day)
         kept << TDailyBackup::fileNameFor(QDate(2026, 5, day));
     QCOMPARE(TDailyBackup::backups(folder), kept);
     QVERIFY(QFile::exists(QDir(folder).filePath(QStringLiteral("my notes.txt"))));

@@ -13,6 +13,7 @@
 #include "data/TClock.h"
 #include "data/TDM.h"
 #include "data/TDailyBackup.h"
+#include "data/TPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
     const QString path = QFileInfo(args.at(at + 1)).absoluteFilePath();
     const qsizetype olderAt = args.indexOf(QStringLiteral("--older"));
     const int older = olderAt >= 0 && olderAt + 1 < args.size() ? args.at(olderAt + 1).toInt() : 0;
-    const QString folder = TDailyBackup::folderFor(path);
+    const QString folder = TPaths::backupFolderFor(path);
     QDir(folder).removeRecursively();
     std::printf("%s: %.0f MB\n", qPrintable(path), QFileInfo(path).size() / 1e6);
 

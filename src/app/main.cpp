@@ -1,6 +1,6 @@
 #include "app/TApplication.h"
 #include "app/TProgram.h"
-#include "data/TDM.h"
+#include "data/TPaths.h"
 #include "data/TSingleInstance.h"
 #include "help/THelpSetup.h"
 #include "toolkit/TMessageService.h"
@@ -11,7 +11,7 @@
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
-    const QString dataFile = TDM::defaultDatabasePath();
+    const QString dataFile = TPaths::dataFile();
     // One program per data file: a second start brings the first to the front and ends.
     TSingleInstance instance(dataFile);
     switch (instance.claim()) {
@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         return 1;
     }
     TSkin::applyTo(app);
-    THelpSetup help;
+    THelpSetup help(TPaths::helpFile());
     TProgram program(dataFile);
     program.start();
     program.bringToFrontOnRequest(instance);

@@ -4,11 +4,10 @@
 #include "data/TClock.h"
 #include "data/TDailyBackup.h"
 #include "data/TOpenCheck.h"
+#include "data/TPaths.h"
 #include "data/TSchema.h"
 #include "data/TTextPattern.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -53,11 +52,6 @@ TDM::~TDM()
     QSqlDatabase::removeDatabase(QString::fromLatin1(ConnectionName));
     if (DM == this)
         DM = nullptr;
-}
-
-QString TDM::defaultDatabasePath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Data.mdb"));
 }
 
 void TDM::DataModuleCreate()
@@ -119,7 +113,7 @@ void TDM::openChecked()
 
     // A copy of the file as it is now, before anything changes it. The copy is a snapshot taken
     // here, so a schema upgrade that follows (after this step) does not reach it.
-    if (m_dailyBackup && TDailyBackup::isDue(TDailyBackup::folderFor(m_path), TClock::now())) {
+    if (m_dailyBackup && TDailyBackup::isDue(TPaths::backupFolderFor(m_path), TClock::now())) {
         m_backup = std::make_unique<TDailyBackup>(m_path);
         m_backup->start();
     }

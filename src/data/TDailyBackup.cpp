@@ -4,6 +4,7 @@
 #include "data/TBackupRotation.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
+#include "data/TPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -61,11 +62,6 @@ bool looksLikeDatabase(const QString& path)
 
 } // namespace
 
-QString TDailyBackup::folderFor(const QString& databasePath)
-{
-    return QFileInfo(databasePath).absoluteDir().filePath(QStringLiteral("backup"));
-}
-
 QString TDailyBackup::fileNameFor(const QDate& day)
 {
     return QStringLiteral("Data-%1.mdb").arg(day.toString(QStringLiteral("yyyy-MM-dd")));
@@ -96,7 +92,7 @@ bool TDailyBackup::isDue(const QString& folder, const QDateTime& now)
 TDailyBackup::TDailyBackup(const QString& databasePath, QObject* parent)
     : QObject(parent)
     , m_databasePath(QFileInfo(databasePath).absoluteFilePath())
-    , m_folder(folderFor(databasePath))
+    , m_folder(TPaths::backupFolderFor(databasePath))
 {}
 
 TDailyBackup::~TDailyBackup()

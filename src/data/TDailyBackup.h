@@ -32,7 +32,6 @@ public:
     // The longest a slice copies before it hands the event loop back.
     static constexpr int SliceMs = 8;
 
-    static QString folderFor(const QString& databasePath);
     static QString fileNameFor(const QDate& day);
     // The finished backups in `folder`, newest first.
     static QStringList backups(const QString& folder);

@@ -5,10 +5,9 @@
 #include "help/THelpRouter.h"
 #include "help/TStoHtmlHelpViewer.h"
 
-THelpSetup::THelpSetup()
+THelpSetup::THelpSetup(const QString& helpFile)
 {
-    // A bare name: the viewer looks for it beside the program.
-    THelpRouter::setHelpFile(QStringLiteral("budget.chm"));
+    THelpRouter::setHelpFile(helpFile);
     TChmHelpEngine::install();
     TStoHtmlHelpViewer::Start();
     THelpKey::install();

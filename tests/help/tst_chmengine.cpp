@@ -1,6 +1,7 @@
 #include "BookingTestHelpers.h"
 #include "DataRow.h"
 
+#include "data/TPaths.h"
 #include "help/TChmFile.h"
 #include "help/TChmHelpEngine.h"
 #include "help/TChmSitemap.h"
@@ -50,7 +51,7 @@ namespace {
 
 QString helpFile()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm");
+    return TPaths::helpFile();
 }
 
 TFrmHelp* shownHelp()

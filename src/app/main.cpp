@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         return 1;
     }
     TSkin::applyTo(app);
-    THelpSetup help(TPaths::helpFile());
+    THelpSetup help(TPaths::helpFile(), TPaths::helpCheckProgram());
     TProgram program(dataFile);
     program.start();
     program.bringToFrontOnRequest(instance);

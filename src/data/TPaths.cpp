@@ -44,3 +44,8 @@ QString TPaths::helpFile()
 {
     return besideProgram("budget.chm");
 }
+
+QString TPaths::helpCheckProgram()
+{
+    return besideProgram("budget-helpcheck");
+}

@@ -4,11 +4,11 @@
 
 // The program's help for the length of one run: the help file, the engine over it, the help viewer
 // registered with the help manager, and F1. Made once in main, before any window. The program says
-// where the help file is (help knows no folders of its own).
+// where the help file and the program that vets it are (help knows no folders of its own).
 class THelpSetup final
 {
 public:
-    explicit THelpSetup(const QString& helpFile);
+    THelpSetup(const QString& helpFile, const QString& checkProgram);
     // Closes the help window and lets the viewer go.
     ~THelpSetup();
     Q_DISABLE_COPY_MOVE(THelpSetup)

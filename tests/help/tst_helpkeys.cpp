@@ -7,6 +7,7 @@
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
 #include "data/TPaths.h"
+#include "help/TChmFile.h"
 #include "help/TChmHelpEngine.h"
 #include "help/THelpKey.h"
 #include "help/THelpRouter.h"
@@ -62,6 +63,7 @@ void TestHelpKeys::initTestCase()
     TMessageService::setTestMode(true);
     TShell::setTestMode(true);
     THelpKey::install();
+    TChmFile::setCheckProgram(TPaths::helpCheckProgram());
 }
 
 void TestHelpKeys::init()
@@ -184,7 +186,7 @@ void TestHelpKeys::helpWindowOpensOnThePage()
     QFETCH(int, pane);
     TestDb db;
     // As the program starts: the help file beside the program, the engine and the viewer.
-    THelpSetup help(TPaths::helpFile());
+    THelpSetup help(TPaths::helpFile(), TPaths::helpCheckProgram());
     if (how == QLatin1String("wallet")) {
         TFrmWallet w;
         w.show();

@@ -656,6 +656,7 @@ void TestImportDialog::keyboardAndNames()
         QCOMPARE(r.context, TFrmImport::HelpContext);
 
     // The help file maps the number to the page, which its contents and index name.
+    TChmFile::setCheckProgram(TPaths::helpCheckProgram());
     const auto help = TChmFile::open(TPaths::helpFile());
     QVERIFY(help);
     QCOMPARE(help->topicOfContext(TFrmImport::HelpContext), QStringLiteral("/import.htm"));

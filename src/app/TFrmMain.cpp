@@ -354,7 +354,6 @@ void TFrmMain::createStatusBar()
 
 void TFrmMain::FormCreate()
 {
-    THelpRouter::setHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"));
     m_PanelMgr = new TPanelMgr(scrlbxLeft, scrlbxWallet, this, this);
     m_PanelMgr->setTileMenus(pmAccount, pmWallet);
     // The first failing step (with no database: loading the account tiles) is reported and the

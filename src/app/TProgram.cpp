@@ -2,7 +2,10 @@
 
 #include "app/TFrmMain.h"
 #include "data/TDM.h"
+#include "data/TSingleInstance.h"
 #include "toolkit/TErrorReport.h"
+
+#include <QApplication>
 
 TProgram::TProgram(const QString& databasePath)
     : m_dm(std::make_unique<TDM>(databasePath))
@@ -21,4 +24,23 @@ void TProgram::start()
     TErrorReport::run(nullptr, [this] { m_dm->DataModuleCreate(); });
     m_window = std::make_unique<TFrmMain>();
     m_window->show();
+}
+
+void TProgram::bringToFrontOnRequest(const TSingleInstance& instance)
+{
+    QObject::connect(&instance, &TSingleInstance::activationRequested, m_window.get(), [this] { bringToFront(); });
+}
+
+void TProgram::bringToFront()
+{
+    if (!m_window)
+        return;
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }

@@ -6,9 +6,12 @@
 
 class TDM;
 class TFrmMain;
+class TSingleInstance;
 
 // The program's start as main runs it: the data module opens the file (a failure is shown in the
 // error box and start-up goes on), then the main window is made and shown. Tests run it headless.
+// main claims the file first (TSingleInstance): a second start on the same file hands over to the
+// first, whose window then comes to the front.
 class TProgram
 {
 public:
@@ -18,6 +21,10 @@ public:
     TProgram& operator=(const TProgram&) = delete;
 
     void start();
+    // After start(): from now on a second start on the file brings the main window, and a dialog
+    // open over it, to the front.
+    void bringToFrontOnRequest(const TSingleInstance& instance);
+    void bringToFront();
 
     TDM& dm() const { return *m_dm; }
     TFrmMain* window() const { return m_window.get(); }

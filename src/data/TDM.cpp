@@ -5,11 +5,10 @@
 #include "data/TClock.h"
 #include "data/TDailyBackup.h"
 #include "data/TOpenCheck.h"
+#include "data/TPaths.h"
 #include "data/TSchema.h"
 #include "data/TTextPattern.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -94,11 +93,6 @@ TDM::~TDM()
         DM = nullptr;
 }
 
-QString TDM::defaultDatabasePath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Data.mdb"));
-}
-
 void TDM::DataModuleCreate()
 {
     m_open = false;
@@ -158,7 +152,7 @@ void TDM::openChecked()
 
     // A copy of the file as it is now, before anything changes it. The copy is a snapshot taken
     // here, so a schema upgrade that follows (after this step) does not reach it.
-    if (m_dailyBackup && TDailyBackup::isDue(TDailyBackup::folderFor(m_path), TClock::now())) {
+    if (m_dailyBackup && TDailyBackup::isDue(TPaths::backupFolderFor(m_path), TClock::now())) {
         m_backup = std::make_unique<TDailyBackup>(m_path);
         m_backup->start();
     }

@@ -53,9 +53,6 @@ public:
     TDM(const TDM&) = delete;
     TDM& operator=(const TDM&) = delete;
 
-    // "Data.mdb" in the directory of the executable.
-    static QString defaultDatabasePath();
-
     // Opens the file, in this order: open it read-write (never creating it); check that it is an
     // SQLite file with the program's tables, of a version this program knows, that may be written;
     // set the durability settings (write-ahead log, full sync); start the daily backup; put in the

@@ -1,12 +1,17 @@
 #include "data/TDailyBackup.h"
 
+#include "data/TBackupCheck.h"
+#include "data/TBackupRotation.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
+#include "data/TPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -22,7 +27,8 @@ namespace {
 // megabyte, which it then syncs to the disk: each slice waits for its own writes only.
 constexpr int PagesPerStep = 16;
 constexpr int BytesPerSlice = 1024 * 1024;
-constexpr const char* PartSuffix = ".part";
+// A temporary copy untouched for this long was left by a program that ended during its copy.
+constexpr qint64 AbandonedAfterSecs = 60 * 60;
 
 QString engineText(sqlite3* db)
 {
@@ -38,12 +44,23 @@ void syncFolder(const QString& folder)
     }
 }
 
-} // namespace
-
-QString TDailyBackup::folderFor(const QString& databasePath)
+// "Data-2026-05-20.mdb": the day of a finished backup in its name.
+QDate dayOf(const QString& fileName)
 {
-    return QFileInfo(databasePath).absoluteDir().filePath(QStringLiteral("backup"));
+    static const QRegularExpression name(QStringLiteral("^Data-(\\d{4}-\\d{2}-\\d{2})\\.mdb$"));
+    const QRegularExpressionMatch m = name.match(fileName);
+    return m.hasMatch() ? QDate::fromString(m.captured(1), QStringLiteral("yyyy-MM-dd")) : QDate();
 }
+
+// Whether the file begins as every SQLite database does: a cheap test at start-up, before the
+// real check, that keeps a file that is not even a database from counting as the day's copy.
+bool looksLikeDatabase(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArray("SQLite format 3", 16);
+}
+
+} // namespace
 
 QString TDailyBackup::fileNameFor(const QDate& day)
 {
@@ -52,13 +69,11 @@ QString TDailyBackup::fileNameFor(const QDate& day)
 
 QStringList TDailyBackup::backups(const QString& folder)
 {
-    static const QRegularExpression name(QStringLiteral("^Data-(\\d{4}-\\d{2}-\\d{2})\\.mdb$"));
     QStringList found;
     const QStringList files =
         QDir(folder).entryList({QStringLiteral("Data-*.mdb")}, QDir::Files, QDir::Name | QDir::Reversed);
     for (const QString& file : files) {
-        const QRegularExpressionMatch m = name.match(file);
-        if (m.hasMatch() && QDate::fromString(m.captured(1), QStringLiteral("yyyy-MM-dd")).isValid())
+        if (dayOf(file).isValid())
             found << file;
     }
     return found;
@@ -66,21 +81,25 @@ QStringList TDailyBackup::backups(const QString& folder)
 
 bool TDailyBackup::isDue(const QString& folder, const QDateTime& now)
 {
-    const QStringList existing = backups(folder);
-    if (existing.isEmpty())
-        return true;
-    const QDateTime newest = QFileInfo(QDir(folder).filePath(existing.first())).lastModified();
-    return newest.secsTo(now) >= 24 * 60 * 60;
+    for (const QString& name : backups(folder)) {
+        const QString path = QDir(folder).filePath(name);
+        if (looksLikeDatabase(path))
+            return QFileInfo(path).lastModified().secsTo(now) >= 24 * 60 * 60;
+    }
+    return true;
 }
 
 TDailyBackup::TDailyBackup(const QString& databasePath, QObject* parent)
     : QObject(parent)
     , m_databasePath(QFileInfo(databasePath).absoluteFilePath())
-    , m_folder(folderFor(databasePath))
+    , m_folder(TPaths::backupFolderFor(databasePath))
 {}
 
 TDailyBackup::~TDailyBackup()
 {
+    // A check under way stops at its next step; the copy it had not yet placed goes.
+    m_cancel = true;
+    stopChecking();
     release();
 }
 
@@ -90,15 +109,22 @@ void TDailyBackup::start()
     timer.start();
     m_takenAt = TClock::now();
     m_target = QDir(m_folder).filePath(fileNameFor(m_takenAt.date()));
-    m_temp = m_target + QLatin1String(PartSuffix);
+    // A name of this copy's own: another copy of the program may be writing the same day's backup.
+    m_temp = QStringLiteral("%1.%2-%3.part")
+                 .arg(m_target)
+                 .arg(QCoreApplication::applicationPid())
+                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 
     if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
         fail(QStringLiteral("cannot create the folder %1.").arg(QDir::toNativeSeparators(m_folder)));
         return;
     }
-    // Copies that an earlier run left unfinished.
-    for (const QString& part : QDir(m_folder).entryList({QStringLiteral("*.part")}, QDir::Files))
-        QFile::remove(QDir(m_folder).filePath(part));
+    // Copies that an earlier run left unfinished; one that is still being written is left alone.
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QFileInfo& part : QDir(m_folder).entryInfoList({QStringLiteral("*.part")}, QDir::Files)) {
+        if (part.lastModified().secsTo(now) > AbandonedAfterSecs)
+            QFile::remove(part.absoluteFilePath());
+    }
 
     // The snapshot: a read transaction on a connection of its own, held until the copy is done.
     if (sqlite3_open_v2(QFile::encodeName(m_databasePath).constData(), &m_source, SQLITE_OPEN_READONLY, nullptr) !=
@@ -134,9 +160,16 @@ void TDailyBackup::start()
 
 void TDailyBackup::finishNow()
 {
+    m_now = true;
     while (m_backup != nullptr) {
         if (copySlice(1000))
             complete();
+    }
+    // A check already under way on the worker thread is waited for.
+    if (m_checking) {
+        if (m_checker.joinable())
+            m_checker.join();
+        checked();
     }
 }
 
@@ -208,22 +241,96 @@ void TDailyBackup::complete()
         // The age of a backup is the moment of its snapshot.
         copy.setFileTime(m_takenAt, QFileDevice::FileModificationTime);
     }
-    if (std::rename(QFile::encodeName(m_temp).constData(), QFile::encodeName(m_target).constData()) != 0) {
-        fail(QStringLiteral("cannot rename %1.").arg(QDir::toNativeSeparators(m_temp)));
+    // The check reads the whole copy: on a worker thread, so that the window goes on answering.
+    m_checking = true;
+    if (m_now) {
+        m_checkError = placeChecked();
+        checked();
         return;
     }
+    m_checker = std::thread([this] {
+        m_checkError = placeChecked();
+        QMetaObject::invokeMethod(this, &TDailyBackup::checked, Qt::QueuedConnection);
+    });
+}
+
+QString TDailyBackup::placeChecked() const
+{
+    const QString name = QFileInfo(m_target).fileName();
+    const qint64 expected = TBackupCheck::bookings(m_source);
+    if (expected < 0)
+        return QStringLiteral("cannot count the bookings of %1: %2")
+            .arg(QDir::toNativeSeparators(m_databasePath), engineText(m_source));
+    const TBackupCheck::Result copy = TBackupCheck::check(m_temp, &m_cancel);
+    if (copy.verdict != TBackupCheck::Verdict::Whole || copy.bookings != expected) {
+        QFile::remove(m_temp);
+        if (copy.verdict != TBackupCheck::Verdict::Whole)
+            return QStringLiteral("the copy %1 is not whole (%2); it was removed.").arg(name, copy.text);
+        return QStringLiteral("the copy %1 holds %2 bookings instead of %3; it was removed.")
+            .arg(name)
+            .arg(copy.bookings)
+            .arg(expected);
+    }
+    // Another copy of the program may have placed the day's backup meanwhile: a whole one stays.
+    if (QFileInfo::exists(m_target) &&
+        TBackupCheck::check(m_target, &m_cancel).verdict == TBackupCheck::Verdict::Whole) {
+        QFile::remove(m_temp);
+    } else if (std::rename(QFile::encodeName(m_temp).constData(), QFile::encodeName(m_target).constData()) != 0) {
+        QFile::remove(m_temp);
+        return QStringLiteral("cannot rename %1.").arg(QDir::toNativeSeparators(m_temp));
+    }
     syncFolder(m_folder);
+    rotate();
+    return QString();
+}
+
+void TDailyBackup::rotate() const
+{
+    const QString newest = QFileInfo(m_target).fileName();
+    QList<TBackupRotation::Copy> copies;
+    for (const QString& name : backups(m_folder)) {
+        TBackupRotation::Copy copy{dayOf(name)};
+        if (name != newest) {
+            switch (TBackupCheck::check(QDir(m_folder).filePath(name), &m_cancel).verdict) {
+            case TBackupCheck::Verdict::Whole:
+                copy.state = TBackupRotation::State::Whole;
+                break;
+            case TBackupCheck::Verdict::Damaged:
+                copy.state = TBackupRotation::State::Damaged;
+                break;
+            case TBackupCheck::Verdict::Unreadable:
+                copy.state = TBackupRotation::State::Unknown;
+                break;
+            }
+        }
+        if (m_cancel)
+            return;
+        copies << copy;
+    }
+    for (const QDate& day : TBackupRotation::toDelete(copies, m_takenAt.date()))
+        QFile::remove(QDir(m_folder).filePath(fileNameFor(day)));
+    syncFolder(m_folder);
+}
+
+void TDailyBackup::checked()
+{
+    if (!m_checking)
+        return; // finishNow took the outcome already
+    stopChecking();
     release();
-    prune();
+    if (!m_checkError.isEmpty()) {
+        fail(m_checkError);
+        return;
+    }
     m_done = true;
     emit finished(m_target);
 }
 
-void TDailyBackup::prune()
+void TDailyBackup::stopChecking()
 {
-    const QStringList existing = backups(m_folder);
-    for (qsizetype i = Keep; i < existing.size(); ++i)
-        QFile::remove(QDir(m_folder).filePath(existing.at(i)));
+    if (m_checker.joinable())
+        m_checker.join();
+    m_checking = false;
 }
 
 void TDailyBackup::fail(const QString& text)

@@ -1,15 +1,10 @@
 #include "help/TChmFile.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtEndian>
 
 #include <chm_lib.h>
-
-#include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -17,6 +12,11 @@ const char* const ControlData = "::DataSpace/Storage/MSCompressed/ControlData";
 const char* const ResetTable =
     "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable";
 const char* const Content = "::DataSpace/Storage/MSCompressed/Content";
+
+// The longest the check program may take; one that has not finished by then counts as a failed check.
+constexpr int CheckMs = 5000;
+
+QString g_checkProgram;
 
 // The largest object read whole; the program's help file is far smaller.
 constexpr LONGUINT64 MaxObject = 64 * 1024 * 1024;
@@ -82,49 +82,45 @@ TChmFile::~TChmFile()
 
 std::unique_ptr<TChmFile> TChmFile::open(const QString& path)
 {
-    if (path.isEmpty() || !QFile::exists(path) || !readsWholeInChild(path))
+    if (path.isEmpty() || !QFile::exists(path) || !vetted(path))
         return nullptr;
     return openHere(path);
 }
 
-bool TChmFile::readsWholeInChild(const QString& path)
+void TChmFile::setCheckProgram(const QString& program)
 {
-    // chmlib trusts the tables of the file it reads, and some damage makes it crash. So a child
-    // process reads every object of the file first; the file is opened here only when the child
-    // got to the end. The file is small: this takes a few milliseconds, once per file.
-    const pid_t child = fork();
-    if (child < 0)
+    g_checkProgram = program;
+}
+
+bool TChmFile::readsWhole(const QString& path)
+{
+    const std::unique_ptr<TChmFile> file = openHere(path);
+    if (!file)
         return false;
-    if (child == 0) {
-        for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
-            std::signal(sig, SIG_DFL);
-        const rlimit noCore{0, 0};
-        setrlimit(RLIMIT_CORE, &noCore);
-        const std::unique_ptr<TChmFile> file = openHere(path);
-        if (!file)
-            _exit(1);
-        for (const QString& object : std::as_const(file->m_files))
-            file->read(object);
-        _exit(0);
+    for (const QString& object : std::as_const(file->m_files))
+        file->read(object);
+    return true;
+}
+
+bool TChmFile::vetted(const QString& path)
+{
+    // The check program reads the whole file in a process of its own; the file is opened here only
+    // when it got to the end. A fresh process, not a fork of this one: a child forked from a program
+    // with threads can hang on a lock that another thread held at the fork.
+    if (g_checkProgram.isEmpty())
+        return false;
+    QProcess check;
+    check.setProgram(g_checkProgram);
+    check.setArguments({path});
+    check.setStandardOutputFile(QProcess::nullDevice());
+    check.setStandardErrorFile(QProcess::nullDevice());
+    check.start();
+    if (!check.waitForFinished(CheckMs)) {
+        check.kill();
+        check.waitForFinished();
+        return false;
     }
-    // The child of a process with threads may hang on a lock another thread held at the fork; it
-    // gets a few seconds, and a child that has not finished by then counts as a failed check.
-    constexpr int WaitMs = 5000;
-    constexpr int StepMs = 2;
-    int status = 0;
-    for (int waited = 0;; waited += StepMs) {
-        const pid_t done = waitpid(child, &status, WNOHANG);
-        if (done == child)
-            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        if (done < 0 && errno != EINTR)
-            return false;
-        if (waited >= WaitMs) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return false;
-        }
-        usleep(StepMs * 1000);
-    }
+    return check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0;
 }
 
 std::unique_ptr<TChmFile> TChmFile::openHere(const QString& path)

@@ -14,11 +14,17 @@ struct chmFile;
 // begin with "/" ("/wallet.htm"); a path given without it is taken from the top.
 //
 // open() refuses a file that is missing or damaged: its tables or its compression data do not hold
-// together, or reading it whole fails (tried in a child process, since chmlib may crash on it).
+// together, or reading it whole fails. chmlib trusts the tables of the file it reads and some damage
+// makes it crash, so the whole read is tried first by the check program (budget-helpcheck), in a
+// process of its own; without a check program no file is opened.
 class TChmFile
 {
 public:
     static std::unique_ptr<TChmFile> open(const QString& path);
+    // The program that vets a file before open() reads it; the program tells where it is.
+    static void setCheckProgram(const QString& program);
+    // Reads every object of the file here: what the check program does, in its own process.
+    static bool readsWhole(const QString& path);
     ~TChmFile();
     Q_DISABLE_COPY_MOVE(TChmFile)
 
@@ -40,7 +46,7 @@ public:
 
 private:
     TChmFile(chmFile* handle, const QString& path);
-    static bool readsWholeInChild(const QString& path);
+    static bool vetted(const QString& path);
     static std::unique_ptr<TChmFile> openHere(const QString& path);
     bool load();
     bool compressionIsSound();

@@ -1,14 +1,15 @@
 #include "help/THelpSetup.h"
 
+#include "help/TChmFile.h"
 #include "help/TChmHelpEngine.h"
 #include "help/THelpKey.h"
 #include "help/THelpRouter.h"
 #include "help/TStoHtmlHelpViewer.h"
 
-THelpSetup::THelpSetup()
+THelpSetup::THelpSetup(const QString& helpFile, const QString& checkProgram)
 {
-    // A bare name: the viewer looks for it beside the program.
-    THelpRouter::setHelpFile(QStringLiteral("budget.chm"));
+    THelpRouter::setHelpFile(helpFile);
+    TChmFile::setCheckProgram(checkProgram);
     TChmHelpEngine::install();
     TStoHtmlHelpViewer::Start();
     THelpKey::install();

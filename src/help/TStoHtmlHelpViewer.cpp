@@ -5,9 +5,6 @@
 #include "help/THelpRouter.h"
 #include "help/TStoWinHelpTester.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 namespace {
 
 TStoHtmlHelpViewer* g_HtmlHelpViewer = nullptr;
@@ -169,8 +166,6 @@ QString TStoHtmlHelpViewer::ResolveHelpFile() const
     QString file = FHelpManager ? FHelpManager->HelpFile() : QString();
     if (file.isEmpty())
         file = THelpRouter::helpFile();
-    if (!file.isEmpty() && !file.contains(u'/') && !file.contains(u'\\'))
-        file = QCoreApplication::applicationDirPath() + u'/' + file;
     return file;
 }
 

@@ -50,8 +50,7 @@ public:
     int PickKeywordViewer(const QStringList& choices) override;
     int PickContentsViewer(const QStringList& viewerNames) override;
 
-    // The help manager's current help file (else the program's), with the program's folder put in
-    // front of a bare file name.
+    // The help manager's current help file, else the program's (THelpRouter::setHelpFile), as given.
     QString ResolveHelpFile() const;
     // True when the name ends in ".chm", in any case.
     static bool IsCompiledHelpFile(const QString& fileName);

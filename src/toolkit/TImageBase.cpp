@@ -3,7 +3,6 @@
 #include "data/TBooks.h"
 #include "data/TDM.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -25,7 +24,7 @@ QString TImageBase::pictureDir()
 {
     if (!g_pictureDir.isEmpty())
         return g_pictureDir;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("res"));
+    return QStringLiteral(":/tiles");
 }
 
 void TImageBase::setPictureDir(const QString& dir)

@@ -32,9 +32,9 @@ public:
     TDataInfo* dataInfo() const { return FDataInfo; }
     const QPixmap& picture() const { return m_picture; }
 
-    // The folder of the tile pictures: "res" beside the executable.
+    // The folder of the tile pictures: ":/tiles", compiled into the program.
     static QString pictureDir();
-    // Tests point the pictures elsewhere; an empty path returns to "res" beside the executable.
+    // Tests point the pictures elsewhere; an empty path returns to the compiled-in pictures.
     static void setPictureDir(const QString& dir);
 
     // Room left free at each side of a painted text line.

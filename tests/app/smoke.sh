@@ -4,7 +4,7 @@ set -u
 bin=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$bin/budget" "$work/" && cp -r "$bin/res" "$work/" && "$bin/budget-createdb" "$work/Data.mdb" >/dev/null || exit 1
+cp "$bin/budget" "$work/" && "$bin/budget-createdb" "$work/Data.mdb" >/dev/null || exit 1
 QT_QPA_PLATFORM=offscreen timeout 3 "$work/budget"
 status=$?
 [ $status -eq 124 ] && exit 0

@@ -5,6 +5,8 @@
 #include "app/TFrmMain.h"
 #include "app/TProgram.h"
 #include "bookings/TBookingStore.h"
+#include "data/TBackupCheck.h"
+#include "data/TBackupRotation.h"
 #include "data/TClock.h"
 #include "data/TDailyBackup.h"
 #include "toolkit/TMessageService.h"
@@ -20,22 +22,46 @@
 #include <QTest>
 
 #include <csignal>
+#include <latch>
+#include <sqlite3.h>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 
 const QDateTime Now(QDate(2026, 5, 20), QTime(10, 0));
 
-// A backup file named after `day`, last changed at `changed`.
-void fakeBackup(const QString& folder, const QString& name, const QDateTime& changed)
+// A backup `name` in `folder`, last changed at `changed`: a whole database with the booking tables
+// and `bookings` bookings (no log beside it, as a backup is left), or with `bookings` < 0 a few
+// bytes that are no database.
+void fakeBackup(const QString& folder, const QString& name, const QDateTime& changed, int bookings = 1)
 {
+    const QString path = QDir(folder).filePath(name);
     QDir().mkpath(folder);
-    QFile f(QDir(folder).filePath(name));
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(name));
-    f.write("old");
-    f.flush();
-    f.setFileTime(changed, QFileDevice::FileModificationTime);
+    QFile::remove(path);
+    sqlite3* db = nullptr;
+    const QByteArray sql = "create table Detail (ID integer primary key); create table Transfer (ID integer);" +
+                           QByteArray("insert into Detail default values;").repeated(bookings);
+    if (bookings >= 0 && (sqlite3_open(QFile::encodeName(path).constData(), &db) != SQLITE_OK ||
+                          sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK))
+        qFatal("cannot write %s", qPrintable(path));
+    sqlite3_close(db);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite) || (bookings < 0 && f.write("old") != 3) ||
+        !f.setFileTime(changed, QFileDevice::FileModificationTime))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// A data file at `path` with `bookings` deposits into one holder, closed (its log folded in).
+void dataFileWith(const QString& path, int bookings)
+{
+    TestDb::createFile(path);
+    TDM dm(path, false);
+    dm.DataModuleCreate();
+    dm.select(QStringLiteral("PRAGMA synchronous = OFF")); // speed only
+    dm.execute(QStringLiteral("insert into Account (name, type) values ('Bank', 0)"));
+    for (int i = 0; i < bookings; ++i)
+        TBookingStore::saveDetail({0, 0, 1, Now, QStringLiteral("Pay %1").arg(i), money("1"), {}, {}});
 }
 
 // The bookings in a copy of the file, read without the data module.
@@ -76,7 +102,13 @@ private slots:
     void dueWhenTheNewestIsADayOld_data();
     void dueWhenTheNewestIsADayOld();
     void copiesTheFileAsItWasAtTheStart();
-    void keepsTheNewestSeven();
+    void rotationKeepsDaysWeeksAndMonths_data();
+    void rotationKeepsDaysWeeksAndMonths();
+    void rotatesOnlyWholeCopies();
+    void copiesAtOnceLeaveOneWholeBackup_data();
+    void copiesAtOnceLeaveOneWholeBackup();
+    void theDaysFileIsWholeOrNone_data();
+    void theDaysFileIsWholeOrNone();
     void takenOncePerDay();
     void abandonedCopyLeavesNothing();
     void failureIsReportedOnceInTheStatusBar_data();
@@ -145,7 +177,57 @@ void TestDailyBackup::copiesTheFileAsItWasAtTheStart()
     QCOMPARE(TDM::LoadHolder(holder).Balance, money("3.5"));
 }
 
-void TestDailyBackup::keepsTheNewestSeven()
+void TestDailyBackup::rotationKeepsDaysWeeksAndMonths_data()
+{
+    // A simulated year of starts up to Wednesday 2026-05-20, each of which makes the day's copy and
+    // rotates: the copies left at the end.
+    QTest::addColumn<QString>("starts");    // "daily", "weekdays", or "away": daily but February to mid-May
+    QTest::addColumn<QDate>("damagedFrom"); // the copies from this day on are damaged
+    QTest::addColumn<QStringList>("kept");
+    const QStringList months{"2025-12-31", "2026-01-31", "2026-02-28", "2026-03-31", "2026-04-30"};
+    dataRow("every day: seven days, four weeks' Sundays, six months' last days", "daily", QDate(),
+            months + QStringList{"2026-05-03", "2026-05-10", "2026-05-14", "2026-05-15", "2026-05-16", "2026-05-17",
+                                 "2026-05-18", "2026-05-19", "2026-05-20"});
+    dataRow("weekdays only: the week's and the month's last weekday", "weekdays", QDate(),
+            QStringList{"2025-12-31", "2026-01-30", "2026-02-27", "2026-03-31", "2026-04-30", "2026-05-01",
+                        "2026-05-08", "2026-05-12", "2026-05-13", "2026-05-14", "2026-05-15", "2026-05-18",
+                        "2026-05-19", "2026-05-20"});
+    dataRow("a damaged week: only whole copies, last month's among them", "daily", QDate(2026, 5, 14),
+            months + QStringList{"2026-05-03", "2026-05-07", "2026-05-08", "2026-05-09", "2026-05-10", "2026-05-11",
+                                 "2026-05-12", "2026-05-13"});
+    dataRow("away from February to mid-May", "away", QDate(),
+            QStringList{"2025-12-31", "2026-01-28", "2026-01-29", "2026-01-30", "2026-01-31", "2026-05-18",
+                        "2026-05-19", "2026-05-20"});
+    dataRow("damaged since the first day: the one whole copy stays", "daily", QDate(2025, 5, 21),
+            QStringList{"2025-05-20"});
+}
+
+void TestDailyBackup::rotationKeepsDaysWeeksAndMonths()
+{
+    QFETCH(QString, starts);
+    QFETCH(QDate, damagedFrom);
+    QFETCH(QStringList, kept);
+    const QDate last(2026, 5, 20);
+    QList<TBackupRotation::Copy> copies;
+    for (QDate day = last.addYears(-1); day <= last; day = day.addDays(1)) {
+        if ((starts == QLatin1String("weekdays") && day.dayOfWeek() > 5) ||
+            (starts == QLatin1String("away") && day > QDate(2026, 1, 31) && day < QDate(2026, 5, 18)))
+            continue;
+        const bool damaged = damagedFrom.isValid() && day >= damagedFrom;
+        copies << TBackupRotation::Copy{day, damaged ? TBackupRotation::State::Damaged : TBackupRotation::State::Whole};
+        const QList<QDate> gone = TBackupRotation::toDelete(copies, day);
+        copies.removeIf([&](const TBackupRotation::Copy& c) { return gone.contains(c.day); });
+    }
+    QStringList left;
+    for (const TBackupRotation::Copy& c : std::as_const(copies))
+        left << c.day.toString(Qt::ISODate);
+    QCOMPARE(left, kept);
+    // A copy that could not be read is left alone.
+    copies << TBackupRotation::Copy{last.addDays(1), TBackupRotation::State::Unknown};
+    QVERIFY(!TBackupRotation::toDelete(copies, last.addDays(1)).contains(last.addDays(1)));
+}
+
+void TestDailyBackup::rotatesOnlyWholeCopies()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Data.mdb"));
@@ -153,6 +235,8 @@ void TestDailyBackup::keepsTheNewestSeven()
     const QString folder = dir.filePath(QStringLiteral("backup"));
     for (int day = 1; day <= 9; ++day)
         fakeBackup(folder, TDailyBackup::fileNameFor(QDate(2026, 5, day)), QDateTime(QDate(2026, 5, day), QTime(8, 0)));
+    // Today's, broken by an earlier version's race: it is no day's copy, and goes.
+    fakeBackup(folder, TDailyBackup::fileNameFor(Now.date()), Now.addSecs(-3600), -1);
     fakeBackup(folder, QStringLiteral("my notes.txt"), Now);
 
     TDM dm(path);
@@ -160,11 +244,109 @@ void TestDailyBackup::keepsTheNewestSeven()
     QVERIFY(dm.backup() != nullptr);
     dm.backup()->finishNow();
     QVERIFY(dm.backup()->isDone());
+    // The newest seven whole copies, and the newest of the week of 3 May.
     QStringList kept{QStringLiteral("Data-2026-05-20.mdb")};
-    for (int day = 9; day >= 4; --day)
+    for (int day = 9; day >= 3; --day)
         kept << TDailyBackup::fileNameFor(QDate(2026, 5, day));
     QCOMPARE(TDailyBackup::backups(folder), kept);
     QVERIFY(QFile::exists(QDir(folder).filePath(QStringLiteral("my notes.txt"))));
+}
+
+void TestDailyBackup::copiesAtOnceLeaveOneWholeBackup_data()
+{
+    // Two copies of the program (two TDailyBackups) write the same day's backup of one file.
+    QTest::addColumn<QString>("order"); // a, b: start; A, B: finish; "threads": both on threads
+    dataRow("started together, finished in turn", "abAB");
+    dataRow("started together, the second finishes first", "abBA");
+    dataRow("one after the other", "aAbB");
+    dataRow("on two threads at once", "threads");
+}
+
+void TestDailyBackup::copiesAtOnceLeaveOneWholeBackup()
+{
+    QFETCH(QString, order);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Data.mdb"));
+    dataFileWith(path, 300);
+    QStringList errors{QString(), QString()};
+    auto finish = [&](TDailyBackup& backup, int i) {
+        backup.finishNow();
+        errors[i] = backup.isDone() ? backup.error() : QStringLiteral("not done: ") + backup.error();
+    };
+    if (order == QLatin1String("threads")) {
+        std::latch started(2);
+        auto run = [&](int i) {
+            TDailyBackup backup(path);
+            backup.start();
+            started.arrive_and_wait();
+            finish(backup, i);
+        };
+        std::thread first(run, 0);
+        std::thread second(run, 1);
+        first.join();
+        second.join();
+    } else {
+        TDailyBackup backups[2]{TDailyBackup(path), TDailyBackup(path)};
+        for (QChar step : order) {
+            const int i = step.toLower() == u'a' ? 0 : 1;
+            if (step.isLower())
+                backups[i].start();
+            else
+                finish(backups[i], i);
+        }
+    }
+    QCOMPARE(errors, (QStringList{QString(), QString()}));
+    const QString folder = dir.filePath(QStringLiteral("backup"));
+    QCOMPARE(TDailyBackup::backups(folder), QStringList{TDailyBackup::fileNameFor(Now.date())});
+    const TBackupCheck::Result copy = TBackupCheck::check(QDir(folder).filePath(TDailyBackup::fileNameFor(Now.date())));
+    QCOMPARE(copy.verdict, TBackupCheck::Verdict::Whole);
+    QCOMPARE(copy.bookings, 300);
+    QCOMPARE(QDir(folder).entryList({QStringLiteral("*.part")}, QDir::Files), QStringList{});
+}
+
+void TestDailyBackup::theDaysFileIsWholeOrNone_data()
+{
+    // The day's file that another copy of the program put in place while this one copied.
+    QTest::addColumn<bool>("damagedSource");
+    QTest::addColumn<int>("existing"); // bookings of a whole one; -1 junk; -2 none
+    QTest::addColumn<int>("result");   // bookings in the day's file at the end; -2 none
+    dataRow("no day's file yet: the copy", false, -2, 20);
+    dataRow("a broken day's file: replaced by the copy", false, -1, 20);
+    dataRow("a whole day's file: kept", false, 7, 7);
+    dataRow("a damaged data file: nothing", true, -2, -2);
+    dataRow("a damaged data file: the whole day's file kept", true, 7, 7);
+}
+
+void TestDailyBackup::theDaysFileIsWholeOrNone()
+{
+    QFETCH(bool, damagedSource);
+    QFETCH(int, existing);
+    QFETCH(int, result);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Data.mdb"));
+    dataFileWith(path, 20);
+    if (damagedSource) {
+        // The holders' table (the schema's first, on page 2) spoilt: the bookings still count.
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(4096) && f.write("\x00\xff", 2) == 2);
+    }
+    const QString folder = dir.filePath(QStringLiteral("backup"));
+    const QString day = QDir(folder).filePath(TDailyBackup::fileNameFor(Now.date()));
+    fakeBackup(folder, TDailyBackup::fileNameFor(Now.date().addDays(-3)), Now.addDays(-3), 5);
+
+    TDailyBackup backup(path);
+    QSignalSpy failures(&backup, &TDailyBackup::failed);
+    backup.start();
+    if (existing > -2)
+        fakeBackup(folder, TDailyBackup::fileNameFor(Now.date()), Now, existing);
+    backup.finishNow();
+
+    QCOMPARE(failures.size(), damagedSource ? 1 : 0);
+    QCOMPARE(backup.isDone(), !damagedSource);
+    QVERIFY2(!damagedSource || backup.error().contains(QStringLiteral("is not whole")), qPrintable(backup.error()));
+    QCOMPARE(TBackupCheck::check(day).bookings, qint64(std::max(result, -1)));
+    QCOMPARE(TBackupCheck::check(QDir(folder).filePath(TDailyBackup::fileNameFor(Now.date().addDays(-3)))).bookings, 5);
+    QCOMPARE(QDir(folder).entryList({QStringLiteral("*.part")}, QDir::Files), QStringList{});
 }
 
 void TestDailyBackup::takenOncePerDay()

@@ -1,6 +1,7 @@
 #include "BookingTestHelpers.h"
 #include "DataRow.h"
 
+#include "data/TPaths.h"
 #include "help/TChmFile.h"
 #include "help/TChmHelpEngine.h"
 #include "help/TChmSitemap.h"
@@ -27,6 +28,7 @@ class TestChmEngine : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void contextOpensItsPage_data();
     void contextOpensItsPage();
     void unmappedContextShowsNothing();
@@ -40,6 +42,8 @@ private slots:
     void closeAllClosesTheWindow();
     void unreadableFileShowsNothing_data();
     void unreadableFileShowsNothing();
+    void openedOnlyAfterItsCheck_data();
+    void openedOnlyAfterItsCheck();
     void sitemapParsing_data();
     void sitemapParsing();
     void keyboardAndScreenReaderNames();
@@ -50,7 +54,7 @@ namespace {
 
 QString helpFile()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm");
+    return TPaths::helpFile();
 }
 
 TFrmHelp* shownHelp()
@@ -91,6 +95,11 @@ QByteArray withWindowSize(char size)
 }
 
 } // namespace
+
+void TestChmEngine::initTestCase()
+{
+    TChmFile::setCheckProgram(TPaths::helpCheckProgram());
+}
 
 void TestChmEngine::contextOpensItsPage_data()
 {
@@ -317,6 +326,27 @@ void TestChmEngine::unreadableFileShowsNothing()
     // The engine is not spoilt: the good file still opens.
     engine.HtmlHelp(nullptr, helpFile(), THelpEngine::HelpContext, 1008);
     QCOMPARE(shownTitle(), QStringLiteral("The wallet dialog"));
+}
+
+void TestChmEngine::openedOnlyAfterItsCheck_data()
+{
+    QTest::addColumn<QString>("checkProgram");
+    QTest::addColumn<bool>("opened");
+    dataRow("the program's check", TPaths::helpCheckProgram(), true);
+    dataRow("a check that passes", "/bin/true", true);
+    dataRow("a check that fails", "/bin/false", false);
+    dataRow("a check that is not there", TPaths::helpCheckProgram() + QStringLiteral("-gone"), false);
+    dataRow("no check program", "", false);
+}
+
+void TestChmEngine::openedOnlyAfterItsCheck()
+{
+    QFETCH(QString, checkProgram);
+    QFETCH(bool, opened);
+    TChmFile::setCheckProgram(checkProgram);
+    const bool open = TChmFile::open(helpFile()) != nullptr;
+    TChmFile::setCheckProgram(TPaths::helpCheckProgram());
+    QCOMPARE(open, opened);
 }
 
 void TestChmEngine::sitemapParsing_data()

@@ -6,6 +6,8 @@
 #include "bookings/TFrmDebit.h"
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
+#include "data/TPaths.h"
+#include "help/TChmFile.h"
 #include "help/TChmHelpEngine.h"
 #include "help/THelpKey.h"
 #include "help/THelpRouter.h"
@@ -61,6 +63,7 @@ void TestHelpKeys::initTestCase()
     TMessageService::setTestMode(true);
     TShell::setTestMode(true);
     THelpKey::install();
+    TChmFile::setCheckProgram(TPaths::helpCheckProgram());
 }
 
 void TestHelpKeys::init()
@@ -159,8 +162,7 @@ void TestHelpKeys::f1InTheHelpWindowAsksNothing()
     owner.setProperty("helpContext", 1008);
     owner.show();
     TChmHelpEngine engine;
-    engine.HtmlHelp(owner.windowHandle(), QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"),
-                    THelpEngine::HelpContext, 1008);
+    engine.HtmlHelp(owner.windowHandle(), TPaths::helpFile(), THelpEngine::HelpContext, 1008);
     QVERIFY(shownHelpWindow());
     QCOMPARE(shownHelpWindow()->parentWidget(), &owner);
     QTest::keyClick(child<QWidget>(shownHelpWindow(), QStringLiteral("brwTopic")), Qt::Key_F1);
@@ -184,7 +186,7 @@ void TestHelpKeys::helpWindowOpensOnThePage()
     QFETCH(int, pane);
     TestDb db;
     // As the program starts: the help file beside the program, the engine and the viewer.
-    THelpSetup help;
+    THelpSetup help(TPaths::helpFile(), TPaths::helpCheckProgram());
     if (how == QLatin1String("wallet")) {
         TFrmWallet w;
         w.show();

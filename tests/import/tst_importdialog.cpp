@@ -8,6 +8,7 @@
 #include "app/TPanelMgr.h"
 #include "bookings/TBookingStore.h"
 #include "data/TClock.h"
+#include "data/TPaths.h"
 #include "help/TChmFile.h"
 #include "help/THelpKey.h"
 #include "help/THelpRouter.h"
@@ -655,7 +656,8 @@ void TestImportDialog::keyboardAndNames()
         QCOMPARE(r.context, TFrmImport::HelpContext);
 
     // The help file maps the number to the page, which its contents and index name.
-    const auto help = TChmFile::open(QCoreApplication::applicationDirPath() + QStringLiteral("/budget.chm"));
+    TChmFile::setCheckProgram(TPaths::helpCheckProgram());
+    const auto help = TChmFile::open(TPaths::helpFile());
     QVERIFY(help);
     QCOMPARE(help->topicOfContext(TFrmImport::HelpContext), QStringLiteral("/import.htm"));
     QVERIFY(help->read(QStringLiteral("/import.htm")).contains("<title>Importing a bank statement</title>"));

@@ -22,6 +22,8 @@ esac
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgl-dev sqlite3 libsqlite3-dev
     poppler-utils libofx-dev libchm-dev fp-utils)
 [ "$mode" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
+# The Excel export's test reads its files back through LibreOffice.
+[ "$mode" = test ] && packages+=(libreoffice-calc-nogui)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

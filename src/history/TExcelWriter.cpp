@@ -1,15 +1,19 @@
 #include "history/TExcelWriter.h"
 
+#include "history/TWindows1252.h"
 #include "toolkit/TGridModel.h"
 
 #include <QLocale>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr quint16 BOF = 0x0809;
+constexpr quint16 CODEPAGE = 0x0042;
+constexpr quint16 Utf16CodePage = 1200;
 constexpr quint16 LABEL = 0x0204;
 constexpr quint16 NUMBER = 0x0203;
 constexpr quint16 RK = 0x027E;
@@ -24,7 +28,60 @@ bool writtenAsLabel(TRowSet::Kind kind)
     return kind == TRowSet::Kind::Text || kind == TRowSet::Kind::Date || kind == TRowSet::Kind::DateTime;
 }
 
+// The 16-bit characters of a UTF-8 text: one for each byte that starts a character, two for the
+// characters beyond the Basic Multilingual Plane.
+qsizetype utf16Length(QByteArrayView utf8)
+{
+    qsizetype n = 0;
+    for (const char c : utf8) {
+        const auto b = static_cast<unsigned char>(c);
+        n += (b & 0xC0) != 0x80 ? 1 : 0;
+        n += b >= 0xF0 ? 1 : 0;
+    }
+    return n;
+}
+
+// What the texts of a file ask of it: whether all fit Windows-1252, and the longest in 16-bit
+// characters (in the Windows-1252 form, one byte each).
+struct LabelScan
+{
+    bool fitsWindows1252 = true;
+    qsizetype longest = 0;
+};
+
+// Looks at every text the file writes as a label: the titles, the cells of text and date columns
+// and the footer's texts.
+LabelScan scanLabels(const TGridModel& model)
+{
+    LabelScan scan;
+    auto look = [&scan](QByteArrayView utf8) {
+        scan.longest = std::max(scan.longest, utf16Length(utf8));
+        if (scan.fitsWindows1252)
+            scan.fitsWindows1252 = TWindows1252::fits(utf8);
+    };
+    for (int c = 0; c < model.columnCount(); ++c) {
+        if (model.options().showTitles)
+            look(model.title(c).toUtf8());
+        const TGridColumn::Footer footer = model.footerValue(c).kind;
+        if (model.options().footerRows > 0 && footer != TGridColumn::Footer::Sum &&
+            footer != TGridColumn::Footer::Count)
+            look(model.footerText(c).toUtf8());
+        const int f = model.field(c);
+        if (f < 0 || !writtenAsLabel(model.rows().kind(f)))
+            continue;
+        QByteArray scratch;
+        for (int p = 0; p < model.rowCount(); ++p)
+            look(model.cellUtf8(p, c, scratch));
+    }
+    return scan;
+}
+
 } // namespace
+
+TExcelWriter::Form TExcelWriter::formOf(const TGridModel& model)
+{
+    return scanLabels(model).fitsWindows1252 ? Form::Windows1252 : Form::Unicode;
+}
 
 QString TExcelWriter::limitError(const TGridModel& model) const
 {
@@ -40,28 +97,13 @@ QString TExcelWriter::limitError(const TGridModel& model) const
                               "holds at most %2. Nothing was written.")
             .arg(locale.toString(model.columnCount()), locale.toString(MaxColumns));
 
-    const QString tooLong =
-        QStringLiteral("The list cannot be written as an Excel file: a cell holds a text of %1 bytes, and an Excel "
-                       "cell holds at most %2. Nothing was written; choose the text or the HTML format instead.");
-    // A text of n UTF-16 units is at most 3n bytes of UTF-8: only long ones need measuring.
-    auto tooLongText = [](const QString& text) {
-        return text.size() * 3 > MaxLabelBytes && text.toUtf8().size() > MaxLabelBytes;
-    };
-    for (int c = 0; c < model.columnCount(); ++c) {
-        for (const QString& text : {model.title(c), model.footerText(c)}) {
-            if (tooLongText(text))
-                return tooLong.arg(locale.toString(text.toUtf8().size()), locale.toString(MaxLabelBytes));
-        }
-        const int f = model.field(c);
-        if (f < 0 || !writtenAsLabel(model.rows().kind(f)))
-            continue;
-        QByteArray scratch;
-        for (int p = 0; p < model.rowCount(); ++p) {
-            const qsizetype bytes = model.cellUtf8(p, c, scratch).size();
-            if (bytes > MaxLabelBytes)
-                return tooLong.arg(locale.toString(bytes), locale.toString(MaxLabelBytes));
-        }
-    }
+    const LabelScan scan = scanLabels(model);
+    const qsizetype most = scan.fitsWindows1252 ? MaxLabelBytes : MaxLabelChars;
+    if (scan.longest > most)
+        return QStringLiteral("The list cannot be written as an Excel file: a cell holds a text of %1 characters, and "
+                              "an Excel cell holds at most %2. Nothing was written; choose the text or the HTML format "
+                              "instead.")
+            .arg(locale.toString(scan.longest), locale.toString(most));
     return {};
 }
 
@@ -69,6 +111,12 @@ void TExcelWriter::word(quint16 value)
 {
     const quint16 le = qToLittleEndian(value);
     out().append(reinterpret_cast<const char*>(&le), 2);
+}
+
+void TExcelWriter::dword(quint32 value)
+{
+    const quint32 le = qToLittleEndian(value);
+    out().append(reinterpret_cast<const char*>(&le), 4);
 }
 
 void TExcelWriter::cellHeader(quint16 type, quint16 length, quint16 format)
@@ -88,14 +136,26 @@ void TExcelWriter::nextCell()
     }
 }
 
-void TExcelWriter::label(QByteArrayView text)
+void TExcelWriter::label(QByteArrayView utf8)
 {
     // limitError() refuses longer texts before anything is written; cut here all the same rather
     // than write a record whose length does not match.
-    const auto n = static_cast<quint16>(qMin<qsizetype>(text.size(), MaxLabelBytes));
-    cellHeader(LABEL, static_cast<quint16>(8 + n));
-    word(n);
-    out().append(text.data(), n);
+    if (m_form == Form::Windows1252) {
+        m_label.clear();
+        TWindows1252::appendFromUtf8(utf8, m_label);
+        const auto n = static_cast<quint16>(qMin<qsizetype>(m_label.size(), MaxLabelBytes));
+        cellHeader(LABEL, static_cast<quint16>(8 + n));
+        word(n);
+        out().append(m_label.constData(), n);
+    } else {
+        const QString text = QString::fromUtf8(utf8);
+        const auto n = static_cast<quint16>(qMin<qsizetype>(text.size(), MaxLabelChars));
+        cellHeader(LABEL, static_cast<quint16>(9 + 2 * n));
+        word(n);
+        out().append('\x01'); // the characters are 16-bit
+        for (qsizetype i = 0; i < n; ++i)
+            word(text.at(i).unicode());
+    }
     nextCell();
 }
 
@@ -131,12 +191,28 @@ void TExcelWriter::writePrefix()
 {
     m_row = 0;
     m_column = 0;
+    m_form = formOf(model());
     word(BOF);
-    word(8);
-    word(0x0000);
+    if (m_form == Form::Windows1252) {
+        word(8);
+        word(0x0000);
+        word(0x0010); // a worksheet
+        word(0x0000);
+        word(0x0000);
+        return;
+    }
+    // BIFF8's BOF: version, a worksheet, the build and year Excel 97 writes, no file history, and
+    // BIFF8 as the lowest version that reads the file.
+    word(16);
+    word(0x0600);
     word(0x0010);
-    word(0x0000);
-    word(0x0000);
+    word(0x0DBB);
+    word(0x07CC);
+    dword(0);
+    dword(0x0006);
+    word(CODEPAGE);
+    word(2);
+    word(Utf16CodePage);
 }
 
 void TExcelWriter::writeTitles()

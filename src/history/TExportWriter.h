@@ -11,7 +11,7 @@ class TGridModel;
 // Writes a grid to a file: its columns in their order, the title row, every row in the grid's
 // current order (whatever is selected) and the footer rows. The text of a cell is the text the
 // grid shows in it; footer values are the grid's exact footers. Output is streamed in blocks;
-// texts are UTF-8.
+// texts are UTF-8, but for the Excel file's, which are in the encodings its format names.
 class TExportWriter
 {
 public:

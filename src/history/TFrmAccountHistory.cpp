@@ -358,6 +358,7 @@ void TFrmAccountHistory::RunSearch()
     criteria.typeIndex = cbbType->currentIndex();
     criteria.text = edtSearch->text();
     OpenList(THistorySearch::simple(criteria, TClock::now().date()));
+    m_printDetails = THistorySearch::printDetails(criteria);
 }
 
 void TFrmAccountHistory::Requery()
@@ -406,7 +407,9 @@ void TFrmAccountHistory::btnQueryClick()
     // The activation after the dialog shows the simple search; the advanced search replaces it.
     if (showOver(m_Query) != TDialog::mrOk)
         return;
-    OpenList(THistorySearch::advanced(m_Query->criteria()));
+    const THistorySearch::Advanced criteria = m_Query->criteria();
+    OpenList(THistorySearch::advanced(criteria));
+    m_printDetails = THistorySearch::printDetails(criteria);
 }
 
 QList<TFrmAccountHistory::Booking> TFrmAccountHistory::selectedBookings() const
@@ -508,12 +511,15 @@ void TFrmAccountHistory::btnPrintClick()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    // Landscape for a list wider than a portrait page; the preview lets the user turn it back.
+    TGridPrinter(*model).fitOrientation(printer);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("prntdbgrdh1"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, model](QPrinter* target) {
         TErrorReport::run(this, [this, model, target] {
             TGridPrinter gridPrinter(*model);
             gridPrinter.setTitle(windowTitle());
+            gridPrinter.setDetails(m_printDetails);
             gridPrinter.print(*target);
         });
     });

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QStringList>
 
 class QAction;
 class QComboBox;
@@ -118,6 +119,8 @@ private:
 
     qint32 FHolderID = 0;
     TLedgerQuery qryList;
+    // What the list on view shows, for the header of its print: its holder and period.
+    QStringList m_printDetails;
     bool m_Shown = false;
 
     QToolBar* tlb1 = nullptr;

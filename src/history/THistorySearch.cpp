@@ -80,6 +80,46 @@ TLedgerQuery THistorySearch::advanced(const Advanced& criteria, const QLocale& l
     return query;
 }
 
+namespace {
+
+QString holderDetail(THolderFamily family, qint32 holderId)
+{
+    QString holder;
+    if (holderId > 0)
+        holder = TBooks::holder(holderId).Name;
+    if (holder.isEmpty()) {
+        switch (family) {
+        case THolderFamily::Accounts:
+            holder = QStringLiteral("All accounts");
+            break;
+        case THolderFamily::Wallets:
+            holder = QStringLiteral("All wallets");
+            break;
+        default:
+            holder = QStringLiteral("All");
+            break;
+        }
+    }
+    return QStringLiteral("Acc/Wal: %1").arg(holder);
+}
+
+} // namespace
+
+QStringList THistorySearch::printDetails(const Simple& criteria)
+{
+    return {holderDetail(criteria.family, criteria.holderId),
+            QStringLiteral("Period: %1")
+                .arg(criteria.period == Period::ThisMonth ? QStringLiteral("This Month") : QStringLiteral("Today"))};
+}
+
+QStringList THistorySearch::printDetails(const Advanced& criteria, const QLocale& locale)
+{
+    return {holderDetail(criteria.family, criteria.holderId),
+            QStringLiteral("Period: %1 to %2")
+                .arg(locale.toString(criteria.first, QLocale::ShortFormat),
+                     locale.toString(criteria.last, QLocale::ShortFormat))};
+}
+
 void THistorySearch::addToColumn(TRowSet& rows)
 {
     rows.appendTextColumn(QStringLiteral("To"), [&rows](int row) {

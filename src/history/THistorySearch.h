@@ -65,6 +65,12 @@ public:
     // Throws std::invalid_argument when an amount text is not an amount in `locale`.
     static TLedgerQuery advanced(const Advanced& criteria, const QLocale& locale = QLocale());
 
+    // What a printed list of a search says it shows under the window's title: its holder
+    // ("Acc/Wal: " and the holder's name, "All", "All accounts" or "All wallets") and its period
+    // ("Period: This Month" or "Today", or the query's first and last day).
+    static QStringList printDetails(const Simple& criteria);
+    static QStringList printDetails(const Advanced& criteria, const QLocale& locale = QLocale());
+
     // Adds the column "To" to a ledger result: the payee of a debit (which the ledger keeps in
     // "from"); no value for the other kinds.
     static void addToColumn(TRowSet& rows);

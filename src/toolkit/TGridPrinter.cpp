@@ -1,8 +1,10 @@
 #include "toolkit/TGridPrinter.h"
 
+#include "data/TClock.h"
 #include "toolkit/TGridModel.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -14,6 +16,13 @@ namespace {
 // Layout happens in the grid's own pixels (96 to the inch), which the painter scales to the page.
 constexpr qreal GridDpi = 96.0;
 constexpr qreal CellPadding = 3.0;
+// What a cell adds to its text: the padding on both sides and a pixel to spare, so that a text
+// measured to fit is never cut.
+constexpr qreal CellExtra = 2 * CellPadding + 1;
+// The narrowest a column without a title is printed, unless its contents need less.
+constexpr qreal LeastWidth = 24;
+// Between the texts of the header's second line.
+constexpr qreal DetailGap = 24;
 
 // A font of the given point size as pixels of the grid, so that it scales with the grid.
 QFont gridFont(const TGridFont& f, qreal scale = 1.0)
@@ -30,6 +39,8 @@ struct TGridPrinter::Metrics
     qreal pageWidth = 0;  // in grid pixels
     qreal pageHeight = 0; // in grid pixels
     qreal titleHeight = 0;
+    qreal detailHeight = 0; // 0 without details
+    qreal headerHeight = 0;
     qreal rowHeight = 0;
     qreal pageFootHeight = 0;
     int rowsPerPage = 1;
@@ -55,6 +66,77 @@ int TGridPrinter::pageCount(int rows, int rowsPerPage, int footerRows)
     return footerRows > 0 && onLast + footerRows > rowsPerPage ? pages + 1 : pages;
 }
 
+TGridPrinter::Fit TGridPrinter::fitColumns(const QList<qreal>& natural, const QList<qreal>& least, qreal width)
+{
+    Fit fit;
+    qreal needed = 0;
+    qreal titles = 0;
+    for (qsizetype c = 0; c < natural.size(); ++c) {
+        needed += natural[c];
+        titles += least[c];
+    }
+    if (natural.isEmpty() || width <= 0)
+        return fit;
+    if (needed <= width) {
+        // Room to spare: every column grows by the same share of what it needs.
+        for (const qreal n : natural)
+            fit.widths << n * width / needed;
+    } else if (titles <= width) {
+        // Too little room: every title stays whole, and what is left goes to the texts in the
+        // measure of what each lacks.
+        const qreal share = needed > titles ? (width - titles) / (needed - titles) : 0;
+        for (qsizetype c = 0; c < natural.size(); ++c)
+            fit.widths << least[c] + (natural[c] - least[c]) * share;
+    } else {
+        // Not even the titles fit: they are kept whole and the grid drawn smaller.
+        fit.widths = least;
+        fit.scale = width / titles;
+    }
+    return fit;
+}
+
+TGridPrinter::Needs TGridPrinter::measure() const
+{
+    const TGridOptions& o = m_model.options();
+    const QFontMetricsF title(gridFont(o.titleFont));
+    const QFontMetricsF footer(gridFont(o.footerFont));
+    Needs needs;
+    for (int c = 0; c < m_model.columnCount(); ++c) {
+        const qreal titleWidth = o.showTitles ? title.horizontalAdvance(m_model.title(c)) + CellExtra : 0;
+        const QFontMetricsF cell(gridFont(m_model.font(c)));
+        qreal widest = o.footerRows > 0 ? footer.horizontalAdvance(m_model.footerText(c)) : 0;
+        if (m_model.columns()[c].rowNumbers) {
+            widest = std::max(widest, cell.horizontalAdvance(QString::number(std::max(1, m_model.rowCount()))));
+        } else {
+            // Past the widest a column grows, the other rows need not be measured.
+            for (int p = 0; p < m_model.rowCount() && widest + CellExtra < MaxTextWidth; ++p)
+                widest = std::max(widest, cell.horizontalAdvance(m_model.cellText(p, c)));
+        }
+        const qreal natural = std::max(titleWidth, std::min(widest + CellExtra, MaxTextWidth));
+        needs.natural << natural;
+        needs.least << std::min(natural, std::max(titleWidth, LeastWidth));
+        needs.total += natural;
+    }
+    return needs;
+}
+
+QPageLayout::Orientation TGridPrinter::orientationFor(const QPageLayout& layout) const
+{
+    auto printableWidth = [&layout](QPageLayout::Orientation orientation) {
+        QPageLayout turned = layout;
+        turned.setOrientation(orientation);
+        return turned.paintRect(QPageLayout::Inch).width() * GridDpi;
+    };
+    const qreal portrait = printableWidth(QPageLayout::Portrait);
+    return measure().total > portrait && printableWidth(QPageLayout::Landscape) > portrait ? QPageLayout::Landscape
+                                                                                           : QPageLayout::Portrait;
+}
+
+void TGridPrinter::fitOrientation(QPagedPaintDevice& device) const
+{
+    device.setPageOrientation(orientationFor(device.pageLayout()));
+}
+
 int TGridPrinter::print(QPagedPaintDevice& device) const
 {
     QPainter painter;
@@ -63,19 +145,20 @@ int TGridPrinter::print(QPagedPaintDevice& device) const
 
     const TGridOptions& o = m_model.options();
     Metrics m;
-    qreal gridWidth = 0;
-    for (int c = 0; c < m_model.columnCount(); ++c) {
-        m.lefts << gridWidth;
-        m.widths << m_model.columns()[c].width;
-        gridWidth += m_model.columns()[c].width;
-    }
-    // Device pixels per grid pixel, smaller when the grid is wider than the page.
-    qreal scale = device.logicalDpiX() / GridDpi;
-    if (gridWidth * scale > device.width())
-        scale = device.width() / gridWidth;
+    // Device pixels per grid pixel, smaller when not even the column titles fit the page.
+    const qreal dpiScale = device.logicalDpiX() / GridDpi;
+    const Needs needs = measure();
+    const Fit fit = fitColumns(needs.natural, needs.least, device.width() / dpiScale);
+    const qreal scale = dpiScale * fit.scale;
     painter.scale(scale, scale);
     m.pageWidth = device.width() / scale;
     m.pageHeight = device.height() / scale;
+    qreal left = 0;
+    for (const qreal width : fit.widths) {
+        m.lefts << left;
+        m.widths << width;
+        left += width;
+    }
 
     m.headerFont = gridFont(o.titleFont);
     m.footerFont = gridFont(o.footerFont);
@@ -90,9 +173,11 @@ int TGridPrinter::print(QPagedPaintDevice& device) const
         textHeight = std::max(textHeight, QFontMetricsF(m.cellFonts.last()).height());
     }
     m.rowHeight = textHeight + 2 * CellPadding;
-    m.titleHeight = QFontMetricsF(m.titleFont).height() + 8;
+    m.titleHeight = QFontMetricsF(m.titleFont).height() + 2;
+    m.detailHeight = m_details.isEmpty() ? 0 : QFontMetricsF(m.pageFont).height() + 2;
+    m.headerHeight = m.titleHeight + m.detailHeight + 6;
     m.pageFootHeight = QFontMetricsF(m.pageFont).height() + 6;
-    const qreal forRows = m.pageHeight - m.titleHeight - m.pageFootHeight - (o.showTitles ? m.rowHeight : 0);
+    const qreal forRows = m.pageHeight - m.headerHeight - m.pageFootHeight - (o.showTitles ? m.rowHeight : 0);
     m.rowsPerPage = std::max(1, int(forRows / m.rowHeight));
 
     const int pages = pageCount(m_model.rowCount(), m.rowsPerPage, o.footerRows);
@@ -105,13 +190,41 @@ int TGridPrinter::print(QPagedPaintDevice& device) const
     return pages;
 }
 
-void TGridPrinter::printPage(QPainter& painter, const Metrics& m, int page, int pages) const
+void TGridPrinter::drawHeader(QPainter& painter, const Metrics& m) const
 {
+    // The moment of printing at the right of the title's line, the title in the room left of it.
+    const QDateTime when = m_printedAt.isValid() ? m_printedAt : TClock::now();
+    const QString printed = QStringLiteral("Printed: %1").arg(QLocale().toString(when, QLocale::ShortFormat));
+    painter.setFont(m.pageFont);
+    painter.setPen(Qt::black);
+    const qreal printedWidth = QFontMetricsF(m.pageFont).horizontalAdvance(printed) + 1;
+    painter.drawText(QRectF(0, 0, m.pageWidth, m.titleHeight), Qt::AlignRight | Qt::AlignBottom, printed);
+
+    const qreal titleRoom = std::max<qreal>(0, m.pageWidth - printedWidth - DetailGap);
     painter.setPen(QColor(m_model.options().titleFont.color.resolve(m_model.systemColors())));
     painter.setFont(m.titleFont);
-    painter.drawText(QRectF(0, 0, m.pageWidth, m.titleHeight), Qt::AlignLeft | Qt::AlignTop, m_title);
+    painter.drawText(QRectF(0, 0, titleRoom, m.titleHeight), Qt::AlignLeft | Qt::AlignBottom,
+                     QFontMetricsF(m.titleFont).elidedText(m_title, Qt::ElideRight, titleRoom));
 
-    qreal top = m.titleHeight;
+    painter.setFont(m.pageFont);
+    painter.setPen(Qt::black);
+    const QFontMetricsF details(m.pageFont);
+    qreal left = 0;
+    for (const QString& detail : m_details) {
+        const qreal room = m.pageWidth - left;
+        if (room <= 0)
+            break;
+        const QString shown = details.elidedText(detail, Qt::ElideRight, room);
+        painter.drawText(QRectF(left, m.titleHeight, room, m.detailHeight), Qt::AlignLeft | Qt::AlignVCenter, shown);
+        left += details.horizontalAdvance(shown) + DetailGap;
+    }
+}
+
+void TGridPrinter::printPage(QPainter& painter, const Metrics& m, int page, int pages) const
+{
+    drawHeader(painter, m);
+
+    qreal top = m.headerHeight;
     if (m_model.options().showTitles) {
         drawTitles(painter, m, top);
         top += m.rowHeight;

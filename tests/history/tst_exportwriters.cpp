@@ -5,12 +5,16 @@
 #include "history/THistoryGrid.h"
 #include "history/THtmlWriter.h"
 #include "history/TTextWriter.h"
+#include "history/TWindows1252.h"
 #include "toolkit/TGridModel.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QSet>
 #include <QTest>
 #include <QtEndian>
+
+#include <iconv.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -88,6 +92,14 @@ struct Record
         return d;
     }
     QByteArray text() const { return body.mid(8, word(6)); }
+    // The text of a LABEL of 16-bit characters (BIFF8): the count, the flags byte, the characters.
+    QString unicodeText() const
+    {
+        QString out;
+        for (int i = 0; i < word(6); ++i)
+            out += QChar(word(9 + 2 * i));
+        return out;
+    }
 };
 
 QList<Record> records(const QByteArray& file)
@@ -131,6 +143,9 @@ private slots:
     void goldenFiles();
     void excelRecordsOfEachCell();
     void excelIntegers();
+    void excelForm_data();
+    void excelForm();
+    void windows1252AgreesWithIconv();
     void textLines();
     void htmlEscaping_data();
     void htmlEscaping();
@@ -248,6 +263,107 @@ void TestExportWriters::excelIntegers()
     QCOMPARE(rs[2].number(), 12.5);
     QCOMPARE(rs[9].type, quint16(0x0203));
     QCOMPARE(rs[9].number(), 4.0); // the count footer
+}
+
+void TestExportWriters::excelForm_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<bool>("unicode");
+    QTest::addColumn<QByteArray>("windows1252"); // the label's bytes in the Windows-1252 form
+    QTest::newRow("ASCII") << QByteArray("Bank") << false << QByteArray("Bank");
+    QTest::newRow("German") << QByteArray("J\u00fcrgen M\u00fcller, Stra\u00dfe") << false
+                            << QByteArray("J\xfcrgen M\xfcller, Stra\xdf"
+                                          "e");
+    QTest::newRow("euro sign") << QByteArray("\u20ac 5") << false << QByteArray("\x80 5");
+    QTest::newRow("letters and signs of 0x80 to 0x9F") << QByteArray("\u0152\u0160\u017d\u0178\u2026\u201e\u2122")
+                                                       << false << QByteArray("\x8c\x8a\x8e\x9f\x85\x84\x99");
+    QTest::newRow("Polish") << QByteArray("\u0141\u00f3d\u017a") << true << QByteArray();
+    QTest::newRow("Cyrillic") << QByteArray("\u041c\u043e\u0441\u043a\u0432\u0430") << true << QByteArray();
+    QTest::newRow("a C1 control character") << QByteArray("\xc2\x81") << true << QByteArray();
+    QTest::newRow("beyond the Basic Multilingual Plane") << QByteArray("\xf0\x9f\x98\x80") << true << QByteArray();
+    QTest::newRow("malformed UTF-8") << QByteArray("a\xff") << true << QByteArray();
+}
+
+void TestExportWriters::excelForm()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(bool, unicode);
+    QFETCH(QByteArray, windows1252);
+    TGridModel ascii;
+    historyLayout(ascii);
+    ascii.setRows(ledgerRows({{QDate(2026, 3, 1), "Deposit", "Bank", "x", "10", nullptr, nullptr},
+                              {QDate(2026, 3, 2), "Debit", "Cash", "y", "4", nullptr, nullptr}}));
+    // The text in the last row: every label of the file follows it, the titles too.
+    TGridModel m;
+    historyLayout(m);
+    m.setRows(ledgerRows({{QDate(2026, 3, 1), "Deposit", "Bank", "x", "10", nullptr, nullptr},
+                          {QDate(2026, 3, 2), "Debit", "Cash", from.constData(), "4", nullptr, nullptr}}));
+    QCOMPARE(TExcelWriter::formOf(m) == TExcelWriter::Form::Unicode, unicode);
+    TExcelWriter writer;
+    const QList<Record> rs = records(written(writer, m));
+    TExcelWriter asciiWriter;
+    const QList<Record> plain = records(written(asciiWriter, ascii));
+    const quint16 LABEL = 0x0204;
+    const qsizetype from2 = unicode ? 2 : 1; // the first cell, after BOF (and CODEPAGE)
+    QCOMPARE(rs.size(), plain.size() + from2 - 1);
+    // The same cells as the file of ASCII texts: same records, rows and columns, the numbers alike.
+    for (qsizetype i = 1; i < plain.size(); ++i) {
+        const Record& r = rs[i + from2 - 1];
+        QCOMPARE(r.type, plain[i].type);
+        if (r.type != LABEL)
+            QCOMPARE(r.body, plain[i].body);
+        else
+            QCOMPARE(r.body.left(6), plain[i].body.left(6));
+    }
+    const Record& cell = rs[from2 + 2 * 9 + 4];
+    if (!unicode) {
+        QCOMPARE(rs[0].body, QByteArray::fromHex("0000100000000000"));
+        QCOMPARE(cell.text(), windows1252);
+        return;
+    }
+    // BIFF8: the 16-byte BOF of version 0x0600 for a worksheet, CODEPAGE 1200 (UTF-16).
+    QCOMPARE(rs[0].type, quint16(0x0809));
+    QCOMPARE(rs[0].body.size(), 16);
+    QCOMPARE(rs[0].word(0), 0x0600);
+    QCOMPARE(rs[0].word(2), 0x0010);
+    QCOMPARE(rs[1].type, quint16(0x0042));
+    QCOMPARE(rs[1].body, QByteArray::fromHex("B004"));
+    QCOMPARE(cell.unicodeText(), QString::fromUtf8(from));
+    for (const Record& r : rs) {
+        if (r.type != LABEL)
+            continue;
+        QCOMPARE(r.body.size(), 9 + 2 * r.word(6));
+        QCOMPARE(r.body.at(8), '\x01');
+    }
+    QCOMPARE(rs[from2 + 4].unicodeText(), QStringLiteral("from"));
+}
+
+void TestExportWriters::windows1252AgreesWithIconv()
+{
+    // Every character the system's converter gives a byte of 0x80 to 0xFF has that byte here,
+    // and no other character has one.
+    iconv_t cd = iconv_open("UTF-16LE", "CP1252");
+    QVERIFY(cd != iconv_t(-1));
+    QSet<char16_t> mapped;
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        char in = char(b);
+        char16_t out = 0;
+        char* inp = &in;
+        auto* outp = reinterpret_cast<char*>(&out);
+        size_t inLeft = 1;
+        size_t outLeft = 2;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == size_t(-1) || (out >= 0x80 && out < 0xA0))
+            continue;
+        QCOMPARE(quint8(TWindows1252::byteOf(out)), quint8(b));
+        mapped.insert(out);
+    }
+    iconv_close(cd);
+    QCOMPARE(mapped.size(), 96 + 27);
+    for (char32_t c = 0x80; c < 0x10000; ++c) {
+        if (!mapped.contains(char16_t(c)))
+            QCOMPARE(TWindows1252::byteOf(char16_t(c)), '\0');
+    }
 }
 
 void TestExportWriters::textLines()
@@ -368,25 +484,33 @@ void TestExportWriters::rowsInCurrentOrder()
 void TestExportWriters::excelLimits_data()
 {
     QTest::addColumn<int>("dataRows");
-    QTest::addColumn<int>("textBytes");
+    QTest::addColumn<int>("textLength"); // 16-bit characters, the last one `last`
+    QTest::addColumn<QString>("last");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("65,535 rows with titles and footer") << 65533 << 10 << false;
-    QTest::newRow("one row more") << 65534 << 10 << true;
-    QTest::newRow("longest text") << 1 << TExcelWriter::MaxLabelBytes << false;
-    QTest::newRow("one byte more") << 1 << TExcelWriter::MaxLabelBytes + 1 << true;
+    const int bytes = TExcelWriter::MaxLabelBytes;
+    const int chars = TExcelWriter::MaxLabelChars;
+    QTest::newRow("65,535 rows with titles and footer") << 65533 << 10 << "x" << false;
+    QTest::newRow("one row more") << 65534 << 10 << "x" << true;
+    // In Windows-1252 a character is a byte, whatever its length in UTF-8.
+    QTest::newRow("longest Windows-1252 text") << 1 << bytes << "\u00e9" << false;
+    QTest::newRow("one character more") << 1 << bytes + 1 << "\u00e9" << true;
+    QTest::newRow("longest Unicode text") << 1 << chars << "\u0141" << false;
+    QTest::newRow("one Unicode character more") << 1 << chars + 1 << "\u0141" << true;
+    QTest::newRow("a character beyond the plane counts two") << 1 << chars + 1 << "\U0001F600" << true;
+    QTest::newRow("as long as the longest Unicode text, all ASCII") << 1 << chars + 1 << "x" << false;
 }
 
 void TestExportWriters::excelLimits()
 {
     QFETCH(int, dataRows);
-    QFETCH(int, textBytes);
+    QFETCH(int, textLength);
+    QFETCH(QString, last);
     QFETCH(bool, refused);
     TRowSet rows = TLedgerQuery::emptyRows();
-    const QByteArray text(textBytes - 1, 'x');
+    const QByteArray text = (QString(textLength - last.size(), u'x') + last).toUtf8();
     for (int r = 0; r < dataRows; ++r) {
         rows.appendRow();
-        // A two-byte character last: the limit counts bytes, not characters.
-        rows.setText(TLedgerQuery::Memo, r == 0 ? text.left(textBytes - 2) + "\xc3\xa9" : QByteArray("m"));
+        rows.setText(TLedgerQuery::Memo, r == 0 ? text : QByteArray("m"));
         rows.setNumber(TLedgerQuery::Amount, 1);
     }
     TGridModel m;

@@ -62,6 +62,8 @@ private slots:
     void advancedSearch_data();
     void advancedSearch();
     void amountTextThatIsNoAmountIsRefused();
+    void printDetails_data();
+    void printDetails();
     void toColumnHoldsThePayeeOfADebit();
     void amountRangeCheck_data();
     void amountRangeCheck();
@@ -233,6 +235,47 @@ void TestHistorySearch::advancedSearch()
     c.toText = texts[3];
     c.memoText = texts[4];
     QCOMPARE(listed(THistorySearch::advanced(c, QLocale(locale)).open()), sorted(expected));
+}
+
+void TestHistorySearch::printDetails_data()
+{
+    QTest::addColumn<QString>("holder"); // an entry of the holder list
+    QTest::addColumn<int>("period");     // 0 this month, 1 today, 2 the query's days
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("details");
+    const QString en = QStringLiteral("en_US");
+    QTest::newRow("all, this month") << "-----All-----" << 0 << en << QStringList{"Acc/Wal: All", "Period: This Month"};
+    QTest::newRow("accounts, today") << "---Account---" << 1 << en
+                                     << QStringList{"Acc/Wal: All accounts", "Period: Today"};
+    QTest::newRow("wallets, the query's days")
+        << "---Wallet---" << 2 << en << QStringList{"Acc/Wal: All wallets", "Period: 3/1/26 to 3/15/26"};
+    QTest::newRow("one holder by its name, untrimmed entry")
+        << "Purse" << 1 << en << QStringList{"Acc/Wal: Purse", "Period: Today"};
+    QTest::newRow("the query's days in the locale's notation")
+        << "Bank" << 2 << "de_DE" << QStringList{"Acc/Wal: Bank", "Period: 01.03.26 to 15.03.26"};
+}
+
+void TestHistorySearch::printDetails()
+{
+    QFETCH(QString, holder);
+    QFETCH(int, period);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, details);
+    HistoryBooks books;
+    if (period < 2) {
+        THistorySearch::Simple criteria;
+        criteria.period = period == 0 ? THistorySearch::Period::ThisMonth : THistorySearch::Period::Today;
+        criteria.family = entry(holder).family;
+        criteria.holderId = entry(holder).id;
+        QCOMPARE(THistorySearch::printDetails(criteria), details);
+    } else {
+        THistorySearch::Advanced criteria;
+        criteria.first = QDate(2026, 3, 1);
+        criteria.last = HistoryBooks::now().date();
+        criteria.family = entry(holder).family;
+        criteria.holderId = entry(holder).id;
+        QCOMPARE(THistorySearch::printDetails(criteria, QLocale(locale)), details);
+    }
 }
 
 void TestHistorySearch::amountTextThatIsNoAmountIsRefused()

@@ -765,6 +765,11 @@ void TestHistoryWindow::printPreviewRendersEveryRow()
     }
     QVERIFY(pages.last().contains(u"SUM"));
     QVERIFY(pages.last().contains(QStringLiteral("Page %1 of %1").arg(pages.size())));
+    // Every page says what it shows: the holder entry, the period, the moment of printing.
+    for (const QString& page : pages) {
+        for (const char16_t* said : {u"Acc/Wal: All", u"Period: This Month", u"Printed: 3/15/26"})
+            QVERIFY2(page.contains(QStringView(said)), qPrintable(page));
+    }
     QVERIFY(TMessageService::takeShown().isEmpty());
 }
 

@@ -41,6 +41,7 @@
 #include <QVBoxLayout>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -190,6 +191,16 @@ void TFrmAccountHistory::createFilterPanel()
 
     connect(cbbAccWal, &QComboBox::activated, this, TErrorReport::guard(this, &TFrmAccountHistory::cbbAccWalChange));
     connect(cbbType, &QComboBox::activated, this, TErrorReport::guard(this, &TFrmAccountHistory::cbbTypeChange));
+    // A change of the period's mark runs the search however it came: a click, the arrow keys, or an
+    // assistive tool's toggle, which clicks nothing. A click runs it once: the search follows the
+    // change of the mark, and the click itself searches again only on the button already marked.
+    for (QRadioButton* button : {rbMonth, rbToday}) {
+        connect(button, &QRadioButton::pressed, this, [this, button] { m_periodWasMarked = button->isChecked(); });
+        connect(button, &QRadioButton::toggled, this, [this](bool marked) {
+            if (marked)
+                TErrorReport::run(this, [this] { RunSearch(); });
+        });
+    }
     connect(rbMonth, &QRadioButton::clicked, this, TErrorReport::guard(this, &TFrmAccountHistory::rbMonthClick));
     connect(rbToday, &QRadioButton::clicked, this, TErrorReport::guard(this, &TFrmAccountHistory::rbTodayClick));
     connect(edtSearch, &QLineEdit::textChanged, this, TErrorReport::guard(this, &TFrmAccountHistory::edtSearchChange));
@@ -377,12 +388,15 @@ void TFrmAccountHistory::cbbTypeChange()
 
 void TFrmAccountHistory::rbMonthClick()
 {
-    RunSearch();
+    // A click that moved the mark has searched with the change.
+    if (std::exchange(m_periodWasMarked, false))
+        RunSearch();
 }
 
 void TFrmAccountHistory::rbTodayClick()
 {
-    RunSearch();
+    if (std::exchange(m_periodWasMarked, false))
+        RunSearch();
 }
 
 void TFrmAccountHistory::edtSearchChange()

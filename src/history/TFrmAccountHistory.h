@@ -119,6 +119,8 @@ private:
     qint32 FHolderID = 0;
     TLedgerQuery qryList;
     bool m_Shown = false;
+    // The period button pressed last was marked already: its click searches again.
+    bool m_periodWasMarked = false;
 
     QToolBar* tlb1 = nullptr;
     QWidget* pnl1 = nullptr;

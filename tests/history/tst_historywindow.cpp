@@ -1,9 +1,11 @@
 #include "BookingListWait.h"
 #include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "HistoryBooks.h"
 #include "ModalDriver.h"
 
 #include "data/TClock.h"
+#include "data/TLedgerSearch.h"
 #include "help/THelpKey.h"
 #include "help/THelpRouter.h"
 #include "history/TFrmAccountHistory.h"
@@ -12,6 +14,7 @@
 #include "toolkit/TGridModel.h"
 #include "toolkit/TShell.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -33,6 +36,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -139,6 +143,8 @@ private slots:
     void commandsBeforeTheListArrives_data();
     void commandsBeforeTheListArrives();
     void filtersRunTheSearch();
+    void periodFollowsTheMark_data();
+    void periodFollowsTheMark();
     void footerSumsEveryRow_data();
     void footerSumsEveryRow();
     void titleSortCycle();
@@ -399,6 +405,60 @@ void TestHistoryWindow::filtersRunTheSearch()
     QCOMPARE(f.grid()->model()->rowCount(), 3);
     QTest::mouseClick(child<QRadioButton>(f.w, QStringLiteral("rbToday")), Qt::LeftButton);
     QCOMPARE(f.listed(), sorted({"Deposit Bank Employer", "Deposit Card New"}));
+}
+
+void TestHistoryWindow::periodFollowsTheMark_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("searches");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList month = sorted(QStringList(Today) << "Deposit Cash O'Brien");
+    // An assistive tool presses (a click) or toggles (no click) the button.
+    dataRow("pressed by an assistive tool", "rbMonth", "press", 1, month);
+    dataRow("toggled by an assistive tool", "rbMonth", "toggle", 1, month);
+    dataRow("marked by the program", "rbMonth", "setChecked", 1, month);
+    dataRow("clicked", "rbMonth", "click", 1, month);
+    dataRow("the marked button clicked again", "rbToday", "click", 1, Today);
+    dataRow("the marked button toggled: no change", "rbToday", "toggle", 0, Today);
+}
+
+void TestHistoryWindow::periodFollowsTheMark()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, how);
+    QFETCH(int, searches);
+    QFETCH(QStringList, rows);
+    HistoryBooks books;
+    TFrmAccountHistory w;
+    // Each search submitted gets the next request number; the newest is always taken up.
+    std::atomic<quint64> newest = 0;
+    w.findChild<TLedgerSearch*>()->setStageHook([&newest](TLedgerSearch::Stage, quint64 request) {
+        if (request > newest)
+            newest = request;
+    });
+    w.show();
+    QVERIFY(waitForBookingList(&w));
+    const quint64 before = newest;
+    auto* radio = child<QRadioButton>(w, button);
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(radio)->actionInterface();
+    if (how == u"press")
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    else if (how == u"toggle")
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    else if (how == u"setChecked")
+        radio->setChecked(true);
+    else
+        QTest::mouseClick(radio, Qt::LeftButton);
+    QTRY_VERIFY(radio->isChecked());
+    QVERIFY(waitForBookingList(&w));
+    QTest::qWait(50);
+    QCOMPARE(int(newest - before), searches);
+    const QAbstractItemModel* m = child<TDBGridView>(w, QStringLiteral("dbgrdh1"))->model();
+    QStringList listed;
+    for (int r = 0; r < m->rowCount(); ++r)
+        listed << columnTexts(m, Type)[r] + u' ' + columnTexts(m, AccWal)[r] + u' ' + columnTexts(m, From)[r];
+    QCOMPARE(sorted(listed), rows);
 }
 
 void TestHistoryWindow::footerSumsEveryRow_data()

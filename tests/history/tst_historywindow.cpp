@@ -37,6 +37,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 
 namespace {
 
@@ -60,9 +61,11 @@ struct Window
     HistoryBooks books;
     TFrmAccountHistory w;
 
-    explicit Window(qint32 holder = 0)
+    explicit Window(qint32 holder = 0, const std::function<void(TFrmAccountHistory&)>& beforeShow = {})
     {
         w.setHolderID(holder);
+        if (beforeShow)
+            beforeShow(w);
         w.show();
     }
     // The grid, once the list asked for last is on view.
@@ -145,6 +148,8 @@ private slots:
     void filtersRunTheSearch();
     void periodFollowsTheMark_data();
     void periodFollowsTheMark();
+    void commandKeys_data();
+    void commandKeys();
     void footerSumsEveryRow_data();
     void footerSumsEveryRow();
     void titleSortCycle();
@@ -195,9 +200,13 @@ void TestHistoryWindow::windowToolBarAndMenu()
             QCOMPARE(button->height(), 52);
         }
     }
-    QCOMPARE(child<QAction>(f.w, QStringLiteral("btnCopy"))->toolTip(),
-             QStringLiteral("Copy selected data and paste to excel  document"));
-    QCOMPARE(child<QAction>(f.w, QStringLiteral("btnToolExit"))->toolTip(), QStringLiteral("Close history window"));
+    QStringList tips;
+    for (QAction* a : bar->actions())
+        tips << a->toolTip();
+    tips.removeAll(QString());
+    QCOMPARE(tips, (QStringList{"Query (Ctrl+F)", "Edit (Enter, F2)", "Delete (Del)",
+                                "Copy selected data and paste to excel  document (Ctrl+C)", "Export (Ctrl+E)",
+                                "Print (Ctrl+P)", "Help (F1)", "Close history window (Esc)"}));
     QCOMPARE(actionNames(child<QMenu>(f.w, QStringLiteral("pm1"))->actions()),
              (QStringList{"mniQuery=&Query...", "|", "mniEdit=&Edit...", "mniDelete=&Delete", "|", "mniCopy=&Copy",
                           "mniExport=Exp&ort...", "mniPrint=&Print...", "|", "mniHelp=&Help", "mniExit=E&xit"}));
@@ -429,36 +438,88 @@ void TestHistoryWindow::periodFollowsTheMark()
     QFETCH(QString, how);
     QFETCH(int, searches);
     QFETCH(QStringList, rows);
-    HistoryBooks books;
-    TFrmAccountHistory w;
     // Each search submitted gets the next request number; the newest is always taken up.
     std::atomic<quint64> newest = 0;
-    w.findChild<TLedgerSearch*>()->setStageHook([&newest](TLedgerSearch::Stage, quint64 request) {
-        if (request > newest)
-            newest = request;
+    Window f(0, [&newest](TFrmAccountHistory& w) {
+        w.findChild<TLedgerSearch*>()->setStageHook(
+            [&newest](TLedgerSearch::Stage, quint64 request) { newest = std::max(newest.load(), request); });
     });
-    w.show();
-    QVERIFY(waitForBookingList(&w));
+    f.grid();
     const quint64 before = newest;
-    auto* radio = child<QRadioButton>(w, button);
-    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(radio)->actionInterface();
-    if (how == u"press")
-        actions->doAction(QAccessibleActionInterface::pressAction());
-    else if (how == u"toggle")
-        actions->doAction(QAccessibleActionInterface::toggleAction());
+    auto* radio = child<QRadioButton>(f.w, button);
+    if (how == u"click")
+        QTest::mouseClick(radio, Qt::LeftButton);
     else if (how == u"setChecked")
         radio->setChecked(true);
     else
-        QTest::mouseClick(radio, Qt::LeftButton);
+        QAccessible::queryAccessibleInterface(radio)->actionInterface()->doAction(
+            how == u"press" ? QAccessibleActionInterface::pressAction() : QAccessibleActionInterface::toggleAction());
     QTRY_VERIFY(radio->isChecked());
-    QVERIFY(waitForBookingList(&w));
-    QTest::qWait(50);
+    QCOMPARE(f.listed(), rows);
     QCOMPARE(int(newest - before), searches);
-    const QAbstractItemModel* m = child<TDBGridView>(w, QStringLiteral("dbgrdh1"))->model();
-    QStringList listed;
-    for (int r = 0; r < m->rowCount(); ++r)
-        listed << columnTexts(m, Type)[r] + u' ' + columnTexts(m, AccWal)[r] + u' ' + columnTexts(m, From)[r];
-    QCOMPARE(sorted(listed), rows);
+}
+
+void TestHistoryWindow::commandKeys_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("happened");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    dataRow("Delete on the grid", "grid", int(Qt::Key_Delete), none,
+            "Are you sure to delete this record?; Grocer, rows 0");
+    dataRow("Delete in the search box", "search", int(Qt::Key_Delete), none, "rocer, rows 1");
+    dataRow("Enter on the grid", "grid", int(Qt::Key_Return), none, "dialog TFrmDebit");
+    dataRow("F2 on the grid", "grid", int(Qt::Key_F2), none, "dialog TFrmDebit");
+    dataRow("Enter in the search box", "search", int(Qt::Key_Return), none, "");
+    dataRow("Ctrl+C on the grid", "grid", int(Qt::Key_C), ctrl,
+            "copied 3/15/26 11:59:59 PM,Debit,weekly shop,3/15/26,Grocer,4,Food,|");
+    dataRow("Ctrl+C in the search box copies its text", "search", int(Qt::Key_C), ctrl, "copied Grocer");
+    dataRow("Ctrl+F", "search", int(Qt::Key_F), ctrl, "dialog TFrmHistoryQuery");
+    dataRow("Ctrl+P", "grid", int(Qt::Key_P), ctrl, "dialog QPrintPreviewDialog");
+    dataRow("Ctrl+E", "search", int(Qt::Key_E), ctrl, "save dialog");
+    dataRow("Escape", "grid", int(Qt::Key_Escape), none, "closed");
+    dataRow("menu key on the grid", "grid", int(Qt::Key_Menu), none, "menu");
+    dataRow("Shift+F10 on the grid", "grid", int(Qt::Key_F10), int(Qt::ShiftModifier), "menu");
+}
+
+void TestHistoryWindow::commandKeys()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, happened);
+    Window f;
+    auto* search = child<QLineEdit>(f.w, QStringLiteral("edtSearch"));
+    search->setText(QStringLiteral("Grocer"));
+    f.select({QStringLiteral("Debit:Grocer")});
+    f.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.w));
+    QWidget* target = focus == u"grid" ? static_cast<QWidget*>(f.grid()) : search;
+    target->setFocus();
+    // In the search box the cursor is before the text; for Ctrl+C the text is selected.
+    search->setCursorPosition(0);
+    if (key == Qt::Key_C)
+        search->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    TMessageService::setNextAnswer(QMessageBox::Yes);
+    QStringList seen = shownTexts();
+    {
+        ModalDriver driver(
+            [&seen](QDialog* d) { seen << QStringLiteral("dialog %1").arg(d->metaObject()->className()); });
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    }
+    seen << shownTexts();
+    if (search->text() != u"Grocer" || key == Qt::Key_Delete)
+        seen << QStringLiteral("%1, rows %2").arg(search->text()).arg(f.grid()->model()->rowCount());
+    if (const QString copied = QGuiApplication::clipboard()->text(); copied != u"kept")
+        seen << QStringLiteral("copied ") + QString(copied).replace(QStringLiteral("\r\n"), QStringLiteral("|"));
+    if (!TFileDialogService::lastFilters().isEmpty())
+        seen << QStringLiteral("save dialog");
+    if (!f.w.isVisible() || child<QMenu>(f.w, QStringLiteral("pm1"))->isVisible())
+        seen << (f.w.isVisible() ? QStringLiteral("menu") : QStringLiteral("closed"));
+    QCOMPARE(seen.join(QStringLiteral("; ")), happened);
 }
 
 void TestHistoryWindow::footerSumsEveryRow_data()

@@ -235,9 +235,15 @@ void currency(const std::uint8_t* data, std::size_t size)
         if (value->toMoneyString(locale).isEmpty() || value->toFixed2().isEmpty())
             violated("an amount prints as nothing", text);
     }
+    // Grouping accepted takes every amount taken without it, at the same value.
+    bool groupedRounded = false;
+    const std::optional<Currency> grouped =
+        Currency::parse(text, locale, &groupedRounded, Currency::Grouping::Accepted);
+    if (value && (grouped != value || groupedRounded != rounded))
+        violated("grouping accepted changes an amount without groups", text);
     const TAmountInput::Result typed = TAmountInput::read(text, locale);
     const bool accepted = typed.status == TAmountInput::Status::Ok || typed.status == TAmountInput::Status::NotPositive;
-    if (accepted != (value && !rounded) || (accepted && typed.value != *value))
+    if (accepted != (grouped && !groupedRounded) || (accepted && typed.value != *grouped))
         violated("the typed amount disagrees with the parser", text);
     if (typed.status == TAmountInput::Status::Ok && typed.value <= Currency())
         violated("a typed amount of 0 or less is taken", text);

@@ -496,15 +496,20 @@ void TFrmMain::ConfirmExit()
 
 void TFrmMain::CalculatorClick()
 {
-    TShell::runFirstOf({QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
-                        QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")});
+    if (!TShell::startTool(TDesktopTools::Tool::Calculator))
+        TMessageService::show(
+            this, windowTitle(),
+            QStringLiteral("No calculator was found. Install one, such as GNOME Calculator or KCalc."),
+            QMessageBox::Information, QMessageBox::Ok);
 }
 
 void TFrmMain::NotepadClick()
 {
-    TShell::runFirstOf({QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"),
-                        QStringLiteral("kwrite"), QStringLiteral("mousepad"), QStringLiteral("pluma"),
-                        QStringLiteral("xed"), QStringLiteral("leafpad")});
+    if (!TShell::startTool(TDesktopTools::Tool::TextEditor))
+        TMessageService::show(
+            this, windowTitle(),
+            QStringLiteral("No text editor was found. Install one, such as GNOME Text Editor or Kate."),
+            QMessageBox::Information, QMessageBox::Ok);
 }
 
 void TFrmMain::HelpTopicsClick()

@@ -7,7 +7,7 @@ TAmountInput::Result TAmountInput::read(const QString& text, const QLocale& loca
         return {Status::Empty, {}};
     // Digits past the fourth decimal would be rounded away unseen: such a text is refused.
     bool rounded = false;
-    const std::optional<Currency> value = Currency::parse(trimmed, locale, &rounded);
+    const std::optional<Currency> value = Currency::parse(trimmed, locale, &rounded, Currency::Grouping::Accepted);
     if (!value || rounded)
         return {Status::NotANumber, {}};
     if (*value <= Currency())

@@ -6,8 +6,10 @@
 #include <QString>
 
 // Reads the amount typed into a booking dialog: the locale's decimal separator, a sign and an
-// exponent accepted, grouping separators refused, blanks at both ends ignored, at most four decimals
-// (an amount that would lose a non-zero digit past the fourth decimal is refused, not rounded).
+// exponent accepted, the locale's grouping accepted where it groups as the program shows amounts
+// ("3,200.00" in en_US) and refused elsewhere ("3,20,0"), blanks at both ends ignored, at most four
+// decimals (an amount that would lose a non-zero digit past the fourth decimal is refused, not
+// rounded).
 class TAmountInput
 {
 public:

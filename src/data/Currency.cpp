@@ -74,7 +74,7 @@ QString digitsOf(Int128 value, int width)
 
 } // namespace
 
-std::optional<Currency> Currency::parse(const QString& text, const QLocale& locale, bool* rounded)
+std::optional<Currency> Currency::parse(const QString& text, const QLocale& locale, bool* rounded, Grouping grouping)
 {
     if (rounded != nullptr)
         *rounded = false;
@@ -89,6 +89,16 @@ std::optional<Currency> Currency::parse(const QString& text, const QLocale& loca
     const QString minus = locale.negativeSign();
     const QString plus = locale.positiveSign();
     const QString point = locale.decimalPoint();
+    const QString group = grouping == Grouping::Accepted ? locale.groupSeparator() : QString();
+    const bool spaceGroups = group.size() == 1 && group.front().isSpace();
+    // The length of the separator at `at` in the integer part; 0 for none.
+    auto groupSeparatorAt = [&](qsizetype at) -> qsizetype {
+        if (group.isEmpty() || group == point)
+            return 0;
+        if (spaceGroups)
+            return s.at(at).isSpace() ? 1 : 0;
+        return s.mid(at).startsWith(group) ? group.size() : 0;
+    };
 
     qsizetype pos = 0;
     bool negative = false;
@@ -110,10 +120,14 @@ std::optional<Currency> Currency::parse(const QString& text, const QLocale& loca
     bool sticky = false;          // a non-zero fraction digit beyond MaxSignificantDigits
     bool anyDigit = false;
     bool seenPoint = false;
+    int groupDigits = 0;  // integer digits since the start or the last grouping separator
+    bool grouped = false; // a grouping separator was seen
     while (pos < s.size()) {
         const QChar c = s.at(pos);
         if (c >= u'0' && c <= u'9') {
             anyDigit = true;
+            if (!seenPoint)
+                ++groupDigits;
             if (significant < MaxSignificantDigits) {
                 if (mantissa != 0 || c != u'0')
                     ++significant;
@@ -127,13 +141,22 @@ std::optional<Currency> Currency::parse(const QString& text, const QLocale& loca
             }
             ++pos;
         } else if (!seenPoint && s.mid(pos).startsWith(point)) {
+            if (grouped && groupDigits != 3)
+                return std::nullopt;
             seenPoint = true;
             pos += point.size();
+        } else if (const qsizetype length = seenPoint ? 0 : groupSeparatorAt(pos); length > 0) {
+            // The first group holds one to three digits, every later one three.
+            if (groupDigits == 0 || groupDigits > 3 || (grouped && groupDigits != 3))
+                return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
+            pos += length;
         } else {
             break;
         }
     }
-    if (!anyDigit)
+    if (!anyDigit || (grouped && !seenPoint && groupDigits != 3))
         return std::nullopt;
 
     int exponent = 0;

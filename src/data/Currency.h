@@ -32,13 +32,24 @@ public:
     constexpr bool isZero() const { return m_raw == 0; }
     constexpr bool isNegative() const { return m_raw < 0; }
 
+    // Whether parse() takes the locale's grouping separators in the integer part.
+    enum class Grouping
+    {
+        Refused,
+        // As the program shows amounts: a first group of one to three digits, then groups of exactly
+        // three ("3,200.00" in en_US, "3.200,00" in de_DE); where the locale groups with a space, any
+        // space does.
+        Accepted,
+    };
+
     // Parses text typed by the user in the notation of `locale`: blanks at both ends are ignored; an
     // optional sign, digits with at most one decimal separator of the locale, and an optional exponent
-    // ("e" or "E", an optional sign, digits). Grouping separators are refused. Digits past the fourth
-    // decimal are rounded half to even; `rounded`, when given, tells whether that changed the value.
-    // Anything else, or a value outside the currency range, gives no value.
+    // ("e" or "E", an optional sign, digits). Grouping separators are refused unless `grouping` accepts
+    // them. Digits past the fourth decimal are rounded half to even; `rounded`, when given, tells
+    // whether that changed the value. Anything else, or a value outside the currency range, gives no
+    // value.
     static std::optional<Currency> parse(const QString& text, const QLocale& locale = QLocale(),
-                                         bool* rounded = nullptr);
+                                         bool* rounded = nullptr, Grouping grouping = Grouping::Refused);
 
     // The locale's money format ("%m"): currency symbol, grouping, the locale's number of currency
     // decimals and its style for negative amounts.

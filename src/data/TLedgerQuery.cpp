@@ -228,7 +228,7 @@ void TLedgerQuery::addAmountRange(const QString& minText, const QString& maxText
     auto amount = [&locale](const QString& text) -> std::optional<Currency> {
         if (text.trimmed().isEmpty())
             return std::nullopt;
-        const std::optional<Currency> value = Currency::parse(text, locale);
+        const std::optional<Currency> value = Currency::parse(text, locale, nullptr, Currency::Grouping::Accepted);
         if (!value)
             throw std::invalid_argument(QStringLiteral("\"%1\" is not an amount of money.").arg(text).toStdString());
         return value;

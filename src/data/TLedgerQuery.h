@@ -77,8 +77,9 @@ public:
     // Both given: between them, both included; only `min`: strictly above; only `max`: strictly
     // below; neither: nothing.
     void addAmountRange(const std::optional<Currency>& min, const std::optional<Currency>& max);
-    // The same with amounts typed in the notation of `locale`; an empty text is not given. Throws
-    // std::invalid_argument when a text is not an amount.
+    // The same with amounts typed in the notation of `locale` (its grouping accepted, as the query
+    // dialog's check takes them); an empty text is not given. Throws std::invalid_argument when a text
+    // is not an amount.
     void addAmountRange(const QString& minText, const QString& maxText, const QLocale& locale = QLocale());
 
     // The statement that says which rows a list holds: the view, the filter lines, the order line.

@@ -6,10 +6,12 @@ TAmountRangeCheck::Problem TAmountRangeCheck::check(const QString& minText, cons
                                                     const QLocale& locale)
 {
     // A box is given when it holds anything at all: blanks alone are not a number.
-    const std::optional<Currency> min = minText.isEmpty() ? std::nullopt : Currency::parse(minText, locale);
+    const std::optional<Currency> min =
+        minText.isEmpty() ? std::nullopt : Currency::parse(minText, locale, nullptr, Currency::Grouping::Accepted);
     if (!minText.isEmpty() && !min)
         return Problem::MinNotANumber;
-    const std::optional<Currency> max = maxText.isEmpty() ? std::nullopt : Currency::parse(maxText, locale);
+    const std::optional<Currency> max =
+        maxText.isEmpty() ? std::nullopt : Currency::parse(maxText, locale, nullptr, Currency::Grouping::Accepted);
     if (!maxText.isEmpty() && !max)
         return Problem::MaxNotANumber;
     if (min && max && *min > *max)

@@ -36,11 +36,13 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -73,6 +75,7 @@ TFrmAccountHistory::TFrmAccountHistory(QWidget* parent)
     createToolBar();
     createFilterPanel();
     createGrid();
+    createKeys();
     column->addWidget(tlb1);
     column->addWidget(pnl1);
     column->addWidget(dbgrdh1, 1);
@@ -190,6 +193,16 @@ void TFrmAccountHistory::createFilterPanel()
 
     connect(cbbAccWal, &QComboBox::activated, this, TErrorReport::guard(this, &TFrmAccountHistory::cbbAccWalChange));
     connect(cbbType, &QComboBox::activated, this, TErrorReport::guard(this, &TFrmAccountHistory::cbbTypeChange));
+    // A change of the period's mark runs the search however it came: a click, the arrow keys, or an
+    // assistive tool's toggle, which clicks nothing. A click runs it once: the search follows the
+    // change of the mark, and the click itself searches again only on the button already marked.
+    for (QRadioButton* button : {rbMonth, rbToday}) {
+        connect(button, &QRadioButton::pressed, this, [this, button] { m_periodWasMarked = button->isChecked(); });
+        connect(button, &QRadioButton::toggled, this, [this](bool marked) {
+            if (marked)
+                TErrorReport::run(this, [this] { RunSearch(); });
+        });
+    }
     connect(rbMonth, &QRadioButton::clicked, this, TErrorReport::guard(this, &TFrmAccountHistory::rbMonthClick));
     connect(rbToday, &QRadioButton::clicked, this, TErrorReport::guard(this, &TFrmAccountHistory::rbTodayClick));
     connect(edtSearch, &QLineEdit::textChanged, this, TErrorReport::guard(this, &TFrmAccountHistory::edtSearchChange));
@@ -215,6 +228,51 @@ void TFrmAccountHistory::createGrid()
     setTabOrder(rbMonth, rbToday);
     setTabOrder(rbToday, edtSearch);
     setTabOrder(edtSearch, dbgrdh1);
+}
+
+void TFrmAccountHistory::createKeys()
+{
+    // Keys in Qt's portable names, and as the tool tip shows them. The window's keys work wherever
+    // the focus is in it, except where a text field edits with them (Ctrl+C in the search box
+    // copies its text). Enter, F2 and Delete act on the rows only while the grid has the focus; in
+    // the search box they go on editing the text. F1 is the program's help key everywhere
+    // (THelpKey): a binding here would answer it twice.
+    struct Binding
+    {
+        const char* command;
+        const char* keys;
+        const char* shown;
+        bool onRows;
+    };
+    const Binding bindings[] = {
+        {"btnQuery", "Ctrl+F", "Ctrl+F", false},
+        {"btnEdit", "Return; Enter; F2", "Enter, F2", true},
+        {"btnDelete", "Del", "Del", true},
+        {"btnCopy", "Ctrl+C", "Ctrl+C", false},
+        {"btnExport", "Ctrl+E", "Ctrl+E", false},
+        {"btnPrint", "Ctrl+P", "Ctrl+P", false},
+        {"btnHelp", "", "F1", false},
+        {"btnToolExit", "Esc", "Esc", false},
+    };
+    for (const Binding& b : bindings) {
+        auto* command = findChild<QAction*>(QString::fromLatin1(b.command), Qt::FindDirectChildrenOnly);
+        command->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(b.keys), QKeySequence::PortableText));
+        command->setShortcutContext(b.onRows ? Qt::WidgetShortcut : Qt::WindowShortcut);
+        if (b.onRows)
+            dbgrdh1->addAction(command);
+        // The tip (the command's hint, else its caption) with its keys: "Delete (Del)".
+        command->setToolTip(QStringLiteral("%1 (%2)").arg(command->toolTip(), QString::fromLatin1(b.shown)));
+    }
+
+    // The menu key and Shift+F10 open the pop-up menu at the current row.
+    auto* menuKeys = new QShortcut(dbgrdh1);
+    menuKeys->setObjectName(QStringLiteral("dbgrdh1MenuKeys"));
+    menuKeys->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    menuKeys->setContext(Qt::WidgetShortcut);
+    connect(menuKeys, &QShortcut::activated, this, [this] {
+        const QRect cell = dbgrdh1->visualRect(dbgrdh1->currentIndex());
+        popupMenu(dbgrdh1->viewport(), cell.isValid() ? cell.center() : QPoint(0, 0));
+    });
 }
 
 void TFrmAccountHistory::FormCreate()
@@ -378,12 +436,15 @@ void TFrmAccountHistory::cbbTypeChange()
 
 void TFrmAccountHistory::rbMonthClick()
 {
-    RunSearch();
+    // A click that moved the mark has searched with the change.
+    if (std::exchange(m_periodWasMarked, false))
+        RunSearch();
 }
 
 void TFrmAccountHistory::rbTodayClick()
 {
-    RunSearch();
+    if (std::exchange(m_periodWasMarked, false))
+        RunSearch();
 }
 
 void TFrmAccountHistory::edtSearchChange()

@@ -29,6 +29,9 @@ struct TBooksChange;
 // for the list asked for last. After a delete the list is empty until the re-query arrives, so no
 // deleted booking can be chosen again.
 //
+// Every command has its key (Ctrl+F, Enter or F2, Delete, Ctrl+C, Ctrl+E, Ctrl+P, F1, Esc), shown
+// in its tool tip; the menu key and Shift+F10 open the grid's pop-up menu.
+//
 // The window activates when it is first shown and each time one of the program's own windows that
 // it opened over itself closes (the query dialog, a booking dialog, the print preview, the question
 // after an export): the holder list is rebuilt with the preselected holder and the simple search
@@ -100,6 +103,8 @@ private:
     void createToolBar();
     void createFilterPanel();
     void createGrid();
+    // Every command's keys and their tool tips; the grid's pop-up menu keys.
+    void createKeys();
     void FormCreate();
     QAction* makeAction(const char* name, const QString& caption, void (TFrmAccountHistory::*handler)());
     // The one place a search starts: checks `query` (a statement the engine rejects throws at once
@@ -122,6 +127,8 @@ private:
     // What the list on view shows, for the header of its print: its holder and period.
     QStringList m_printDetails;
     bool m_Shown = false;
+    // The period button pressed last was marked already: its click searches again.
+    bool m_periodWasMarked = false;
 
     QToolBar* tlb1 = nullptr;
     QWidget* pnl1 = nullptr;

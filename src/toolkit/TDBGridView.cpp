@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -264,6 +266,41 @@ QModelIndex TDBGridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModif
         horizontalScrollBar()->setValue(newValue);
     }
     return current;
+}
+
+bool TDBGridView::tabWouldWrap(bool next)
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return false;
+    // The table's own move only works the cell out; this class's override would scroll.
+    const QModelIndex to = QTableView::moveCursor(next ? MoveNext : MovePrevious, {});
+    if (!to.isValid())
+        return true;
+    const auto place = [this](const QModelIndex& index) {
+        return std::pair(index.row(), horizontalHeader()->visualIndex(index.column()));
+    };
+    return next ? place(to) <= place(current) : place(to) >= place(current);
+}
+
+bool TDBGridView::focusNextPrevChild(bool next)
+{
+    if (tabKeyNavigation() && tabWouldWrap(next))
+        return QWidget::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
+    return QTableView::focusNextPrevChild(next);
+}
+
+void TDBGridView::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl+Tab leaves the grid whatever the cell; the item view would take it as one more Tab.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && event->modifiers().testFlag(Qt::ControlModifier)) {
+        const bool back = event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+        QWidget::focusNextPrevChild(!back); // NOLINT(bugprone-parent-virtual-call)
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void TDBGridView::headerClicked(int logicalIndex)

@@ -15,6 +15,10 @@ class TRowNumberDelegate;
 // A data grid: a table of fetched rows over the program's own grid model, with title buttons and
 // sort markers, whole-row selection of one or several rows (click, Ctrl+click, Shift+click),
 // alternating row colours, a footer row and frozen columns on the left. Not editable.
+//
+// Tab and Shift+Tab move from cell to cell (when tab key navigation is on, as a table's is), but
+// Tab on the last cell and Shift+Tab on the first leave the grid for the next or previous control,
+// and Ctrl+Tab and Ctrl+Shift+Tab always leave it: the keyboard is never caught in the grid.
 class TDBGridView final : public QTableView
 {
     Q_OBJECT
@@ -49,6 +53,8 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void changeEvent(QEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyColumns();
@@ -61,6 +67,8 @@ private:
     void sectionResized(int logicalIndex, int oldSize, int newSize);
     int frozenWidth() const;
     int footerHeight() const;
+    // Whether Tab (`next`) or Shift+Tab would start over at the other end of the cells.
+    bool tabWouldWrap(bool next);
 
     TGridModel* m_model;
     TDBGridFooter* m_footer;

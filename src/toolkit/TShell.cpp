@@ -2,13 +2,15 @@
 
 #include <QDesktopServices>
 #include <QProcess>
-#include <QStandardPaths>
+
+#include <utility>
 
 namespace {
 
 struct TestState
 {
     bool on = false;
+    std::optional<QStringList> programs;
     QStringList requests;
 };
 
@@ -16,6 +18,22 @@ TestState& state()
 {
     static TestState s;
     return s;
+}
+
+// What the tests let the search see: the programs they name, no desktop entries.
+TDesktopTools::System testSystem()
+{
+    TDesktopTools::System system;
+    system.findExecutable = [](const QString& name) {
+        return !state().programs || state().programs->contains(name) ? name : QString();
+    };
+    system.textHandler = [] {
+        return QString();
+    };
+    system.desktopEntry = [](const QString&) {
+        return QByteArray();
+    };
+    return system;
 }
 
 } // namespace
@@ -30,25 +48,32 @@ void TShell::openUrl(const QUrl& url)
         QDesktopServices::openUrl(url);
 }
 
-void TShell::runFirstOf(const QStringList& programs)
+bool TShell::startTool(TDesktopTools::Tool tool)
 {
-    if (state().on) {
-        state().requests.append(QStringLiteral("run:") + programs.join(u','));
-        return;
-    }
-    for (const QString& program : programs) {
-        const QString path = QStandardPaths::findExecutable(program);
-        if (!path.isEmpty()) {
-            QProcess::startDetached(path, {});
-            return;
+    const QList<TDesktopTools::Launch> found =
+        TDesktopTools::candidates(tool, state().on ? testSystem() : TDesktopTools::realSystem());
+    for (const TDesktopTools::Launch& launch : found) {
+        if (state().on) {
+            state().requests.append(QStringLiteral("run:") +
+                                    (QStringList{launch.program} + launch.arguments).join(u' '));
+            return true;
         }
+        if (QProcess::startDetached(launch.program, launch.arguments))
+            return true;
     }
+    return false;
 }
 
 void TShell::setTestMode(bool on)
 {
     state().on = on;
+    state().programs.reset();
     state().requests.clear();
+}
+
+void TShell::setTestPrograms(const std::optional<QStringList>& programs)
+{
+    state().programs = programs;
 }
 
 QStringList TShell::takeRequests()

@@ -60,6 +60,8 @@ private slots:
     void startWithoutDatabase();
     void outsideCommands_data();
     void outsideCommands();
+    void toolsFoundOrTold_data();
+    void toolsFoundOrTold();
     void commandsWithoutSelectionDoNothing();
     void commandFailureIsReportedAndProgramGoesOn();
     void totalsSectionGrowsWithTheWindow_data();
@@ -329,6 +331,30 @@ void TestMainWindow::outsideCommands()
     QCOMPARE(requests.size(), 1);
     QVERIFY2(requests.first().startsWith(request), qPrintable(requests.first()));
     QVERIFY(TMessageService::takeShown().isEmpty());
+}
+
+void TestMainWindow::toolsFoundOrTold_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("told"); // the request when one was found
+    dataRow("a calculator", "mniMenu_Calclator", "qalculate-qt", "run:qalculate-qt");
+    dataRow("no calculator", "mniMenu_Calclator", "gedit",
+            "No calculator was found. Install one, such as GNOME Calculator or KCalc.");
+    dataRow("no text editor", "mniMenu_Notepad", "kcalc",
+            "No text editor was found. Install one, such as GNOME Text Editor or Kate.");
+}
+
+void TestMainWindow::toolsFoundOrTold()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, installed);
+    QFETCH(QString, told);
+    TestDb db;
+    TFrmMain w;
+    TShell::setTestPrograms(QStringList{installed});
+    w.findChild<QAction*>(command)->trigger();
+    QCOMPARE(TShell::takeRequests() + shownTexts(), QStringList{told});
 }
 
 void TestMainWindow::commandsWithoutSelectionDoNothing()

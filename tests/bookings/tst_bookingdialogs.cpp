@@ -8,6 +8,7 @@
 #include "bookings/TFrmTransfer.h"
 #include "toolkit/TImageBase.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QGroupBox>
@@ -196,6 +197,8 @@ private slots:
     void databaseFailureKeepsInput();
     void closeWritesNothing_data();
     void closeWritesNothing();
+    void dateTypedByKeys_data();
+    void dateTypedByKeys();
 };
 
 void TestBookingDialogs::controls_data()
@@ -921,7 +924,7 @@ void TestBookingDialogs::validation_data()
         row("amount empty", "en_US", "Shop", "", empty);
         row("amount blanks", "en_US", "Shop", "  ", empty);
         row("amount letters", "en_US", "Shop", "abc", invalid);
-        row("amount with grouping", "en_US", "Shop", "1,000.00", invalid);
+        row("amount wrongly grouped", "en_US", "Shop", "3,20,0", invalid);
         row("de_DE: point", "de_DE", "Shop", "12.5", invalid);
         // A transfer calls an amount that is not positive not a number.
         row("amount 0", "en_US", "Shop", "0", transfer ? invalid : positive);
@@ -1115,6 +1118,53 @@ void TestBookingDialogs::closeWritesNothing()
     QVERIFY(!d->isVisible());
     QCOMPARE(d->result(), int(TDialog::mrCancel));
     QCOMPARE(db.count(QStringLiteral("Detail")) + db.count(QStringLiteral("Transfer")), 0);
+}
+
+void TestBookingDialogs::dateTypedByKeys_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("back");  // the field entered by Shift+Tab from the field after it
+    QTest::addColumn<int>("arrows"); // Right presses before typing
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDateTime>("expected");
+    const QTime time = Now.time();
+    const QDateTime dec15(QDate(2026, 12, 15), time);
+    dataRow("de_DE, Tab", "de_DE", false, 0, "15.12.2026", dec15);
+    dataRow("de_DE, Shift+Tab", "de_DE", true, 0, "15.12.2026", dec15);
+    dataRow("en_US, Tab", "en_US", false, 0, "12/15/2026", dec15);
+    dataRow("en_US, Shift+Tab", "en_US", true, 0, "12/15/2026", dec15);
+    dataRow("de_DE, a day of one digit over two", "de_DE", true, 0, "3", QDateTime(QDate(2026, 5, 3), time));
+    dataRow("de_DE, short parts ended by their separators", "de_DE", false, 0, "3.5.2025 7",
+            QDateTime(QDate(2025, 5, 3), QTime(7, 41, 7)));
+    dataRow("en_US, short parts ended by their separators", "en_US", true, 0, "3/5/2026 7",
+            QDateTime(QDate(2026, 3, 5), QTime(7, 41, 7)));
+    dataRow("en_US, a digit over the part the cursor is in", "en_US", false, 2, "3",
+            QDateTime(QDate(2026, 5, 3), time));
+}
+
+void TestBookingDialogs::dateTypedByKeys()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, back);
+    QFETCH(int, arrows);
+    QFETCH(QString, typed);
+    QFETCH(QDateTime, expected);
+    pinLocale(qPrintable(locale));
+    TestDb db;
+    auto d = openDialog(QStringLiteral("deposit"), db.addHolder(QStringLiteral("Bank"), 0));
+    d->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d.get()));
+    child<QWidget>(*d, back ? QStringLiteral("cbbFrom") : QStringLiteral("cbbInf"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    auto* date = child<QDateTimeEdit>(*d, QStringLiteral("dtpDate"));
+    QCOMPARE(QApplication::focusWidget(), date);
+    for (int i = 0; i < arrows; ++i)
+        QTest::keyClick(date, Qt::Key_Right);
+    QTest::keyClicks(date, typed);
+    // One Tab leaves the field.
+    QTest::keyClick(date, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cbbFrom"));
+    QCOMPARE(date->dateTime(), expected);
 }
 
 QTEST_MAIN(TestBookingDialogs)

@@ -143,15 +143,23 @@ void TestBookingStore::amountInput_data()
     dataRow("finer than the currency", "en_US", "0.00001", nan, 0LL);
     dataRow("zeros past the fourth decimal", "en_US", "1.500000", ok, 15000LL);
     dataRow("letters", "en_US", "abc", nan, 0LL);
-    dataRow("grouping refused", "en_US", "1,000.00", nan, 0LL);
+    // Grouped as the tiles show amounts: groups of three after the first, in the integer part only.
+    dataRow("grouping", "en_US", "3,200.00", ok, 32000000LL);
+    dataRow("grouping, millions", "en_US", "-1,234,567", notPositive, -12345670000LL);
+    dataRow("group of two", "en_US", "3,20,0", nan, 0LL);
+    dataRow("group of two before the point", "en_US", "32,00.5", nan, 0LL);
+    dataRow("grouping in the decimals", "en_US", "1.000,5", nan, 0LL);
     dataRow("out of range", "en_US", "99999999999999999999", nan, 0LL);
     dataRow("blanks around", "en_US", " 7.5 ", ok, 75000LL);
     dataRow("four decimals", "en_US", "12.3456", ok, 123456LL);
     dataRow("exponent", "en_US", "1.5e2", ok, 1500000LL);
     dataRow("de_DE comma", "de_DE", "12,5", ok, 125000LL);
     dataRow("de_DE four decimals", "de_DE", "0,0001", ok, 1LL);
-    dataRow("de_DE point is grouping", "de_DE", "1.000,00", nan, 0LL);
+    dataRow("de_DE point is grouping", "de_DE", "3.200,00", ok, 32000000LL);
     dataRow("de_DE point alone", "de_DE", "12.5", nan, 0LL);
+    dataRow("de_DE group of two", "de_DE", "3.20.0", nan, 0LL);
+    dataRow("de_DE comma grouping refused", "de_DE", "3,200.00", nan, 0LL);
+    dataRow("fr_FR any space groups", "fr_FR", "3 200,5", ok, 32005000LL);
 }
 
 void TestBookingStore::amountInput()

@@ -564,7 +564,7 @@ void TestLedgerQuery::amountThatIsNotANumberIsRefused()
     TLedgerQuery q;
     const QString before = q.statement();
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, q.addAmountRange(QStringLiteral("ten"), QString()));
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, q.addAmountRange(QString(), QStringLiteral("1.000,00")));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, q.addAmountRange(QString(), QStringLiteral("10.00,00")));
     QCOMPARE(q.statement(), before);
 }
 

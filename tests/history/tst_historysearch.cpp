@@ -340,9 +340,12 @@ void TestHistorySearch::amountRangeCheck_data()
     QTest::newRow("blanks alone are no number") << "  "
                                                 << ""
                                                 << "en_US" << P::MinNotANumber << minNaN;
-    QTest::newRow("grouping refused") << "1,000"
-                                      << ""
-                                      << "en_US" << P::MinNotANumber << minNaN;
+    QTest::newRow("grouping as shown") << "1,000"
+                                       << "3,200.5"
+                                       << "en_US" << P::None << "";
+    QTest::newRow("wrong grouping") << "1,000"
+                                    << "32,00.5"
+                                    << "en_US" << P::MaxNotANumber << maxNaN;
     QTest::newRow("beyond the currency range") << "1e30"
                                                << ""
                                                << "en_US" << P::MinNotANumber << minNaN;
@@ -361,6 +364,9 @@ void TestHistorySearch::amountRangeCheck_data()
     QTest::newRow("de_DE point is grouping") << "10.5"
                                              << ""
                                              << "de_DE" << P::MinNotANumber << minNaN;
+    QTest::newRow("de_DE grouping") << "3.200,01"
+                                    << "3.200"
+                                    << "de_DE" << P::MinAboveMax << order;
     QTest::newRow("de_DE order") << "2,5"
                                  << "2,4"
                                  << "de_DE" << P::MinAboveMax << order;

@@ -1,9 +1,11 @@
 #include "BookingListWait.h"
 #include "BookingTestHelpers.h"
+#include "DataRow.h"
 #include "HistoryBooks.h"
 #include "ModalDriver.h"
 
 #include "data/TClock.h"
+#include "data/TLedgerSearch.h"
 #include "help/THelpKey.h"
 #include "help/THelpRouter.h"
 #include "history/TFrmAccountHistory.h"
@@ -12,6 +14,7 @@
 #include "toolkit/TGridModel.h"
 #include "toolkit/TShell.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -33,6 +36,8 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 
 namespace {
 
@@ -56,9 +61,11 @@ struct Window
     HistoryBooks books;
     TFrmAccountHistory w;
 
-    explicit Window(qint32 holder = 0)
+    explicit Window(qint32 holder = 0, const std::function<void(TFrmAccountHistory&)>& beforeShow = {})
     {
         w.setHolderID(holder);
+        if (beforeShow)
+            beforeShow(w);
         w.show();
     }
     // The grid, once the list asked for last is on view.
@@ -139,6 +146,10 @@ private slots:
     void commandsBeforeTheListArrives_data();
     void commandsBeforeTheListArrives();
     void filtersRunTheSearch();
+    void periodFollowsTheMark_data();
+    void periodFollowsTheMark();
+    void commandKeys_data();
+    void commandKeys();
     void footerSumsEveryRow_data();
     void footerSumsEveryRow();
     void titleSortCycle();
@@ -189,9 +200,13 @@ void TestHistoryWindow::windowToolBarAndMenu()
             QCOMPARE(button->height(), 52);
         }
     }
-    QCOMPARE(child<QAction>(f.w, QStringLiteral("btnCopy"))->toolTip(),
-             QStringLiteral("Copy selected data and paste to excel  document"));
-    QCOMPARE(child<QAction>(f.w, QStringLiteral("btnToolExit"))->toolTip(), QStringLiteral("Close history window"));
+    QStringList tips;
+    for (QAction* a : bar->actions())
+        tips << a->toolTip();
+    tips.removeAll(QString());
+    QCOMPARE(tips, (QStringList{"Query (Ctrl+F)", "Edit (Enter, F2)", "Delete (Del)",
+                                "Copy selected data and paste to excel  document (Ctrl+C)", "Export (Ctrl+E)",
+                                "Print (Ctrl+P)", "Help (F1)", "Close history window (Esc)"}));
     QCOMPARE(actionNames(child<QMenu>(f.w, QStringLiteral("pm1"))->actions()),
              (QStringList{"mniQuery=&Query...", "|", "mniEdit=&Edit...", "mniDelete=&Delete", "|", "mniCopy=&Copy",
                           "mniExport=Exp&ort...", "mniPrint=&Print...", "|", "mniHelp=&Help", "mniExit=E&xit"}));
@@ -399,6 +414,112 @@ void TestHistoryWindow::filtersRunTheSearch()
     QCOMPARE(f.grid()->model()->rowCount(), 3);
     QTest::mouseClick(child<QRadioButton>(f.w, QStringLiteral("rbToday")), Qt::LeftButton);
     QCOMPARE(f.listed(), sorted({"Deposit Bank Employer", "Deposit Card New"}));
+}
+
+void TestHistoryWindow::periodFollowsTheMark_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("searches");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList month = sorted(QStringList(Today) << "Deposit Cash O'Brien");
+    // An assistive tool presses (a click) or toggles (no click) the button.
+    dataRow("pressed by an assistive tool", "rbMonth", "press", 1, month);
+    dataRow("toggled by an assistive tool", "rbMonth", "toggle", 1, month);
+    dataRow("marked by the program", "rbMonth", "setChecked", 1, month);
+    dataRow("clicked", "rbMonth", "click", 1, month);
+    dataRow("the marked button clicked again", "rbToday", "click", 1, Today);
+    dataRow("the marked button toggled: no change", "rbToday", "toggle", 0, Today);
+}
+
+void TestHistoryWindow::periodFollowsTheMark()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, how);
+    QFETCH(int, searches);
+    QFETCH(QStringList, rows);
+    // Each search submitted gets the next request number; the newest is always taken up.
+    std::atomic<quint64> newest = 0;
+    Window f(0, [&newest](TFrmAccountHistory& w) {
+        w.findChild<TLedgerSearch*>()->setStageHook(
+            [&newest](TLedgerSearch::Stage, quint64 request) { newest = std::max(newest.load(), request); });
+    });
+    f.grid();
+    const quint64 before = newest;
+    auto* radio = child<QRadioButton>(f.w, button);
+    if (how == u"click")
+        QTest::mouseClick(radio, Qt::LeftButton);
+    else if (how == u"setChecked")
+        radio->setChecked(true);
+    else
+        QAccessible::queryAccessibleInterface(radio)->actionInterface()->doAction(
+            how == u"press" ? QAccessibleActionInterface::pressAction() : QAccessibleActionInterface::toggleAction());
+    QTRY_VERIFY(radio->isChecked());
+    QCOMPARE(f.listed(), rows);
+    QCOMPARE(int(newest - before), searches);
+}
+
+void TestHistoryWindow::commandKeys_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("happened");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    dataRow("Delete on the grid", "grid", int(Qt::Key_Delete), none,
+            "Are you sure to delete this record?; Grocer, rows 0");
+    dataRow("Delete in the search box", "search", int(Qt::Key_Delete), none, "rocer, rows 1");
+    dataRow("Enter on the grid", "grid", int(Qt::Key_Return), none, "dialog TFrmDebit");
+    dataRow("F2 on the grid", "grid", int(Qt::Key_F2), none, "dialog TFrmDebit");
+    dataRow("Enter in the search box", "search", int(Qt::Key_Return), none, "");
+    dataRow("Ctrl+C on the grid", "grid", int(Qt::Key_C), ctrl,
+            "copied 3/15/26 11:59:59 PM,Debit,weekly shop,3/15/26,Grocer,4,Food,|");
+    dataRow("Ctrl+C in the search box copies its text", "search", int(Qt::Key_C), ctrl, "copied Grocer");
+    dataRow("Ctrl+F", "search", int(Qt::Key_F), ctrl, "dialog TFrmHistoryQuery");
+    dataRow("Ctrl+P", "grid", int(Qt::Key_P), ctrl, "dialog QPrintPreviewDialog");
+    dataRow("Ctrl+E", "search", int(Qt::Key_E), ctrl, "save dialog");
+    dataRow("Escape", "grid", int(Qt::Key_Escape), none, "closed");
+    dataRow("menu key on the grid", "grid", int(Qt::Key_Menu), none, "menu");
+    dataRow("Shift+F10 on the grid", "grid", int(Qt::Key_F10), int(Qt::ShiftModifier), "menu");
+}
+
+void TestHistoryWindow::commandKeys()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, happened);
+    Window f;
+    auto* search = child<QLineEdit>(f.w, QStringLiteral("edtSearch"));
+    search->setText(QStringLiteral("Grocer"));
+    f.select({QStringLiteral("Debit:Grocer")});
+    f.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.w));
+    QWidget* target = focus == u"grid" ? static_cast<QWidget*>(f.grid()) : search;
+    target->setFocus();
+    // In the search box the cursor is before the text; for Ctrl+C the text is selected.
+    search->setCursorPosition(0);
+    if (key == Qt::Key_C)
+        search->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    TMessageService::setNextAnswer(QMessageBox::Yes);
+    QStringList seen = shownTexts();
+    {
+        ModalDriver driver(
+            [&seen](QDialog* d) { seen << QStringLiteral("dialog %1").arg(d->metaObject()->className()); });
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    }
+    seen << shownTexts();
+    if (search->text() != u"Grocer" || key == Qt::Key_Delete)
+        seen << QStringLiteral("%1, rows %2").arg(search->text()).arg(f.grid()->model()->rowCount());
+    if (const QString copied = QGuiApplication::clipboard()->text(); copied != u"kept")
+        seen << QStringLiteral("copied ") + QString(copied).replace(QStringLiteral("\r\n"), QStringLiteral("|"));
+    if (!TFileDialogService::lastFilters().isEmpty())
+        seen << QStringLiteral("save dialog");
+    if (!f.w.isVisible() || child<QMenu>(f.w, QStringLiteral("pm1"))->isVisible())
+        seen << (f.w.isVisible() ? QStringLiteral("menu") : QStringLiteral("closed"));
+    QCOMPARE(seen.join(QStringLiteral("; ")), happened);
 }
 
 void TestHistoryWindow::footerSumsEveryRow_data()

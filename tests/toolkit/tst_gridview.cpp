@@ -11,9 +11,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -83,6 +85,8 @@ private slots:
     void dateColumnShowsEveryDate_data();
     void dateColumnShowsEveryDate();
     void footerIsReadByAssistiveTools();
+    void tabLeavesAtTheEnds_data();
+    void tabLeavesAtTheEnds();
 };
 
 void TestGridView::wholeRowSelectionWithCtrlAndShift()
@@ -250,6 +254,56 @@ void TestGridView::footerIsReadByAssistiveTools()
     // It follows a new result.
     fill(grid, 1);
     QCOMPARE(table->text(QAccessible::Description), QStringLiteral("SUM, Amount: 1.25"));
+}
+
+void TestGridView::tabLeavesAtTheEnds_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QPoint>("cell"); // column, row
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("focus"); // "before", "after" or the cell "column,row"
+    const int tab = Qt::Key_Tab;
+    const int backtab = Qt::Key_Backtab;
+    const int shift = Qt::ShiftModifier;
+    const int ctrl = Qt::ControlModifier;
+    // Two rows of six columns, the first of them frozen.
+    dataRow("Tab to the next column", 2, QPoint(1, 0), tab, 0, "2,0");
+    dataRow("Tab from the end of a row", 2, QPoint(5, 0), tab, 0, "0,1");
+    dataRow("Tab on the last cell leaves", 2, QPoint(5, 1), tab, 0, "after");
+    dataRow("Shift+Tab back to the row before", 2, QPoint(0, 1), backtab, shift, "5,0");
+    dataRow("Shift+Tab into the frozen column", 2, QPoint(1, 1), backtab, shift, "0,1");
+    dataRow("Shift+Tab on the first cell leaves", 2, QPoint(0, 0), backtab, shift, "before");
+    dataRow("Ctrl+Tab leaves", 2, QPoint(2, 0), tab, ctrl, "after");
+    dataRow("Ctrl+Shift+Tab leaves", 2, QPoint(2, 1), backtab, ctrl | shift, "before");
+    dataRow("no rows: Tab leaves", 0, QPoint(-1, -1), tab, 0, "after");
+}
+
+void TestGridView::tabLeavesAtTheEnds()
+{
+    QFETCH(int, rows);
+    QFETCH(QPoint, cell);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, focus);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    QWidget* before = new QLineEdit(&window);
+    auto* grid = new TDBGridView(&window);
+    for (QWidget* w : {before, static_cast<QWidget*>(grid), static_cast<QWidget*>(new QLineEdit(&window))})
+        layout->addWidget(w);
+    fill(*grid, rows);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(cell.y(), cell.x()));
+    QTest::keyClick(grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    const QModelIndex at = grid->currentIndex();
+    QCOMPARE(window.focusWidget() == grid     ? QStringLiteral("%1,%2").arg(at.column()).arg(at.row())
+             : window.focusWidget() == before ? QStringLiteral("before")
+                                              : QStringLiteral("after"),
+             focus);
 }
 
 QTEST_MAIN(TestGridView)

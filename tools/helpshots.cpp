@@ -1,0 +1,333 @@
+// budget-helpshots: the pictures of the help, taken from the running program.
+//
+//   budget-helpshots OUTDIR [--locale NAME]
+//
+// Builds a small data file of fixed holders and bookings in a temporary folder, starts the program
+// on it as main does (application, skin, program and main window) with the clock pinned, opens each
+// window through the main window's own commands and saves what it shows as OUTDIR/<name>.png. The
+// locale is en_US unless --locale names another; the program's windows take their language from it.
+// Run it with QT_QPA_PLATFORM=offscreen: nothing appears on the screen.
+
+#include "app/TApplication.h"
+#include "app/TFrmMain.h"
+#include "app/TImageCtrl.h"
+#include "app/TProgram.h"
+#include "bookings/TBookingStore.h"
+#include "data/Currency.h"
+#include "data/DbError.h"
+#include "data/TClock.h"
+#include "data/TDM.h"
+#include "data/THolderType.h"
+#include "data/TSchema.h"
+#include "holders/THolderStore.h"
+#include "toolkit/TSkin.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+// The moment the pictures are taken: "today" and "this month" of every window.
+const QDateTime Now(QDate(2026, 3, 14), QTime(16, 20));
+
+struct Options
+{
+    QString outDir;
+    QString locale = QStringLiteral("en_US");
+};
+
+bool parse(int argc, char** argv, Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--locale") && i + 1 < argc)
+            options.locale = QString::fromLocal8Bit(argv[++i]);
+        else if (options.outDir.isEmpty() && !arg.startsWith(u'-'))
+            options.outDir = arg;
+        else
+            return false;
+    }
+    return !options.outDir.isEmpty();
+}
+
+Currency amount(const char* text)
+{
+    return Currency::parse(QString::fromLatin1(text), QLocale::c()).value();
+}
+
+QDateTime day(int d, int hour = 10, int minute = 0)
+{
+    return QDateTime(QDate(Now.date().year(), Now.date().month(), d), QTime(hour, minute));
+}
+
+qint32 holder(const QString& name, THolderType kind, bool negative)
+{
+    THolderStore::Fields f;
+    f.name = name;
+    f.kind = static_cast<int>(kind);
+    f.negative = negative;
+    THolderStore::insertHolder(f);
+    QSqlQuery q = TDM::current().select(QStringLiteral("select max(ID) from Account"));
+    q.next();
+    return qint32(q.value(0).toInt());
+}
+
+void detail(int type, qint32 holderId, const QDateTime& date, const char* money, const char* from,
+            const char* forText = "")
+{
+    TDetailRow row;
+    row.Type = type;
+    row.DestID = holderId;
+    row.Date = date;
+    row.Amount = amount(money);
+    row.From = QString::fromUtf8(from);
+    row.For = QString::fromUtf8(forText);
+    TBookingStore::saveDetail(row);
+}
+
+void transfer(qint32 source, qint32 dest, const QDateTime& date, const char* money, const char* from,
+              const char* forText)
+{
+    TTransferRow row;
+    row.SourceID = source;
+    row.DestID = dest;
+    row.Date = date;
+    row.Amount = amount(money);
+    row.From = QString::fromUtf8(from);
+    row.For = QString::fromUtf8(forText);
+    TBookingStore::saveTransfer(row);
+}
+
+// A month of a household's bookings: the money already there on the first, salary, rent, cash from
+// the bank, card purchases and the card paid off.
+void fillBooks(const QString& path)
+{
+    TDM dm(path, false);
+    dm.DataModuleCreate();
+    const qint32 checking = holder(QStringLiteral("Checking"), THolderType::BankAccount, false);
+    const qint32 card = holder(QStringLiteral("Visa card"), THolderType::CreditCard, true);
+    holder(QStringLiteral("Savings"), THolderType::BankAccount, false);
+    const qint32 purse = holder(QStringLiteral("Purse"), THolderType::Wallet, false);
+    holder(QStringLiteral("Money box"), THolderType::Wallet, false);
+
+    detail(TDetailRow::Deposit, checking, day(1, 8), "1250.00", "Opening balance");
+    detail(TDetailRow::Deposit, purse, day(1, 8), "45.50", "Opening balance");
+    detail(TDetailRow::Deposit, checking, day(2), "3200.00", "Employer Ltd", "Salary");
+    detail(TDetailRow::Debit, checking, day(3), "950.00", "Landlord", "Rent");
+    transfer(checking, purse, day(5, 12), "200.00", "ATM Main Street", "Cash");
+    detail(TDetailRow::Debit, purse, day(6, 17), "23.80", "Bakery", "Bread and cake");
+    detail(TDetailRow::Debit, card, day(8, 19), "89.90", "Shoe shop", "Shoes");
+    detail(TDetailRow::Debit, card, day(11, 20), "42.00", "Bookshop", "Books");
+    detail(TDetailRow::Debit, checking, day(12), "61.35", "City Power", "Electricity");
+    transfer(checking, card, day(13), "131.90", "Card payment", "February statement");
+    detail(TDetailRow::Debit, purse, day(14, 9), "12.40", "Market", "Vegetables");
+    detail(TDetailRow::Debit, checking, day(14, 11), "35.00", "Phone company", "Phone");
+}
+
+// Lets the window lay itself out and its lists arrive from their worker threads.
+void settle(int ms = 400)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+int rowCount(QWidget* window, const char* name)
+{
+    auto* list = window->findChild<QAbstractItemView*>(QString::fromLatin1(name));
+    return list && list->model() ? list->model()->rowCount() : -1;
+}
+
+// Waits, at most five seconds, until the list `name` in `window` no longer shows `before` rows:
+// lists arrive from a worker thread.
+void waitForRows(QWidget* window, const char* name, int before = 0)
+{
+    for (int waited = 0; rowCount(window, name) == before && waited < 5000; waited += 50)
+        settle(50);
+}
+
+class Shooter
+{
+public:
+    using Step = std::function<void(QDialog*)>;
+
+    explicit Shooter(const QString& outDir)
+        : m_dir(outDir)
+    {}
+
+    bool save(QWidget* window, const QString& name)
+    {
+        settle();
+        const QString file = m_dir.filePath(name + QStringLiteral(".png"));
+        if (!window->grab().save(file)) {
+            std::fprintf(stderr, "budget-helpshots: cannot write %s\n", qPrintable(file));
+            m_failed = true;
+            return false;
+        }
+        ++m_saved;
+        return true;
+    }
+
+    // Runs `command`, which opens a modal dialog. Once the dialog is up, `prepare` runs on it, its
+    // picture is saved, `then` runs on it (it may open a dialog of its own) and the dialog is closed.
+    void modal(const std::function<void()>& command, const QString& name, const Step& prepare = {},
+               const Step& then = {})
+    {
+        bool seen = false;
+        poll(name, prepare, then, seen);
+        command();
+        if (!seen) {
+            std::fprintf(stderr, "budget-helpshots: %s did not open\n", qPrintable(name));
+            m_failed = true;
+        }
+    }
+
+    bool failed() const { return m_failed; }
+    int saved() const { return m_saved; }
+
+private:
+    void poll(const QString& name, const Step& prepare, const Step& then, bool& seen,
+              QWidget* before = QApplication::activeModalWidget())
+    {
+        QTimer::singleShot(50, [this, name, prepare, then, &seen, before] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog == before) {
+                poll(name, prepare, then, seen, before);
+                return;
+            }
+            seen = true;
+            if (prepare)
+                prepare(dialog);
+            save(dialog, name);
+            if (then)
+                then(dialog);
+            dialog->reject();
+        });
+    }
+
+    QDir m_dir;
+    bool m_failed = false;
+    int m_saved = 0;
+};
+
+void click(QWidget* widget)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+TImageCtrl* tile(TFrmMain* window, bool wallet, int index)
+{
+    int n = 0;
+    for (TImageCtrl* t : window->findChildren<TImageCtrl*>()) {
+        if (t->isWallet() == wallet && n++ == index)
+            return t;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::fprintf(stderr, "usage: budget-helpshots OUTDIR [--locale NAME]\n");
+        return 2;
+    }
+    // The locale of the pictures, for the program's windows as for the desktop's: set before the
+    // application starts, so that everything which reads the user's language reads this one.
+    const QByteArray localeName = options.locale.toLatin1() + ".UTF-8";
+    ::setenv("LC_ALL", localeName.constData(), 1);
+    ::setenv("LANG", localeName.constData(), 1);
+    ::setenv("LANGUAGE", options.locale.toLatin1().constData(), 1);
+    QLocale::setDefault(QLocale(options.locale));
+
+    TApplication app(argc, argv);
+    if (!QDir().mkpath(options.outDir)) {
+        std::fprintf(stderr, "budget-helpshots: cannot create %s\n", qPrintable(options.outDir));
+        return 1;
+    }
+    QTemporaryDir work;
+    const QString dataFile = work.filePath(QStringLiteral("Data.mdb"));
+    TClock::setFixed(Now);
+    try {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("helpshots"));
+            db.setDatabaseName(dataFile);
+            if (!db.open())
+                throw DbError(db.lastError().text());
+            TSchema::create(db);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("helpshots"));
+        fillBooks(dataFile);
+    } catch (const DbError& e) {
+        std::fprintf(stderr, "budget-helpshots: %s\n", qPrintable(e.text()));
+        return 1;
+    }
+
+    // As main starts the program.
+    TSkin::applyTo(app);
+    TProgram program(dataFile);
+    program.start();
+    TFrmMain* window = program.window();
+    Shooter shots(options.outDir);
+
+    // The main window with the checking account and the purse selected, the month's bookings listed.
+    settle();
+    if (TImageCtrl* purse = tile(window, true, 0))
+        click(purse);
+    if (TImageCtrl* checking = tile(window, false, 0))
+        click(checking);
+    if (auto* period = window->findChild<QComboBox*>(QStringLiteral("cbbDate")))
+        period->setCurrentIndex(period->count() - 1);
+    waitForRows(window, "dbgrdh1");
+    shots.save(window, QStringLiteral("main-window"));
+
+    shots.modal([window] { window->AccountInfoClick(); }, QStringLiteral("account-dialog"));
+    shots.modal([window] { window->WalletInfoClick(); }, QStringLiteral("wallet-dialog"));
+    shots.modal([window] { window->PopAccDepositClick(); }, QStringLiteral("deposit-dialog"));
+    shots.modal([window] { window->PopWalDebitClick(); }, QStringLiteral("debit-dialog"));
+    // Cash from the bank: the checking account's tile dropped on the purse's.
+    const qint32 checking = tile(window, false, 0) ? tile(window, false, 0)->GetID() : 0;
+    const qint32 purse = tile(window, true, 0) ? tile(window, true, 0)->GetID() : 0;
+    shots.modal([=] { window->WMHolderTransfer(checking, purse); }, QStringLiteral("transfer-dialog"));
+    shots.modal([window] { window->PopAccImportClick(); }, QStringLiteral("import-dialog"));
+    // The history window over the month, then its query dialog opened from it.
+    shots.modal([window] { window->btnToolAccHistoryClick(); }, QStringLiteral("history-window"),
+                [](QDialog* history) {
+                    const int today = rowCount(history, "dbgrdh1");
+                    if (auto* month = history->findChild<QAbstractButton*>(QStringLiteral("rbMonth")))
+                        month->click();
+                    waitForRows(history, "dbgrdh1", today);
+                },
+                [&shots](QDialog* history) {
+                    if (auto* query = history->findChild<QAction*>(QStringLiteral("mniQuery")))
+                        shots.modal([query] { query->trigger(); }, QStringLiteral("query-dialog"));
+                });
+    std::printf("budget-helpshots: %d pictures in %s\n", shots.saved(), qPrintable(options.outDir));
+    return shots.failed() ? 1 : 0;
+}

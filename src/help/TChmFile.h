@@ -34,7 +34,7 @@ public:
     const QString& contentsFile() const { return m_contentsFile; }
     const QString& indexFile() const { return m_indexFile; }
     // Every page, picture and table of the file by its path.
-
+    const QStringList& paths() const { return m_files; }
     bool contains(const QString& path) const;
     // The whole object; empty when the file has no such object.
     QByteArray read(const QString& path) const;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -103,6 +104,25 @@ TFrmHelp::TFrmHelp(QWidget* owner)
     indexLayout->addWidget(lstIndex, 1);
     tabPanes->addTab(indexPane, QStringLiteral("I&ndex"));
 
+    auto* searchPane = named(new QWidget(tabPanes), "pnlSearch");
+    auto* lblSearch = named(new QLabel(tr("&Words to search:"), searchPane), "lblSearch");
+    edtSearch = named(new QLineEdit(searchPane), "edtSearch", tr("Words to search"));
+    edtSearch->setClearButtonEnabled(true);
+    lblSearch->setBuddy(edtSearch);
+    btnSearch = named(new QPushButton(tr("Search"), searchPane), "btnSearch", tr("Search"));
+    lblSearchCount = named(new QLabel(searchPane), "lblSearchCount");
+    lstSearch = named(new QListWidget(searchPane), "lstSearch", tr("Pages found"));
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(edtSearch, 1);
+    searchRow->addWidget(btnSearch);
+    auto* searchLayout = new QVBoxLayout(searchPane);
+    searchLayout->setContentsMargins(4, 4, 4, 4);
+    searchLayout->addWidget(lblSearch);
+    searchLayout->addLayout(searchRow);
+    searchLayout->addWidget(lblSearchCount);
+    searchLayout->addWidget(lstSearch, 1);
+    tabPanes->addTab(searchPane, tr("&Search"));
+
     brwTopic = named(new TChmBrowser(this), "brwTopic", QStringLiteral("Topic"));
 
     auto* split = named(new QSplitter(Qt::Horizontal, this), "splHelp");
@@ -122,7 +142,10 @@ TFrmHelp::TFrmHelp(QWidget* owner)
     setTabOrder(tabPanes, tvContents);
     setTabOrder(tvContents, edtKeyword);
     setTabOrder(edtKeyword, lstIndex);
-    setTabOrder(lstIndex, brwTopic);
+    setTabOrder(lstIndex, edtSearch);
+    setTabOrder(edtSearch, btnSearch);
+    setTabOrder(btnSearch, lstSearch);
+    setTabOrder(lstSearch, brwTopic);
 
     connect(btnBack, &QToolButton::clicked, brwTopic, &QTextBrowser::backward);
     connect(btnForward, &QToolButton::clicked, brwTopic, &QTextBrowser::forward);
@@ -139,10 +162,16 @@ TFrmHelp::TFrmHelp(QWidget* owner)
     connect(edtKeyword, &QLineEdit::returnPressed, this, [this] { lstIndexActivate(lstIndex->currentItem()); });
     connect(lstIndex, &QListWidget::itemActivated, this, &TFrmHelp::lstIndexActivate);
     connect(lstIndex, &QListWidget::itemClicked, this, &TFrmHelp::lstIndexActivate);
+    connect(edtSearch, &QLineEdit::returnPressed, this, &TFrmHelp::btnSearchClick);
+    connect(btnSearch, &QPushButton::clicked, this, &TFrmHelp::btnSearchClick);
+    connect(lstSearch, &QListWidget::itemActivated, this, &TFrmHelp::lstSearchActivate);
+    connect(lstSearch, &QListWidget::itemClicked, this, &TFrmHelp::lstSearchActivate);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    // Alt+C and Alt+N choose a pane and go into it.
-    connect(tabPanes, &QTabWidget::currentChanged, this,
-            [this](int pane) { (pane == 0 ? static_cast<QWidget*>(tvContents) : edtKeyword)->setFocus(); });
+    // Alt+C, Alt+N and Alt+S choose a pane and go into it.
+    connect(tabPanes, &QTabWidget::currentChanged, this, [this](int pane) {
+        QWidget* const first[] = {tvContents, edtKeyword, edtSearch};
+        first[std::clamp(pane, 0, 2)]->setFocus();
+    });
     // From the keyword box, the arrow keys go on into the list.
     edtKeyword->installEventFilter(this);
 }
@@ -153,6 +182,9 @@ void TFrmHelp::setFile(const TChmFile* file)
     brwTopic->setFile(file);
     fillContents();
     fillIndex();
+    m_search = THelpSearch();
+    lstSearch->clear();
+    lblSearchCount->clear();
     setWindowTitle(file && !file->title().isEmpty() ? file->title() : QStringLiteral("Help"));
 }
 
@@ -261,6 +293,15 @@ void TFrmHelp::showIndex(const QString& keyword)
     edtKeyword->setFocus();
 }
 
+void TFrmHelp::showSearch(const QString& words)
+{
+    tabPanes->setCurrentIndex(2);
+    edtSearch->setText(words);
+    btnSearchClick();
+    present();
+    edtSearch->setFocus();
+}
+
 QString TFrmHelp::currentTopic() const
 {
     return brwTopic->topic();
@@ -316,6 +357,61 @@ void TFrmHelp::brwTopicSourceChange(const QUrl& url)
     const QString title = brwTopic->documentTitle();
     const QString product = m_file && !m_file->title().isEmpty() ? m_file->title() : QStringLiteral("Help");
     setWindowTitle(title.isEmpty() ? product : title + QStringLiteral(" - ") + product);
+    // Marks belong to the page they were made on.
+    brwTopic->setExtraSelections({});
     // The browser tells before it takes the new address as its own.
     selectContentsOf(url.path());
+}
+
+void TFrmHelp::btnSearchClick()
+{
+    lstSearch->clear();
+    if (!m_file)
+        return;
+    if (m_search.isEmpty()) {
+        for (const QString& path : m_file->paths()) {
+            if (path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive) ||
+                path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive))
+                m_search.addPage(path, m_file->read(path));
+        }
+    }
+    const QList<THelpSearch::Hit> hits = m_search.find(edtSearch->text());
+    for (const THelpSearch::Hit& hit : hits) {
+        auto* item = new QListWidgetItem(tr("%1 (%2)").arg(hit.title).arg(hit.count), lstSearch);
+        item->setData(TopicRole, hit.topic);
+    }
+    lblSearchCount->setText(edtSearch->text().trimmed().isEmpty() ? QString() : tr("Pages found: %1").arg(hits.size()));
+    if (!hits.isEmpty())
+        lstSearch->setCurrentRow(0);
+}
+
+void TFrmHelp::lstSearchActivate(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    showTopic(item->data(TopicRole).toString());
+    markWords(edtSearch->text());
+}
+
+void TFrmHelp::markWords(const QString& words)
+{
+    // The document's own text, one position per character, so that the matches are its positions.
+    QTextDocument* page = brwTopic->document();
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextCharFormat mark;
+    mark.setBackground(QColor(255, 230, 80));
+    mark.setForeground(Qt::black);
+    for (const THelpSearch::Match& m : THelpSearch::matches(page->toRawText(), words)) {
+        QTextCursor cursor(page);
+        cursor.setPosition(int(m.start));
+        cursor.setPosition(int(m.start + m.length), QTextCursor::KeepAnchor);
+        marks.append({cursor, mark});
+    }
+    brwTopic->setExtraSelections(marks);
+    if (!marks.isEmpty()) {
+        QTextCursor first = marks.first().cursor;
+        first.clearSelection();
+        brwTopic->setTextCursor(first);
+        brwTopic->ensureCursorVisible();
+    }
 }

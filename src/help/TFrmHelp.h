@@ -1,11 +1,14 @@
 #pragma once
 
+#include "help/THelpSearch.h"
+
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QTreeWidget;
@@ -15,8 +18,10 @@ class TChmBrowser;
 class TChmFile;
 
 // The help window: the topic in a browser with back, forward and home, beside a Contents pane (the
-// file's table of contents) and an Index pane (its keywords, narrowed by what is typed above them).
-// Every part is reached by keyboard: Alt+C and Alt+N choose the panes, Alt+K the keyword box,
+// file's table of contents), an Index pane (its keywords, narrowed by what is typed above them) and a
+// Search pane (the pages that hold the words typed, most matches first; the page chosen is shown with
+// the words marked). Every part is reached by keyboard: Alt+C, Alt+N and Alt+S choose the panes,
+// Alt+K the keyword box, Alt+W the words to search,
 // Alt+Left and Alt+Right go back and forward, Esc closes the window.
 //
 // Opened over a modal window, the help window belongs to it (or that window would block it); when
@@ -39,6 +44,8 @@ public:
     void showIndex(const QString& keyword);
     // The page shown, "/wallet.htm".
     QString currentTopic() const;
+    // The Search pane with `words` searched.
+    void showSearch(const QString& words);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +59,9 @@ private:
     void edtKeywordChange(const QString& text);
     void lstIndexActivate(QListWidgetItem* item);
     void brwTopicSourceChange(const QUrl& url);
+    void btnSearchClick();
+    void lstSearchActivate(QListWidgetItem* item);
+    void markWords(const QString& words);
 
     const TChmFile* m_file = nullptr;
     QToolButton* btnBack;
@@ -62,6 +72,11 @@ private:
     QLabel* lblKeyword;
     QLineEdit* edtKeyword;
     QListWidget* lstIndex;
+    QLineEdit* edtSearch;
+    QPushButton* btnSearch;
+    QLabel* lblSearchCount;
+    QListWidget* lstSearch;
     TChmBrowser* brwTopic;
+    THelpSearch m_search; // filled from the file at the first search
     bool m_syncing = false;
 };

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +34,8 @@ private slots:
     void contextOpensItsPage();
     void unmappedContextShowsNothing();
     void contentsListsEveryPage();
+    void everyListedPageAndPictureIsInTheFile_data();
+    void everyListedPageAndPictureIsInTheFile();
     void indexKeywordFindsItsPage_data();
     void indexKeywordFindsItsPage();
     void indexFilterNarrowsTheList();
@@ -156,6 +159,53 @@ void TestChmEngine::contentsListsEveryPage()
     QCOMPARE(listed, pages);
 }
 
+void TestChmEngine::everyListedPageAndPictureIsInTheFile_data()
+{
+    QTest::addColumn<bool>("index"); // else the contents
+    dataRow("contents", false);
+    dataRow("index", true);
+}
+
+// The built file holds every page its contents or index lists, with the anchor the entry names, and
+// every picture those pages show; every entry of the contents leads to a page.
+void TestChmEngine::everyListedPageAndPictureIsInTheFile()
+{
+    QFETCH(bool, index);
+    const auto file = TChmFile::open(helpFile());
+    QVERIFY(file);
+    const auto entries = TChmSitemap::parse(file->read(index ? file->indexFile() : file->contentsFile()));
+    QVERIFY(entries.size() > 10);
+    static const QRegularExpression picture(QStringLiteral(R"re(<img\s[^>]*src="([^"]+)"[^>]*>)re"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression alt(QStringLiteral(R"(\salt="[^"]{12,}")"));
+    int pictures = 0;
+    for (const TChmSitemap::Entry& e : entries) {
+        QVERIFY2(!e.locals.isEmpty(), qPrintable(e.name));
+        const QString topic = e.locals.first();
+        QVERIFY2(file->contains(pagePath(topic)), qPrintable(e.name + u' ' + topic));
+        const QString html = QString::fromUtf8(file->read(pagePath(topic)));
+        if (topic.contains(u'#'))
+            QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(topic.section(u'#', 1))), qPrintable(topic));
+        for (auto it = picture.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QImage image = QImage::fromData(file->read(m.captured(1)));
+            QVERIFY2(!image.isNull(), qPrintable(topic + u' ' + m.captured(1)));
+            QVERIFY2(m.captured(0).contains(alt), qPrintable(m.captured(0)));
+            // A window's picture is a window, not an empty grab.
+            if (m.captured(1).endsWith(QLatin1String(".png"))) {
+                QVERIFY(image.width() > 300 && image.height() > 200);
+                QSet<QRgb> colours;
+                for (int y = 0; y < image.height(); y += 7)
+                    for (int x = 0; x < image.width(); x += 7)
+                        colours.insert(image.pixel(x, y));
+                QVERIFY2(colours.size() > 20, qPrintable(m.captured(1)));
+            }
+            ++pictures;
+        }
+    }
+    QVERIFY(pictures > 0);
+}
+
 void TestChmEngine::indexKeywordFindsItsPage_data()
 {
     QTest::addColumn<QString>("keyword");
@@ -164,6 +214,21 @@ void TestChmEngine::indexKeywordFindsItsPage_data()
     dataRow("upper case", "TRANSFER", "/transfer.htm");
     dataRow("two words", "negative balance", "/debit.htm");
     dataRow("first letters", "Data.m", "/datafile.htm");
+    // The words a user looks for in the first month.
+    dataRow("opening balance", "opening balance", "/task-start.htm");
+    dataRow("credit card", "credit card", "/task-card.htm");
+    dataRow("overdraft", "overdraft", "/accounts.htm");
+    dataRow("cash withdrawal", "cash withdrawal", "/task-cash.htm");
+    dataRow("ATM", "ATM", "/task-cash.htm");
+    dataRow("correct", "correct", "/task-correct.htm");
+    dataRow("undo", "undo", "/task-correct.htm");
+    dataRow("duplicate", "duplicate", "/task-correct.htm");
+    dataRow("total", "total", "/task-find.htm");
+    dataRow("print", "print", "/history.htm");
+    dataRow("shortcut", "shortcut", "/history.htm");
+    dataRow("drag", "drag", "/task-cash.htm");
+    dataRow("right-click", "right-click", "/main.htm");
+    dataRow("second copy", "second copy", "/overview.htm");
 }
 
 void TestChmEngine::indexKeywordFindsItsPage()

@@ -36,6 +36,8 @@ private slots:
     void contentsListsEveryPage();
     void everyListedPageAndPictureIsInTheFile_data();
     void everyListedPageAndPictureIsInTheFile();
+    void taskPagesTeachStepByStep_data();
+    void taskPagesTeachStepByStep();
     void indexKeywordFindsItsPage_data();
     void indexKeywordFindsItsPage();
     void indexFilterNarrowsTheList();
@@ -204,6 +206,50 @@ void TestChmEngine::everyListedPageAndPictureIsInTheFile()
         }
     }
     QVERIFY(pictures > 0);
+}
+
+void TestChmEngine::taskPagesTeachStepByStep_data()
+{
+    QTest::addColumn<QString>("task");
+    dataRow("opening balance", "Starting: the money you already have");
+    dataRow("credit card", "Paying by credit card and paying the card");
+    dataRow("cash", "Taking cash from the bank");
+    dataRow("correcting", "Correcting or deleting a booking");
+    dataRow("finding", "Finding a booking");
+    dataRow("importing", "Importing your bank's statement");
+    dataRow("backups", "Backing up and restoring");
+}
+
+// Each task stands under "How do I..." in the contents, is found in the index, and shows numbered
+// steps with the picture of a window.
+void TestChmEngine::taskPagesTeachStepByStep()
+{
+    QFETCH(QString, task);
+    const auto file = TChmFile::open(helpFile());
+    const auto contents = TChmSitemap::parse(file->read(file->contentsFile()));
+    QString topic;
+    int underHowDoI = -1;
+    for (const TChmSitemap::Entry& e : contents) {
+        if (e.depth == 0)
+            underHowDoI = e.name == QLatin1String("How do I...") ? 1 : -1;
+        else if (e.depth == underHowDoI && e.name == task)
+            topic = e.locals.value(0);
+    }
+    QVERIFY2(!topic.isEmpty(), "not under How do I...");
+    bool indexed = false;
+    for (const TChmSitemap::Entry& e : TChmSitemap::parse(file->read(file->indexFile())))
+        indexed = indexed || pagePath(e.locals.value(0)) == pagePath(topic);
+    QVERIFY(indexed);
+
+    const QString html = QString::fromUtf8(file->read(pagePath(topic)));
+    QVERIFY(html.contains(QStringLiteral("<title>%1</title>").arg(task)));
+    static const QRegularExpression steps(QStringLiteral("<ol>(.*?)</ol>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    int longest = 0;
+    for (auto it = steps.globalMatch(html); it.hasNext();)
+        longest = std::max<int>(longest, int(it.next().captured(1).count(QLatin1String("<li>"))));
+    QVERIFY2(longest >= 2, qPrintable(topic));
+    QVERIFY(html.contains(QRegularExpression(QStringLiteral(R"re(<img src="[a-z-]+\.png")re"))));
 }
 
 void TestChmEngine::indexKeywordFindsItsPage_data()

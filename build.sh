@@ -20,7 +20,7 @@ run | test | fuzz) ;;
 esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgl-dev sqlite3 libsqlite3-dev
-    poppler-utils libofx-dev libchm-dev fp-utils)
+    poppler-utils libofx-dev libchm-dev fp-utils qt6-l10n-tools qt6-translations-l10n)
 [ "$mode" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 # The Excel export's test reads its files back through LibreOffice.
 [ "$mode" = test ] && packages+=(libreoffice-calc-nogui)

@@ -30,7 +30,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     : TDialog(QSize(), parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
 
     auto* picture = new QLabel(this);
     picture->setPixmap(TToolIcons::icon(QStringLiteral("deposit")).pixmap(48, 48));
@@ -44,7 +44,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     product->setFont(big);
     auto* version = new QLabel(QStringLiteral("V1.1.1.1"), this);
     version->setObjectName(QStringLiteral("Version"));
-    auto* copyright = new QLabel(QStringLiteral("A budget keeper for accounts and wallets."), this);
+    auto* copyright = new QLabel(tr("A budget keeper for accounts and wallets."), this);
 
     const QString mail2 = QStringLiteral("feedback@tavrin-budget.example.org");
     auto* text = new QVBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 #include "toolkit/TErrorReport.h"
+#include "toolkit/TTranslations.h"
 
 #include <exception>
 
@@ -10,6 +11,7 @@ TApplication::TApplication(int& argc, char** argv)
 {
     setApplicationName(QStringLiteral("Tavrin Budget"));
     setApplicationVersion(QStringLiteral("1.1.1.1"));
+    TTranslations::install(QLocale::system());
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

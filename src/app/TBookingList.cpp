@@ -12,6 +12,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QHeaderView>
@@ -29,7 +30,7 @@ const char* const SummaryFields[] = {"name",       "BalancePercent", "MonthDepos
 TGridColumn column(const char* title, const char* field, int width)
 {
     TGridColumn c;
-    c.title = QString::fromLatin1(title);
+    c.title = QCoreApplication::translate("TBookingList", title);
     c.field = QString::fromLatin1(field);
     c.width = width;
     return c;
@@ -99,25 +100,25 @@ void TBookingList::createFilterBar(QWidget* pnl3)
     };
     dtpRange1 = picker("dtpRange1");
     dtpRange2 = picker("dtpRange2");
-    dtpRange1->setAccessibleName(QStringLiteral("Data Range"));
-    dtpRange2->setAccessibleName(QStringLiteral("to"));
+    dtpRange1->setAccessibleName(tr("Data Range"));
+    dtpRange2->setAccessibleName(tr("to"));
     cbbType = new QComboBox(pnl3);
     cbbType->setObjectName(QStringLiteral("cbbType"));
-    TAccessibleLabel::attach(cbbType, QStringLiteral("Type"));
+    TAccessibleLabel::attach(cbbType, tr("Type"));
     cbbType->setMinimumContentsLength(12);
     cbbDate = new QComboBox(pnl3);
     cbbDate->setObjectName(QStringLiteral("cbbDate"));
-    TAccessibleLabel::attach(cbbDate, QStringLiteral("Period"));
+    TAccessibleLabel::attach(cbbDate, tr("Period"));
     cbbDate->setMinimumContentsLength(14);
-    btnExport = new QPushButton(QStringLiteral("&Export"), pnl3);
+    btnExport = new QPushButton(tr("&Export"), pnl3);
     btnExport->setObjectName(QStringLiteral("btnExport"));
     btnExport->setFlat(true);
-    btnExport->setToolTip(QStringLiteral("Export data with xls, txt or htm format"));
+    btnExport->setToolTip(tr("Export data with xls, txt or htm format"));
     btnExport->setProperty("helpContext", HelpContext);
 
-    bar->addWidget(label("lblDataRange", QStringLiteral("Data Range"), dtpRange1, pnl3));
+    bar->addWidget(label("lblDataRange", tr("Data Range"), dtpRange1, pnl3));
     bar->addWidget(dtpRange1);
-    bar->addWidget(label("lblTo", QStringLiteral("to"), dtpRange2, pnl3));
+    bar->addWidget(label("lblTo", tr("to"), dtpRange2, pnl3));
     bar->addWidget(dtpRange2);
     bar->addWidget(cbbType);
     bar->addWidget(cbbDate);
@@ -135,7 +136,7 @@ void TBookingList::createListGrid(QWidget* pnl2)
 {
     dbgrdh1 = new TDBGridView(pnl2);
     dbgrdh1->setObjectName(QStringLiteral("dbgrdh1"));
-    dbgrdh1->setAccessibleName(QStringLiteral("Bookings"));
+    dbgrdh1->setAccessibleName(tr("Bookings"));
 
     TGridOptions o;
     o.name = QStringLiteral("dbgrdh1");
@@ -144,25 +145,26 @@ void TBookingList::createListGrid(QWidget* pnl2)
     o.oddRowColor = TGridColor::system(TGridColor::Kind::MenuHighlight);
     o.footerColor = TGridColor::rgb(205, 206, 231);
 
-    TGridColumn no = column("No.", "", 30);
+    TGridColumn no = column(QT_TRANSLATE_NOOP("TBookingList", "No."), "", 30);
     no.minWidth = no.maxWidth = 30;
     no.alignment = Qt::AlignHCenter;
     no.color = TGridColor::system(TGridColor::Kind::ButtonFace);
     no.rowNumbers = true;
     no.titleButton = false;
-    TGridColumn date = column("Date", "Date1", 64);
+    TGridColumn date = column(QT_TRANSLATE_NOOP("TBookingList", "Date"), "Date1", 64);
     date.footer = TGridColumn::Footer::Text;
-    date.footerText = QStringLiteral("SUM");
-    TGridColumn type = column("", "TypeName", 75);
+    date.footerText = tr("SUM");
+    TGridColumn type = column(QT_TRANSLATE_NOOP("TBookingList", "TypeName"), "TypeName", 75);
     type.minWidth = 60;
     type.maxWidth = 75;
-    TGridColumn amount = column("", "Amount", 81);
+    TGridColumn amount = column(QT_TRANSLATE_NOOP("TBookingList", "Amount"), "Amount", 81);
     amount.footer = TGridColumn::Footer::Sum;
     amount.footerDecimals = 2; // "0.##"
-    TGridColumn memo = column("", "Memo", 100);
+    TGridColumn memo = column(QT_TRANSLATE_NOOP("TBookingList", "memo"), "Memo", 100);
     memo.minWidth = 100;
-    dbgrdh1->setGridLayout(
-        o, {no, date, type, column("", "Name", 73), amount, column("", "From", 91), column("", "For", 119), memo});
+    dbgrdh1->setGridLayout(o, {no, date, type, column(QT_TRANSLATE_NOOP("TBookingList", "name"), "Name", 73), amount,
+                               column(QT_TRANSLATE_NOOP("TBookingList", "from"), "From", 91),
+                               column(QT_TRANSLATE_NOOP("TBookingList", "for"), "For", 119), memo});
     dbgrdh1->setRows(TLedgerQuery::emptyRows());
     connect(dbgrdh1, &TDBGridView::titleButtonClicked, this, &TBookingList::dbgrdh1TitleBtnClick);
 
@@ -174,7 +176,7 @@ void TBookingList::createSummaryGrid(QWidget* pnlTop)
 {
     dbgrdhTotal = new TDBGridView(pnlTop);
     dbgrdhTotal->setObjectName(QStringLiteral("dbgrdhTotal"));
-    dbgrdhTotal->setAccessibleName(QStringLiteral("Summary"));
+    dbgrdhTotal->setAccessibleName(tr("Summary"));
     dbgrdhTotal->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     dbgrdhTotal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -182,8 +184,9 @@ void TBookingList::createSummaryGrid(QWidget* pnlTop)
     o.name = QStringLiteral("dbgrdhTotal");
     o.color = TGridColor::rgb(201, 205, 218);
     o.font.color = TGridColor::rgb(0, 0, 255);
-    const char* const titles[] = {"Acc/Wal name",        "Balance Percent(%)", "Deposit of This Month",
-                                  "Debit of This Month", "Today's Deposit",    "Today's Debit"};
+    const char* const titles[] = {QT_TR_NOOP("Acc/Wal name"),          QT_TR_NOOP("Balance Percent(%)"),
+                                  QT_TR_NOOP("Deposit of This Month"), QT_TR_NOOP("Debit of This Month"),
+                                  QT_TR_NOOP("Today's Deposit"),       QT_TR_NOOP("Today's Debit")};
     const int widths[] = {116, 99, 114, 114, 199, 110};
     QList<TGridColumn> columns;
     for (int i = 0; i < 6; ++i) {
@@ -225,12 +228,11 @@ void TBookingList::PrepareStartState()
     }
 
     cbbType->clear();
-    cbbType->addItems({QStringLiteral("-----All-----"), QStringLiteral("Deposit"), QStringLiteral("Debit"),
-                       QStringLiteral("Trans in"), QStringLiteral("Trans out")});
+    cbbType->addItems({tr("-----All-----"), tr("Deposit"), tr("Debit"), tr("Trans in"), tr("Trans out")});
     cbbType->setCurrentIndex(0);
     cbbDate->clear();
-    cbbDate->addItems({QStringLiteral("-----None-----"), QStringLiteral("  Today"), QStringLiteral("  Last 3 days"),
-                       QStringLiteral("  Last 7 days"), QStringLiteral("  This Month")});
+    cbbDate->addItems(
+        {tr("-----None-----"), tr("  Today"), tr("  Last 3 days"), tr("  Last 7 days"), tr("  This Month")});
     cbbDate->setCurrentIndex(0);
 
     dbgrdhTotal->setRows(summaryRows());

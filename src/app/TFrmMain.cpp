@@ -63,7 +63,7 @@ TFrmMain::TFrmMain(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral("Tavrin Budget V1.1"));
+    setWindowTitle(tr("Tavrin Budget V1.1"));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     resize(DesignedSize);
     TSkin::applyTo(this);
@@ -98,7 +98,7 @@ void TFrmMain::createLayout()
 
     scrlbxLeft = new TTileBox(Qt::Vertical, spl1);
     scrlbxLeft->setObjectName(QStringLiteral("scrlbxLeft"));
-    scrlbxLeft->setAccessibleName(QStringLiteral("Accounts"));
+    scrlbxLeft->setAccessibleName(tr("Accounts"));
     scrlbxLeft->setMinimumWidth(40);
 
     scrlbxMain = panel("scrlbxMain", spl1);
@@ -107,7 +107,7 @@ void TFrmMain::createLayout()
     right->setSpacing(0);
     scrlbxWallet = new TTileBox(Qt::Horizontal, scrlbxMain);
     scrlbxWallet->setObjectName(QStringLiteral("scrlbxWallet"));
-    scrlbxWallet->setAccessibleName(QStringLiteral("Wallets"));
+    scrlbxWallet->setAccessibleName(tr("Wallets"));
     scrlbxWallet->setFixedHeight(113);
     right->addWidget(scrlbxWallet);
 
@@ -146,18 +146,18 @@ QAction* TFrmMain::makeAction(const char* name, const QString& caption, void (TF
 void TFrmMain::createActions()
 {
     // Main menu.
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mniFile"));
-    file->addAction(
-        makeAction("mniMenu_ImportStatement", QStringLiteral("&Import Statement..."), &TFrmMain::ImportStatementClick));
-    file->addAction(makeAction("mniMenu_UndoImport", QStringLiteral("&Undo Import..."), &TFrmMain::UndoImportClick));
+    file->addAction(makeAction("mniMenu_ImportStatement", tr("&Import Statement..."), &TFrmMain::ImportStatementClick));
+    file->addAction(makeAction("mniMenu_UndoImport", tr("&Undo Import..."), &TFrmMain::UndoImportClick));
     file->addSeparator();
-    file->addAction(makeAction("ExitX1", QStringLiteral("&Exit"), &TFrmMain::ConfirmExit));
+    file->addAction(makeAction("ExitX1", tr("&Exit"), &TFrmMain::ConfirmExit));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mniView"));
-    for (auto [name, caption] : {std::pair{"mniMenu_Toolbar", "&Toolbar"}, {"mniMenu_Statusbar", "&Statusbar"}}) {
-        QAction* a = makeAction(name, QString::fromLatin1(caption), nullptr);
+    for (auto [name, caption] :
+         {std::pair{"mniMenu_Toolbar", QT_TR_NOOP("&Toolbar")}, {"mniMenu_Statusbar", QT_TR_NOOP("&Statusbar")}}) {
+        QAction* a = makeAction(name, tr(caption), nullptr);
         a->setCheckable(true);
         a->setChecked(true);
         // They carry their mark and nothing else: clicking leaves it set.
@@ -165,67 +165,60 @@ void TFrmMain::createActions()
         view->addAction(a);
     }
     view->addSeparator();
-    QAction* property = makeAction("mniMenu_Property", QStringLiteral("&Properties"), &TFrmMain::PropertyClick);
+    QAction* property = makeAction("mniMenu_Property", tr("&Properties"), &TFrmMain::PropertyClick);
     property->setShortcut(Qt::Key_F4);
     view->addAction(property);
 
-    QMenu* accounts = menuBar()->addMenu(QStringLiteral("&Accounts"));
+    QMenu* accounts = menuBar()->addMenu(tr("&Accounts"));
     accounts->setObjectName(QStringLiteral("mniAccounts"));
-    accounts->addAction(
-        makeAction("mniMenu_NewAccount", QStringLiteral("&New Account..."), &TFrmMain::NewAccountClick));
-    accounts->addAction(
-        makeAction("mniMenu_DeleteAccount", QStringLiteral("&Delete Account"), &TFrmMain::DeleteAccountClick));
+    accounts->addAction(makeAction("mniMenu_NewAccount", tr("&New Account..."), &TFrmMain::NewAccountClick));
+    accounts->addAction(makeAction("mniMenu_DeleteAccount", tr("&Delete Account"), &TFrmMain::DeleteAccountClick));
     accounts->addSeparator();
+    accounts->addAction(makeAction("mniMenu_AccountInfo", tr("Account &Info..."), &TFrmMain::AccountInfoClick));
     accounts->addAction(
-        makeAction("mniMenu_AccountInfo", QStringLiteral("Account &Info..."), &TFrmMain::AccountInfoClick));
-    accounts->addAction(
-        makeAction("mniMenu_AccountHistory", QStringLiteral("Account &History..."), &TFrmMain::btnToolAccHistoryClick));
-    QAction* accountUrl =
-        makeAction("mniMenu_AccountURL", QStringLiteral("Account &URL..."), &TFrmMain::AccountURLClick);
+        makeAction("mniMenu_AccountHistory", tr("Account &History..."), &TFrmMain::btnToolAccHistoryClick));
+    QAction* accountUrl = makeAction("mniMenu_AccountURL", tr("Account &URL..."), &TFrmMain::AccountURLClick);
     accountUrl->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     accounts->addAction(accountUrl);
 
-    QMenu* wallets = menuBar()->addMenu(QStringLiteral("&Wallets"));
+    QMenu* wallets = menuBar()->addMenu(tr("&Wallets"));
     wallets->setObjectName(QStringLiteral("mniWallets"));
-    wallets->addAction(makeAction("mniMenu_NewWallet", QStringLiteral("&New Wallet..."), &TFrmMain::NewWalletClick));
-    wallets->addAction(
-        makeAction("mniMenu_DeleteWallet", QStringLiteral("&Delete Wallet"), &TFrmMain::DeleteWalletClick));
+    wallets->addAction(makeAction("mniMenu_NewWallet", tr("&New Wallet..."), &TFrmMain::NewWalletClick));
+    wallets->addAction(makeAction("mniMenu_DeleteWallet", tr("&Delete Wallet"), &TFrmMain::DeleteWalletClick));
     wallets->addSeparator();
-    wallets->addAction(makeAction("mniMenu_WalletInfo", QStringLiteral("Wallet &Info..."), &TFrmMain::WalletInfoClick));
+    wallets->addAction(makeAction("mniMenu_WalletInfo", tr("Wallet &Info..."), &TFrmMain::WalletInfoClick));
     wallets->addAction(
-        makeAction("mniMenu_WalletHistory", QStringLiteral("Wallet &History..."), &TFrmMain::btnToolWalHistoryClick));
-    wallets->addAction(makeAction("mniMenu_WalletURL", QStringLiteral("Wallet &URL..."), &TFrmMain::WalletURLClick));
+        makeAction("mniMenu_WalletHistory", tr("Wallet &History..."), &TFrmMain::btnToolWalHistoryClick));
+    wallets->addAction(makeAction("mniMenu_WalletURL", tr("Wallet &URL..."), &TFrmMain::WalletURLClick));
 
-    QMenu* transactions = menuBar()->addMenu(QStringLiteral("T&ransactions"));
+    QMenu* transactions = menuBar()->addMenu(tr("T&ransactions"));
     transactions->setObjectName(QStringLiteral("mniTransactions"));
-    transactions->addAction(makeAction("mniMenu_Debit", QStringLiteral("&Debit..."), &TFrmMain::DebitClick));
-    transactions->addAction(makeAction("mniMenu_Deposit", QStringLiteral("D&eposit..."), &TFrmMain::DepositClick));
+    transactions->addAction(makeAction("mniMenu_Debit", tr("&Debit..."), &TFrmMain::DebitClick));
+    transactions->addAction(makeAction("mniMenu_Deposit", tr("D&eposit..."), &TFrmMain::DepositClick));
     transactions->addSeparator();
-    QAction* transfer = makeAction("mniMenu_Transfer", QStringLiteral("&Transfer..."), &TFrmMain::TransferClick);
+    QAction* transfer = makeAction("mniMenu_Transfer", tr("&Transfer..."), &TFrmMain::TransferClick);
     transfer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     transactions->addAction(transfer);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("T&ools"));
+    QMenu* tools = menuBar()->addMenu(tr("T&ools"));
     tools->setObjectName(QStringLiteral("mniTools"));
-    tools->addAction(makeAction("mniMenu_Calclator", QStringLiteral("&Calclator"), &TFrmMain::CalculatorClick));
-    tools->addAction(makeAction("mniMenu_Notepad", QStringLiteral("Note&pad"), &TFrmMain::NotepadClick));
+    tools->addAction(makeAction("mniMenu_Calclator", tr("&Calclator"), &TFrmMain::CalculatorClick));
+    tools->addAction(makeAction("mniMenu_Notepad", tr("Note&pad"), &TFrmMain::NotepadClick));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mniHelp"));
-    QAction* topics = makeAction("mniMenu_HelpTopics", QStringLiteral("&Help Topics"), &TFrmMain::HelpTopicsClick);
+    QAction* topics = makeAction("mniMenu_HelpTopics", tr("&Help Topics"), &TFrmMain::HelpTopicsClick);
     topics->setShortcut(Qt::Key_F1);
     help->addAction(topics);
-    help->addAction(
-        makeAction("mniMenu_OnlineTutorial", QStringLiteral("Online T&utorial..."), &TFrmMain::FeaturesClick));
+    help->addAction(makeAction("mniMenu_OnlineTutorial", tr("Online T&utorial..."), &TFrmMain::FeaturesClick));
     help->addSeparator();
-    help->addAction(makeAction("mniMenu_Homepage", QStringLiteral("&Product Homepage..."), &TFrmMain::HomepageClick));
-    help->addAction(makeAction("mniMenu_Whatsnew", QStringLiteral("&What's new..."), &TFrmMain::FeaturesClick));
-    help->addAction(makeAction("mniMenu_Support", QStringLiteral("Technical Support..."), &TFrmMain::SupportClick));
-    help->addAction(
-        makeAction("mniMenu_Checkupdates", QStringLiteral("Check for &updates..."), &TFrmMain::FeaturesClick));
-    help->addAction(makeAction("mniMenu_SendFeedback", QStringLiteral("&Send Feedback"), &TFrmMain::SendFeedbackClick));
+    help->addAction(makeAction("mniMenu_Homepage", tr("&Product Homepage..."), &TFrmMain::HomepageClick));
+    help->addAction(makeAction("mniMenu_Whatsnew", tr("&What's new..."), &TFrmMain::FeaturesClick));
+    help->addAction(makeAction("mniMenu_Support", tr("Technical Support..."), &TFrmMain::SupportClick));
+    help->addAction(makeAction("mniMenu_Checkupdates", tr("Check for &updates..."), &TFrmMain::FeaturesClick));
+    help->addAction(makeAction("mniMenu_SendFeedback", tr("&Send Feedback"), &TFrmMain::SendFeedbackClick));
     help->addSeparator();
-    help->addAction(makeAction("mniMenu_About", QStringLiteral("&About..."), &TFrmMain::AboutClick));
+    help->addAction(makeAction("mniMenu_About", tr("&About..."), &TFrmMain::AboutClick));
 
     // Toolbar: flat buttons 63 x 52, 32 x 32 pictures with their captions below.
     tlb1 = TToolBars::make("tlb1", this);
@@ -239,76 +232,72 @@ void TFrmMain::createActions()
         void (TFrmMain::*handler)();
     };
     const Tool toolButtons[] = {
-        {"btnToolDeposite", "Deposit", "deposit", "Deposit your money into your account or wallet",
-         &TFrmMain::DepositClick},
-        {"btnToolDebit", "Debit", "debit", "Debit an account or a wallet to spend some money", &TFrmMain::DebitClick},
-        {"btnToolTransfer", "Transfer", "transfer",
-         "transfer money from one account to another or from one wallet to another", &TFrmMain::TransferClick},
+        {"btnToolDeposite", QT_TR_NOOP("Deposit"), "deposit",
+         QT_TR_NOOP("Deposit your money into your account or wallet"), &TFrmMain::DepositClick},
+        {"btnToolDebit", QT_TR_NOOP("Debit"), "debit", QT_TR_NOOP("Debit an account or a wallet to spend some money"),
+         &TFrmMain::DebitClick},
+        {"btnToolTransfer", QT_TR_NOOP("Transfer"), "transfer",
+         QT_TR_NOOP("transfer money from one account to another or from one wallet to another"),
+         &TFrmMain::TransferClick},
         {nullptr, nullptr, nullptr, nullptr, nullptr},
-        {"btnToolProperty", "Property", "property", "Show detail information of a specified account or wallet",
-         &TFrmMain::PropertyClick},
-        {"btnToolAccHistory", "Acc History", "acchistory", "Show a historic list for a specified account",
-         &TFrmMain::btnToolAccHistoryClick},
-        {"btnToolWalHistory", "Wall History", "walhistory", "Show a historic list for a specified wallet",
-         &TFrmMain::btnToolWalHistoryClick},
+        {"btnToolProperty", QT_TR_NOOP("Property"), "property",
+         QT_TR_NOOP("Show detail information of a specified account or wallet"), &TFrmMain::PropertyClick},
+        {"btnToolAccHistory", QT_TR_NOOP("Acc History"), "acchistory",
+         QT_TR_NOOP("Show a historic list for a specified account"), &TFrmMain::btnToolAccHistoryClick},
+        {"btnToolWalHistory", QT_TR_NOOP("Wall History"), "walhistory",
+         QT_TR_NOOP("Show a historic list for a specified wallet"), &TFrmMain::btnToolWalHistoryClick},
         {nullptr, nullptr, nullptr, nullptr, nullptr},
-        {"btnToolHelp", "Help", "help", "Show the help file", &TFrmMain::HelpTopicsClick},
-        {"btnToolWeb", "WebPage", "web", "Go to the author's webpage", &TFrmMain::HomepageClick},
-        {"btnExit", "Exit", "exit", "Exit the program", &TFrmMain::ConfirmExit},
+        {"btnToolHelp", QT_TR_NOOP("Help"), "help", QT_TR_NOOP("Show the help file"), &TFrmMain::HelpTopicsClick},
+        {"btnToolWeb", QT_TR_NOOP("WebPage"), "web", QT_TR_NOOP("Go to the author's webpage"),
+         &TFrmMain::HomepageClick},
+        {"btnExit", QT_TR_NOOP("Exit"), "exit", QT_TR_NOOP("Exit the program"), &TFrmMain::ConfirmExit},
     };
     for (const Tool& tool : toolButtons) {
         if (tool.name == nullptr) {
             tlb1->addSeparator();
             continue;
         }
-        QAction* a = makeAction(tool.name, QString::fromLatin1(tool.caption), tool.handler);
+        QAction* a = makeAction(tool.name, tr(tool.caption), tool.handler);
         a->setIcon(TToolIcons::icon(QString::fromLatin1(tool.icon)));
-        a->setToolTip(QString::fromLatin1(tool.tip));
+        a->setToolTip(tr(tool.tip));
         TToolBars::addButton(tlb1, a, 63, 52);
     }
 
     // Pop-up menus of the two boxes and of the tiles.
     pmAccountPanel = new QMenu(this);
     pmAccountPanel->setObjectName(QStringLiteral("pmAccountPanel"));
-    pmAccountPanel->addAction(
-        makeAction("mniPop_Acc_New", QStringLiteral("&New Account..."), &TFrmMain::NewAccountClick));
+    pmAccountPanel->addAction(makeAction("mniPop_Acc_New", tr("&New Account..."), &TFrmMain::NewAccountClick));
     pmWalletPanel = new QMenu(this);
     pmWalletPanel->setObjectName(QStringLiteral("pmWalletPanel"));
-    pmWalletPanel->addAction(makeAction("mniPop_Wal_New", QStringLiteral("&New Wallet..."), &TFrmMain::NewWalletClick));
+    pmWalletPanel->addAction(makeAction("mniPop_Wal_New", tr("&New Wallet..."), &TFrmMain::NewWalletClick));
 
     pmWallet = new QMenu(this);
     pmWallet->setObjectName(QStringLiteral("pmWallet"));
-    pmWallet->addAction(makeAction("mniWalletInfo2", QStringLiteral("Wallet &Info..."), &TFrmMain::WalletInfoClick));
+    pmWallet->addAction(makeAction("mniWalletInfo2", tr("Wallet &Info..."), &TFrmMain::WalletInfoClick));
     pmWallet->addSeparator();
-    pmWallet->addAction(makeAction("mniPop_Wal_Deposit", QStringLiteral("De&posit..."), &TFrmMain::PopWalDepositClick));
-    pmWallet->addAction(makeAction("mniPop_Wal_Debit", QStringLiteral("De&bit..."), &TFrmMain::PopWalDebitClick));
-    pmWallet->addAction(
-        makeAction("mniPop_Wal_Transfer", QStringLiteral("&Transfer..."), &TFrmMain::PopWalTransferClick));
+    pmWallet->addAction(makeAction("mniPop_Wal_Deposit", tr("De&posit..."), &TFrmMain::PopWalDepositClick));
+    pmWallet->addAction(makeAction("mniPop_Wal_Debit", tr("De&bit..."), &TFrmMain::PopWalDebitClick));
+    pmWallet->addAction(makeAction("mniPop_Wal_Transfer", tr("&Transfer..."), &TFrmMain::PopWalTransferClick));
     pmWallet->addSeparator();
-    pmWallet->addAction(makeAction("mniHistory1", QStringLiteral("&History..."), &TFrmMain::btnToolWalHistoryClick));
-    pmWallet->addAction(
-        makeAction("mniPop_Wal_Import", QStringLiteral("I&mport Statement..."), &TFrmMain::PopWalImportClick));
-    pmWallet->addAction(makeAction("mniLunchURL1", QStringLiteral("&Lunch URL"), &TFrmMain::WalletURLClick));
+    pmWallet->addAction(makeAction("mniHistory1", tr("&History..."), &TFrmMain::btnToolWalHistoryClick));
+    pmWallet->addAction(makeAction("mniPop_Wal_Import", tr("I&mport Statement..."), &TFrmMain::PopWalImportClick));
+    pmWallet->addAction(makeAction("mniLunchURL1", tr("&Lunch URL"), &TFrmMain::WalletURLClick));
     pmWallet->addSeparator();
-    pmWallet->addAction(makeAction("mniDelete1", QStringLiteral("&Delete"), &TFrmMain::DeleteWalletClick));
+    pmWallet->addAction(makeAction("mniDelete1", tr("&Delete"), &TFrmMain::DeleteWalletClick));
 
     pmAccount = new QMenu(this);
     pmAccount->setObjectName(QStringLiteral("pmAccount"));
-    pmAccount->addAction(
-        makeAction("mniPop_Acc_Info", QStringLiteral("Account &Info..."), &TFrmMain::AccountInfoClick));
+    pmAccount->addAction(makeAction("mniPop_Acc_Info", tr("Account &Info..."), &TFrmMain::AccountInfoClick));
     pmAccount->addSeparator();
-    pmAccount->addAction(
-        makeAction("mniPop_Acc_DEposit", QStringLiteral("De&posit..."), &TFrmMain::PopAccDepositClick));
-    pmAccount->addAction(makeAction("mniPop_Acc_Debit", QStringLiteral("De&bit..."), &TFrmMain::PopAccDebitClick));
-    pmAccount->addAction(
-        makeAction("mniPop_Acc_Transfer", QStringLiteral("&Transfer..."), &TFrmMain::PopAccTransferClick));
+    pmAccount->addAction(makeAction("mniPop_Acc_DEposit", tr("De&posit..."), &TFrmMain::PopAccDepositClick));
+    pmAccount->addAction(makeAction("mniPop_Acc_Debit", tr("De&bit..."), &TFrmMain::PopAccDebitClick));
+    pmAccount->addAction(makeAction("mniPop_Acc_Transfer", tr("&Transfer..."), &TFrmMain::PopAccTransferClick));
     pmAccount->addSeparator();
-    pmAccount->addAction(makeAction("mni7", QStringLiteral("&History..."), &TFrmMain::btnToolAccHistoryClick));
-    pmAccount->addAction(
-        makeAction("mniPop_Acc_Import", QStringLiteral("I&mport Statement..."), &TFrmMain::PopAccImportClick));
-    pmAccount->addAction(makeAction("mni8", QStringLiteral("&Lunch URL"), &TFrmMain::AccountURLClick));
+    pmAccount->addAction(makeAction("mni7", tr("&History..."), &TFrmMain::btnToolAccHistoryClick));
+    pmAccount->addAction(makeAction("mniPop_Acc_Import", tr("I&mport Statement..."), &TFrmMain::PopAccImportClick));
+    pmAccount->addAction(makeAction("mni8", tr("&Lunch URL"), &TFrmMain::AccountURLClick));
     pmAccount->addSeparator();
-    pmAccount->addAction(makeAction("mni10", QStringLiteral("&Delete"), &TFrmMain::DeleteAccountClick));
+    pmAccount->addAction(makeAction("mni10", tr("&Delete"), &TFrmMain::DeleteAccountClick));
 
     scrlbxLeft->setPopupMenu(pmAccountPanel);
     scrlbxWallet->setPopupMenu(pmWalletPanel);
@@ -321,11 +310,11 @@ void TFrmMain::createStatusBar()
     bar->setSizeGripEnabled(true);
     // The sections keep their designed widths (200, 259) unless this platform's fonts need more room
     // for their texts; none of them keeps the window from shrinking.
-    m_StatusWelcome = new TStatusSection(QStringLiteral("Welcome to use Tavrin Bugget V1.1"), 200, bar);
+    m_StatusWelcome = new TStatusSection(tr("Welcome to use Tavrin Bugget V1.1"), 200, bar);
     m_StatusWelcome->setObjectName(QStringLiteral("statusWelcome"));
-    m_StatusTotals = new TStatusSection(QStringLiteral("account Info"), TotalsWidth, bar);
+    m_StatusTotals = new TStatusSection(tr("account Info"), TotalsWidth, bar);
     m_StatusTotals->setObjectName(QStringLiteral("statusTotals"));
-    m_StatusClock = new TStatusSection(QStringLiteral("Time"), 0, bar);
+    m_StatusClock = new TStatusSection(tr("Time"), 0, bar);
     m_StatusClock->setObjectName(QStringLiteral("statusClock"));
     m_StatusClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Shown, between the totals and the clock, only when the daily backup failed: it then takes the
@@ -395,13 +384,13 @@ void TFrmMain::ShowTotals()
     const Currency accounts = TDM::AccountsTotal();
     const Currency wallets = TDM::WalletsTotal();
     m_StatusTotals->setText(
-        QStringLiteral("Total: %1  Account: %2  Wallet: %3")
+        tr("Total: %1  Account: %2  Wallet: %3")
             .arg((accounts + wallets).toMoneyString(), accounts.toMoneyString(), wallets.toMoneyString()));
 }
 
 void TFrmMain::ShowBackupFailure(const QString& text)
 {
-    m_StatusBackup->setText(QStringLiteral("Backup failed: %1").arg(text));
+    m_StatusBackup->setText(tr("Backup failed: %1").arg(text));
     m_StatusBackup->setToolTip(m_StatusBackup->text());
     m_StatusBackup->show();
     // The clock keeps its own width at the right.
@@ -489,27 +478,24 @@ void TFrmMain::placeOnScreen()
 
 void TFrmMain::ConfirmExit()
 {
-    if (TMessageService::ask(this, QStringLiteral("Are you sure to exit?"), QMessageBox::Yes | QMessageBox::No,
-                             QMessageBox::Yes))
+    if (TMessageService::ask(this, tr("Are you sure to exit?"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes))
         close();
 }
 
 void TFrmMain::CalculatorClick()
 {
     if (!TShell::startTool(TDesktopTools::Tool::Calculator))
-        TMessageService::show(
-            this, windowTitle(),
-            QStringLiteral("No calculator was found. Install one, such as GNOME Calculator or KCalc."),
-            QMessageBox::Information, QMessageBox::Ok);
+        TMessageService::show(this, windowTitle(),
+                              tr("No calculator was found. Install one, such as GNOME Calculator or KCalc."),
+                              QMessageBox::Information, QMessageBox::Ok);
 }
 
 void TFrmMain::NotepadClick()
 {
     if (!TShell::startTool(TDesktopTools::Tool::TextEditor))
-        TMessageService::show(
-            this, windowTitle(),
-            QStringLiteral("No text editor was found. Install one, such as GNOME Text Editor or Kate."),
-            QMessageBox::Information, QMessageBox::Ok);
+        TMessageService::show(this, windowTitle(),
+                              tr("No text editor was found. Install one, such as GNOME Text Editor or Kate."),
+                              QMessageBox::Information, QMessageBox::Ok);
 }
 
 void TFrmMain::HelpTopicsClick()
@@ -589,18 +575,16 @@ void TFrmMain::deleteHolder(bool wallet)
         return;
     const qint32 id = tile->GetID();
     if (!TDM::CanDeleteHolder(id)) {
-        TMessageService::ShowErrorBox(
-            wallet ? QStringLiteral("The wallet is using now, please delete its history first!")
-                   : QStringLiteral("The account is using now, please delete its history first!"),
-            this);
+        TMessageService::ShowErrorBox(wallet ? tr("The wallet is using now, please delete its history first!")
+                                             : tr("The account is using now, please delete its history first!"),
+                                      this);
         return;
     }
-    if (!TMessageService::ask(this, QStringLiteral("Are you sure to delete this information?"),
+    if (!TMessageService::ask(this, tr("Are you sure to delete this information?"),
                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok))
         return;
     if (!TDM::DeleteHolder(id)) {
-        TMessageService::ShowErrorBox(
-            wallet ? QStringLiteral("Deleting Wallet error") : QStringLiteral("Deleting Account error"), this);
+        TMessageService::ShowErrorBox(wallet ? tr("Deleting Wallet error") : tr("Deleting Account error"), this);
         return;
     }
     if (wallet)

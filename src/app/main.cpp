@@ -6,6 +6,7 @@
 #include "toolkit/TMessageService.h"
 #include "toolkit/TSkin.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 int main(int argc, char** argv)
@@ -21,8 +22,9 @@ int main(int argc, char** argv)
         return 0;
     case TSingleInstance::Claim::NoAnswer:
         TMessageService::ShowErrorBox(
-            QStringLiteral("Tavrin Budget is already running with the data file %1, but it does not answer.\n\n"
-                           "Wait a moment and start it again. If it still does not answer, end it and start again.")
+            QCoreApplication::translate(
+                "main", "Tavrin Budget is already running with the data file %1, but it does not answer.\n\n"
+                        "Wait a moment and start it again. If it still does not answer, end it and start again.")
                 .arg(QDir::toNativeSeparators(dataFile)));
         return 1;
     }

@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/TDM.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSqlQuery>
 
@@ -12,7 +13,7 @@ void TBalanceChanges::add(qint32 holder, Currency delta, bool mustExist)
         if (c.holder == holder) {
             const std::optional<Currency> total = c.delta.checkedAdd(delta);
             if (!total)
-                throw DbError(QStringLiteral("The amount is out of range."));
+                throw DbError(QCoreApplication::translate("TBalanceChanges", "The amount is out of range."));
             c.delta = *total;
             c.mustExist = c.mustExist || mustExist;
             return;
@@ -27,12 +28,14 @@ void TBalanceChanges::apply(const TDM& db) const
         QSqlQuery q = db.select(QStringLiteral("select Balance from Account where ID = ?"), {c.holder});
         if (!q.next()) {
             if (c.mustExist)
-                throw DbError(QStringLiteral("The account or wallet %1 does not exist.").arg(c.holder));
+                throw DbError(QCoreApplication::translate("TBalanceChanges", "The account or wallet %1 does not exist.")
+                                  .arg(c.holder));
             continue;
         }
         if (!Currency::fromRaw(q.value(0).toLongLong()).checkedAdd(c.delta))
-            throw DbError(
-                QStringLiteral("The balance of the account or wallet %1 would be out of range.").arg(c.holder));
+            throw DbError(QCoreApplication::translate("TBalanceChanges",
+                                                      "The balance of the account or wallet %1 would be out of range.")
+                              .arg(c.holder));
         q.finish();
         db.execute(QStringLiteral("update Account set Balance = Balance + ? where ID = ?"),
                    {TDM::toDbMoney(c.delta), c.holder});

@@ -6,6 +6,7 @@
 #include "data/TBooks.h"
 #include "data/TDM.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -57,7 +58,9 @@ std::optional<StoredTransfer> storedTransfer(const TDM& db, qint32 id)
 
 DbError missingRow(const char* table, qint32 id)
 {
-    return DbError(QStringLiteral("The booking %1 of table %2 does not exist.").arg(id).arg(QLatin1String(table)));
+    return DbError(QCoreApplication::translate("TBookingStore", "The booking %1 of table %2 does not exist.")
+                       .arg(id)
+                       .arg(QLatin1String(table)));
 }
 
 // The paying holder as it is now, inside the write's transaction.

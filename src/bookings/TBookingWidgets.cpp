@@ -7,6 +7,7 @@
 #include "toolkit/TMessageService.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QLabel>
@@ -31,7 +32,7 @@ QDateTimeEdit* TBookingWidgets::makeDatePicker(const char* name, QWidget* parent
     picker->setObjectName(QString::fromLatin1(name));
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(dateTimeFormat());
-    picker->setAccessibleName(QStringLiteral("Date"));
+    picker->setAccessibleName(QCoreApplication::translate("TBookingWidgets", "Date"));
     return picker;
 }
 
@@ -64,7 +65,7 @@ QLineEdit* TBookingWidgets::makeAmountEdit(QWidget* parent)
 {
     QLineEdit* edit = makeLineEdit("edtAmmount", parent);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edit->setAccessibleName(QStringLiteral("Amount"));
+    edit->setAccessibleName(QCoreApplication::translate("TBookingWidgets", "Amount"));
     return edit;
 }
 
@@ -80,7 +81,7 @@ QPlainTextEdit* TBookingWidgets::makeMemo(QWidget* parent)
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QStringLiteral("mmoMemo"));
     memo->setTabChangesFocus(true);
-    memo->setAccessibleName(QStringLiteral("Memo"));
+    memo->setAccessibleName(QCoreApplication::translate("TBookingWidgets", "Memo"));
     // The memo takes the height that is left; it does not stretch the dialog.
     memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     memo->setMinimumHeight(36);
@@ -110,8 +111,8 @@ QPushButton* TBookingWidgets::makeButton(const char* name, const QString& captio
 TNegativePolicy TBookingWidgets::negativePolicy(QWidget* parent, const QString& question)
 {
     return TNegativePolicy::asking([parent, question](const TDataInfo&, Currency) {
-        return TMessageService::show(parent, QStringLiteral("Error"), question, QMessageBox::Question,
-                                     QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+        return TMessageService::show(parent, QCoreApplication::translate("TBookingWidgets", "Error"), question,
+                                     QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
     });
 }
 

@@ -43,8 +43,20 @@ struct Texts
 
 const Texts& textsOf(int type)
 {
-    static const Texts deposit{"Deposit", "Edit Deposit", 1009, "Receive info", "From:", "cbbFrom", QSize(537, 241)};
-    static const Texts debit{"Debit", "Edit Debit", 1010, "Debit info", "To:", "cbbTo", QSize(540, 240)};
+    static const Texts deposit{QT_TRANSLATE_NOOP("TFrmDetailBase", "Deposit"),
+                               QT_TRANSLATE_NOOP("TFrmDetailBase", "Edit Deposit"),
+                               1009,
+                               QT_TRANSLATE_NOOP("TFrmDetailBase", "Receive info"),
+                               QT_TRANSLATE_NOOP("TFrmDetailBase", "From:"),
+                               "cbbFrom",
+                               QSize(537, 241)};
+    static const Texts debit{QT_TRANSLATE_NOOP("TFrmDetailBase", "Debit"),
+                             QT_TRANSLATE_NOOP("TFrmDetailBase", "Edit Debit"),
+                             1010,
+                             QT_TRANSLATE_NOOP("TFrmDetailBase", "Debit info"),
+                             QT_TRANSLATE_NOOP("TFrmDetailBase", "To:"),
+                             "cbbTo",
+                             QSize(540, 240)};
     return type == TDetailRow::Debit ? debit : deposit;
 }
 
@@ -56,7 +68,7 @@ TFrmDetailBase::TFrmDetailBase(int type, QWidget* parent)
 {
     const Texts& texts = textsOf(m_Type);
     setObjectName(m_Type == TDetailRow::Debit ? QStringLiteral("FrmDebit") : QStringLiteral("FrmDeposit"));
-    setWindowTitle(QString::fromLatin1(texts.caption));
+    setWindowTitle(tr(texts.caption));
     createControls();
     fitToContents();
     FormCreate();
@@ -79,7 +91,7 @@ void TFrmDetailBase::createControls()
     const Texts& texts = textsOf(m_Type);
 
     // Left: the holder on its tile, the family and the holder list.
-    grpPanel = new QGroupBox(QStringLiteral("Account info"), this);
+    grpPanel = new QGroupBox(tr("Account info"), this);
     grpPanel->setObjectName(QStringLiteral("grpPanel"));
     m_Tile = new TImageBase(grpPanel);
     m_Tile->setObjectName(QStringLiteral("imgHolder"));
@@ -88,12 +100,12 @@ void TFrmDetailBase::createControls()
     tileLayout->addWidget(m_Tile, 0, Qt::AlignLeft | Qt::AlignTop);
     grpPanel->setMinimumSize(162, 116);
 
-    rbAccount = new QRadioButton(QStringLiteral("Account"), this);
+    rbAccount = new QRadioButton(tr("Account"), this);
     rbAccount->setObjectName(QStringLiteral("rbAccount"));
-    rbWallet = new QRadioButton(QStringLiteral("Wallet"), this);
+    rbWallet = new QRadioButton(tr("Wallet"), this);
     rbWallet->setObjectName(QStringLiteral("rbWallet"));
     cbbInf = TBookingWidgets::makeHolderList("cbbInf", this);
-    lbl6 = TBookingWidgets::makeLabel("lbl6", QStringLiteral("Change Account/Wallet"), cbbInf, this);
+    lbl6 = TBookingWidgets::makeLabel("lbl6", tr("Change Account/Wallet"), cbbInf, this);
 
     auto* family = new QHBoxLayout;
     family->addWidget(rbAccount);
@@ -107,18 +119,18 @@ void TFrmDetailBase::createControls()
     left->addStretch(1);
 
     // Right: the booking fields.
-    grp2 = new QGroupBox(QString::fromLatin1(texts.group), this);
+    grp2 = new QGroupBox(tr(texts.group), this);
     grp2->setObjectName(QStringLiteral("grp2"));
     dtpDate = TBookingWidgets::makeDatePicker("dtpDate", grp2);
-    lbl4 = TBookingWidgets::makeLabel("lbl4", QStringLiteral("Date:"), dtpDate, grp2);
+    lbl4 = TBookingWidgets::makeLabel("lbl4", tr("Date:"), dtpDate, grp2);
     m_Counterparty = TBookingWidgets::makeCounterparty(texts.counterpartyName, grp2);
-    lbl1 = TBookingWidgets::makeLabel("lbl1", QString::fromLatin1(texts.counterpartyLabel), m_Counterparty, grp2);
+    lbl1 = TBookingWidgets::makeLabel("lbl1", tr(texts.counterpartyLabel), m_Counterparty, grp2);
     edtAmmount = TBookingWidgets::makeAmountEdit(grp2);
-    lbl5 = TBookingWidgets::makeLabel("lbl5", QStringLiteral("Amount:"), edtAmmount, grp2);
+    lbl5 = TBookingWidgets::makeLabel("lbl5", tr("Amount:"), edtAmmount, grp2);
     edtFor = TBookingWidgets::makeLineEdit("edtFor", grp2);
-    lbl2 = TBookingWidgets::makeLabel("lbl2", QStringLiteral("For:"), edtFor, grp2);
+    lbl2 = TBookingWidgets::makeLabel("lbl2", tr("For:"), edtFor, grp2);
     mmoMemo = TBookingWidgets::makeMemo(grp2);
-    lbl3 = TBookingWidgets::makeLabel("lbl3", QStringLiteral("Memo:"), mmoMemo, grp2);
+    lbl3 = TBookingWidgets::makeLabel("lbl3", tr("Memo:"), mmoMemo, grp2);
 
     auto* fields = new QGridLayout(grp2);
     fields->setContentsMargins(8, 6, 8, 6);
@@ -140,10 +152,10 @@ void TFrmDetailBase::createControls()
     pnl1 = new QFrame(this);
     pnl1->setObjectName(QStringLiteral("pnl1"));
     pnl1->setFrameShape(QFrame::NoFrame);
-    btnHelp = TBookingWidgets::makeButton("btnHelp", QStringLiteral("&Help"), pnl1);
-    btnOK = TBookingWidgets::makeButton("btnOK", QStringLiteral("&OK"), pnl1);
+    btnHelp = TBookingWidgets::makeButton("btnHelp", tr("&Help"), pnl1);
+    btnOK = TBookingWidgets::makeButton("btnOK", tr("&OK"), pnl1);
     btnOK->setDefault(true);
-    btnClose = TBookingWidgets::makeButton("btnClose", QStringLiteral("&Close"), pnl1);
+    btnClose = TBookingWidgets::makeButton("btnClose", tr("&Close"), pnl1);
     auto* buttons = new QHBoxLayout(pnl1);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addWidget(btnHelp);
@@ -215,7 +227,7 @@ void TFrmDetailBase::LoadForEdit(qint32 detailId)
     }
     m_OldHolderID = row ? row->DestID : 0;
     PresetHolder(m_OldHolderID);
-    setWindowTitle(QString::fromLatin1(textsOf(m_Type).editCaption));
+    setWindowTitle(tr(textsOf(m_Type).editCaption));
 }
 
 bool TFrmDetailBase::event(QEvent* event)
@@ -296,22 +308,22 @@ void TFrmDetailBase::btnOKClick()
 {
     // The same texts serve both kinds, so the debit speaks of "From" and of "deposit" too.
     if (counterpartyText().isEmpty()) {
-        TMessageService::ShowErrorBox(QStringLiteral("Please input inofrmation for \"From\""), this);
+        TMessageService::ShowErrorBox(tr("Please input inofrmation for \"From\""), this);
         m_Counterparty->setFocus(Qt::OtherFocusReason);
         return;
     }
     const TAmountInput::Result amount = TAmountInput::read(edtAmmount->text());
     switch (amount.status) {
     case TAmountInput::Status::Empty:
-        TMessageService::ShowErrorBox(QStringLiteral("Please input the AMOUNT for deposit"), this);
+        TMessageService::ShowErrorBox(tr("Please input the AMOUNT for deposit"), this);
         edtAmmount->setFocus(Qt::OtherFocusReason);
         return;
     case TAmountInput::Status::NotANumber:
-        TMessageService::ShowErrorBox(QStringLiteral("The AMOUNT for deposit is not a valid number."), this);
+        TMessageService::ShowErrorBox(tr("The AMOUNT for deposit is not a valid number."), this);
         TBookingWidgets::focusSelected(edtAmmount);
         return;
     case TAmountInput::Status::NotPositive:
-        TMessageService::ShowErrorBox(QStringLiteral("The AMOUNT for deposit must be a positive number."), this);
+        TMessageService::ShowErrorBox(tr("The AMOUNT for deposit must be a positive number."), this);
         TBookingWidgets::focusSelected(edtAmmount);
         return;
     case TAmountInput::Status::Ok:
@@ -332,15 +344,13 @@ void TFrmDetailBase::btnOKClick()
     // holder is judged on that holder's balance alone), and asks this dialog's question.
     try {
         TBookingStore::saveDetail(
-            row, TBookingWidgets::negativePolicy(
-                     this, QStringLiteral("The balance will go negative, are you sure to continue?!")));
+            row, TBookingWidgets::negativePolicy(this, tr("The balance will go negative, are you sure to continue?!")));
     } catch (const TNegativeRefusal& refusal) {
-        TBookingWidgets::refused(this, refusal, QStringLiteral("The Account or wallet is not allowed go negative!"),
-                                 edtAmmount);
+        TBookingWidgets::refused(this, refusal, tr("The Account or wallet is not allowed go negative!"), edtAmmount);
         return;
     } catch (const std::exception&) {
         // Rolled back: nothing was written, and the dialog keeps everything as typed.
-        TMessageService::ShowErrorBox(QStringLiteral("Error occured!"), this);
+        TMessageService::ShowErrorBox(tr("Error occured!"), this);
         return;
     }
     accept();

@@ -13,6 +13,7 @@
 #include "toolkit/TMessageService.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,8 +28,14 @@
 
 namespace {
 
-const QString AccountSection = QStringLiteral("---Account---");
-const QString WalletSection = QStringLiteral("---Wallet---");
+QString accountSection()
+{
+    return QCoreApplication::translate("TFrmTransfer", "---Account---");
+}
+QString walletSection()
+{
+    return QCoreApplication::translate("TFrmTransfer", "---Wallet---");
+}
 // Item data of a holder row: its id (section rows carry none) and whether it is a wallet.
 constexpr int IdRole = Qt::UserRole;
 constexpr int WalletRole = Qt::UserRole + 1;
@@ -51,7 +58,7 @@ TFrmTransfer::TFrmTransfer(QWidget* parent)
     : TDialog(QSize(541, 325), parent)
 {
     setObjectName(QStringLiteral("FrmTransfer"));
-    setWindowTitle(QStringLiteral("Transfer"));
+    setWindowTitle(tr("Transfer"));
     createControls();
     fitToContents();
     FormCreate();
@@ -66,14 +73,14 @@ QString TFrmTransfer::holderRowText(const QString& name)
 
 void TFrmTransfer::createControls()
 {
-    grpSource = sideBox("grpSource", QStringLiteral("Source"), m_SourceTile, this);
+    grpSource = sideBox("grpSource", tr("Source"), m_SourceTile, this);
     cbbInf1 = TBookingWidgets::makeHolderList("cbbInf1", grpSource);
-    lbl6 = TBookingWidgets::makeLabel("lbl6", QStringLiteral("Change"), cbbInf1, grpSource);
-    cbbInf1->setAccessibleName(QStringLiteral("Source"));
-    grpDest = sideBox("grpDest", QStringLiteral("Destination"), m_DestTile, this);
+    lbl6 = TBookingWidgets::makeLabel("lbl6", tr("Change"), cbbInf1, grpSource);
+    cbbInf1->setAccessibleName(tr("Source"));
+    grpDest = sideBox("grpDest", tr("Destination"), m_DestTile, this);
     cbbInf2 = TBookingWidgets::makeHolderList("cbbInf2", grpDest);
-    lbl1 = TBookingWidgets::makeLabel("lbl1", QStringLiteral("Change"), cbbInf2, grpDest);
-    cbbInf2->setAccessibleName(QStringLiteral("Destination"));
+    lbl1 = TBookingWidgets::makeLabel("lbl1", tr("Change"), cbbInf2, grpDest);
+    cbbInf2->setAccessibleName(tr("Destination"));
     for (auto [box, tile, label, list] :
          {std::tuple{grpSource, m_SourceTile, lbl6, cbbInf1}, std::tuple{grpDest, m_DestTile, lbl1, cbbInf2}}) {
         auto* layout = new QGridLayout(box);
@@ -85,18 +92,18 @@ void TFrmTransfer::createControls()
         layout->setColumnStretch(1, 1);
     }
 
-    grp3 = new QGroupBox(QStringLiteral("Transfer info"), this);
+    grp3 = new QGroupBox(tr("Transfer info"), this);
     grp3->setObjectName(QStringLiteral("grp3"));
     dtpDate = TBookingWidgets::makeDatePicker("dtpDate", grp3);
-    lbl4 = TBookingWidgets::makeLabel("lbl4", QStringLiteral("Date:"), dtpDate, grp3);
+    lbl4 = TBookingWidgets::makeLabel("lbl4", tr("Date:"), dtpDate, grp3);
     cbbFrom = TBookingWidgets::makeCounterparty("cbbFrom", grp3);
-    lbl5 = TBookingWidgets::makeLabel("lbl5", QStringLiteral("From:"), cbbFrom, grp3);
+    lbl5 = TBookingWidgets::makeLabel("lbl5", tr("From:"), cbbFrom, grp3);
     edtAmmount = TBookingWidgets::makeAmountEdit(grp3);
-    lbl7 = TBookingWidgets::makeLabel("lbl7", QStringLiteral("Amount:"), edtAmmount, grp3);
+    lbl7 = TBookingWidgets::makeLabel("lbl7", tr("Amount:"), edtAmmount, grp3);
     edtFor = TBookingWidgets::makeLineEdit("edtFor", grp3);
-    lbl2 = TBookingWidgets::makeLabel("lbl2", QStringLiteral("For:"), edtFor, grp3);
+    lbl2 = TBookingWidgets::makeLabel("lbl2", tr("For:"), edtFor, grp3);
     mmoMemo = TBookingWidgets::makeMemo(grp3);
-    lbl3 = TBookingWidgets::makeLabel("lbl3", QStringLiteral("Memo:"), mmoMemo, grp3);
+    lbl3 = TBookingWidgets::makeLabel("lbl3", tr("Memo:"), mmoMemo, grp3);
 
     // Date, From and Amount on the left; For and the memo on the right.
     auto* fields = new QGridLayout(grp3);
@@ -116,10 +123,10 @@ void TFrmTransfer::createControls()
     fields->setColumnStretch(3, 1);
     fields->setRowStretch(3, 1);
 
-    btn1 = TBookingWidgets::makeButton("btn1", QStringLiteral("&Help"), this);
-    btnSave = TBookingWidgets::makeButton("btnSave", QStringLiteral("&Save"), this);
+    btn1 = TBookingWidgets::makeButton("btn1", tr("&Help"), this);
+    btnSave = TBookingWidgets::makeButton("btnSave", tr("&Save"), this);
     btnSave->setDefault(true);
-    btn3 = TBookingWidgets::makeButton("btn3", QStringLiteral("&Close"), this);
+    btn3 = TBookingWidgets::makeButton("btn3", tr("&Close"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btn1);
     buttons->addStretch(1);
@@ -168,18 +175,18 @@ void TFrmTransfer::FillHolderLists()
 {
     for (QComboBox* list : {cbbInf1, cbbInf2}) {
         list->clear();
-        list->addItem(AccountSection);
+        list->addItem(accountSection());
     }
-    bool walletSection = false;
+    bool walletsBegun = false;
     for (const TDataInfo& holder : TBooks::holders(THolderFamily::All, true)) {
         const bool wallet = holder.isWallet();
         for (QComboBox* list : {cbbInf1, cbbInf2}) {
-            if (wallet && !walletSection)
-                list->addItem(WalletSection);
+            if (wallet && !walletsBegun)
+                list->addItem(walletSection());
             list->addItem(holderRowText(holder.Name), holder.ID);
             list->setItemData(list->count() - 1, wallet, WalletRole);
         }
-        walletSection = walletSection || wallet;
+        walletsBegun = walletsBegun || wallet;
     }
     cbbInf1->setCurrentIndex(0);
     cbbInf2->setCurrentIndex(0);
@@ -223,7 +230,7 @@ void TFrmTransfer::LoadForEdit(qint32 transferId)
     m_OldSourceID = row ? row->SourceID : 0;
     m_OldDestID = row ? row->DestID : 0;
     PresetHolders(m_OldSourceID, m_OldDestID);
-    setWindowTitle(QStringLiteral("Edit Transfer"));
+    setWindowTitle(tr("Edit Transfer"));
 }
 
 bool TFrmTransfer::event(QEvent* event)
@@ -297,27 +304,27 @@ void TFrmTransfer::cbbInf2Change(int index)
 void TFrmTransfer::btnSaveClick()
 {
     if (rowHolder(cbbInf1, cbbInf1->currentIndex()) == 0) {
-        TMessageService::ShowErrorBox(QStringLiteral("Please select Source Account/Wallet!"), this);
+        TMessageService::ShowErrorBox(tr("Please select Source Account/Wallet!"), this);
         return;
     }
     if (rowHolder(cbbInf2, cbbInf2->currentIndex()) == 0) {
-        TMessageService::ShowErrorBox(QStringLiteral("Please select Destination Account/Wallet!"), this);
+        TMessageService::ShowErrorBox(tr("Please select Destination Account/Wallet!"), this);
         return;
     }
     const QString from = cbbFrom->currentText().trimmed();
     if (from.isEmpty()) {
-        TMessageService::ShowErrorBox(QStringLiteral("Please input inofrmation for \"From\""), this);
+        TMessageService::ShowErrorBox(tr("Please input inofrmation for \"From\""), this);
         cbbFrom->setFocus(Qt::OtherFocusReason);
         return;
     }
     const TAmountInput::Result amount = TAmountInput::read(edtAmmount->text());
     if (amount.status == TAmountInput::Status::Empty) {
-        TMessageService::ShowErrorBox(QStringLiteral("Please input the AMOUNT for deposit"), this);
+        TMessageService::ShowErrorBox(tr("Please input the AMOUNT for deposit"), this);
         edtAmmount->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (amount.status != TAmountInput::Status::Ok) {
-        TMessageService::ShowErrorBox(QStringLiteral("The AMOUNT for deposit is not a valid number."), this);
+        TMessageService::ShowErrorBox(tr("The AMOUNT for deposit is not a valid number."), this);
         TBookingWidgets::focusSelected(edtAmmount);
         return;
     }
@@ -335,16 +342,16 @@ void TFrmTransfer::btnSaveClick()
     // changes on it (an edit gives the stored transfer back first, whichever holders it had), and
     // asks this dialog's question.
     try {
-        TBookingStore::saveTransfer(
-            row, TBookingWidgets::negativePolicy(
-                     this, QStringLiteral("The source balance will go negative, are you sure to continue?!")));
+        TBookingStore::saveTransfer(row,
+                                    TBookingWidgets::negativePolicy(
+                                        this, tr("The source balance will go negative, are you sure to continue?!")));
     } catch (const TNegativeRefusal& refusal) {
-        TBookingWidgets::refused(
-            this, refusal, QStringLiteral("The source Account or wallet is not allowed go negative!"), edtAmmount);
+        TBookingWidgets::refused(this, refusal, tr("The source Account or wallet is not allowed go negative!"),
+                                 edtAmmount);
         return;
     } catch (const std::exception&) {
         // Rolled back: nothing was written, and the dialog keeps everything as typed.
-        TMessageService::ShowErrorBox(QStringLiteral("Error occured!"), this);
+        TMessageService::ShowErrorBox(tr("Error occured!"), this);
         return;
     }
     accept();

@@ -1,5 +1,7 @@
 #include "bookings/TNegativePolicy.h"
 
+#include <QCoreApplication>
+
 TNegativePolicy TNegativePolicy::refuse()
 {
     return {};
@@ -37,8 +39,12 @@ void TNegativePolicy::judge(TNegativeRule::Outcome outcome, const TDataInfo& pay
 }
 
 TNegativeRefusal::TNegativeRefusal(Reason reason, qint32 holder, Currency balanceAfter)
-    : std::runtime_error(reason == Reason::Refused ? "The account or wallet may not go negative."
-                                                   : "The booking that takes the balance below 0 was not confirmed.")
+    : std::runtime_error(
+          (reason == Reason::Refused
+               ? QCoreApplication::translate("TNegativeRefusal", "The account or wallet may not go negative.")
+               : QCoreApplication::translate("TNegativeRefusal",
+                                             "The booking that takes the balance below 0 was not confirmed."))
+              .toStdString())
     , m_reason(reason)
     , m_holder(holder)
     , m_balanceAfter(balanceAfter)

@@ -1,5 +1,6 @@
 #include "data/TBackupCheck.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -36,7 +37,7 @@ TBackupCheck::Result failure(sqlite3* db, int rc)
 TBackupCheck::Result TBackupCheck::check(const QString& path, const std::atomic_bool* cancel)
 {
     if (!QFile::exists(path))
-        return {Verdict::Unreadable, -1, QStringLiteral("the file is missing")};
+        return {Verdict::Unreadable, -1, QCoreApplication::translate("TBackupCheck", "the file is missing")};
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     Result result;

@@ -9,6 +9,7 @@
 #include "data/TSchema.h"
 #include "data/TTextPattern.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -187,7 +188,7 @@ TDM& TDM::current()
     if (t_current != nullptr)
         return *t_current;
     if (DM == nullptr)
-        throw DbError(QStringLiteral("The database is not open."));
+        throw DbError(QCoreApplication::translate("TDM", "The database is not open."));
     return *DM;
 }
 
@@ -204,7 +205,8 @@ QSqlDatabase TDM::conn() const
 void TDM::ensureOpen() const
 {
     if (!m_open)
-        throw DbError(m_openError.isEmpty() ? QStringLiteral("The database is not open.") : m_openError);
+        throw DbError(m_openError.isEmpty() ? QCoreApplication::translate("TDM", "The database is not open.")
+                                            : m_openError);
 }
 
 sqlite3* TDM::handle() const
@@ -212,10 +214,10 @@ sqlite3* TDM::handle() const
     ensureOpen();
     const QVariant handle = conn().driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DbError(QStringLiteral("The database connection is not an SQLite connection."));
+        throw DbError(QCoreApplication::translate("TDM", "The database connection is not an SQLite connection."));
     sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
     if (db == nullptr)
-        throw DbError(QStringLiteral("The database is not open."));
+        throw DbError(QCoreApplication::translate("TDM", "The database is not open."));
     return db;
 }
 

@@ -32,7 +32,8 @@ constexpr qint64 AbandonedAfterSecs = 60 * 60;
 
 QString engineText(sqlite3* db)
 {
-    return db != nullptr ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+    return db != nullptr ? QString::fromUtf8(sqlite3_errmsg(db))
+                         : QCoreApplication::translate("TDailyBackup", "out of memory");
 }
 
 void syncFolder(const QString& folder)
@@ -116,7 +117,7 @@ void TDailyBackup::start()
                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 
     if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
-        fail(QStringLiteral("cannot create the folder %1.").arg(QDir::toNativeSeparators(m_folder)));
+        fail(tr("cannot create the folder %1.").arg(QDir::toNativeSeparators(m_folder)));
         return;
     }
     // Copies that an earlier run left unfinished; one that is still being written is left alone.
@@ -225,7 +226,7 @@ void TDailyBackup::complete()
     }
     m_dest = nullptr;
     if (m_tempFd >= 0 && ::fdatasync(m_tempFd) != 0) {
-        fail(QStringLiteral("cannot write %1.").arg(QDir::toNativeSeparators(m_temp)));
+        fail(tr("cannot write %1.").arg(QDir::toNativeSeparators(m_temp)));
         return;
     }
     {
@@ -235,7 +236,7 @@ void TDailyBackup::complete()
         // or from a folder where no log can be made) and leaves nothing beside it.
         if (!copy.open(QIODevice::ReadWrite) || !copy.seek(18) || copy.write("\x01\x01", 2) != 2 || !copy.flush() ||
             ::fdatasync(copy.handle()) != 0) {
-            fail(QStringLiteral("cannot write %1.").arg(QDir::toNativeSeparators(m_temp)));
+            fail(tr("cannot write %1.").arg(QDir::toNativeSeparators(m_temp)));
             return;
         }
         // The age of a backup is the moment of its snapshot.
@@ -259,14 +260,14 @@ QString TDailyBackup::placeChecked() const
     const QString name = QFileInfo(m_target).fileName();
     const qint64 expected = TBackupCheck::bookings(m_source);
     if (expected < 0)
-        return QStringLiteral("cannot count the bookings of %1: %2")
+        return tr("cannot count the bookings of %1: %2")
             .arg(QDir::toNativeSeparators(m_databasePath), engineText(m_source));
     const TBackupCheck::Result copy = TBackupCheck::check(m_temp, &m_cancel);
     if (copy.verdict != TBackupCheck::Verdict::Whole || copy.bookings != expected) {
         QFile::remove(m_temp);
         if (copy.verdict != TBackupCheck::Verdict::Whole)
-            return QStringLiteral("the copy %1 is not whole (%2); it was removed.").arg(name, copy.text);
-        return QStringLiteral("the copy %1 holds %2 bookings instead of %3; it was removed.")
+            return tr("the copy %1 is not whole (%2); it was removed.").arg(name, copy.text);
+        return tr("the copy %1 holds %2 bookings instead of %3; it was removed.")
             .arg(name)
             .arg(copy.bookings)
             .arg(expected);
@@ -277,7 +278,7 @@ QString TDailyBackup::placeChecked() const
         QFile::remove(m_temp);
     } else if (std::rename(QFile::encodeName(m_temp).constData(), QFile::encodeName(m_target).constData()) != 0) {
         QFile::remove(m_temp);
-        return QStringLiteral("cannot rename %1.").arg(QDir::toNativeSeparators(m_temp));
+        return tr("cannot rename %1.").arg(QDir::toNativeSeparators(m_temp));
     }
     syncFolder(m_folder);
     rotate();

@@ -4,10 +4,12 @@
 #include "data/TDM.h"
 #include "data/TTextPattern.h"
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <numeric>
 #include <stdexcept>
@@ -18,7 +20,7 @@ namespace {
 // source, transfers seen from their destination) and the join to the holders.
 const char* const ViewColumns =
     "SELECT A.id, A.AccID,"
-    " CASE A.type WHEN 0 THEN 'Deposit' WHEN 1 THEN 'Debit' WHEN 2 THEN 'Trans Out' ELSE 'Trans In' END AS TypeName,"
+    " A.type AS TypeName,"
     " A.type, A.date, substr(A.date, 1, 10) AS Date1, A.\"from\", A.Amount, A.\"for\", A.memo, B.name,"
     " B.type AS AccType";
 const char* const DetailArm =
@@ -35,8 +37,8 @@ const char* const OrderLine = " order by A.date";
 // same rows of each arm as of the union. The engine then reads each table straight into the result,
 // where the union in the FROM clause made it copy every row and every text once more. Each arm reads
 // its table as A, from %4, with the columns of the view but TypeName and Date1, which are computed
-// from type and date while the rows are fetched. The columns are named by table, because an arm may
-// join its table to the table's trigram index, which has the same text columns.
+// from type (the kind's name, in the user's language) and date while the rows are fetched. The columns are named by
+// table, because an arm may join its table to the table's trigram index, which has the same text columns.
 const char* const PlannedArm =
     "SELECT A.id, A.AccID, A.type, A.date, A.\"from\", A.Amount, A.\"for\", A.memo, B.name, B.type"
     " FROM (SELECT %1.ID AS id, %1.%2 AS AccID, %3 AS type, %1.Date AS date, %1.\"From\" AS \"from\","
@@ -57,11 +59,14 @@ enum PlannedColumn
 };
 constexpr qint64 SecondsPerDay = 86400;
 
-// TypeName as the view's CASE gives it.
-QByteArrayView kindName(qint64 kind)
+// The names of the ledger kinds, by kind; any other kind is named as a transfer in.
+const char* const KindNames[] = {
+    QT_TRANSLATE_NOOP("TBookingKind", "Deposit"), QT_TRANSLATE_NOOP("TBookingKind", "Debit"),
+    QT_TRANSLATE_NOOP("TBookingKind", "Trans Out"), QT_TRANSLATE_NOOP("TBookingKind", "Trans In")};
+
+int kindIndex(qint64 kind)
 {
-    static const QByteArray names[] = {"Deposit", "Debit", "Trans Out", "Trans In"};
-    return names[kind >= 0 && kind <= 2 ? kind : 3];
+    return kind >= 0 && kind <= 2 ? static_cast<int>(kind) : 3;
 }
 
 // The candidates of a table from its trigram index, in the order of their ids.
@@ -147,7 +152,7 @@ TRowSet TLedgerQuery::emptyRows()
 
 QString TLedgerQuery::typeName(int ledgerKind)
 {
-    return QString::fromLatin1(kindName(ledgerKind));
+    return QCoreApplication::translate("TBookingKind", KindNames[kindIndex(ledgerKind)]);
 }
 
 void TLedgerQuery::addDayRange(const QDate& first, const QDate& last)
@@ -230,7 +235,9 @@ void TLedgerQuery::addAmountRange(const QString& minText, const QString& maxText
             return std::nullopt;
         const std::optional<Currency> value = Currency::parse(text, locale, nullptr, Currency::Grouping::Accepted);
         if (!value)
-            throw std::invalid_argument(QStringLiteral("\"%1\" is not an amount of money.").arg(text).toStdString());
+            throw std::invalid_argument(QCoreApplication::translate("TLedgerQuery", "\"%1\" is not an amount of money.")
+                                            .arg(text)
+                                            .toStdString());
         return value;
     };
     const std::optional<Currency> min = amount(minText);
@@ -341,6 +348,10 @@ TRowSet TLedgerQuery::open(sqlite3* db, std::optional<Plan> force) const
         bind(db, raw, i + 1, planned.values.at(i));
 
     TRowSet rows = emptyRows();
+    // The kinds are named in the user's language once per list, not once per row.
+    QByteArray kindNames[std::size(KindNames)];
+    for (int k = 0; k < int(std::size(KindNames)); ++k)
+        kindNames[k] = typeName(k).toUtf8();
     // The order line's key of each row: the date as a number while every date has the stored form
     // (whose text order is its time order), else the texts themselves.
     std::vector<qint64> keys;
@@ -365,10 +376,11 @@ TRowSet TLedgerQuery::open(sqlite3* db, std::optional<Plan> force) const
         number(Id, PlannedId);
         number(AccID, PlannedAccID);
         number(Type, PlannedType);
-        // TypeName and Date1 are the view's CASE and substr, computed here from type and date.
-        rows.setText(TypeName, kindName(sqlite3_column_type(raw, PlannedType) == SQLITE_NULL
-                                            ? -1
-                                            : sqlite3_column_int64(raw, PlannedType)));
+        // TypeName, the kind's name, and Date1, the view's substr, computed here from type and date.
+        rows.setText(
+            TypeName,
+            kindNames[kindIndex(
+                sqlite3_column_type(raw, PlannedType) == SQLITE_NULL ? -1 : sqlite3_column_int64(raw, PlannedType))]);
         qint64 key = 0;
         bool parsed = false;
         if (sqlite3_column_type(raw, PlannedDate) != SQLITE_NULL) {

@@ -61,7 +61,9 @@ public:
     static QString viewStatement();
     // An empty result with the ledger's columns.
     static TRowSet emptyRows();
-    // The name of a ledger kind: "Deposit", "Debit", "Trans Out", and "Trans In" for any other.
+    // The name of a ledger kind in the user's language ("Deposit", "Debit", "Trans Out", and "Trans In"
+    // for any other in English). The plain statement gives the kind's number as TypeName; the rows of
+    // open() carry this name.
     static QString typeName(int ledgerKind);
 
     // Bookings of the whole days `first` to `last`: from `first` at midnight up to, but not

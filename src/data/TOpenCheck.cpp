@@ -2,6 +2,7 @@
 
 #include "data/TSchema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +23,10 @@ QString withEngineText(const QString& text, const QString& engineText)
     return engineText.isEmpty() ? text : text + QStringLiteral("\n\n") + engineText;
 }
 
-const QString LeftAsItIs = QStringLiteral(" The file was left as it is.");
+QString leftAsItIs()
+{
+    return QCoreApplication::translate("TOpenCheck", " The file was left as it is.");
+}
 
 } // namespace
 
@@ -41,13 +45,16 @@ QString TOpenCheck::beforeOpen(const QString& path)
     if (!info.exists())
         return {}; // the engine's open reports it with its own text
     if (info.size() == 0)
-        return QStringLiteral("The data file %1 is empty (0 bytes): it holds no data.").arg(shown(path)) + LeftAsItIs;
+        return QCoreApplication::translate("TOpenCheck", "The data file %1 is empty (0 bytes): it holds no data.")
+                   .arg(shown(path)) +
+               leftAsItIs();
     QFile file(path);
     if (file.open(QIODevice::ReadOnly) && isAccessFile(file.read(20)))
-        return QStringLiteral("The data file %1 is a Microsoft Access database. This program keeps its data in an "
-                              "SQLite file and cannot read an Access file.")
+        return QCoreApplication::translate(
+                   "TOpenCheck", "The data file %1 is a Microsoft Access database. This program keeps its data in an "
+                                 "SQLite file and cannot read an Access file.")
                    .arg(shown(path)) +
-               LeftAsItIs;
+               leftAsItIs();
     const QFileDevice::Permissions anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (!(info.permissions() & anyWrite) || !info.isWritable())
@@ -55,19 +62,23 @@ QString TOpenCheck::beforeOpen(const QString& path)
     // The log of every write, and the backups, are made beside the file.
     const QFileInfo folder(info.absolutePath());
     if (!(folder.permissions() & anyWrite) || !folder.isWritable())
-        return QStringLiteral("The folder %1 that holds the data file is read-only, so nothing could be saved. Allow "
-                              "changes to the folder and start the program again.")
+        return QCoreApplication::translate(
+                   "TOpenCheck",
+                   "The folder %1 that holds the data file is read-only, so nothing could be saved. Allow "
+                   "changes to the folder and start the program again.")
                    .arg(QDir::toNativeSeparators(folder.absoluteFilePath())) +
-               LeftAsItIs;
+               leftAsItIs();
     return {};
 }
 
 QString TOpenCheck::readOnly(const QString& path)
 {
-    return QStringLiteral("The data file %1 is read-only, so nothing could be saved in it. Allow changes to the file "
-                          "(and to its folder) and start the program again.")
+    return QCoreApplication::translate(
+               "TOpenCheck",
+               "The data file %1 is read-only, so nothing could be saved in it. Allow changes to the file "
+               "(and to its folder) and start the program again.")
                .arg(shown(path)) +
-           LeftAsItIs;
+           leftAsItIs();
 }
 
 QString TOpenCheck::engineFailure(const QString& path, int code, const QString& engineText)
@@ -75,38 +86,43 @@ QString TOpenCheck::engineFailure(const QString& path, int code, const QString& 
     QString text;
     switch (code & 0xff) {
     case SQLITE_CANTOPEN:
-        text = QFileInfo::exists(path)
-                   ? QStringLiteral("The data file %1 could not be opened.").arg(shown(path))
-                   : QStringLiteral("The data file %1 was not found. Put your Data.mdb beside the program, or create a "
+        text =
+            QFileInfo::exists(path)
+                ? QCoreApplication::translate("TOpenCheck", "The data file %1 could not be opened.").arg(shown(path))
+                : QCoreApplication::translate(
+                      "TOpenCheck", "The data file %1 was not found. Put your Data.mdb beside the program, or create a "
                                     "new one with budget-createdb, and start the program again.")
-                         .arg(shown(path));
+                      .arg(shown(path));
         return withEngineText(text, engineText);
     case SQLITE_NOTADB:
-        text = QStringLiteral("The data file %1 is not a Tavrin Budget data file, or it is damaged beyond reading.")
+        text = QCoreApplication::translate(
+                   "TOpenCheck", "The data file %1 is not a Tavrin Budget data file, or it is damaged beyond reading.")
                    .arg(shown(path));
         break;
     case SQLITE_CORRUPT:
-        text =
-            QStringLiteral("The data file %1 is damaged (it may have been cut short). Restore a copy from the folder "
-                           "\"backup\" beside it.")
-                .arg(shown(path));
+        text = QCoreApplication::translate(
+                   "TOpenCheck",
+                   "The data file %1 is damaged (it may have been cut short). Restore a copy from the folder "
+                   "\"backup\" beside it.")
+                   .arg(shown(path));
         break;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        text = QStringLiteral("The data file %1 is in use by another program, which keeps it locked. Close that "
-                              "program and start this one again.")
+        text = QCoreApplication::translate(
+                   "TOpenCheck", "The data file %1 is in use by another program, which keeps it locked. Close that "
+                                 "program and start this one again.")
                    .arg(shown(path));
         break;
     case SQLITE_READONLY:
         return withEngineText(readOnly(path), engineText);
     case SQLITE_IOERR:
-        text = QStringLiteral("The data file %1 could not be read.").arg(shown(path));
+        text = QCoreApplication::translate("TOpenCheck", "The data file %1 could not be read.").arg(shown(path));
         break;
     default:
-        text = QStringLiteral("The data file %1 could not be opened.").arg(shown(path));
+        text = QCoreApplication::translate("TOpenCheck", "The data file %1 could not be opened.").arg(shown(path));
         break;
     }
-    return withEngineText(text + LeftAsItIs, engineText);
+    return withEngineText(text + leftAsItIs(), engineText);
 }
 
 QString TOpenCheck::contents(const QString& path, const QStringList& tablesPresent, int version)
@@ -117,17 +133,20 @@ QString TOpenCheck::contents(const QString& path, const QStringList& tablesPrese
             missing << table;
     }
     if (!missing.isEmpty())
-        return QStringLiteral("The data file %1 is a database, but not a Tavrin Budget data file: it lacks the "
-                              "table%2 %3.")
-                   .arg(shown(path), missing.size() > 1 ? QStringLiteral("s") : QString(),
-                        missing.join(QStringLiteral(", "))) +
-               LeftAsItIs;
+        return (missing.size() > 1
+                    ? QCoreApplication::translate("TOpenCheck", "The data file %1 is a database, but not a Tavrin "
+                                                                "Budget data file: it lacks the tables %2.")
+                    : QCoreApplication::translate("TOpenCheck", "The data file %1 is a database, but not a Tavrin "
+                                                                "Budget data file: it lacks the table %2."))
+                   .arg(shown(path), missing.join(QStringLiteral(", "))) +
+               leftAsItIs();
     if (version > TSchema::Version)
-        return QStringLiteral("The data file %1 was written by a newer version of Tavrin Budget (data version %2; "
-                              "this program knows versions up to %3). Open it with the newer program.")
+        return QCoreApplication::translate(
+                   "TOpenCheck", "The data file %1 was written by a newer version of Tavrin Budget (data version %2; "
+                                 "this program knows versions up to %3). Open it with the newer program.")
                    .arg(shown(path))
                    .arg(version)
                    .arg(TSchema::Version) +
-               LeftAsItIs;
+               leftAsItIs();
     return {};
 }

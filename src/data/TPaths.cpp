@@ -49,3 +49,8 @@ QString TPaths::helpCheckProgram()
 {
     return besideProgram("budget-helpcheck");
 }
+
+QString TPaths::translationsFolder()
+{
+    return besideProgram("translations");
+}

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Where the program finds its files. Every other place asks here: the data file, the folder of its
-// backups, the help file and the helper that vets it. Today all of them lie beside the executable
+// backups, the help file and the helper that vets it, the translations. Today all of them lie beside the executable
 // (a portable copy, as the build makes it); the data file can be named instead (setDataFile).
 class TPaths final
 {
@@ -27,4 +27,6 @@ public:
     static QString helpFile();
     // The helper that reads a help file whole in a process of its own before the program opens it.
     static QString helpCheckProgram();
+    // The program's translations (budget_<language>.qm), the folder "translations" beside the executable.
+    static QString translationsFolder();
 };

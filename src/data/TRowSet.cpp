@@ -1,5 +1,7 @@
 #include "data/TRowSet.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace {
@@ -104,7 +106,8 @@ void TRowSet::setText(int column, QByteArrayView utf8)
 {
     Store& s = m_columns[column];
     if (static_cast<std::uint64_t>(s.bytes.size()) + utf8.size() > UINT32_MAX)
-        throw std::length_error("The list holds more text than it can keep.");
+        throw std::length_error(
+            QCoreApplication::translate("TRowSet", "The list holds more text than it can keep.").toStdString());
     s.bytes.append(utf8.data(), utf8.size());
     s.ends.back() = static_cast<std::uint32_t>(s.bytes.size());
     s.nulls.back() = 0;
@@ -120,7 +123,8 @@ int TRowSet::appendTextColumn(const QString& name, const std::function<QByteArra
     for (int row = 0; row < m_rows; ++row) {
         const QByteArrayView text = cell(row);
         if (static_cast<std::uint64_t>(s.bytes.size()) + text.size() > UINT32_MAX)
-            throw std::length_error("The list holds more text than it can keep.");
+            throw std::length_error(
+                QCoreApplication::translate("TRowSet", "The list holds more text than it can keep.").toStdString());
         s.bytes.append(text.data(), text.size());
         s.ends.push_back(static_cast<std::uint32_t>(s.bytes.size()));
         s.nulls.push_back(text.isNull());

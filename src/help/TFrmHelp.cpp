@@ -70,9 +70,9 @@ TFrmHelp::TFrmHelp(QWidget* owner)
                       .arg(font.family(), size));
     resize(860, 600);
 
-    btnBack = toolButton("btnBack", QStringLiteral("&Back"), QKeySequence::Back, this);
-    btnForward = toolButton("btnForward", QStringLiteral("&Forward"), QKeySequence::Forward, this);
-    btnHome = toolButton("btnHome", QStringLiteral("&Home"), QKeySequence(Qt::ALT | Qt::Key_Home), this);
+    btnBack = toolButton("btnBack", tr("&Back"), QKeySequence::Back, this);
+    btnForward = toolButton("btnForward", tr("&Forward"), QKeySequence::Forward, this);
+    btnHome = toolButton("btnHome", tr("&Home"), QKeySequence(Qt::ALT | Qt::Key_Home), this);
     btnBack->setEnabled(false);
     btnForward->setEnabled(false);
     auto* bar = new QHBoxLayout;
@@ -81,28 +81,28 @@ TFrmHelp::TFrmHelp(QWidget* owner)
     bar->addWidget(btnHome);
     bar->addStretch(1);
 
-    tabPanes = named(new QTabWidget(this), "tabPanes", QStringLiteral("Contents and index"));
-    tvContents = named(new QTreeWidget(tabPanes), "tvContents", QStringLiteral("Contents"));
+    tabPanes = named(new QTabWidget(this), "tabPanes", tr("Contents and index"));
+    tvContents = named(new QTreeWidget(tabPanes), "tvContents", tr("Contents"));
     tvContents->setHeaderHidden(true);
     tvContents->setColumnCount(1);
     // Titles are never cut: the column is as wide as the widest, and the pane scrolls.
     tvContents->header()->setStretchLastSection(false);
     tvContents->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    tabPanes->addTab(tvContents, QStringLiteral("&Contents"));
+    tabPanes->addTab(tvContents, tr("&Contents"));
 
     auto* indexPane = named(new QWidget(tabPanes), "pnlIndex");
-    lblKeyword = named(new QLabel(QStringLiteral("&Keyword:"), indexPane), "lblKeyword");
-    edtKeyword = named(new QLineEdit(indexPane), "edtKeyword", QStringLiteral("Keyword"));
-    edtKeyword->setPlaceholderText(QStringLiteral("Type to find a keyword"));
+    lblKeyword = named(new QLabel(tr("&Keyword:"), indexPane), "lblKeyword");
+    edtKeyword = named(new QLineEdit(indexPane), "edtKeyword", tr("Keyword"));
+    edtKeyword->setPlaceholderText(tr("Type to find a keyword"));
     edtKeyword->setClearButtonEnabled(true);
     lblKeyword->setBuddy(edtKeyword);
-    lstIndex = named(new QListWidget(indexPane), "lstIndex", QStringLiteral("Index"));
+    lstIndex = named(new QListWidget(indexPane), "lstIndex", tr("Index"));
     auto* indexLayout = new QVBoxLayout(indexPane);
     indexLayout->setContentsMargins(4, 4, 4, 4);
     indexLayout->addWidget(lblKeyword);
     indexLayout->addWidget(edtKeyword);
     indexLayout->addWidget(lstIndex, 1);
-    tabPanes->addTab(indexPane, QStringLiteral("I&ndex"));
+    tabPanes->addTab(indexPane, tr("I&ndex"));
 
     auto* searchPane = named(new QWidget(tabPanes), "pnlSearch");
     auto* lblSearch = named(new QLabel(tr("&Words to search:"), searchPane), "lblSearch");
@@ -123,7 +123,7 @@ TFrmHelp::TFrmHelp(QWidget* owner)
     searchLayout->addWidget(lstSearch, 1);
     tabPanes->addTab(searchPane, tr("&Search"));
 
-    brwTopic = named(new TChmBrowser(this), "brwTopic", QStringLiteral("Topic"));
+    brwTopic = named(new TChmBrowser(this), "brwTopic", tr("Topic"));
 
     auto* split = named(new QSplitter(Qt::Horizontal, this), "splHelp");
     split->addWidget(tabPanes);
@@ -185,7 +185,7 @@ void TFrmHelp::setFile(const TChmFile* file)
     m_search = THelpSearch();
     lstSearch->clear();
     lblSearchCount->clear();
-    setWindowTitle(file && !file->title().isEmpty() ? file->title() : QStringLiteral("Help"));
+    setWindowTitle(file && !file->title().isEmpty() ? file->title() : tr("Help"));
 }
 
 void TFrmHelp::setOwner(QWidget* owner)
@@ -355,7 +355,7 @@ void TFrmHelp::lstIndexActivate(QListWidgetItem* item)
 void TFrmHelp::brwTopicSourceChange(const QUrl& url)
 {
     const QString title = brwTopic->documentTitle();
-    const QString product = m_file && !m_file->title().isEmpty() ? m_file->title() : QStringLiteral("Help");
+    const QString product = m_file && !m_file->title().isEmpty() ? m_file->title() : tr("Help");
     setWindowTitle(title.isEmpty() ? product : title + QStringLiteral(" - ") + product);
     // Marks belong to the page they were made on.
     brwTopic->setExtraSelections({});

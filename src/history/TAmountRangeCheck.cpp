@@ -1,4 +1,5 @@
 #include "history/TAmountRangeCheck.h"
+#include <QCoreApplication>
 
 #include "data/Currency.h"
 
@@ -25,11 +26,12 @@ QString TAmountRangeCheck::message(Problem problem)
     case Problem::None:
         return {};
     case Problem::MinNotANumber:
-        return QStringLiteral("The minimum amount of money must be a number!");
+        return QCoreApplication::translate("TAmountRangeCheck", "The minimum amount of money must be a number!");
     case Problem::MaxNotANumber:
-        return QStringLiteral("The maximum amount of money must be a number!");
+        return QCoreApplication::translate("TAmountRangeCheck", "The maximum amount of money must be a number!");
     case Problem::MinAboveMax:
-        return QStringLiteral("The minimum amount should not be large than the maximum!!");
+        return QCoreApplication::translate("TAmountRangeCheck",
+                                           "The minimum amount should not be large than the maximum!!");
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "history/TWindows1252.h"
 #include "toolkit/TGridModel.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QtEndian>
 
@@ -88,21 +89,26 @@ QString TExcelWriter::limitError(const TGridModel& model) const
     const QLocale locale;
     const qint64 rows = qint64(model.options().showTitles ? 1 : 0) + model.rowCount() + model.options().footerRows;
     if (rows > MaxRows)
-        return QStringLiteral("The list cannot be written as an Excel file: with its titles and footer it has %1 rows, "
-                              "and an Excel file holds at most %2. Nothing was written; choose the text or the HTML "
-                              "format instead.")
+        return QCoreApplication::translate(
+                   "TExcelWriter",
+                   "The list cannot be written as an Excel file: with its titles and footer it has %1 rows, "
+                   "and an Excel file holds at most %2. Nothing was written; choose the text or the HTML "
+                   "format instead.")
             .arg(locale.toString(rows), locale.toString(MaxRows));
     if (model.columnCount() > MaxColumns)
-        return QStringLiteral("The list cannot be written as an Excel file: it has %1 columns, and an Excel file "
-                              "holds at most %2. Nothing was written.")
+        return QCoreApplication::translate(
+                   "TExcelWriter", "The list cannot be written as an Excel file: it has %1 columns, and an Excel file "
+                                   "holds at most %2. Nothing was written.")
             .arg(locale.toString(model.columnCount()), locale.toString(MaxColumns));
 
     const LabelScan scan = scanLabels(model);
     const qsizetype most = scan.fitsWindows1252 ? MaxLabelBytes : MaxLabelChars;
     if (scan.longest > most)
-        return QStringLiteral("The list cannot be written as an Excel file: a cell holds a text of %1 characters, and "
-                              "an Excel cell holds at most %2. Nothing was written; choose the text or the HTML format "
-                              "instead.")
+        return QCoreApplication::translate(
+                   "TExcelWriter",
+                   "The list cannot be written as an Excel file: a cell holds a text of %1 characters, and "
+                   "an Excel cell holds at most %2. Nothing was written; choose the text or the HTML format "
+                   "instead.")
             .arg(locale.toString(scan.longest), locale.toString(most));
     return {};
 }

@@ -8,6 +8,7 @@
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,7 +18,10 @@
 
 QStringList TExportCommand::filters()
 {
-    return {QStringLiteral("Excel(*.xls)"), QStringLiteral("text(*.txt)"), QStringLiteral("htm(*.htm)")};
+    // The writer is chosen by the filter's place in this list, never by its text.
+    return {QCoreApplication::translate("TExportCommand", "Excel(*.xls)"),
+            QCoreApplication::translate("TExportCommand", "text(*.txt)"),
+            QCoreApplication::translate("TExportCommand", "htm(*.htm)")};
 }
 
 QString TExportCommand::withExtension(const QString& fileName, const QString& extension)
@@ -47,22 +51,28 @@ TExportCommand::Outcome TExportCommand::run(QWidget* owner, TDBGridView* grid)
     const QString shownPath = QDir::toNativeSeparators(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        TErrorReport::show(owner, QStringLiteral("Cannot create %1.\n%2").arg(shownPath, file.errorString()));
+        TErrorReport::show(
+            owner,
+            QCoreApplication::translate("TExportCommand", "Cannot create %1.\n%2").arg(shownPath, file.errorString()));
         return Outcome::Failed;
     }
     try {
         writer->write(file, *model);
     } catch (const std::exception& e) {
         file.cancelWriting();
-        TErrorReport::show(owner, QStringLiteral("Cannot write %1.\n%2").arg(shownPath, QString::fromUtf8(e.what())));
+        TErrorReport::show(owner, QCoreApplication::translate("TExportCommand", "Cannot write %1.\n%2")
+                                      .arg(shownPath, QString::fromUtf8(e.what())));
         return Outcome::Failed;
     }
     if (!file.commit()) {
-        TErrorReport::show(owner, QStringLiteral("Cannot write %1.\n%2").arg(shownPath, file.errorString()));
+        TErrorReport::show(
+            owner,
+            QCoreApplication::translate("TExportCommand", "Cannot write %1.\n%2").arg(shownPath, file.errorString()));
         return Outcome::Failed;
     }
 
-    if (TMessageService::show(owner, QStringLiteral("Confirm"), QStringLiteral("Do you want to lunch the file?"),
+    if (TMessageService::show(owner, QCoreApplication::translate("TExportCommand", "Confirm"),
+                              QCoreApplication::translate("TExportCommand", "Do you want to lunch the file?"),
                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::Yes) == QMessageBox::Yes)
         TShell::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));

@@ -5,6 +5,7 @@
 #include "history/TTextWriter.h"
 #include "toolkit/TGridModel.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <stdexcept>
@@ -66,8 +67,9 @@ void TExportWriter::flush()
     // A short write is a failure too (a full disk, a size limit): the device may not report it.
     if (m_device->write(m_buffer) != m_buffer.size()) {
         QString text = m_device->errorString();
-        if (text.isEmpty() || text == QStringLiteral("Unknown error"))
-            text = QStringLiteral("The file could not be written completely; the disk may be full.");
+        if (text.isEmpty() || text == QCoreApplication::translate("QIODevice", "Unknown error"))
+            text = QCoreApplication::translate("TExportWriter",
+                                               "The file could not be written completely; the disk may be full.");
         throw std::runtime_error(text.toStdString());
     }
     m_buffer.clear();

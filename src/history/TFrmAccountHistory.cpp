@@ -60,7 +60,7 @@ TFrmAccountHistory::TFrmAccountHistory(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAccountHistory"));
-    setWindowTitle(QStringLiteral("Acc/Wal History"));
+    setWindowTitle(tr("Acc/Wal History"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
@@ -111,16 +111,22 @@ void TFrmAccountHistory::createToolBar()
         bool menuSeparatorAfter;
     };
     const Command commands[] = {
-        {"btnQuery", "Query", "mniQuery", "&Query...", "query", "", &TFrmAccountHistory::btnQueryClick, true, true},
-        {"btnEdit", "Edit", "mniEdit", "&Edit...", "edit", "", &TFrmAccountHistory::btnEditClick, false, false},
-        {"btnDelete", "Delete", "mniDelete", "&Delete", "delete", "", &TFrmAccountHistory::btnDeleteClick, true, true},
-        {"btnCopy", "Copy", "mniCopy", "&Copy", "copy", "Copy selected data and paste to excel  document",
-         &TFrmAccountHistory::btnCopyClick, false, false},
-        {"btnExport", "Export", "mniExport", "Exp&ort...", "export", "", &TFrmAccountHistory::btnExportClick, false,
+        {"btnQuery", QT_TR_NOOP("Query"), "mniQuery", QT_TR_NOOP("&Query..."), "query", "",
+         &TFrmAccountHistory::btnQueryClick, true, true},
+        {"btnEdit", QT_TR_NOOP("Edit"), "mniEdit", QT_TR_NOOP("&Edit..."), "edit", "",
+         &TFrmAccountHistory::btnEditClick, false, false},
+        {"btnDelete", QT_TR_NOOP("Delete"), "mniDelete", QT_TR_NOOP("&Delete"), "delete", "",
+         &TFrmAccountHistory::btnDeleteClick, true, true},
+        {"btnCopy", QT_TR_NOOP("Copy"), "mniCopy", QT_TR_NOOP("&Copy"), "copy",
+         QT_TR_NOOP("Copy selected data and paste to excel  document"), &TFrmAccountHistory::btnCopyClick, false,
          false},
-        {"btnPrint", "Print", "mniPrint", "&Print...", "print", "", &TFrmAccountHistory::btnPrintClick, true, true},
-        {"btnHelp", "Help", "mniHelp", "&Help", "help", "", &TFrmAccountHistory::btnHelpClick, false, false},
-        {"btnToolExit", "Exit", "mniExit", "E&xit", "exit", "Close history window",
+        {"btnExport", QT_TR_NOOP("Export"), "mniExport", QT_TR_NOOP("Exp&ort..."), "export", "",
+         &TFrmAccountHistory::btnExportClick, false, false},
+        {"btnPrint", QT_TR_NOOP("Print"), "mniPrint", QT_TR_NOOP("&Print..."), "print", "",
+         &TFrmAccountHistory::btnPrintClick, true, true},
+        {"btnHelp", QT_TR_NOOP("Help"), "mniHelp", QT_TR_NOOP("&Help"), "help", "", &TFrmAccountHistory::btnHelpClick,
+         false, false},
+        {"btnToolExit", QT_TR_NOOP("Exit"), "mniExit", QT_TR_NOOP("E&xit"), "exit", QT_TR_NOOP("Close history window"),
          &TFrmAccountHistory::btnToolExitClick, true, false},
     };
 
@@ -130,8 +136,8 @@ void TFrmAccountHistory::createToolBar()
     pm1 = new QMenu(this);
     pm1->setObjectName(QStringLiteral("pm1"));
     for (const Command& c : commands) {
-        const QString hint = QString::fromLatin1(c.hint);
-        QAction* button = makeAction(c.button, QString::fromLatin1(c.caption), c.handler);
+        const QString hint = *c.hint != 0 ? tr(c.hint) : QString();
+        QAction* button = makeAction(c.button, tr(c.caption), c.handler);
         button->setIcon(TToolIcons::icon(QString::fromLatin1(c.icon)));
         if (!hint.isEmpty())
             button->setToolTip(hint);
@@ -139,7 +145,7 @@ void TFrmAccountHistory::createToolBar()
         if (c.separatorAfter)
             tlb1->addSeparator();
 
-        QAction* item = makeAction(c.item, QString::fromLatin1(c.itemCaption), c.handler);
+        QAction* item = makeAction(c.item, tr(c.itemCaption), c.handler);
         if (!hint.isEmpty())
             item->setToolTip(hint);
         pm1->addAction(item);
@@ -163,10 +169,10 @@ void TFrmAccountHistory::createFilterPanel()
     cbbAccWal->setMinimumContentsLength(10);
     cbbType = new QComboBox(pnl1);
     cbbType->setObjectName(QStringLiteral("cbbType"));
-    TAccessibleLabel::attach(cbbType, QStringLiteral("Type"));
-    rbMonth = new QRadioButton(QStringLiteral("This Month"), pnl1);
+    TAccessibleLabel::attach(cbbType, tr("Type"));
+    rbMonth = new QRadioButton(tr("This Month"), pnl1);
     rbMonth->setObjectName(QStringLiteral("rbMonth"));
-    rbToday = new QRadioButton(QStringLiteral("Today"), pnl1);
+    rbToday = new QRadioButton(tr("Today"), pnl1);
     rbToday->setObjectName(QStringLiteral("rbToday"));
     rbToday->setChecked(true);
     edtSearch = new QLineEdit(pnl1);
@@ -174,14 +180,14 @@ void TFrmAccountHistory::createFilterPanel()
     edtSearch->setMinimumWidth(100);
     edtSearch->installEventFilter(this);
 
-    auto* lblAccWal = new QLabel(QStringLiteral("Acc/Wal:"), pnl1);
+    auto* lblAccWal = new QLabel(tr("Acc/Wal:"), pnl1);
     lblAccWal->setObjectName(QStringLiteral("lblAccWal"));
     lblAccWal->setBuddy(cbbAccWal);
-    auto* lblSearch = new QLabel(QStringLiteral("Search:"), pnl1);
+    auto* lblSearch = new QLabel(tr("Search:"), pnl1);
     lblSearch->setObjectName(QStringLiteral("lblSearch"));
     lblSearch->setBuddy(edtSearch);
-    cbbAccWal->setAccessibleName(QStringLiteral("Acc/Wal"));
-    edtSearch->setAccessibleName(QStringLiteral("Search"));
+    cbbAccWal->setAccessibleName(tr("Acc/Wal"));
+    edtSearch->setAccessibleName(tr("Search"));
 
     row->addWidget(lblAccWal);
     row->addWidget(cbbAccWal);
@@ -212,7 +218,7 @@ void TFrmAccountHistory::createGrid()
 {
     dbgrdh1 = new TDBGridView(this);
     dbgrdh1->setObjectName(QStringLiteral("dbgrdh1"));
-    dbgrdh1->setAccessibleName(QStringLiteral("Bookings"));
+    dbgrdh1->setAccessibleName(tr("Bookings"));
     dbgrdh1->setGridLayout(THistoryGrid::options(), THistoryGrid::columns());
     // Tab and Shift+Tab move between the columns.
     dbgrdh1->setTabKeyNavigation(true);
@@ -517,12 +523,12 @@ void TFrmAccountHistory::btnDeleteClick()
 {
     const QList<Booking> bookings = selectedBookings();
     if (bookings.isEmpty()) {
-        TMessageService::show(this, QStringLiteral("ERROR"), QStringLiteral("Please select an record to delete!"),
-                              QMessageBox::Information, QMessageBox::Ok);
+        TMessageService::show(this, tr("ERROR"), tr("Please select an record to delete!"), QMessageBox::Information,
+                              QMessageBox::Ok);
         return;
     }
-    if (!TMessageService::ask(this, QStringLiteral("Are you sure to delete this record?"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes))
+    if (!TMessageService::ask(this, tr("Are you sure to delete this record?"), QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::Yes))
         return;
     // Each booking goes with its balance changes in a transaction of its own. A failure stops the
     // command: the bookings before it stay deleted, it and the rest stay as they were, and the list

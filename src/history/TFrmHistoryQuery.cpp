@@ -47,7 +47,7 @@ TFrmHistoryQuery::TFrmHistoryQuery(QWidget* parent)
     : TDialog(QSize(300, 286), parent)
 {
     setObjectName(QStringLiteral("FrmHistoryQuery"));
-    setWindowTitle(QStringLiteral("Query for History"));
+    setWindowTitle(tr("Query for History"));
     createControls();
     fitToContents();
     FormCreate();
@@ -57,17 +57,17 @@ TFrmHistoryQuery::~TFrmHistoryQuery() = default;
 
 void TFrmHistoryQuery::createControls()
 {
-    grp1 = new QGroupBox(QStringLiteral("Basic Info"), this);
+    grp1 = new QGroupBox(tr("Basic Info"), this);
     grp1->setObjectName(QStringLiteral("grp1"));
-    dtp1 = datePicker("dtp1", QStringLiteral("Date"), grp1);
-    dtp2 = datePicker("dtp2", QStringLiteral("Date to"), grp1);
+    dtp1 = datePicker("dtp1", tr("Date"), grp1);
+    dtp2 = datePicker("dtp2", tr("Date to"), grp1);
     cbbAccWal = TBookingWidgets::makeHolderList("cbbAccWal", grp1);
     cbbType = new QComboBox(grp1);
     cbbType->setObjectName(QStringLiteral("cbbType"));
-    lblDate = TBookingWidgets::makeLabel("lblDate", QStringLiteral("Date:"), dtp1, grp1);
-    lblDateTo = TBookingWidgets::makeLabel("lblDateTo", QStringLiteral("to"), dtp2, grp1);
-    lblAccWal = TBookingWidgets::makeLabel("lblAccWal", QStringLiteral("Acc/Wal:"), cbbAccWal, grp1);
-    lblType = TBookingWidgets::makeLabel("lblType", QStringLiteral("Type:"), cbbType, grp1);
+    lblDate = TBookingWidgets::makeLabel("lblDate", tr("Date:"), dtp1, grp1);
+    lblDateTo = TBookingWidgets::makeLabel("lblDateTo", tr("to"), dtp2, grp1);
+    lblAccWal = TBookingWidgets::makeLabel("lblAccWal", tr("Acc/Wal:"), cbbAccWal, grp1);
+    lblType = TBookingWidgets::makeLabel("lblType", tr("Type:"), cbbType, grp1);
     auto* basic = new QGridLayout(grp1);
     basic->setContentsMargins(8, 6, 8, 6);
     basic->setVerticalSpacing(4);
@@ -82,20 +82,20 @@ void TFrmHistoryQuery::createControls()
     basic->setColumnStretch(1, 1);
     basic->setColumnStretch(3, 1);
 
-    grp2 = new QGroupBox(QStringLiteral("Match info"), this);
+    grp2 = new QGroupBox(tr("Match info"), this);
     grp2->setObjectName(QStringLiteral("grp2"));
-    edtFrom = edit("edtFrom", QStringLiteral("From"), grp2);
-    edtAmount1 = edit("edtAmount1", QStringLiteral("Minimum amount"), grp2);
-    edtAmount2 = edit("edtAmount2", QStringLiteral("Maximum amount"), grp2);
-    edtTo = edit("edtTo", QStringLiteral("To"), grp2);
-    edtMemo = edit("edtMemo", QStringLiteral("Memo"), grp2);
+    edtFrom = edit("edtFrom", tr("From"), grp2);
+    edtAmount1 = edit("edtAmount1", tr("Minimum amount"), grp2);
+    edtAmount2 = edit("edtAmount2", tr("Maximum amount"), grp2);
+    edtTo = edit("edtTo", tr("To"), grp2);
+    edtMemo = edit("edtMemo", tr("Memo"), grp2);
     for (QLineEdit* amount : {edtAmount1, edtAmount2})
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblFrom = TBookingWidgets::makeLabel("lblFrom", QStringLiteral("From:"), edtFrom, grp2);
-    lblAmount = TBookingWidgets::makeLabel("lblAmount", QStringLiteral("Amount:"), edtAmount1, grp2);
-    lblAmountTo = TBookingWidgets::makeLabel("lblAmountTo", QStringLiteral("to"), edtAmount2, grp2);
-    lblTo = TBookingWidgets::makeLabel("lblTo", QStringLiteral("To:"), edtTo, grp2);
-    lblMemo = TBookingWidgets::makeLabel("lblMemo", QStringLiteral("Memo:"), edtMemo, grp2);
+    lblFrom = TBookingWidgets::makeLabel("lblFrom", tr("From:"), edtFrom, grp2);
+    lblAmount = TBookingWidgets::makeLabel("lblAmount", tr("Amount:"), edtAmount1, grp2);
+    lblAmountTo = TBookingWidgets::makeLabel("lblAmountTo", tr("to"), edtAmount2, grp2);
+    lblTo = TBookingWidgets::makeLabel("lblTo", tr("To:"), edtTo, grp2);
+    lblMemo = TBookingWidgets::makeLabel("lblMemo", tr("Memo:"), edtMemo, grp2);
     auto* match = new QGridLayout(grp2);
     match->setContentsMargins(8, 6, 8, 6);
     match->setVerticalSpacing(4);
@@ -112,10 +112,10 @@ void TFrmHistoryQuery::createControls()
     match->setColumnStretch(1, 1);
     match->setColumnStretch(3, 1);
 
-    btnOK = TBookingWidgets::makeButton("btnOK", QStringLiteral("&Query"), this);
+    btnOK = TBookingWidgets::makeButton("btnOK", tr("&Query"), this);
     btnOK->setIcon(TToolIcons::icon(QStringLiteral("query")));
     btnOK->setDefault(true);
-    btnClose = TBookingWidgets::makeButton("btnClose", QStringLiteral("&Close"), this);
+    btnClose = TBookingWidgets::makeButton("btnClose", tr("&Close"), this);
     btnClose->setIcon(TToolIcons::icon(QStringLiteral("exit")));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

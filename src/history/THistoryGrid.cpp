@@ -1,11 +1,12 @@
 #include "history/THistoryGrid.h"
+#include <QCoreApplication>
 
 namespace {
 
 TGridColumn column(const char* title, const char* field, int width)
 {
     TGridColumn c;
-    c.title = QString::fromLatin1(title);
+    c.title = QCoreApplication::translate("THistoryGrid", title);
     c.field = QString::fromLatin1(field);
     c.width = width;
     return c;
@@ -30,24 +31,23 @@ TGridOptions THistoryGrid::options()
 
 QList<TGridColumn> THistoryGrid::columns()
 {
-    TGridColumn no = column("No.", "", 30);
+    TGridColumn no = column(QT_TRANSLATE_NOOP("THistoryGrid", "No."), "", 30);
     no.minWidth = no.maxWidth = 30;
     no.rowNumbers = true;
     no.titleButton = false;
     no.color = TGridColor::system(TGridColor::Kind::ButtonFace);
-    TGridColumn date = column("Date", "Date1", 100);
+    TGridColumn date = column(QT_TRANSLATE_NOOP("THistoryGrid", "Date"), "Date1", 100);
     date.footer = TGridColumn::Footer::Text;
-    date.footerText = QStringLiteral("SUM");
-    TGridColumn amount = column("", "Amount", 100);
+    date.footerText = QCoreApplication::translate("THistoryGrid", "SUM");
+    TGridColumn amount = column(QT_TRANSLATE_NOOP("THistoryGrid", "Amount"), "Amount", 100);
     amount.footer = TGridColumn::Footer::Sum;
-    // The columns from "from" on are titled by their fields.
     return {no,
             date,
-            column("Type", "TypeName", 100),
-            column("Acc/Wal", "name", 100),
-            column("", "From", 100),
+            column(QT_TRANSLATE_NOOP("THistoryGrid", "Type"), "TypeName", 100),
+            column(QT_TRANSLATE_NOOP("THistoryGrid", "Acc/Wal"), "name", 100),
+            column(QT_TRANSLATE_NOOP("THistoryGrid", "from"), "From", 100),
             amount,
-            column("", "For", 100),
-            column("", "To", 100),
-            column("", "Memo", 200)};
+            column(QT_TRANSLATE_NOOP("THistoryGrid", "for"), "For", 100),
+            column(QT_TRANSLATE_NOOP("THistoryGrid", "To"), "To", 100),
+            column(QT_TRANSLATE_NOOP("THistoryGrid", "memo"), "Memo", 200)};
 }

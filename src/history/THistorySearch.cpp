@@ -3,6 +3,7 @@
 #include "data/TBookingKind.h"
 #include "data/TBooks.h"
 
+#include <QCoreApplication>
 #include <iterator>
 
 namespace {
@@ -15,13 +16,14 @@ constexpr int KindOfEntry[] = {-1, static_cast<int>(TBookingKind::Deposit), stat
 
 QList<THistorySearch::HolderEntry> THistorySearch::holderEntries()
 {
-    QList<HolderEntry> entries{{QStringLiteral("-----All-----"), 0, THolderFamily::All},
-                               {QStringLiteral("---Account---"), 0, THolderFamily::Accounts}};
+    QList<HolderEntry> entries{
+        {QCoreApplication::translate("THistorySearch", "-----All-----"), 0, THolderFamily::All},
+        {QCoreApplication::translate("THistorySearch", "---Account---"), 0, THolderFamily::Accounts}};
     bool walletSection = false;
     for (const TDataInfo& holder : TBooks::holders(THolderFamily::All, true)) {
         const THolderFamily family = holder.isWallet() ? THolderFamily::Wallets : THolderFamily::Accounts;
         if (family == THolderFamily::Wallets && !walletSection) {
-            entries.append({QStringLiteral("---Wallet---"), 0, THolderFamily::Wallets});
+            entries.append({QCoreApplication::translate("THistorySearch", "---Wallet---"), 0, THolderFamily::Wallets});
             walletSection = true;
         }
         entries.append({QStringLiteral("    ") + holder.Name, holder.ID, family});
@@ -31,8 +33,11 @@ QList<THistorySearch::HolderEntry> THistorySearch::holderEntries()
 
 QStringList THistorySearch::typeEntries()
 {
-    return {QStringLiteral("-----All-----"), QStringLiteral("Deposit"), QStringLiteral("Debit"),
-            QStringLiteral("Trans in"), QStringLiteral("Trans out")};
+    return {QCoreApplication::translate("THistorySearch", "-----All-----"),
+            QCoreApplication::translate("THistorySearch", "Deposit"),
+            QCoreApplication::translate("THistorySearch", "Debit"),
+            QCoreApplication::translate("THistorySearch", "Trans in"),
+            QCoreApplication::translate("THistorySearch", "Trans out")};
 }
 
 int THistorySearch::kindOfTypeEntry(int index)
@@ -90,17 +95,17 @@ QString holderDetail(THolderFamily family, qint32 holderId)
     if (holder.isEmpty()) {
         switch (family) {
         case THolderFamily::Accounts:
-            holder = QStringLiteral("All accounts");
+            holder = QCoreApplication::translate("THistorySearch", "All accounts");
             break;
         case THolderFamily::Wallets:
-            holder = QStringLiteral("All wallets");
+            holder = QCoreApplication::translate("THistorySearch", "All wallets");
             break;
         default:
-            holder = QStringLiteral("All");
+            holder = QCoreApplication::translate("THistorySearch", "All");
             break;
         }
     }
-    return QStringLiteral("Acc/Wal: %1").arg(holder);
+    return QCoreApplication::translate("THistorySearch", "Acc/Wal: %1").arg(holder);
 }
 
 } // namespace
@@ -108,14 +113,15 @@ QString holderDetail(THolderFamily family, qint32 holderId)
 QStringList THistorySearch::printDetails(const Simple& criteria)
 {
     return {holderDetail(criteria.family, criteria.holderId),
-            QStringLiteral("Period: %1")
-                .arg(criteria.period == Period::ThisMonth ? QStringLiteral("This Month") : QStringLiteral("Today"))};
+            QCoreApplication::translate("THistorySearch", "Period: %1")
+                .arg(criteria.period == Period::ThisMonth ? QCoreApplication::translate("THistorySearch", "This Month")
+                                                          : QCoreApplication::translate("THistorySearch", "Today"))};
 }
 
 QStringList THistorySearch::printDetails(const Advanced& criteria, const QLocale& locale)
 {
     return {holderDetail(criteria.family, criteria.holderId),
-            QStringLiteral("Period: %1 to %2")
+            QCoreApplication::translate("THistorySearch", "Period: %1 to %2")
                 .arg(locale.toString(criteria.first, QLocale::ShortFormat),
                      locale.toString(criteria.last, QLocale::ShortFormat))};
 }

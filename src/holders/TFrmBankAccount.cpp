@@ -13,19 +13,18 @@
 #include <QRadioButton>
 
 TFrmBankAccount::TFrmBankAccount(QWidget* parent)
-    : TFrmHolderBase({QStringLiteral("Bank Account"), QStringLiteral("Bank Account Name:"),
-                      QStringLiteral("Allow bank account to go negative"),
-                      QStringLiteral("Warn when bank account goes negative"), QStringLiteral("btnSave"),
-                      QStringLiteral("&Save"), QStringLiteral("Please enter an account name!"),
-                      QStringLiteral("Sorry, add account error!"), HelpContext, QSize(451, 327)},
+    : TFrmHolderBase({tr("Bank Account"), tr("Bank Account Name:"), tr("Allow bank account to go negative"),
+                      tr("Warn when bank account goes negative"), QStringLiteral("btnSave"), tr("&Save"),
+                      tr("Please enter an account name!"), tr("Sorry, add account error!"), HelpContext,
+                      QSize(451, 327)},
                      parent)
 {
     setObjectName(QStringLiteral("FrmBankAccount"));
     lblBalance->setMinimumWidth(145);
     lblBalance->setAlignment(Qt::AlignCenter);
-    rbTypeBank = new QRadioButton(QStringLiteral("Bank Account"), grp1);
+    rbTypeBank = new QRadioButton(tr("Bank Account"), grp1);
     rbTypeBank->setObjectName(QStringLiteral("rbTypeBank"));
-    rbTypeCredit = new QRadioButton(QStringLiteral("Credit Card Account"), grp1);
+    rbTypeCredit = new QRadioButton(tr("Credit Card Account"), grp1);
     rbTypeCredit->setObjectName(QStringLiteral("rbTypeCredit"));
     rbTypeBank->setChecked(true);
     basicLayout()->addWidget(lblBalance, 1, 1);
@@ -54,7 +53,7 @@ void TFrmBankAccount::ShowHolder(TDataInfo* info)
     FDataInfo = info;
     if (info == nullptr)
         return;
-    setWindowTitle(QStringLiteral("View/Edit account"));
+    setWindowTitle(tr("View/Edit account"));
     lblBalance->setText(info->Balance.toMoneyString());
     TFrmHolderBase::ShowHolder(info);
     // Exclusive radio buttons: checking one clears the other.

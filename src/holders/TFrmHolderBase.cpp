@@ -22,7 +22,7 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
 {
     setWindowTitle(texts.caption);
 
-    grp1 = named(new QGroupBox(QStringLiteral("Basic Info"), this), "grp1");
+    grp1 = named(new QGroupBox(tr("Basic Info"), this), "grp1");
     lbl1 = named(new QLabel(texts.nameLabel, grp1), "lbl1");
     edtName = named(new QLineEdit(grp1), "edtName");
     lbl1->setBuddy(edtName);
@@ -34,7 +34,7 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     m_basicLayout->addWidget(lbl1, 0, 0);
     m_basicLayout->addWidget(edtName, 0, 1, 1, 3);
 
-    grp2 = named(new QGroupBox(QStringLiteral("Options"), this), "grp2");
+    grp2 = named(new QGroupBox(tr("Options"), this), "grp2");
     chkNegative = named(new QCheckBox(texts.negative, grp2), "chkNegative");
     chkWarn = named(new QCheckBox(texts.warn, grp2), "chkWarn");
     auto* options = new QVBoxLayout(grp2);
@@ -42,11 +42,11 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     options->addWidget(chkWarn);
     connect(chkNegative, &QCheckBox::toggled, this, &TFrmHolderBase::chkNegativeClick);
 
-    grp3 = named(new QGroupBox(QStringLiteral("Memo"), this), "grp3");
-    lbl2 = named(new QLabel(QStringLiteral("Association URL:"), grp3), "lbl2");
+    grp3 = named(new QGroupBox(tr("Memo"), this), "grp3");
+    lbl2 = named(new QLabel(tr("Association URL:"), grp3), "lbl2");
     edtURL = named(new QLineEdit(grp3), "edtURL");
     lbl2->setBuddy(edtURL);
-    lbl3 = named(new QLabel(QStringLiteral("Memo:"), grp3), "lbl3");
+    lbl3 = named(new QLabel(tr("Memo:"), grp3), "lbl3");
     Memo = named(new QPlainTextEdit(grp3), "Memo");
     lbl3->setBuddy(Memo);
     // The memo takes whatever height is left; it does not push the dialog past its designed size.
@@ -59,11 +59,11 @@ TFrmHolderBase::TFrmHolderBase(const Texts& texts, QWidget* parent)
     memo->addWidget(Memo, 1, 1);
 
     pnl1 = named(new QWidget(this), "pnl1");
-    btnHelp = named(new QPushButton(QStringLiteral("&Help"), pnl1), "btnHelp");
+    btnHelp = named(new QPushButton(tr("&Help"), pnl1), "btnHelp");
     m_btnSave = new QPushButton(texts.saveCaption, pnl1);
     m_btnSave->setObjectName(texts.saveName);
     m_btnSave->setDefault(true);
-    btnClose = named(new QPushButton(QStringLiteral("&Close"), pnl1), "btnClose");
+    btnClose = named(new QPushButton(tr("&Close"), pnl1), "btnClose");
     auto* buttons = new QHBoxLayout(pnl1);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch(1);

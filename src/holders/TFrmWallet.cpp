@@ -10,10 +10,9 @@
 #include <QPlainTextEdit>
 
 TFrmWallet::TFrmWallet(QWidget* parent)
-    : TFrmHolderBase({QStringLiteral("New Wallet"), QStringLiteral("Wallet Name:"),
-                      QStringLiteral("Allow wallet to go negative"), QStringLiteral("Warn when wallet goes negative"),
-                      QStringLiteral("btnOK"), QStringLiteral("&OK"), QStringLiteral("Please enter a wallet name!"),
-                      QStringLiteral("Sorry, add wallet error!"), HelpContext, QSize(524, 339)},
+    : TFrmHolderBase({tr("New Wallet"), tr("Wallet Name:"), tr("Allow wallet to go negative"),
+                      tr("Warn when wallet goes negative"), QStringLiteral("btnOK"), tr("&OK"),
+                      tr("Please enter a wallet name!"), tr("Sorry, add wallet error!"), HelpContext, QSize(524, 339)},
                      parent)
 {
     setObjectName(QStringLiteral("FrmWallet"));
@@ -24,7 +23,7 @@ TFrmWallet::TFrmWallet(QWidget* parent)
     lblOfAccounts->setMinimumWidth(89);
     lblOfAccounts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblOfAccounts->setPalette(lblBalance->palette());
-    lbl6 = new QLabel(QStringLiteral("of total"), grp1);
+    lbl6 = new QLabel(tr("of total"), grp1);
     lbl6->setObjectName(QStringLiteral("lbl6"));
     basicLayout()->addWidget(lblBalance, 1, 1);
     basicLayout()->addWidget(lblOfAccounts, 1, 2);
@@ -50,7 +49,7 @@ void TFrmWallet::ShowHolder(TDataInfo* info)
     FDataInfo = info;
     if (info == nullptr)
         return;
-    setWindowTitle(QStringLiteral("View/Edit wallet"));
+    setWindowTitle(tr("View/Edit wallet"));
     lblBalance->setText(info->Balance.toMoneyString());
     const Currency wallets = TDM::WalletsTotal();
     const Currency accounts = TDM::AccountsTotal();

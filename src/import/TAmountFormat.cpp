@@ -1,5 +1,6 @@
 #include "import/TAmountFormat.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -119,12 +120,12 @@ std::optional<Currency> TAmountFormat::parse(QStringView text, QString* reason) 
     };
     const QString shown = text.trimmed().toString();
     if (shown.isEmpty())
-        return fail(QStringLiteral("There is no amount."));
+        return fail(QCoreApplication::translate("TAmountFormat", "There is no amount."));
 
     QStringView s = text;
     bool negative = false;
     if (!takeSign(s, negative) || !looksNumeric(s))
-        return fail(QStringLiteral("The amount \"%1\" is not a number.").arg(shown));
+        return fail(QCoreApplication::translate("TAmountFormat", "The amount \"%1\" is not a number.").arg(shown));
 
     // Integer digits in groups (the first of one to three digits, then three each), an optional
     // decimal separator and fraction digits.
@@ -165,11 +166,12 @@ std::optional<Currency> TAmountFormat::parse(QStringView text, QString* reason) 
         }
     }
     if (!fits)
-        return fail(QStringLiteral("The amount \"%1\" is not written like the other amounts of the file (%2).")
+        return fail(QCoreApplication::translate(
+                        "TAmountFormat", "The amount \"%1\" is not written like the other amounts of the file (%2).")
                         .arg(shown, example()));
     const std::optional<Currency> value = Currency::parse(normal, QLocale::c());
     if (!value)
-        return fail(QStringLiteral("The amount \"%1\" is too large.").arg(shown));
+        return fail(QCoreApplication::translate("TAmountFormat", "The amount \"%1\" is too large.").arg(shown));
     return value;
 }
 

@@ -1,5 +1,6 @@
 #include "import/TCsvColumnRoles.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 TCsvRole TCsvColumnRoles::roleOf(const TCsvSettings& s, int column)
@@ -99,31 +100,31 @@ QString TCsvColumnRoles::name(TCsvRole role)
 {
     switch (role) {
     case TCsvRole::None:
-        return QStringLiteral("Not used");
+        return QCoreApplication::translate("TCsvColumnRoles", "Not used");
     case TCsvRole::Date:
-        return QStringLiteral("Date");
+        return QCoreApplication::translate("TCsvColumnRoles", "Date");
     case TCsvRole::Amount:
-        return QStringLiteral("Amount (signed)");
+        return QCoreApplication::translate("TCsvColumnRoles", "Amount (signed)");
     case TCsvRole::PaidOut:
-        return QStringLiteral("Money paid out");
+        return QCoreApplication::translate("TCsvColumnRoles", "Money paid out");
     case TCsvRole::Received:
-        return QStringLiteral("Money received");
+        return QCoreApplication::translate("TCsvColumnRoles", "Money received");
     case TCsvRole::From:
-        return QStringLiteral("From");
+        return QCoreApplication::translate("TCsvColumnRoles", "From");
     case TCsvRole::For:
-        return QStringLiteral("For");
+        return QCoreApplication::translate("TCsvColumnRoles", "For");
     case TCsvRole::Memo:
-        return QStringLiteral("Memo");
+        return QCoreApplication::translate("TCsvColumnRoles", "Memo");
     case TCsvRole::BankId:
-        return QStringLiteral("Bank's id");
+        return QCoreApplication::translate("TCsvColumnRoles", "Bank's id");
     case TCsvRole::Direction:
-        return QStringLiteral("Paid out or received");
+        return QCoreApplication::translate("TCsvColumnRoles", "Paid out or received");
     case TCsvRole::Fee:
-        return QStringLiteral("Fee");
+        return QCoreApplication::translate("TCsvColumnRoles", "Fee");
     case TCsvRole::Balance:
-        return QStringLiteral("Balance (not booked)");
+        return QCoreApplication::translate("TCsvColumnRoles", "Balance (not booked)");
     case TCsvRole::State:
-        return QStringLiteral("State");
+        return QCoreApplication::translate("TCsvColumnRoles", "State");
     }
     return {};
 }

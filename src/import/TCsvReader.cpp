@@ -3,6 +3,7 @@
 #include "import/TCsvTokenizer.h"
 #include "import/TImportWords.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -27,7 +28,7 @@ QString joined(const QStringList& fields, const QList<int>& columns)
 
 QString missingColumn(const QStringList& fields, int column, const char* what)
 {
-    return QStringLiteral("The line has %1 columns; the %2 should be in column %3.")
+    return QCoreApplication::translate("TCsvReader", "The line has %1 columns; the %2 should be in column %3.")
         .arg(fields.size())
         .arg(QLatin1String(what))
         .arg(column + 1);
@@ -38,7 +39,8 @@ QString withSpan(const TCsvRecord& r, const QString& reason)
 {
     if (r.lastLine <= r.line)
         return reason;
-    return reason + QStringLiteral(" (This entry runs on to line %1; check its quotes.)").arg(r.lastLine);
+    return reason + QCoreApplication::translate("TCsvReader", " (This entry runs on to line %1; check its quotes.)")
+                        .arg(r.lastLine);
 }
 
 QString fieldAt(const QStringList& fields, int column)
@@ -128,19 +130,25 @@ QString balanceReason(const BalanceLine& b)
     const QString money = b.amount ? b.amount->toMoneyString() : QString();
     switch (b.kind) {
     case TImportWords::BalanceLine::Opening:
-        return b.amount ? QStringLiteral("The statement's opening balance, %1; it is not booked.").arg(money)
-                        : QStringLiteral("The statement's opening balance; it is not booked.");
+        return b.amount
+                   ? QCoreApplication::translate("TCsvReader", "The statement's opening balance, %1; it is not booked.")
+                         .arg(money)
+                   : QCoreApplication::translate("TCsvReader", "The statement's opening balance; it is not booked.");
     case TImportWords::BalanceLine::Closing:
-        return b.amount ? QStringLiteral("The statement's closing balance, %1; it is not booked.").arg(money)
-                        : QStringLiteral("The statement's closing balance; it is not booked.");
+        return b.amount
+                   ? QCoreApplication::translate("TCsvReader", "The statement's closing balance, %1; it is not booked.")
+                         .arg(money)
+                   : QCoreApplication::translate("TCsvReader", "The statement's closing balance; it is not booked.");
     case TImportWords::BalanceLine::Balance:
-        return b.amount ? QStringLiteral("A balance the statement states, %1; it is not booked.").arg(money)
-                        : QStringLiteral("A balance the statement states; it is not booked.");
+        return b.amount
+                   ? QCoreApplication::translate("TCsvReader", "A balance the statement states, %1; it is not booked.")
+                         .arg(money)
+                   : QCoreApplication::translate("TCsvReader", "A balance the statement states; it is not booked.");
     case TImportWords::BalanceLine::Total:
     case TImportWords::BalanceLine::None:
         break;
     }
-    return QStringLiteral("A total of the statement; it is not booked.");
+    return QCoreApplication::translate("TCsvReader", "A total of the statement; it is not booked.");
 }
 
 // The opening and closing balances of the statement from its balance lines: those that say which
@@ -201,10 +209,12 @@ std::optional<Currency> TCsvReader::amountOf(const QStringList& fields, const TC
                 value = size;
             } else {
                 reason = mark.isEmpty()
-                             ? QStringLiteral("There is no direction (paid out or received) in column %1.")
+                             ? QCoreApplication::translate("TCsvReader",
+                                                           "There is no direction (paid out or received) in column %1.")
                                    .arg(s.directionColumn + 1)
-                             : QStringLiteral("The direction \"%1\" is neither money paid out (%2) nor money "
-                                              "received (%3).")
+                             : QCoreApplication::translate(
+                                   "TCsvReader", "The direction \"%1\" is neither money paid out (%2) nor money "
+                                                 "received (%3).")
                                    .arg(mark, s.paidOutMarks.join(QStringLiteral(", ")),
                                         s.receivedMarks.join(QStringLiteral(", ")));
                 return std::nullopt;
@@ -226,13 +236,13 @@ std::optional<Currency> TCsvReader::amountOf(const QStringList& fields, const TC
         if (!side(s.debitColumn, debit) || !side(s.creditColumn, credit))
             return std::nullopt;
         if (!debit.isZero() && !credit.isZero()) {
-            reason =
-                QStringLiteral("There are amounts in both the column of money paid out and that of money received.");
+            reason = QCoreApplication::translate(
+                "TCsvReader", "There are amounts in both the column of money paid out and that of money received.");
             return std::nullopt;
         }
         if (debit.isZero() && credit.isZero()) {
-            reason =
-                QStringLiteral("There is no amount in the column of money paid out nor in that of money received.");
+            reason = QCoreApplication::translate(
+                "TCsvReader", "There is no amount in the column of money paid out nor in that of money received.");
             return std::nullopt;
         }
         value = debit.isZero() ? credit : -debit;
@@ -294,7 +304,8 @@ TCsvReader::Body TCsvReader::body(QStringView text, int skipTop, int skipBottom)
 TStatement TCsvReader::read(QIODevice& device, const TCsvSettings& settings)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
-        return TStatement::failed(QStringLiteral("The file could not be read: %1").arg(device.errorString()));
+        return TStatement::failed(
+            QCoreApplication::translate("TCsvReader", "The file could not be read: %1").arg(device.errorString()));
     return read(device.readAll(), settings);
 }
 
@@ -371,7 +382,8 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s, cons
             if (TImportWords::stateOf(dateText) == TImportWords::State::NotFinal)
                 out.addProblem(
                     r.line,
-                    QStringLiteral("Not booked by the bank yet (\"%1\" instead of a date).").arg(dateText.trimmed()),
+                    QCoreApplication::translate("TCsvReader", "Not booked by the bank yet (\"%1\" instead of a date).")
+                        .arg(dateText.trimmed()),
                     source, TImportProblem::Kind::Skipped);
             else
                 out.addProblem(r.line, withSpan(r, TImportDate::failureReason(dateText, s.dateOrder)), source);
@@ -404,8 +416,9 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s, cons
         if (const TImportWords::BalanceLine words = balanceWordsOf(r, strong); words != TImportWords::BalanceLine::None)
             balanceLine(r, words, r.source.toString());
         else
-            out.addProblem(r.line, QStringLiteral("One of the lines the settings skip at the bottom."),
-                           r.source.toString(), TImportProblem::Kind::Skipped);
+            out.addProblem(
+                r.line, QCoreApplication::translate("TCsvReader", "One of the lines the settings skip at the bottom."),
+                r.source.toString(), TImportProblem::Kind::Skipped);
     }
     applyBalanceLines(out, balanceLines);
 
@@ -427,9 +440,10 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s, cons
                                              [](const TImportRow& row) { return !row.amount.isNegative(); });
     if (s.amountMode == TCsvSettings::AmountMode::Signed && s.directionColumn < 0 && s.balanceColumn < 0 && !s.negate &&
         out.rows.size() >= 2 && received < out.rows.size() && received * 4 >= out.rows.size() * 3)
-        out.warnings.append(QStringLiteral("Nearly all amounts of this file are money received. If it is a credit "
-                                           "card statement that shows payments as positive amounts, tick \"Money "
-                                           "paid out has no minus sign\" under Settings."));
+        out.warnings.append(QCoreApplication::translate(
+            "TCsvReader", "Nearly all amounts of this file are money received. If it is a credit "
+                          "card statement that shows payments as positive amounts, tick \"Money "
+                          "paid out has no minus sign\" under Settings."));
     out.dateOrders = TImportDate::fittingOrders(dates);
     return out;
 }

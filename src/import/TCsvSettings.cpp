@@ -1,5 +1,6 @@
 #include "import/TCsvSettings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -107,37 +108,45 @@ QString columnText(int column)
 QString TCsvSettings::check() const
 {
     if (delimiter.isNull() || delimiter == u'"' || delimiter == u'\n' || delimiter == u'\r')
-        return QStringLiteral("Choose the character that separates the columns.");
+        return QCoreApplication::translate("TCsvSettings", "Choose the character that separates the columns.");
     if (amountFormat.decimal.isNull() || amountFormat.decimal == amountFormat.grouping)
-        return QStringLiteral("The decimal separator and the thousands separator must differ.");
+        return QCoreApplication::translate("TCsvSettings",
+                                           "The decimal separator and the thousands separator must differ.");
     if (dateColumn < 0)
-        return QStringLiteral("Choose the column of the date.");
+        return QCoreApplication::translate("TCsvSettings", "Choose the column of the date.");
     QList<int> amounts;
     if (amountMode == AmountMode::Signed) {
         if (amountColumn < 0)
-            return QStringLiteral("Choose the column of the amount.");
+            return QCoreApplication::translate("TCsvSettings", "Choose the column of the amount.");
         amounts = {amountColumn};
     } else {
         if (debitColumn < 0 || creditColumn < 0)
-            return QStringLiteral("Choose the columns of money paid out and money received.");
+            return QCoreApplication::translate("TCsvSettings",
+                                               "Choose the columns of money paid out and money received.");
         if (debitColumn == creditColumn)
-            return QStringLiteral("Money paid out and money received must be in different columns.");
+            return QCoreApplication::translate("TCsvSettings",
+                                               "Money paid out and money received must be in different columns.");
         amounts = {debitColumn, creditColumn};
     }
     if (amounts.contains(dateColumn))
-        return QStringLiteral("Column %1 cannot hold both the date and an amount.").arg(columnText(dateColumn));
+        return QCoreApplication::translate("TCsvSettings", "Column %1 cannot hold both the date and an amount.")
+            .arg(columnText(dateColumn));
     for (const QList<int>* texts : {&fromColumns, &forColumns, &memoColumns}) {
         for (int c : *texts) {
             if (c == dateColumn || amounts.contains(c))
-                return QStringLiteral("Column %1 cannot be both a text and the date or an amount.").arg(columnText(c));
+                return QCoreApplication::translate("TCsvSettings",
+                                                   "Column %1 cannot be both a text and the date or an amount.")
+                    .arg(columnText(c));
         }
     }
     for (int c : {directionColumn, balanceColumn, stateColumn, feeColumn}) {
         if (c >= 0 && (c == dateColumn || amounts.contains(c)))
-            return QStringLiteral("Column %1 cannot also be the date or an amount.").arg(columnText(c));
+            return QCoreApplication::translate("TCsvSettings", "Column %1 cannot also be the date or an amount.")
+                .arg(columnText(c));
     }
     if (directionColumn >= 0 && (paidOutMarks.isEmpty() || receivedMarks.isEmpty()))
-        return QStringLiteral("Type the values of the direction column that mean money paid out and money received.");
+        return QCoreApplication::translate(
+            "TCsvSettings", "Type the values of the direction column that mean money paid out and money received.");
     return {};
 }
 
@@ -184,11 +193,12 @@ std::optional<TCsvSettings> TCsvSettings::fromJson(const QByteArray& json, QStri
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (doc.isNull() || !doc.isObject())
-        return fail(QStringLiteral("The import profile is damaged."));
+        return fail(QCoreApplication::translate("TCsvSettings", "The import profile is damaged."));
     const QJsonObject o = doc.object();
     int version = FormatVersion;
     if (!readInt(o, "version", 1, version) || version > FormatVersion)
-        return fail(QStringLiteral("The import profile was saved by a newer version of the program."));
+        return fail(QCoreApplication::translate("TCsvSettings",
+                                                "The import profile was saved by a newer version of the program."));
 
     TCsvSettings s;
     QString bad;
@@ -227,6 +237,6 @@ std::optional<TCsvSettings> TCsvSettings::fromJson(const QByteArray& json, QStri
         readTexts(o, "receivedMarks", s.receivedMarks) && readInt(o, "balanceColumn", -1, s.balanceColumn) &&
         readInt(o, "stateColumn", -1, s.stateColumn) && readInt(o, "feeColumn", -1, s.feeColumn);
     if (!ok || !bad.isEmpty())
-        return fail(QStringLiteral("The import profile is damaged."));
+        return fail(QCoreApplication::translate("TCsvSettings", "The import profile is damaged."));
     return s;
 }

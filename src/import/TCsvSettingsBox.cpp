@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,9 @@ void select(QComboBox* combo, const QVariant& value, const QString& otherText = 
 {
     int i = combo->findData(value);
     if (i < 0) {
-        combo->addItem(QStringLiteral("Other: %1").arg(otherText.isEmpty() ? value.toString() : otherText), value);
+        combo->addItem(QCoreApplication::translate("TCsvSettingsBox", "Other: %1")
+                           .arg(otherText.isEmpty() ? value.toString() : otherText),
+                       value);
         i = combo->count() - 1;
     }
     combo->setCurrentIndex(i);
@@ -51,33 +54,40 @@ QString capitalized(QString s)
 } // namespace
 
 TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
-    : QGroupBox(QStringLiteral("Settings"), parent)
+    : QGroupBox(tr("Settings"), parent)
 {
     setObjectName(QStringLiteral("grpSettings"));
     cbbDelimiter = named(new QComboBox(this), "cbbDelimiter");
-    for (auto [caption, c] : {std::pair{"Semicolon ;", ";"}, {"Comma ,", ","}, {"Tab", "\t"}, {"Bar |", "|"}})
-        cbbDelimiter->addItem(QString::fromLatin1(caption), QString::fromLatin1(c));
+    for (auto [caption, c] : {std::pair{QT_TR_NOOP("Semicolon ;"), ";"},
+                              {QT_TR_NOOP("Comma ,"), ","},
+                              {QT_TR_NOOP("Tab"), "\t"},
+                              {QT_TR_NOOP("Bar |"), "|"}})
+        cbbDelimiter->addItem(tr(caption), QString::fromLatin1(c));
     cbbEncoding = named(new QComboBox(this), "cbbEncoding");
     for (auto kind : {TTextEncoding::Kind::Auto, TTextEncoding::Kind::Utf8, TTextEncoding::Kind::Windows1252,
                       TTextEncoding::Kind::Iso8859_15, TTextEncoding::Kind::Windows1250, TTextEncoding::Kind::Iso8859_2,
                       TTextEncoding::Kind::Windows1257, TTextEncoding::Kind::Utf16LE, TTextEncoding::Kind::Utf16BE})
-        cbbEncoding->addItem(TTextEncoding::name(kind), static_cast<int>(kind));
+        // "Auto" is a word; the other names are the encodings' own.
+        cbbEncoding->addItem(kind == TTextEncoding::Kind::Auto ? tr("Auto") : TTextEncoding::name(kind),
+                             static_cast<int>(kind));
     spnSkipTop = named(new QSpinBox(this), "spnSkipTop");
     spnSkipBottom = named(new QSpinBox(this), "spnSkipBottom");
     for (QSpinBox* spin : {spnSkipTop, spnSkipBottom})
         spin->setRange(0, MaxSkipped);
-    chkTitles =
-        named(new QCheckBox(QStringLiteral("The last skipped line sho&ws the column titles"), this), "chkTitles");
+    chkTitles = named(new QCheckBox(tr("The last skipped line sho&ws the column titles"), this), "chkTitles");
     cbbDateOrder = named(new QComboBox(this), "cbbDateOrder");
     for (auto order : {TDateOrder::DayMonthYear, TDateOrder::MonthDayYear, TDateOrder::YearMonthDay})
         cbbDateOrder->addItem(capitalized(TImportDate::orderText(order)), static_cast<int>(order));
     cbbDecimal = named(new QComboBox(this), "cbbDecimal");
-    cbbDecimal->addItem(QStringLiteral("Point ."), QStringLiteral("."));
-    cbbDecimal->addItem(QStringLiteral("Comma ,"), QStringLiteral(","));
+    cbbDecimal->addItem(tr("Point ."), QStringLiteral("."));
+    cbbDecimal->addItem(tr("Comma ,"), QStringLiteral(","));
     cbbGrouping = named(new QComboBox(this), "cbbGrouping");
-    for (auto [caption, c] :
-         {std::pair{"None", ""}, {"Point .", "."}, {"Comma ,", ","}, {"Blank", " "}, {"Apostrophe '", "'"}})
-        cbbGrouping->addItem(QString::fromLatin1(caption), QString::fromLatin1(c));
+    for (auto [caption, c] : {std::pair{QT_TR_NOOP("None"), ""},
+                              {QT_TR_NOOP("Point ."), "."},
+                              {QT_TR_NOOP("Comma ,"), ","},
+                              {QT_TR_NOOP("Blank"), " "},
+                              {QT_TR_NOOP("Apostrophe '"), "'"}})
+        cbbGrouping->addItem(tr(caption), QString::fromLatin1(c));
     lstColumns = named(new QListWidget(this), "lstColumns");
     lstColumns->setMinimumHeight(90);
     cbbRole = named(new QComboBox(this), "cbbRole");
@@ -86,39 +96,39 @@ TCsvSettingsBox::TCsvSettingsBox(QWidget* parent)
     edtPaidOutMarks = named(new QLineEdit(this), "edtPaidOutMarks");
     edtReceivedMarks = named(new QLineEdit(this), "edtReceivedMarks");
     for (QLineEdit* edit : {edtPaidOutMarks, edtReceivedMarks})
-        edit->setToolTip(QStringLiteral("The values of the column \"Paid out or received\" that mean this, separated "
-                                        "by commas, such as D, DR"));
-    chkNegate = named(new QCheckBox(QStringLiteral("Money paid out has &no minus sign"), this), "chkNegate");
+        edit->setToolTip(tr("The values of the column \"Paid out or received\" that mean this, separated "
+                            "by commas, such as D, DR"));
+    chkNegate = named(new QCheckBox(tr("Money paid out has &no minus sign"), this), "chkNegate");
     for (QCheckBox* check : {chkTitles, chkNegate})
         check->setAccessibleName(check->text().remove(u'&'));
-    chkNegate->setToolTip(QStringLiteral("Some card statements show money paid out as positive amounts and money "
-                                         "received as negative ones."));
+    chkNegate->setToolTip(tr("Some card statements show money paid out as positive amounts and money "
+                             "received as negative ones."));
 
     const auto label = &TBookingWidgets::makeLabel;
     auto* grid = new QGridLayout(this);
-    grid->addWidget(label("lblDelimiter", QStringLiteral("&Delimiter:"), cbbDelimiter, this), 0, 0);
+    grid->addWidget(label("lblDelimiter", tr("&Delimiter:"), cbbDelimiter, this), 0, 0);
     grid->addWidget(cbbDelimiter, 0, 1);
-    grid->addWidget(label("lblEncoding", QStringLiteral("&Encoding:"), cbbEncoding, this), 1, 0);
+    grid->addWidget(label("lblEncoding", tr("&Encoding:"), cbbEncoding, this), 1, 0);
     grid->addWidget(cbbEncoding, 1, 1);
-    grid->addWidget(label("lblSkipTop", QStringLiteral("Skip lines at &top:"), spnSkipTop, this), 2, 0);
+    grid->addWidget(label("lblSkipTop", tr("Skip lines at &top:"), spnSkipTop, this), 2, 0);
     grid->addWidget(spnSkipTop, 2, 1);
-    grid->addWidget(label("lblSkipBottom", QStringLiteral("Skip lines at b&ottom:"), spnSkipBottom, this), 3, 0);
+    grid->addWidget(label("lblSkipBottom", tr("Skip lines at b&ottom:"), spnSkipBottom, this), 3, 0);
     grid->addWidget(spnSkipBottom, 3, 1);
     grid->addWidget(chkTitles, 4, 0, 1, 2);
-    grid->addWidget(label("lblDateOrder", QStringLiteral("Date o&rder:"), cbbDateOrder, this), 5, 0);
+    grid->addWidget(label("lblDateOrder", tr("Date o&rder:"), cbbDateOrder, this), 5, 0);
     grid->addWidget(cbbDateOrder, 5, 1);
-    grid->addWidget(label("lblDecimal", QStringLiteral("Deci&mal separator:"), cbbDecimal, this), 6, 0);
+    grid->addWidget(label("lblDecimal", tr("Deci&mal separator:"), cbbDecimal, this), 6, 0);
     grid->addWidget(cbbDecimal, 6, 1);
-    grid->addWidget(label("lblGrouping", QStringLiteral("&Grouping separator:"), cbbGrouping, this), 7, 0);
+    grid->addWidget(label("lblGrouping", tr("&Grouping separator:"), cbbGrouping, this), 7, 0);
     grid->addWidget(cbbGrouping, 7, 1);
-    lblColumns = label("lblColumns", QStringLiteral("&Columns:"), lstColumns, this);
+    lblColumns = label("lblColumns", tr("&Columns:"), lstColumns, this);
     grid->addWidget(lblColumns, 8, 0, 1, 2);
     grid->addWidget(lstColumns, 9, 0, 1, 2);
-    grid->addWidget(label("lblRole", QStringLiteral("&Use the column as:"), cbbRole, this), 10, 0);
+    grid->addWidget(label("lblRole", tr("&Use the column as:"), cbbRole, this), 10, 0);
     grid->addWidget(cbbRole, 10, 1);
-    grid->addWidget(label("lblPaidOutMarks", QStringLiteral("Paid o&ut when:"), edtPaidOutMarks, this), 11, 0);
+    grid->addWidget(label("lblPaidOutMarks", tr("Paid o&ut when:"), edtPaidOutMarks, this), 11, 0);
     grid->addWidget(edtPaidOutMarks, 11, 1);
-    grid->addWidget(label("lblReceivedMarks", QStringLiteral("Recei&ved when:"), edtReceivedMarks, this), 12, 0);
+    grid->addWidget(label("lblReceivedMarks", tr("Recei&ved when:"), edtReceivedMarks, this), 12, 0);
     grid->addWidget(edtReceivedMarks, 12, 1);
     grid->addWidget(chkNegate, 13, 0, 1, 2);
     grid->setRowStretch(9, 1);
@@ -203,7 +213,7 @@ void TCsvSettingsBox::askDateOrder(bool ask)
     m_asking = ask;
     const QSignalBlocker block(cbbDateOrder);
     if (ask) {
-        cbbDateOrder->insertItem(0, QStringLiteral("Choose the order"), -1);
+        cbbDateOrder->insertItem(0, tr("Choose the order"), -1);
         cbbDateOrder->setCurrentIndex(0);
     } else {
         cbbDateOrder->removeItem(cbbDateOrder->findData(-1));
@@ -227,7 +237,7 @@ void TCsvSettingsBox::fillColumns()
     for (int c = 0; c < count; ++c)
         lstColumns->addItem(QStringLiteral("%1. %2 \u2192 %3")
                                 .arg(c + 1)
-                                .arg(m_columns.value(c, QStringLiteral("(not in the file)")),
+                                .arg(m_columns.value(c, tr("(not in the file)")),
                                      TCsvColumnRoles::name(TCsvColumnRoles::roleOf(m_settings, c))));
     if (count > 0)
         lstColumns->setCurrentRow(std::min(current, count - 1));

@@ -1,5 +1,7 @@
 #include "import/TCsvTokenizer.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool isLineEnd(QChar c)
@@ -79,7 +81,7 @@ bool TCsvTokenizer::next(TCsvRecord& record)
             if (!closed || (garbage && firstBreak >= 0)) {
                 // A quote left open: it ran to the end of the file, or over line breaks to a quote that
                 // is followed by more text. The record ends with its first line; reading goes on after it.
-                record.error = QStringLiteral("A text in quotes is not closed.");
+                record.error = QCoreApplication::translate("TCsvTokenizer", "A text in quotes is not closed.");
                 record.fields.append(field);
                 record.lastLine = quoteLine;
                 const qsizetype lineEnd = firstBreak >= 0 ? firstBreak : n;
@@ -92,7 +94,8 @@ bool TCsvTokenizer::next(TCsvRecord& record)
             }
             record.fields.append(field);
             if (garbage) {
-                record.error = QStringLiteral("A text in quotes is followed by other characters.");
+                record.error =
+                    QCoreApplication::translate("TCsvTokenizer", "A text in quotes is followed by other characters.");
                 skipToLineEnd();
             }
         } else {

@@ -73,8 +73,12 @@ namespace {
 // How often booking lets the window repaint and answer, in milliseconds.
 constexpr int RepaintEveryMs = 40;
 
-const QString NoHolderYet = QStringLiteral("There is no account or wallet to import into yet. Make one with New "
-                                           "Account... in the Accounts menu or New Wallet... in the Wallets menu.");
+QString noHolderYet()
+{
+    return QCoreApplication::translate("TFrmImport",
+                                       "There is no account or wallet to import into yet. Make one with New "
+                                       "Account... in the Accounts menu or New Wallet... in the Wallets menu.");
+}
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
@@ -90,7 +94,7 @@ TFrmImport::TFrmImport(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmImport"));
-    setWindowTitle(QStringLiteral("Import Statement"));
+    setWindowTitle(tr("Import Statement"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
@@ -103,7 +107,7 @@ TFrmImport::TFrmImport(QWidget* parent)
         fillHolders();
         fillProfiles(QString());
     });
-    showMessage(hasHolders() ? QString() : NoHolderYet);
+    showMessage(hasHolders() ? QString() : noHolderYet());
     showState();
 }
 
@@ -124,17 +128,17 @@ void TFrmImport::createControls()
     cbbHolder->setMaxVisibleItems(15);
     edtFile = named(new QLineEdit(this), "edtFile");
     edtFile->setReadOnly(true);
-    edtFile->setPlaceholderText(QStringLiteral("Choose the statement your bank gave you: CSV, OFX, QFX or QIF"));
-    btnBrowse = button("btnBrowse", QStringLiteral("&Browse..."), this);
+    edtFile->setPlaceholderText(tr("Choose the statement your bank gave you: CSV, OFX, QFX or QIF"));
+    btnBrowse = button("btnBrowse", tr("&Browse..."), this);
     lblFormat = named(new QLabel(this), "lblFormat");
     cbbProfile = named(new QComboBox(this), "cbbProfile");
     cbbProfile->setEditable(true);
     cbbProfile->setInsertPolicy(QComboBox::NoInsert);
-    cbbProfile->lineEdit()->setPlaceholderText(QStringLiteral("A name for these settings, such as your bank's"));
+    cbbProfile->lineEdit()->setPlaceholderText(tr("A name for these settings, such as your bank's"));
     cbbProfile->setMinimumWidth(220);
-    btnSaveProfile = button("btnSaveProfile", QStringLiteral("&Save Profile"), this);
-    btnSaveProfile->setToolTip(QStringLiteral("Saves the settings under the name in the Profile box, to be "
-                                              "offered first for this account or wallet next time"));
+    btnSaveProfile = button("btnSaveProfile", tr("&Save Profile"), this);
+    btnSaveProfile->setToolTip(tr("Saves the settings under the name in the Profile box, to be "
+                                  "offered first for this account or wallet next time"));
 
     grpSettings = new TCsvSettingsBox(this);
     grpSettings->setMaximumWidth(360);
@@ -152,7 +156,7 @@ void TFrmImport::createControls()
     tblPreview->verticalHeader()->setDefaultSectionSize(tblPreview->fontMetrics().height() + 6);
     tblPreview->horizontalHeader()->setStretchLastSection(true);
     tblPreview->setAccessibleDescription(
-        QStringLiteral("The rows of the statement. Space ticks or unticks the selected rows for booking."));
+        tr("The rows of the statement. Space ticks or unticks the selected rows for booking."));
     tblPreview->installEventFilter(this);
     // Wide enough for the longest date and a large debit as the user's locale writes them (its
     // month abbreviations, currency sign, brackets for a negative amount) in the grid's (bold) font.
@@ -167,14 +171,14 @@ void TFrmImport::createControls()
                           metrics.horizontalAdvance(QStringLiteral("99999")) + pad,
                           dateWidth + pad,
                           metrics.horizontalAdvance(Currency::fromRaw(-999'999'999).toMoneyString()) + pad,
-                          metrics.horizontalAdvance(QStringLiteral("Typed before: 28 Sep 2024, Landlord")) + pad,
+                          metrics.horizontalAdvance(tr("Typed before: 28 Sep 2024, Landlord")) + pad,
                           170,
                           170};
     for (int c = 0; c < static_cast<int>(std::size(widths)); ++c)
         tblPreview->setColumnWidth(c, widths[c]);
-    btnTickNew = button("btnTickNew", QStringLiteral("Tic&k New Rows"), this);
-    btnTickNew->setToolTip(QStringLiteral("Ticks every row not imported before, and unticks the others"));
-    btnUntickAll = button("btnUntickAll", QStringLiteral("Untick A&ll"), this);
+    btnTickNew = button("btnTickNew", tr("Tic&k New Rows"), this);
+    btnTickNew->setToolTip(tr("Ticks every row not imported before, and unticks the others"));
+    btnUntickAll = button("btnUntickAll", tr("Untick A&ll"), this);
 
     lblMessage = named(new QLabel(this), "lblMessage");
     lblMessage->setWordWrap(true);
@@ -184,32 +188,32 @@ void TFrmImport::createControls()
     lblBalance->setWordWrap(true);
     for (QLabel* l : {lblMessage, lblTotals, lblBalance})
         l->setFocusPolicy(Qt::TabFocus);
-    lblTotals->setAccessibleName(QStringLiteral("Totals"));
-    lblBalance->setAccessibleName(QStringLiteral("Balance"));
-    lblMessage->setAccessibleName(QStringLiteral("Message"));
+    lblTotals->setAccessibleName(tr("Totals"));
+    lblBalance->setAccessibleName(tr("Balance"));
+    lblMessage->setAccessibleName(tr("Message"));
     prgWork = named(new QProgressBar(this), "prgWork");
-    prgWork->setAccessibleName(QStringLiteral("Progress"));
+    prgWork->setAccessibleName(tr("Progress"));
     prgWork->hide();
-    btnHelp = button("btnHelp", QStringLiteral("&Help"), this);
-    btnImport = button("btnImport", QStringLiteral("&Import"), this);
+    btnHelp = button("btnHelp", tr("&Help"), this);
+    btnImport = button("btnImport", tr("&Import"), this);
     btnImport->setDefault(true);
-    btnClose = button("btnClose", QStringLiteral("Close"), this);
+    btnClose = button("btnClose", tr("Close"), this);
 
     const auto label = &TBookingWidgets::makeLabel;
     auto* top = new QGridLayout;
-    top->addWidget(label("lblHolder", QStringLiteral("&Account or wallet:"), cbbHolder, this), 0, 0);
+    top->addWidget(label("lblHolder", tr("&Account or wallet:"), cbbHolder, this), 0, 0);
     top->addWidget(cbbHolder, 0, 1, 1, 2);
-    top->addWidget(label("lblFile", QStringLiteral("&File:"), edtFile, this), 1, 0);
+    top->addWidget(label("lblFile", tr("&File:"), edtFile, this), 1, 0);
     top->addWidget(edtFile, 1, 1);
     top->addWidget(btnBrowse, 1, 2);
     top->addWidget(lblFormat, 1, 3);
-    top->addWidget(label("lblProfile", QStringLiteral("&Profile:"), cbbProfile, this), 2, 0);
+    top->addWidget(label("lblProfile", tr("&Profile:"), cbbProfile, this), 2, 0);
     top->addWidget(cbbProfile, 2, 1);
     top->addWidget(btnSaveProfile, 2, 2);
     top->setColumnStretch(1, 1);
 
     auto* previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(label("lblPreview", QStringLiteral("Pre&view:"), tblPreview, this));
+    previewColumn->addWidget(label("lblPreview", tr("Pre&view:"), tblPreview, this));
     previewColumn->addWidget(tblPreview, 1);
     auto* ticks = new QHBoxLayout;
     ticks->addWidget(btnTickNew);
@@ -272,13 +276,12 @@ void TFrmImport::fillHolders()
 {
     const QSignalBlocker block(cbbHolder);
     cbbHolder->clear();
-    cbbHolder->addItem(QStringLiteral("Choose an account or wallet"), 0);
+    cbbHolder->addItem(tr("Choose an account or wallet"), 0);
     for (THolderFamily family : {THolderFamily::Accounts, THolderFamily::Wallets}) {
         for (const TDataInfo& holder : TBooks::holders(family))
-            cbbHolder->addItem(QStringLiteral("%1 (%2)").arg(holder.Name, family == THolderFamily::Wallets
-                                                                              ? QStringLiteral("wallet")
-                                                                              : QStringLiteral("account")),
-                               holder.ID);
+            cbbHolder->addItem(
+                (family == THolderFamily::Wallets ? tr("%1 (wallet)") : tr("%1 (account)")).arg(holder.Name),
+                holder.ID);
     }
 }
 
@@ -328,8 +331,8 @@ void TFrmImport::btnBrowseClick()
 {
     const QString folder = m_file ? QFileInfo(m_file->path).absolutePath() : QDir::homePath();
     const std::optional<TFileDialogService::Choice> choice = TFileDialogService::getOpenFileName(
-        this, QStringLiteral("Import Statement"), folder,
-        {QStringLiteral("Bank statements (*.csv *.txt *.ofx *.qfx *.qif)"), QStringLiteral("All files (*)")});
+        this, tr("Import Statement"), folder,
+        {tr("Bank statements (*.csv *.txt *.ofx *.qfx *.qif)"), tr("All files (*)")});
     if (choice)
         openFile(choice->fileName);
 }
@@ -410,7 +413,7 @@ void TFrmImport::startReading()
     connect(m_thread, &QThread::finished, this, [this, reading] { readingDone(reading); });
     prgWork->setRange(0, 0);
     prgWork->show();
-    showMessage(QStringLiteral("Reading %1...").arg(m_file->fileName()));
+    showMessage(tr("Reading %1...").arg(m_file->fileName()));
     showState();
     m_thread->start();
 }
@@ -447,27 +450,30 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
     const bool datedFormat = m_file->format != TImportFormat::Kind::Ofx;
     grpSettings->askDateOrder(datedFormat && st.dateOrderAmbiguous() && !reading->settings.dateOrderChosen);
     lblFormat->setText(m_file->format == TImportFormat::Kind::Ofx || m_file->format == TImportFormat::Kind::Unsupported
-                           ? QStringLiteral("%1 file").arg(m_file->formatName())
-                           : QStringLiteral("%1 file, %2").arg(m_file->formatName(), TTextEncoding::name(st.encoding)));
+                           ? tr("%1 file").arg(m_file->formatName())
+                           : tr("%1 file, %2").arg(m_file->formatName(), TTextEncoding::name(st.encoding)));
     m_model->setPreview(std::move(reading->preview));
     const TImportPreview& p = *m_model->preview();
     QString message;
     if (!hasHolders())
-        message = NoHolderYet;
+        message = noHolderYet();
     else if (grpSettings->isAskingDateOrder())
-        message = QStringLiteral("Every date of this file fits more than one order: is 03.04. the 3rd of April or "
-                                 "the 4th of March? Choose the date order under Settings before importing.");
+        message = tr("Every date of this file fits more than one order: is 03.04. the 3rd of April or "
+                     "the 4th of March? Choose the date order under Settings before importing.");
     else if (p.rowCount() == 0 && !st.problems.isEmpty() && st.problems.front().line == 0)
         message = st.problems.front().reason; // the file as a whole: a spreadsheet, a damaged file
     else if (p.rowCount() == 0)
-        message = QStringLiteral("The file holds no transactions that could be read. Check the settings.");
+        message = tr("The file holds no transactions that could be read. Check the settings.");
     else if (m_model->problemCount() > 0)
-        message = QStringLiteral("%1 of the file's lines could not be read; %2 marked in red with the reason "
-                                 "and not booked. Check the settings, or import the rest.")
-                      .arg(QLocale().toString(m_model->problemCount()),
-                           m_model->problemCount() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
+        message = m_model->problemCount() == 1
+                      ? tr("%Ln of the file's lines could not be read; it is marked in red with the reason "
+                           "and not booked. Check the settings, or import the rest.",
+                           nullptr, m_model->problemCount())
+                      : tr("%Ln of the file's lines could not be read; they are marked in red with the reason "
+                           "and not booked. Check the settings, or import the rest.",
+                           nullptr, m_model->problemCount());
     else if (p.count(TImportPreview::Status::Imported) == p.rowCount())
-        message = QStringLiteral("Every row of this file was imported before.");
+        message = tr("Every row of this file was imported before.");
     // What the statement's balances prove, and the rows left unticked for a reason of their own.
     QStringList findings{message, m_model->proofText(), m_model->untickedText()};
     findings.removeAll(QString());
@@ -482,7 +488,7 @@ void TFrmImport::cancelReading()
     ++m_generation;
     m_readAgain = false;
     m_model->setPreview(nullptr);
-    showMessage(QStringLiteral("Reading the file was cancelled."));
+    showMessage(tr("Reading the file was cancelled."));
     showState();
 }
 
@@ -509,7 +515,7 @@ void TFrmImport::showState()
                           (p->tickedCount() > 0 || !p->linkedRows().isEmpty()) && m_holder.ID != 0 &&
                           !grpSettings->isAskingDateOrder() && p->balanceAfter(m_holder.Balance).has_value());
     btnSaveProfile->setEnabled(!m_booking && m_file && m_file->format == TImportFormat::Kind::Csv);
-    btnClose->setText(m_booking || reading ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    btnClose->setText(m_booking || reading ? tr("Cancel") : tr("Close"));
     btnClose->setAccessibleName(btnClose->text());
 }
 
@@ -535,15 +541,14 @@ void TFrmImport::btnImportClick()
     const TImportPreview& preview = *m_model->preview();
     m_holder = TBooks::holder(holderId());
     if (m_holder.ID == 0) {
-        TMessageService::ShowErrorBox(QStringLiteral("The account or wallet no longer exists."), this);
+        TMessageService::ShowErrorBox(tr("The account or wallet no longer exists."), this);
         // The list loses it and the dialog waits for another choice.
         fillHolders();
         holderChanged();
         return;
     }
     auto reach = [this](Currency after) {
-        return QStringLiteral("\nThis import would bring the balance of %1 to %2.")
-            .arg(m_holder.Name, after.toMoneyString());
+        return tr("\nThis import would bring the balance of %1 to %2.").arg(m_holder.Name, after.toMoneyString());
     };
 
     // The rows are booked on a worker thread with a connection of its own, in one transaction: the
@@ -559,8 +564,8 @@ void TFrmImport::btnImportClick()
             this,
             [&] {
                 yes = TMessageService::show(
-                          this, QStringLiteral("Error"),
-                          QStringLiteral("The balance will go negative, are you sure to continue?!") + reach(after),
+                          this, tr("Error"),
+                          tr("The balance will go negative, are you sure to continue?!") + reach(after),
                           QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
             },
             Qt::BlockingQueuedConnection);
@@ -570,7 +575,7 @@ void TFrmImport::btnImportClick()
     prgWork->setRange(0, 1);
     prgWork->setValue(0);
     setBooking(true);
-    showMessage(QStringLiteral("Booking %1...").arg(TImportPreviewModel::rowsText(preview.tickedCount())));
+    showMessage(tr("Booking %1...").arg(TImportPreviewModel::rowsText(preview.tickedCount())));
     QThread* worker = QThread::create([booking, &preview, this] {
         try {
             const std::unique_ptr<TDM> dm = TDM::openForThread(booking->path);
@@ -608,7 +613,7 @@ void TFrmImport::btnImportClick()
     if (booking->refusal) {
         showMessage(QString());
         if (booking->refusal->reason() == TNegativeRefusal::Reason::Refused)
-            TMessageService::ShowErrorBox(QStringLiteral("The Account or wallet is not allowed go negative!") +
+            TMessageService::ShowErrorBox(tr("The Account or wallet is not allowed go negative!") +
                                               reach(booking->refusal->balanceAfter()),
                                           this);
         showState();
@@ -616,12 +621,11 @@ void TFrmImport::btnImportClick()
     }
     if (!booking->failure.isEmpty()) {
         showMessage(QString());
-        TMessageService::ShowErrorBox(
-            QStringLiteral("The import failed; nothing was booked.\n%1").arg(booking->failure), this);
+        TMessageService::ShowErrorBox(tr("The import failed; nothing was booked.\n%1").arg(booking->failure), this);
         return;
     }
     if (!booking->id) {
-        showMessage(QStringLiteral("The import was cancelled; nothing was booked."));
+        showMessage(tr("The import was cancelled; nothing was booked."));
         return;
     }
     m_importedHolder = m_holder.ID;
@@ -632,24 +636,24 @@ void TFrmImport::btnSaveProfileClick()
 {
     const QString name = cbbProfile->currentText().trimmed();
     if (name.isEmpty()) {
-        TMessageService::ShowErrorBox(
-            QStringLiteral("Type a name for the profile into the Profile box, such as your bank's."), this);
+        TMessageService::ShowErrorBox(tr("Type a name for the profile into the Profile box, such as your bank's."),
+                                      this);
         cbbProfile->setFocus(Qt::OtherFocusReason);
         return;
     }
     const TCsvSettings settings = grpSettings->settings();
     if (const QString problem = settings.check(); !problem.isEmpty()) {
-        TMessageService::ShowErrorBox(QStringLiteral("These settings cannot read a file yet: %1").arg(problem), this);
+        TMessageService::ShowErrorBox(tr("These settings cannot read a file yet: %1").arg(problem), this);
         return;
     }
     const QString existing = TImportProfiles::find(name);
     if (!existing.isEmpty() && existing != m_profile &&
-        !TMessageService::ask(this, QStringLiteral("A profile named \"%1\" exists already. Replace it?").arg(existing),
+        !TMessageService::ask(this, tr("A profile named \"%1\" exists already. Replace it?").arg(existing),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes))
         return;
     m_profile = TImportProfiles::save(name, settings, holderId());
     fillProfiles(m_profile);
-    showMessage(QStringLiteral("The settings are saved as the profile \"%1\".").arg(m_profile));
+    showMessage(tr("The settings are saved as the profile \"%1\".").arg(m_profile));
 }
 
 void TFrmImport::btnCloseClick()

@@ -8,6 +8,7 @@
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,7 +21,7 @@ namespace {
 
 QString holderText(const TImportRecord& r)
 {
-    return r.holderName.isEmpty() ? QStringLiteral("(deleted)") : r.holderName;
+    return r.holderName.isEmpty() ? QCoreApplication::translate("TFrmUndoImport", "(deleted)") : r.holderName;
 }
 
 } // namespace
@@ -29,22 +30,21 @@ TFrmUndoImport::TFrmUndoImport(QWidget* parent)
     : TDialog(QSize(640, 320), parent)
 {
     setObjectName(QStringLiteral("FrmUndoImport"));
-    setWindowTitle(QStringLiteral("Undo Import"));
+    setWindowTitle(tr("Undo Import"));
     setProperty("helpContext", TFrmImport::HelpContext);
 
     lstImports = new QTreeWidget(this);
     lstImports->setObjectName(QStringLiteral("lstImports"));
     lstImports->setRootIsDecorated(false);
     lstImports->setAllColumnsShowFocus(true);
-    lstImports->setHeaderLabels({QStringLiteral("When"), QStringLiteral("Account or wallet"), QStringLiteral("File"),
-                                 QStringLiteral("Rows"), QStringLiteral("Total"), QStringLiteral("Profile")});
-    lstImports->setAccessibleName(QStringLiteral("Imports"));
-    auto* caption =
-        TBookingWidgets::makeLabel("lblImports", QStringLiteral("&Imports, the newest first:"), lstImports, this);
+    lstImports->setHeaderLabels(
+        {tr("When"), tr("Account or wallet"), tr("File"), tr("Rows"), tr("Total"), tr("Profile")});
+    lstImports->setAccessibleName(tr("Imports"));
+    auto* caption = TBookingWidgets::makeLabel("lblImports", tr("&Imports, the newest first:"), lstImports, this);
     const auto button = &TBookingWidgets::makeButton;
-    btnUndo = button("btnUndo", QStringLiteral("&Undo Import..."), this);
-    btnHelp = button("btnHelp", QStringLiteral("&Help"), this);
-    btnClose = button("btnClose", QStringLiteral("Close"), this);
+    btnUndo = button("btnUndo", tr("&Undo Import..."), this);
+    btnHelp = button("btnHelp", tr("&Help"), this);
+    btnClose = button("btnClose", tr("Close"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -92,9 +92,9 @@ void TFrmUndoImport::btnUndoClick()
         return;
     const qint32 id = item->data(0, Qt::UserRole).toInt();
     const QString question =
-        QStringLiteral("Take back the import of \"%1\" into %2 (%3, together %4)?\n"
-                       "Its bookings are deleted and the balance follows; its rows may be "
-                       "imported again.")
+        tr("Take back the import of \"%1\" into %2 (%3, together %4)?\n"
+           "Its bookings are deleted and the balance follows; its rows may be "
+           "imported again.")
             .arg(item->text(2), item->text(1), TImportPreviewModel::rowsText(item->data(3, Qt::UserRole).toLongLong()),
                  item->text(4));
     if (!TMessageService::ask(this, question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok))

@@ -1,5 +1,6 @@
 #include "import/TImportDate.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -181,11 +182,11 @@ QString TImportDate::orderText(TDateOrder order)
 {
     switch (order) {
     case TDateOrder::DayMonthYear:
-        return QStringLiteral("day, month, year");
+        return QCoreApplication::translate("TImportDate", "day, month, year");
     case TDateOrder::MonthDayYear:
-        return QStringLiteral("month, day, year");
+        return QCoreApplication::translate("TImportDate", "month, day, year");
     case TDateOrder::YearMonthDay:
-        return QStringLiteral("year, month, day");
+        return QCoreApplication::translate("TImportDate", "year, month, day");
     }
     return {};
 }
@@ -215,6 +216,7 @@ std::optional<TDateOrder> TImportDate::orderFromKey(const QString& key)
 QString TImportDate::failureReason(const QString& text, TDateOrder order)
 {
     if (text.trimmed().isEmpty())
-        return QStringLiteral("There is no date.");
-    return QStringLiteral("\"%1\" is not a date in the order %2.").arg(text.trimmed(), orderText(order));
+        return QCoreApplication::translate("TImportDate", "There is no date.");
+    return QCoreApplication::translate("TImportDate", "\"%1\" is not a date in the order %2.")
+        .arg(text.trimmed(), orderText(order));
 }

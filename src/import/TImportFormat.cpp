@@ -1,5 +1,6 @@
 #include "import/TImportFormat.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -39,17 +40,22 @@ bool looksBinary(QByteArrayView head)
 
 std::optional<TImportFormat::Foreign> TImportFormat::foreign(const QByteArray& head)
 {
-    const QString exportCsv = QStringLiteral("export CSV from your bank.");
+    const QString exportCsv = QCoreApplication::translate("TImportFormat", "export CSV from your bank.");
     if (head.startsWith("PK\x03\x04") || head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
-        return Foreign{QStringLiteral("Spreadsheet"),
-                       QStringLiteral("This is a spreadsheet, not a statement: %1").arg(exportCsv)};
+        return Foreign{
+            QCoreApplication::translate("TImportFormat", "Spreadsheet"),
+            QCoreApplication::translate("TImportFormat", "This is a spreadsheet, not a statement: %1").arg(exportCsv)};
     if (head.startsWith("%PDF-"))
-        return Foreign{QStringLiteral("PDF"), QStringLiteral("This is a PDF, not a statement: %1").arg(exportCsv)};
+        return Foreign{
+            QCoreApplication::translate("TImportFormat", "PDF"),
+            QCoreApplication::translate("TImportFormat", "This is a PDF, not a statement: %1").arg(exportCsv)};
     const QByteArrayView top = QByteArrayView(head).first(std::min(head.size(), HeadSize));
     const bool utf16Bom = top.startsWith("\xFF\xFE") || top.startsWith("\xFE\xFF");
     if (!utf16Bom && looksBinary(top) && !looksLikeUtf16(top))
-        return Foreign{QStringLiteral("Binary"),
-                       QStringLiteral("This is not a text file, so it cannot be a statement: %1").arg(exportCsv)};
+        return Foreign{
+            QCoreApplication::translate("TImportFormat", "Binary"),
+            QCoreApplication::translate("TImportFormat", "This is not a text file, so it cannot be a statement: %1")
+                .arg(exportCsv)};
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -10,7 +11,7 @@ namespace {
 
 QString money(const std::optional<Currency>& value)
 {
-    return value ? value->toMoneyString() : QStringLiteral("(out of range)");
+    return value ? value->toMoneyString() : QCoreApplication::translate("TImportPreviewModel", "(out of range)");
 }
 
 } // namespace
@@ -93,14 +94,16 @@ QString TImportPreviewModel::dateText(const QDate& date)
 
 QString TImportPreviewModel::rowsText(qint64 count)
 {
-    return QLocale().toString(count) + (count == 1 ? QStringLiteral(" row") : QStringLiteral(" rows"));
+    // Each English form is a whole text of its own, plural-aware for the languages with more forms.
+    const int n = static_cast<int>(count);
+    return count == 1 ? tr("%Ln row", nullptr, n) : tr("%Ln rows", nullptr, n);
 }
 
 QString TImportPreviewModel::totalsText() const
 {
     if (!m_preview)
         return QString();
-    return QStringLiteral("%1 of %2 ticked: deposits %3, debits %4, together %5.")
+    return tr("%1 of %2 ticked: deposits %3, debits %4, together %5.")
         .arg(QLocale().toString(m_preview->tickedCount()), rowsText(m_preview->rowCount()),
              money(m_preview->deposits()), money(m_preview->debits()), money(m_preview->net()));
 }
@@ -109,7 +112,7 @@ QString TImportPreviewModel::balanceText(const QString& holderName, Currency bal
 {
     if (!m_preview)
         return QString();
-    return QStringLiteral("Balance of %1: %2 now, %3 after the import.")
+    return tr("Balance of %1: %2 now, %3 after the import.")
         .arg(holderName, balance.toMoneyString(), money(m_preview->balanceAfter(balance)));
 }
 
@@ -120,27 +123,26 @@ QString TImportPreviewModel::proofText() const
     const TBalanceProof::Result& proof = m_preview->proof();
     const QLocale locale;
     if (proof.disagreeing == 1)
-        return QStringLiteral("1 row disagrees with the statement's balances: it is marked and not ticked. "
-                              "Check its amount against the statement.");
+        return tr("1 row disagrees with the statement's balances: it is marked and not ticked. "
+                  "Check its amount against the statement.");
     if (proof.disagreeing > 1)
-        return QStringLiteral("%1 disagree with the statement's balances: they are marked and not ticked. "
-                              "Check their amounts against the statement.")
-            .arg(rowsText(proof.disagreeing));
+        return tr("%Ln rows disagree with the statement's balances: they are marked and not ticked. "
+                  "Check their amounts against the statement.",
+                  nullptr, proof.disagreeing);
     if (proof.rowsChecked()) {
         if (proof.confirmed == m_preview->rowCount())
-            return proof.confirmed == 1 ? QStringLiteral("The statement's balances confirm its amount.")
-                                        : QStringLiteral("The statement's balances confirm all %1 amounts.")
-                                              .arg(locale.toString(proof.confirmed));
-        return QStringLiteral("The statement's balances confirm %1 of the %2 amounts; the others have no balance "
-                              "before them to be checked against.")
+            return proof.confirmed == 1
+                       ? tr("The statement's balances confirm its amount.")
+                       : tr("The statement's balances confirm all %1 amounts.").arg(locale.toString(proof.confirmed));
+        return tr("The statement's balances confirm %1 of the %2 amounts; the others have no balance "
+                  "before them to be checked against.")
             .arg(locale.toString(proof.confirmed), locale.toString(m_preview->rowCount()));
     }
     if (proof.sumAgrees)
-        return *proof.sumAgrees
-                   ? QStringLiteral("The statement's opening and closing balances confirm the sum of its amounts.")
-                   : QStringLiteral("The statement's amounts add up to %1, which its opening and closing balances "
-                                    "do not confirm: a row may be missing or misread.")
-                         .arg(money(proof.sum));
+        return *proof.sumAgrees ? tr("The statement's opening and closing balances confirm the sum of its amounts.")
+                                : tr("The statement's amounts add up to %1, which its opening and closing balances "
+                                     "do not confirm: a row may be missing or misread.")
+                                      .arg(money(proof.sum));
     return QString();
 }
 
@@ -155,12 +157,12 @@ QString TImportPreviewModel::reconciliationText(const QString& holderName, Curre
     const Currency then = *after - movedAfter;
     const QString day = dateText(proof.closingDate);
     if (then == *proof.closing)
-        return QStringLiteral("After the import, %1 stands at %2 at the end of %3, as the statement's closing "
-                              "balance says.")
+        return tr("After the import, %1 stands at %2 at the end of %3, as the statement's closing "
+                  "balance says.")
             .arg(holderName, then.toMoneyString(), day);
     const Currency gap = *proof.closing - then;
-    return QStringLiteral("After the import, %1 would stand at %2 at the end of %3, but the statement's closing "
-                          "balance is %4: %5 apart.")
+    return tr("After the import, %1 would stand at %2 at the end of %3, but the statement's closing "
+              "balance is %4: %5 apart.")
         .arg(holderName, then.toMoneyString(), day, proof.closing->toMoneyString(),
              (gap.isNegative() ? -gap : gap).toMoneyString());
 }
@@ -171,18 +173,17 @@ QString TImportPreviewModel::untickedText() const
         return QString();
     QStringList sentences;
     if (const int typed = m_preview->count(TImportPreview::Status::TypedBefore); typed > 0)
-        sentences.append(typed == 1 ? QStringLiteral("1 row is a booking typed before the statement came: unticked, "
-                                                     "it is linked to that booking, not booked again.")
-                                    : QStringLiteral("%1 rows are bookings typed before the statement came: "
-                                                     "unticked, they are linked to those bookings, not booked again.")
-                                          .arg(QLocale().toString(typed)));
+        sentences.append(typed == 1 ? tr("1 row is a booking typed before the statement came: unticked, "
+                                         "it is linked to that booking, not booked again.")
+                                    : tr("%Ln rows are bookings typed before the statement came: "
+                                         "unticked, they are linked to those bookings, not booked again.",
+                                         nullptr, typed));
     if (const int pending = m_preview->count(TImportPreview::Status::Pending); pending > 0)
-        sentences.append(pending == 1
-                             ? QStringLiteral("1 row is not final at the bank yet (pending, reverted or declined) "
-                                              "and is not ticked.")
-                             : QStringLiteral("%1 rows are not final at the bank yet (pending, reverted or declined) "
-                                              "and are not ticked.")
-                                   .arg(QLocale().toString(pending)));
+        sentences.append(pending == 1 ? tr("1 row is not final at the bank yet (pending, reverted or declined) "
+                                           "and is not ticked.")
+                                      : tr("%Ln rows are not final at the bank yet (pending, reverted or declined) "
+                                           "and are not ticked.",
+                                           nullptr, pending));
     for (const QString& warning : m_preview->statement().warnings)
         sentences.append(warning);
     return sentences.join(u' ');
@@ -212,38 +213,38 @@ QString TImportPreviewModel::statusText(int i) const
 {
     switch (m_preview->status(i)) {
     case TImportPreview::Status::Imported:
-        return QStringLiteral("Imported before");
+        return tr("Imported before");
     case TImportPreview::Status::TypedBefore: {
         const TTypedBooking* b = m_preview->typed(i);
         return b->counterparty.isEmpty()
-                   ? QStringLiteral("Typed before: %1").arg(dateText(b->date))
-                   : QStringLiteral("Typed before: %1, %2").arg(dateText(b->date), b->counterparty.simplified());
+                   ? tr("Typed before: %1").arg(dateText(b->date))
+                   : tr("Typed before: %1, %2").arg(dateText(b->date), b->counterparty.simplified());
     }
     case TImportPreview::Status::Pending:
-        return QStringLiteral("Not final: %1").arg(m_preview->row(i).state);
+        return tr("Not final: %1").arg(m_preview->row(i).state);
     case TImportPreview::Status::Disagrees:
-        return QStringLiteral("Balance disagrees");
+        return tr("Balance disagrees");
     case TImportPreview::Status::New:
         break;
     }
-    return QStringLiteral("New");
+    return tr("New");
 }
 
 QString TImportPreviewModel::statusTip(int i) const
 {
     switch (m_preview->status(i)) {
     case TImportPreview::Status::Imported:
-        return QStringLiteral("Imported before, from this or an earlier statement. Tick it to book it again.");
+        return tr("Imported before, from this or an earlier statement. Tick it to book it again.");
     case TImportPreview::Status::TypedBefore:
-        return QStringLiteral("You typed this booking by hand before the statement came. Left unticked, the import "
-                              "links this row to it and books nothing; tick it to book it a second time.");
+        return tr("You typed this booking by hand before the statement came. Left unticked, the import "
+                  "links this row to it and books nothing; tick it to book it a second time.");
     case TImportPreview::Status::Pending:
-        return QStringLiteral("The bank has not finished this transaction (\"%1\"); it may still change or go away. "
-                              "Tick it to book it now.")
+        return tr("The bank has not finished this transaction (\"%1\"); it may still change or go away. "
+                  "Tick it to book it now.")
             .arg(m_preview->row(i).state);
     case TImportPreview::Status::Disagrees:
-        return QStringLiteral("The statement's balance column does not confirm this amount: the balance before it "
-                              "and the amount do not make the balance after it. Check it against the statement.");
+        return tr("The statement's balance column does not confirm this amount: the balance before it "
+                  "and the amount do not make the balance after it. Check it against the statement.");
     case TImportPreview::Status::New:
         break;
     }
@@ -261,7 +262,7 @@ QVariant TImportPreviewModel::transactionData(int i, int column, int role) const
         return {};
     case Qt::AccessibleTextRole:
         if (column == Tick)
-            return m_preview->isTicked(i) ? QStringLiteral("Book") : QStringLiteral("Do not book");
+            return m_preview->isTicked(i) ? tr("Book") : tr("Do not book");
         return transactionData(i, column, Qt::DisplayRole).toString();
     case Qt::DisplayRole:
         switch (column) {
@@ -312,13 +313,13 @@ QVariant TImportPreviewModel::problemData(const TImportProblem& p, int column, i
         if (column == Status) {
             switch (p.kind) {
             case TImportProblem::Kind::Skipped:
-                return QStringLiteral("Skipped");
+                return tr("Skipped");
             case TImportProblem::Kind::BalanceLine:
-                return QStringLiteral("Balance line");
+                return tr("Balance line");
             case TImportProblem::Kind::Unread:
                 break;
             }
-            return QStringLiteral("Not read");
+            return tr("Not read");
         }
         if (column == From)
             return p.reason;
@@ -365,6 +366,8 @@ QVariant TImportPreviewModel::headerData(int section, Qt::Orientation orientatio
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const titles[] = {"Book", "Line", "Date", "Amount", "Status", "From", "For", "Memo"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section]) : QVariant();
+    static const char* const titles[] = {QT_TR_NOOP("Book"),   QT_TR_NOOP("Line"),   QT_TR_NOOP("Date"),
+                                         QT_TR_NOOP("Amount"), QT_TR_NOOP("Status"), QT_TR_NOOP("From"),
+                                         QT_TR_NOOP("For"),    QT_TR_NOOP("Memo")};
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }

@@ -2,6 +2,7 @@
 
 #include "data/TDM.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include <stdexcept>
@@ -23,7 +24,8 @@ std::optional<TCsvSettings> TImportProfiles::load(const QString& name, QString* 
         TDM::current().select(QStringLiteral("select Settings from ImportProfile where Name = ?"), {name.trimmed()});
     if (!q.next()) {
         if (error != nullptr)
-            *error = QStringLiteral("There is no import profile named \"%1\".").arg(name.trimmed());
+            *error = QCoreApplication::translate("TImportProfiles", "There is no import profile named \"%1\".")
+                         .arg(name.trimmed());
         return std::nullopt;
     }
     return TCsvSettings::fromJson(q.value(0).toString().toUtf8(), error);

@@ -7,6 +7,7 @@
 #include "data/TClock.h"
 #include "data/TDM.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -21,7 +22,9 @@ constexpr int SliceRows = 4096;
 
 DbError outOfRange(qint32 holder)
 {
-    return DbError(QStringLiteral("The balance of the account or wallet %1 would be out of range.").arg(holder));
+    return DbError(
+        QCoreApplication::translate("TImportStore", "The balance of the account or wallet %1 would be out of range.")
+            .arg(holder));
 }
 
 } // namespace

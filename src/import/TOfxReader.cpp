@@ -2,6 +2,7 @@
 
 #include "import/TAmountFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryFile>
 
@@ -180,20 +181,23 @@ bool looksLikeOfx(const QByteArray& bytes)
 TStatement TOfxReader::read(QIODevice& device)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
-        return TStatement::failed(QStringLiteral("The file could not be read: %1").arg(device.errorString()));
+        return TStatement::failed(
+            QCoreApplication::translate("TOfxReader", "The file could not be read: %1").arg(device.errorString()));
     return read(device.readAll());
 }
 
 TStatement TOfxReader::read(const QByteArray& bytes)
 {
     if (!looksLikeOfx(bytes))
-        return TStatement::failed(QStringLiteral("The file is not an OFX or QFX bank statement."));
+        return TStatement::failed(
+            QCoreApplication::translate("TOfxReader", "The file is not an OFX or QFX bank statement."));
 
     // libofx reads files only.
     QTemporaryFile file;
     if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
         return TStatement::failed(
-            QStringLiteral("The file could not be copied for reading: %1").arg(file.errorString()));
+            QCoreApplication::translate("TOfxReader", "The file could not be copied for reading: %1")
+                .arg(file.errorString()));
     file.close();
     const QList<Parsed> parsed = parseFile(file.fileName());
 
@@ -225,8 +229,9 @@ TStatement TOfxReader::read(const QByteArray& bytes)
             b.posted.size() >= 8 ? TImportDate::parse(b.posted.left(8), TDateOrder::YearMonthDay) : std::nullopt;
         if (!date) {
             out.addProblem(b.line,
-                           b.posted.isEmpty() ? QStringLiteral("There is no date (DTPOSTED).")
-                                              : QStringLiteral("\"%1\" is not a date.").arg(b.posted),
+                           b.posted.isEmpty()
+                               ? QCoreApplication::translate("TOfxReader", "There is no date (DTPOSTED).")
+                               : QCoreApplication::translate("TOfxReader", "\"%1\" is not a date.").arg(b.posted),
                            b.text);
             continue;
         }
@@ -234,8 +239,10 @@ TStatement TOfxReader::read(const QByteArray& bytes)
         QString reason;
         const std::optional<Currency> amount = b.amount.isEmpty() ? std::nullopt : blockAmount(b.amount, reason);
         if (!amount) {
-            out.addProblem(b.line, b.amount.isEmpty() ? QStringLiteral("There is no amount (TRNAMT).") : reason,
-                           b.text);
+            out.addProblem(
+                b.line,
+                b.amount.isEmpty() ? QCoreApplication::translate("TOfxReader", "There is no amount (TRNAMT).") : reason,
+                b.text);
             continue;
         }
         row.amount = *amount;
@@ -243,19 +250,24 @@ TStatement TOfxReader::read(const QByteArray& bytes)
     }
     for (const Block& b : blocks) {
         if (b.cut)
-            out.addProblem(b.line, QStringLiteral("This transaction is cut off where the file ends."), b.text);
+            out.addProblem(
+                b.line, QCoreApplication::translate("TOfxReader", "This transaction is cut off where the file ends."),
+                b.text);
         else if (!b.used)
-            out.addProblem(b.line, QStringLiteral("This transaction could not be read; the file is damaged here."),
+            out.addProblem(b.line,
+                           QCoreApplication::translate("TOfxReader",
+                                                       "This transaction could not be read; the file is damaged here."),
                            b.text);
     }
     if (cutOff)
-        out.warnings.append(QStringLiteral("The file is incomplete: it ends in the middle of the statement, perhaps "
-                                           "because the download was cut off. Download the statement again."));
+        out.warnings.append(QCoreApplication::translate(
+            "TOfxReader", "The file is incomplete: it ends in the middle of the statement, perhaps "
+                          "because the download was cut off. Download the statement again."));
     out.closing = closingBalance(text);
     std::sort(out.problems.begin(), out.problems.end(),
               [](const TImportProblem& a, const TImportProblem& b) { return a.line < b.line; });
     out.dateOrders = {TDateOrder::YearMonthDay};
     if (out.rows.isEmpty() && out.problems.isEmpty())
-        out.addProblem(0, QStringLiteral("The statement holds no transactions."), {});
+        out.addProblem(0, QCoreApplication::translate("TOfxReader", "The statement holds no transactions."), {});
     return out;
 }

@@ -1,5 +1,6 @@
 #include "import/TQifReader.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 
 namespace {
@@ -125,7 +126,8 @@ bool isOpeningBalance(const Record& r)
 TStatement TQifReader::read(QIODevice& device, const Options& options)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
-        return TStatement::failed(QStringLiteral("The file could not be read: %1").arg(device.errorString()));
+        return TStatement::failed(
+            QCoreApplication::translate("TQifReader", "The file could not be read: %1").arg(device.errorString()));
     return read(device.readAll(), options);
 }
 
@@ -136,7 +138,9 @@ TStatement TQifReader::read(const QByteArray& bytes, const Options& options)
     QStringList dates;
     forEachRecord(text, [&](const Record& r) {
         if (r.date.isEmpty()) {
-            out.addProblem(r.line, QStringLiteral("There is no date (a line starting with D)."), r.source);
+            out.addProblem(r.line,
+                           QCoreApplication::translate("TQifReader", "There is no date (a line starting with D)."),
+                           r.source);
             return;
         }
         dates.append(r.date);
@@ -146,7 +150,9 @@ TStatement TQifReader::read(const QByteArray& bytes, const Options& options)
             return;
         }
         if (amountText(r).isEmpty()) {
-            out.addProblem(r.line, QStringLiteral("There is no amount (a line starting with T)."), r.source);
+            out.addProblem(r.line,
+                           QCoreApplication::translate("TQifReader", "There is no amount (a line starting with T)."),
+                           r.source);
             return;
         }
         QString reason;
@@ -159,8 +165,9 @@ TStatement TQifReader::read(const QByteArray& bytes, const Options& options)
             // The money was in the account before the statement: it is not a deposit.
             if (!out.opening)
                 out.opening = TStatementBalance{*amount, *date, r.line};
-            out.addProblem(r.line, QStringLiteral("The statement's opening balance; it is not booked."), r.source,
-                           TImportProblem::Kind::BalanceLine);
+            out.addProblem(
+                r.line, QCoreApplication::translate("TQifReader", "The statement's opening balance; it is not booked."),
+                r.source, TImportProblem::Kind::BalanceLine);
             return;
         }
         TImportRow row;
@@ -174,7 +181,9 @@ TStatement TQifReader::read(const QByteArray& bytes, const Options& options)
     });
     out.dateOrders = TImportDate::fittingOrders(dates);
     if (out.rows.isEmpty() && out.problems.isEmpty())
-        out.addProblem(0, QStringLiteral("The file holds no bank, cash or credit card transactions."), {});
+        out.addProblem(
+            0, QCoreApplication::translate("TQifReader", "The file holds no bank, cash or credit card transactions."),
+            {});
     return out;
 }
 

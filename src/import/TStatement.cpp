@@ -1,11 +1,13 @@
 #include "import/TStatement.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 void TStatement::addRow(TImportRow row, const QString& source)
 {
     if (row.amount.isZero()) {
-        addProblem(row.line, QStringLiteral("The amount is 0; there is nothing to book."), source);
+        addProblem(row.line, QCoreApplication::translate("TStatement", "The amount is 0; there is nothing to book."),
+                   source);
         return;
     }
     rows.append(std::move(row));

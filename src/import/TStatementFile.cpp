@@ -6,6 +6,7 @@
 #include "import/TOfxReader.h"
 #include "import/TQifReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,11 +14,12 @@ std::optional<TStatementFile> TStatementFile::load(const QString& path, QString*
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The file %1 could not be opened: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("TStatementFile", "The file %1 could not be opened: %2")
+                     .arg(path, file.errorString());
         return std::nullopt;
     }
     if (file.size() > MaxSize) {
-        *error = QStringLiteral("The file %1 is too large for a bank statement (%2 MB).")
+        *error = QCoreApplication::translate("TStatementFile", "The file %1 is too large for a bank statement (%2 MB).")
                      .arg(path)
                      .arg(file.size() / (1024 * 1024));
         return std::nullopt;
@@ -26,7 +28,8 @@ std::optional<TStatementFile> TStatementFile::load(const QString& path, QString*
     out.path = path;
     out.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("The file %1 could not be read: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("TStatementFile", "The file %1 could not be read: %2")
+                     .arg(path, file.errorString());
         return std::nullopt;
     }
     out.format = TImportFormat::detect(path, out.bytes);
@@ -112,7 +115,7 @@ QStringList TStatementFile::columns(const TCsvSettings& settings) const
         const QString title = titles.value(c).simplified();
         const QString value = values.value(c).simplified().left(40);
         if (title.isEmpty())
-            out.append(value.isEmpty() ? QStringLiteral("(empty)") : value);
+            out.append(value.isEmpty() ? QCoreApplication::translate("TStatementFile", "(empty)") : value);
         else
             out.append(value.isEmpty() ? title : QStringLiteral("%1 (%2)").arg(title, value));
     }

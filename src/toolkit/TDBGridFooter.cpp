@@ -11,7 +11,7 @@ TDBGridFooter::TDBGridFooter(TDBGridView* grid)
     , m_grid(grid)
 {
     setObjectName(QStringLiteral("footer"));
-    setAccessibleDescription(QStringLiteral("Footer"));
+    setAccessibleDescription(tr("Footer"));
 }
 
 QRect TDBGridFooter::cellRect(int column) const

@@ -91,7 +91,7 @@ void TGridModel::computeFooters()
                         next = value.sum.checkedAdd(Currency::fromRaw(raw));
                     if (!next)
                         throw std::overflow_error(
-                            QStringLiteral("The sum of %1 is too large.").arg(m_rows.columnName(f)).toStdString());
+                            tr("The sum of %1 is too large.").arg(m_rows.columnName(f)).toStdString());
                     value.sum = *next;
                 }
             }

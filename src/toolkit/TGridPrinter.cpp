@@ -3,6 +3,7 @@
 #include "data/TClock.h"
 #include "toolkit/TGridModel.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -141,7 +142,8 @@ int TGridPrinter::print(QPagedPaintDevice& device) const
 {
     QPainter painter;
     if (!painter.begin(&device))
-        throw std::runtime_error("The printer could not be started.");
+        throw std::runtime_error(
+            QCoreApplication::translate("TGridPrinter", "The printer could not be started.").toStdString());
 
     const TGridOptions& o = m_model.options();
     Metrics m;
@@ -183,7 +185,8 @@ int TGridPrinter::print(QPagedPaintDevice& device) const
     const int pages = pageCount(m_model.rowCount(), m.rowsPerPage, o.footerRows);
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !device.newPage())
-            throw std::runtime_error("The printer could not start a new page.");
+            throw std::runtime_error(
+                QCoreApplication::translate("TGridPrinter", "The printer could not start a new page.").toStdString());
         printPage(painter, m, page, pages);
     }
     painter.end();
@@ -194,7 +197,8 @@ void TGridPrinter::drawHeader(QPainter& painter, const Metrics& m) const
 {
     // The moment of printing at the right of the title's line, the title in the room left of it.
     const QDateTime when = m_printedAt.isValid() ? m_printedAt : TClock::now();
-    const QString printed = QStringLiteral("Printed: %1").arg(QLocale().toString(when, QLocale::ShortFormat));
+    const QString printed =
+        QCoreApplication::translate("TGridPrinter", "Printed: %1").arg(QLocale().toString(when, QLocale::ShortFormat));
     painter.setFont(m.pageFont);
     painter.setPen(Qt::black);
     const qreal printedWidth = QFontMetricsF(m.pageFont).horizontalAdvance(printed) + 1;
@@ -245,7 +249,8 @@ void TGridPrinter::printPage(QPainter& painter, const Metrics& m, int page, int 
     painter.setFont(m.pageFont);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, m.pageHeight - m.pageFootHeight, m.pageWidth, m.pageFootHeight),
-                     Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+                     Qt::AlignHCenter | Qt::AlignBottom,
+                     QCoreApplication::translate("TGridPrinter", "Page %1 of %2").arg(page + 1).arg(pages));
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "data/TBooks.h"
 #include "data/TDM.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -49,7 +50,8 @@ void TImageBase::paintRecord(const QString& fileName)
     const QString path = QDir(pictureDir()).filePath(fileName);
     QPixmap picture;
     if (!picture.load(path))
-        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\".").arg(path).toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("TImageBase", "Cannot open file \"%1\".").arg(path).toStdString());
 
     if (FDataInfo != nullptr) {
         QPainter painter(&picture);

@@ -1,6 +1,7 @@
 #include "toolkit/TMessageService.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QQueue>
 #include <QWindow>
 
@@ -64,13 +65,14 @@ QMessageBox::StandardButton TMessageService::show(QWidget* parent, const QString
 
 void TMessageService::ShowErrorBox(const QString& text, QWidget* parent)
 {
-    show(parent, QStringLiteral("Error"), text, QMessageBox::Critical, QMessageBox::Ok);
+    show(parent, QCoreApplication::translate("TMessageService", "Error"), text, QMessageBox::Critical, QMessageBox::Ok);
 }
 
 bool TMessageService::ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
                           QMessageBox::StandardButton yes)
 {
-    return show(parent, QStringLiteral("Query"), text, QMessageBox::Question, buttons) == yes;
+    return show(parent, QCoreApplication::translate("TMessageService", "Query"), text, QMessageBox::Question,
+                buttons) == yes;
 }
 
 void TMessageService::setTestMode(bool on)

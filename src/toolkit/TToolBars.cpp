@@ -1,11 +1,12 @@
 #include "toolkit/TToolBars.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QToolBar>
 
 QToolBar* TToolBars::make(const char* name, QWidget* parent)
 {
-    auto* bar = new QToolBar(QStringLiteral("Toolbar"), parent);
+    auto* bar = new QToolBar(QCoreApplication::translate("TToolBars", "Toolbar"), parent);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setMovable(false);
     bar->setFloatable(false);

@@ -231,9 +231,10 @@ QList<FullRow> plainRows(TDM& dm, const TLedgerQuery& q)
         auto text = [&](int c) {
             return sql.value(c).isNull() ? QStringLiteral("<null>") : sql.value(c).toString();
         };
-        out << FullRow(date, sql.value(3).toInt(), sql.value(0).toLongLong(), sql.value(1).toLongLong(), text(2),
-                       day / 86400, text(6), text(8), text(9), text(10), sql.value(11).toLongLong(),
-                       sql.value(7).toLongLong());
+        // The statement gives the kind's number; the rows carry its name.
+        out << FullRow(date, sql.value(3).toInt(), sql.value(0).toLongLong(), sql.value(1).toLongLong(),
+                       TLedgerQuery::typeName(sql.value(2).toInt()), day / 86400, text(6), text(8), text(9), text(10),
+                       sql.value(11).toLongLong(), sql.value(7).toLongLong());
     }
     return out;
 }

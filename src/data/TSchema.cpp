@@ -135,8 +135,8 @@ QStringList version4()
 //     given;
 //   ReportText: every "For" and "From" text of a deposit or debit as stored (a missing one as ''),
 //     numbered;
-//   MonthText: per text field (0 "For", 1 "From"), kind, month, holder and text the sum and count of
-//     the deposits and debits.
+//   MonthText: per text field (0 "For", 1 "From"), kind, holder, month and text the sum and count of
+//     the deposits and debits; a holder's months are one range of the key.
 // A row whose count falls to 0 goes; the texts stay numbered. The step fills the tables from the
 // bookings that are there.
 QString monthOf(const char* date)
@@ -208,7 +208,7 @@ QStringList version5()
                        " TextID INTEGER NOT NULL,"
                        " Amount INTEGER NOT NULL,"
                        " Count INTEGER NOT NULL,"
-                       " PRIMARY KEY (Field, Kind, Month, HolderID, TextID)) WITHOUT ROWID"),
+                       " PRIMARY KEY (Field, Kind, HolderID, Month, TextID)) WITHOUT ROWID"),
         QStringLiteral("CREATE TRIGGER Detail_Month_Insert AFTER INSERT ON Detail BEGIN %1 END").arg(detail(1, newRow)),
         QStringLiteral("CREATE TRIGGER Detail_Month_Delete AFTER DELETE ON Detail BEGIN %1 END")
             .arg(detail(-1, oldRow)),

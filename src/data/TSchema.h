@@ -21,7 +21,7 @@ class QSqlDatabase;
 //      (a deposit or debit, or a transfer) rather than one its import made;
 //   5  the reports' month totals, kept by triggers on Detail and Transfer: MonthTotal (per month,
 //      holder and kind; transfers by source and destination), ReportText (the texts of "For" and
-//      "From", numbered) and MonthText (per text field, kind, month, holder and text).
+//      "From", numbered) and MonthText (per text field, kind, holder, month and text).
 class TSchema
 {
 public:

@@ -21,11 +21,11 @@ struct StatementDeleter
 class Statement
 {
 public:
-    Statement(const char* sql, std::initializer_list<qint64> values)
+    Statement(const QByteArray& sql, const QList<qint64>& values)
         : m_db(TDM::current().handle())
     {
         sqlite3_stmt* raw = nullptr;
-        if (sqlite3_prepare_v2(m_db, sql, -1, &raw, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
             throw error();
         m_stmt.reset(raw);
         int index = 0;
@@ -73,23 +73,54 @@ std::vector<TReportData::Total> TReportData::totals(int first, int last)
     return rows;
 }
 
-std::vector<TReportData::TextTotal> TReportData::textTotals(TextField field, int kind, int first, int last)
+std::vector<TReportData::TextTotal> TReportData::textTotals(TextField field, int kind, int first, int last,
+                                                            const QList<qint32>& holders)
 {
-    // The rows come in the order of the key (month, holder, text); they are summed over the months
-    // here, by holder and text, which costs less than the engine's grouping.
-    Statement q("SELECT HolderID, TextID, Amount, Count FROM MonthText"
-                " WHERE Field = ? AND Kind = ? AND Month BETWEEN ? AND ?",
-                {static_cast<int>(field), kind, TReportPeriod::toFileMonth(first), TReportPeriod::toFileMonth(last)});
+    QByteArray sql = "SELECT HolderID, TextID, Amount, Count FROM MonthText"
+                     " WHERE Field = ? AND Kind = ? AND Month BETWEEN ? AND ?";
+    QList<qint64> values{static_cast<int>(field), kind, TReportPeriod::toFileMonth(first),
+                         TReportPeriod::toFileMonth(last)};
+    if (!holders.isEmpty()) {
+        sql += " AND HolderID IN (?";
+        sql += QByteArray(",?").repeated(holders.size() - 1);
+        sql += ')';
+        for (const qint32 id : holders)
+            values << id;
+    }
+    Statement q(sql, values);
+
+    // The rows come holder by holder (the order of the key), each holder's months in turn; they are
+    // summed by text here, in a table by text number, which costs far less than the engine's grouping.
     std::vector<TextTotal> sums;
-    std::unordered_map<quint64, std::size_t> at;
+    std::vector<qsizetype> slot;               // by text number: the current holder's sum in `sums`, or -1
+    std::vector<qint32> used;                  // the text numbers the current holder has a sum of
+    std::unordered_map<qint32, qsizetype> far; // numbers too far out for the table
+    constexpr qint32 TableSize = 1 << 22;
+    qint32 holder = 0;
     while (q.next()) {
-        const qint32 holder = qint32(q.number(0));
+        if (sums.empty() || qint32(q.number(0)) != holder) {
+            for (const qint32 text : used)
+                slot[std::size_t(text)] = -1;
+            used.clear();
+            far.clear();
+            holder = qint32(q.number(0));
+        }
         const qint32 text = qint32(q.number(1));
-        const quint64 key = quint64(quint32(holder)) << 32 | quint32(text);
-        const auto [it, added] = at.try_emplace(key, sums.size());
-        if (added)
+        qsizetype* at = nullptr;
+        if (text >= 0 && text < TableSize) {
+            if (std::size_t(text) >= slot.size())
+                slot.resize(std::size_t(text) + 1, -1);
+            at = &slot[std::size_t(text)];
+            if (*at < 0)
+                used.push_back(text);
+        } else {
+            at = &far.try_emplace(text, -1).first->second;
+        }
+        if (*at < 0) {
+            *at = qsizetype(sums.size());
             sums.push_back({holder, text, {}, 0});
-        TextTotal& sum = sums[it->second];
+        }
+        TextTotal& sum = sums[std::size_t(*at)];
         sum.amount += Currency::fromRaw(q.number(2));
         sum.count += q.number(3);
     }

@@ -2,6 +2,7 @@
 
 #include "data/Currency.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -43,8 +44,9 @@ public:
     // The totals of the months `first` to `last`, both included.
     static std::vector<Total> totals(int first, int last);
     // The deposits (kind 0) or debits (kind 1) of `first` to `last` by holder and text, summed over
-    // the months.
-    static std::vector<TextTotal> textTotals(TextField field, int kind, int first, int last);
+    // the months: of the holders `holders`, or of all when it is empty.
+    static std::vector<TextTotal> textTotals(TextField field, int kind, int first, int last,
+                                             const QList<qint32>& holders = {});
     // The texts by their number, as stored (a missing text is ""); numbers without a text are null.
     static std::vector<QString> texts();
     // The first and last months with bookings; none when there is no booking.

@@ -37,8 +37,17 @@ TWhereMoneyGoes::Result TWhereMoneyGoes::compute(const TReportHolders& holders, 
                                                  GroupBy by)
 {
     QHash<qint32, bool> chosen;
-    for (const TDataInfo& holder : TBooks::holders(THolderFamily::All))
-        chosen.insert(holder.ID, holders.contains(holder.ID, holder.Type));
+    QList<qint32> ids; // the chosen holders, when not all are
+    bool all = true;
+    for (const TDataInfo& holder : TBooks::holders(THolderFamily::All)) {
+        const bool in = holders.contains(holder.ID, holder.Type);
+        chosen.insert(holder.ID, in);
+        all = all && in;
+        if (in)
+            ids << holder.ID;
+    }
+    if (ids.isEmpty())
+        return {};
 
     const std::vector<QString> texts = TReportData::texts();
     // The key of each text number, made once per number.
@@ -50,7 +59,7 @@ TWhereMoneyGoes::Result TWhereMoneyGoes::compute(const TReportHolders& holders, 
     const auto field = by == GroupBy::Purpose ? TReportData::TextField::Purpose : TReportData::TextField::Counterparty;
     const int kind = flow == Flow::Spending ? 1 : 0;
     for (const TReportData::TextTotal& t :
-         TReportData::textTotals(field, kind, period.firstMonth(), period.lastMonth())) {
+         TReportData::textTotals(field, kind, period.firstMonth(), period.lastMonth(), all ? QList<qint32>() : ids)) {
         if (!chosen.value(t.holder, false))
             continue;
         const std::size_t n = t.text >= 0 && std::size_t(t.text) < texts.size() ? std::size_t(t.text) : 0;

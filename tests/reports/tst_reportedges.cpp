@@ -38,6 +38,10 @@ QStringList balanceRows(const TReportHolders& holders, const TReportPeriod& peri
     return rows;
 }
 
+// Income and Spending's rows of January to March 2024 without bookings.
+const QStringList QuarterOfZeros{"2024-01 0.00 0.00 0.00 0.00", "2024-02 0.00 0.00 0.00 0.00",
+                                 "2024-03 0.00 0.00 0.00 0.00"};
+
 } // namespace
 
 class TestReportEdges : public QObject
@@ -52,8 +56,6 @@ private slots:
     void bookingFallsInTheMonthOfItsDay();
     void transferCountsOnlyAcrossTheEdge_data();
     void transferCountsOnlyAcrossTheEdge();
-    void monthsWithoutBookingsAreZeros_data();
-    void monthsWithoutBookingsAreZeros();
     void largestFifteenThenOther_data();
     void largestFifteenThenOther();
 };
@@ -62,42 +64,33 @@ void TestReportEdges::periodsOfTheWindow_data()
 {
     QTest::addColumn<int>("kind"); // 0 This Year, 1 Last 12 Months, 2 All Years, 3 From/To
     QTest::addColumn<QDate>("today");
-    QTest::addColumn<QDate>("firstBooked"); // null: no bookings; for From/To the first day chosen
-    QTest::addColumn<QDate>("lastBooked");
-    QTest::addColumn<QDate>("first");
-    QTest::addColumn<QDate>("last");
-    const QDate none;
-    dataRow("this year", 0, QDate(2025, 6, 15), none, none, QDate(2025, 1, 1), QDate(2025, 6, 30));
-    dataRow("last 12 months over the new year", 1, QDate(2025, 1, 31), none, none, QDate(2024, 2, 1),
-            QDate(2025, 1, 31));
-    dataRow("all years from January", 2, QDate(2025, 6, 15), QDate(2019, 3, 4), QDate(2025, 2, 1), QDate(2019, 1, 1),
-            QDate(2025, 6, 30));
-    dataRow("all years to a later booking", 2, QDate(2025, 6, 15), QDate(2024, 3, 4), QDate(2026, 2, 1),
-            QDate(2024, 1, 1), QDate(2026, 2, 28));
-    dataRow("all years without bookings", 2, QDate(2024, 2, 10), none, none, QDate(2024, 1, 1), QDate(2024, 2, 29));
-    dataRow("from after to", 3, QDate(2025, 6, 15), QDate(2024, 12, 31), QDate(2024, 10, 15), QDate(2024, 10, 1),
-            QDate(2024, 12, 31));
+    QTest::addColumn<QString>("booked"); // the first and last bookings' days; for From/To the days chosen
+    QTest::addColumn<QString>("days");   // the period's first and last day
+    dataRow("this year", 0, QDate(2025, 6, 15), "", "2025-01-01 2025-06-30");
+    dataRow("last 12 months over the new year", 1, QDate(2025, 1, 31), "", "2024-02-01 2025-01-31");
+    dataRow("all years from January", 2, QDate(2025, 6, 15), "2019-03-04 2025-02-01", "2019-01-01 2025-06-30");
+    dataRow("all years to a later booking", 2, QDate(2025, 6, 15), "2024-03-04 2026-02-01", "2024-01-01 2026-02-28");
+    dataRow("all years without bookings", 2, QDate(2024, 2, 10), "", "2024-01-01 2024-02-29");
+    dataRow("from after to", 3, QDate(2025, 6, 15), "2024-12-31 2024-10-15", "2024-10-01 2024-12-31");
 }
 
 void TestReportEdges::periodsOfTheWindow()
 {
     QFETCH(int, kind);
     QFETCH(QDate, today);
-    QFETCH(QDate, firstBooked);
-    QFETCH(QDate, lastBooked);
-    QFETCH(QDate, first);
-    QFETCH(QDate, last);
-    std::optional<std::pair<int, int>> booked;
-    if (firstBooked.isValid())
-        booked = std::pair(TReportPeriod::monthOf(firstBooked), TReportPeriod::monthOf(lastBooked));
+    QFETCH(QString, booked);
+    QFETCH(QString, days);
+    const QDate from = QDate::fromString(booked.section(u' ', 0, 0), Qt::ISODate);
+    const QDate to = QDate::fromString(booked.section(u' ', 1, 1), Qt::ISODate);
+    std::optional<std::pair<int, int>> months;
+    if (from.isValid())
+        months = std::pair(TReportPeriod::monthOf(from), TReportPeriod::monthOf(to));
     const TReportPeriod periods[] = {TReportPeriod::thisYear(today), TReportPeriod::last12Months(today),
-                                     TReportPeriod::allYears(today, booked),
-                                     TReportPeriod::months(firstBooked, lastBooked)};
+                                     TReportPeriod::allYears(today, months), TReportPeriod::months(from, to)};
     const TReportPeriod& p = periods[kind];
-    QCOMPARE(p.firstDay(), first);
-    QCOMPARE(p.lastDay(), last);
+    QCOMPARE(TDM::toDbDay(p.firstDay()) + u' ' + TDM::toDbDay(p.lastDay()), days);
     QCOMPARE(TReportPeriod::fromFileMonth(TReportPeriod::toFileMonth(p.lastMonth())), p.lastMonth());
-    QCOMPARE(TReportPeriod::toFileMonth(p.firstMonth()), first.year() * 100 + first.month());
+    QCOMPARE(TReportPeriod::toFileMonth(p.firstMonth()), p.firstDay().year() * 100 + p.firstDay().month());
 }
 
 void TestReportEdges::bookingFallsInTheMonthOfItsDay_data()
@@ -105,7 +98,7 @@ void TestReportEdges::bookingFallsInTheMonthOfItsDay_data()
     QTest::addColumn<QDateTime>("when");
     QTest::addColumn<QStringList>("income");   // January to March 2024
     QTest::addColumn<QStringList>("balances"); // at the end of each
-    const QStringList none{"2024-01 0.00 0.00 0.00 0.00", "2024-02 0.00 0.00 0.00 0.00", "2024-03 0.00 0.00 0.00 0.00"};
+    const QStringList none = QuarterOfZeros;
     auto in = [&none](int row) {
         QStringList rows = none;
         rows[row].replace(8, 4, QStringLiteral("5.00"));
@@ -119,7 +112,7 @@ void TestReportEdges::bookingFallsInTheMonthOfItsDay_data()
             QStringList{"Bank 10.00 15.00 15.00"});
     dataRow("the 31st of March", QDateTime(QDate(2024, 3, 31), QTime(23, 59, 59)), in(2),
             QStringList{"Bank 10.00 10.00 15.00"});
-    dataRow("the 1st after the period", QDateTime(QDate(2024, 4, 1), QTime(0, 0)), none,
+    dataRow("a period before the first booking, on the 1st after it", QDateTime(QDate(2024, 4, 1), QTime(0, 0)), none,
             QStringList{"Bank 10.00 10.00 10.00"});
     dataRow("the 31st before the period", QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)), none,
             QStringList{"Bank 15.00 15.00 15.00"});
@@ -132,10 +125,19 @@ void TestReportEdges::bookingFallsInTheMonthOfItsDay()
     QFETCH(QStringList, balances);
     TestDb db;
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("15"));
+    const qint32 quiet = db.addHolder(QStringLiteral("Quiet"), 2, money("12.34"));
     db.addDetail(0, bank, when, money("5"), QStringLiteral("Employer"), QStringLiteral("Salary"));
     const TReportPeriod period(month(2024, 1), month(2024, 3));
     QCOMPARE(incomeRows(TReportHolders::choice(THolderFamily::All), period), income);
-    QCOMPARE(balanceRows(TReportHolders::choice(THolderFamily::All), period), balances);
+    QCOMPARE(balanceRows(TReportHolders::choice(THolderFamily::All), period),
+             balances + QStringList{"Quiet 12.34 12.34 12.34"});
+    // A holder without bookings: months of zeros, its balance all along, no groups.
+    const TReportHolders alone = TReportHolders::of({quiet});
+    QCOMPARE(incomeRows(alone, period), QuarterOfZeros);
+    QCOMPARE(balanceRows(alone, period), QStringList{"Quiet 12.34 12.34 12.34"});
+    const auto groups =
+        TWhereMoneyGoes::compute(alone, period, TWhereMoneyGoes::Flow::Income, TWhereMoneyGoes::GroupBy::Payee);
+    QVERIFY(groups.groups.isEmpty() && groups.total.isZero() && groups.count == 0);
 }
 
 void TestReportEdges::transferCountsOnlyAcrossTheEdge_data()
@@ -173,46 +175,6 @@ void TestReportEdges::transferCountsOnlyAcrossTheEdge()
     const TIncomeSpending::Month m = TIncomeSpending::compute(holders, period).value(0);
     QCOMPARE(m.transfersIn.toFixed2() + u' ' + m.transfersOut.toFixed2(), inOut);
     QCOMPARE(m.net(), m.transfersIn - m.transfersOut);
-    // The filters find the side that counts, and only it.
-    const int types[] = {0, 0, 1, 2};
-    const TReportFilter::Booking inSide{TBookingKind::TransferIn, dest, types[dest], source, types[source],
-                                        QDate(2024, 5, 31),       {},   {}};
-    const TReportFilter::Booking outSide{
-        TBookingKind::TransferOut, source, types[source], dest, types[dest], QDate(2024, 5, 31), {}, {}};
-    using F = TIncomeSpending::Figure;
-    QCOMPARE(TIncomeSpending::filter(holders, period, -1, F::TransfersIn).matches(inSide), !m.transfersIn.isZero());
-    QCOMPARE(TIncomeSpending::filter(holders, period, -1, F::TransfersOut).matches(outSide), !m.transfersOut.isZero());
-    QVERIFY(!TIncomeSpending::filter(holders, period, -1, F::TransfersIn).matches(outSide));
-}
-
-void TestReportEdges::monthsWithoutBookingsAreZeros_data()
-{
-    QTest::addColumn<QString>("holder");
-    QTest::addColumn<int>("first"); // months of 2024, from January as 1
-    QTest::addColumn<QStringList>("balances");
-    dataRow("a holder without bookings", "Quiet", 1, QStringList{"Quiet 12.34 12.34 12.34"});
-    dataRow("before the first booking", "Busy", -23, QStringList{"Busy 100.00 100.00 100.00"});
-}
-
-void TestReportEdges::monthsWithoutBookingsAreZeros()
-{
-    QFETCH(QString, holder);
-    QFETCH(int, first);
-    QFETCH(QStringList, balances);
-    TestDb db;
-    const qint32 quiet = db.addHolder(QStringLiteral("Quiet"), 2, money("12.34"));
-    const qint32 busy = db.addHolder(QStringLiteral("Busy"), 0, money("150"));
-    db.addDetail(0, busy, QDateTime(QDate(2024, 2, 10), QTime(9, 0)), money("80"), QStringLiteral("Employer"));
-    db.addDetail(1, busy, QDateTime(QDate(2024, 3, 10), QTime(9, 0)), money("30"), QStringLiteral("Grocer"));
-    const TReportHolders holders = TReportHolders::of({holder == QStringLiteral("Quiet") ? quiet : busy});
-    const TReportPeriod period(month(2024, 1) + first - 1, month(2024, 1) + first + 1);
-    for (const QString& row : incomeRows(holders, period))
-        QVERIFY2(row.endsWith(QStringLiteral(" 0.00 0.00 0.00 0.00")), qPrintable(row));
-    QCOMPARE(incomeRows(holders, period).size(), 3);
-    QCOMPARE(balanceRows(holders, period), balances);
-    const TWhereMoneyGoes::Result groups =
-        TWhereMoneyGoes::compute(holders, period, TWhereMoneyGoes::Flow::Spending, TWhereMoneyGoes::GroupBy::Payee);
-    QVERIFY(groups.groups.isEmpty() && groups.total.isZero() && groups.count == 0);
 }
 
 void TestReportEdges::largestFifteenThenOther_data()

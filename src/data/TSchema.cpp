@@ -136,13 +136,20 @@ QStringList version4()
 //   ReportText: every "For" and "From" text of a deposit or debit as stored (a missing one as ''),
 //     numbered;
 //   MonthText: per text field (0 "For", 1 "From"), kind, holder, month and text the sum and count of
-//     the deposits and debits; a holder's months are one range of the key.
+//     the deposits and debits; a holder's months are one range of the key. Each year has its row too
+//     (Month yyyy, before every yyyymm), so a period of whole years reads one row a year.
 // A row whose count falls to 0 goes; the texts stay numbered. The step fills the tables from the
 // bookings that are there.
 QString monthOf(const char* date)
 {
     return QStringLiteral("(CAST(substr(%1, 1, 4) AS INTEGER) * 100 + CAST(substr(%1, 6, 2) AS INTEGER))")
         .arg(QLatin1String(date));
+}
+
+// The year of a stored date, as MonthText holds a year's row.
+QString yearOf(const char* date)
+{
+    return QStringLiteral("CAST(substr(%1, 1, 4) AS INTEGER)").arg(QLatin1String(date));
 }
 
 QStringList version5()
@@ -163,21 +170,27 @@ QStringList version5()
     auto text = [](int sign, int field, const QString& row, const char* column) {
         const QString value = QStringLiteral("coalesce(%1.\"%2\", '')").arg(row, QLatin1String(column));
         const QString id = QStringLiteral("(SELECT ID FROM ReportText WHERE Text = %1)").arg(value);
-        const QString month = monthOf(qPrintable(row + QStringLiteral(".Date")));
-        if (sign > 0)
-            return QStringLiteral("INSERT OR IGNORE INTO ReportText (Text) VALUES (%1);"
-                                  " INSERT INTO MonthText VALUES (%2, %3.type, %4, %3.DestID, %5, %3.Amount, 1)"
-                                  " ON CONFLICT DO UPDATE SET Amount = Amount + excluded.Amount, Count = Count + 1;")
-                .arg(value)
-                .arg(field)
-                .arg(row, month, id);
-        const QString key =
-            QStringLiteral("Field = %1 AND Kind = %2.type AND Month = %3 AND HolderID = %2.DestID AND TextID = %4")
-                .arg(field)
-                .arg(row, month, id);
-        return QStringLiteral("UPDATE MonthText SET Amount = Amount - %1.Amount, Count = Count - 1 WHERE %2;"
-                              " DELETE FROM MonthText WHERE %2 AND Count = 0;")
-            .arg(row, key);
+        // The row of the booking's month, and the row of its year.
+        const QString date = row + QStringLiteral(".Date");
+        QString sql =
+            sign > 0 ? QStringLiteral("INSERT OR IGNORE INTO ReportText (Text) VALUES (%1);").arg(value) : QString();
+        for (const QString& month : {monthOf(qPrintable(date)), yearOf(qPrintable(date))}) {
+            const QString key =
+                QStringLiteral("Field = %1 AND Kind = %2.type AND Month = %3 AND HolderID = %2.DestID AND TextID = %4")
+                    .arg(field)
+                    .arg(row, month, id);
+            if (sign > 0)
+                sql +=
+                    QStringLiteral(" INSERT INTO MonthText VALUES (%1, %2.type, %3, %2.DestID, %4, %2.Amount, 1)"
+                                   " ON CONFLICT DO UPDATE SET Amount = Amount + excluded.Amount, Count = Count + 1;")
+                        .arg(field)
+                        .arg(row, month, id);
+            else
+                sql += QStringLiteral(" UPDATE MonthText SET Amount = Amount - %1.Amount, Count = Count - 1 WHERE %2;"
+                                      " DELETE FROM MonthText WHERE %2 AND Count = 0;")
+                           .arg(row, key);
+        }
+        return sql;
     };
     auto detail = [&](int sign, const QString& row) {
         return total(sign, monthOf(qPrintable(row + QStringLiteral(".Date"))), row + QStringLiteral(".DestID"),
@@ -238,6 +251,9 @@ QStringList version5()
             "INSERT INTO MonthText SELECT 1, D.type, %1, D.DestID, T.ID, sum(D.Amount), count(*)"
             " FROM Detail AS D JOIN ReportText AS T ON T.Text = coalesce(D.\"From\", '') GROUP BY 2, 3, 4, 5")
             .arg(monthOf("D.Date")),
+        QStringLiteral(
+            "INSERT INTO MonthText SELECT Field, Kind, Month / 100, HolderID, TextID, sum(Amount), sum(Count)"
+            " FROM MonthText GROUP BY 1, 2, 3, 4, 5"),
     };
 }
 

@@ -6,6 +6,9 @@
 
 #include <sqlite3.h>
 
+#include <QDate>
+
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -76,53 +79,76 @@ std::vector<TReportData::Total> TReportData::totals(int first, int last)
 std::vector<TReportData::TextTotal> TReportData::textTotals(TextField field, int kind, int first, int last,
                                                             const QList<qint32>& holders)
 {
+    // The period as runs of the key: the months of a year it covers in part, and the years it
+    // covers whole, each read from its year's row.
+    QList<std::pair<int, int>> runs;
+    for (int month = first; month <= last;) {
+        const int january = TReportPeriod::monthOf(QDate(TReportPeriod::firstDayOf(month).year(), 1, 1));
+        if (const int years = (last - january + 1) / 12; month == january && years > 0) {
+            const int year = TReportPeriod::firstDayOf(month).year();
+            runs.append({year, year + years - 1});
+            month = january + 12 * years;
+        } else {
+            const int end = std::min(january + 11, last);
+            runs.append({TReportPeriod::toFileMonth(month), TReportPeriod::toFileMonth(end)});
+            month = end + 1;
+        }
+    }
+
     QByteArray sql = "SELECT HolderID, TextID, Amount, Count FROM MonthText"
                      " WHERE Field = ? AND Kind = ? AND Month BETWEEN ? AND ?";
-    QList<qint64> values{static_cast<int>(field), kind, TReportPeriod::toFileMonth(first),
-                         TReportPeriod::toFileMonth(last)};
     if (!holders.isEmpty()) {
         sql += " AND HolderID IN (?";
         sql += QByteArray(",?").repeated(holders.size() - 1);
         sql += ')';
-        for (const qint32 id : holders)
-            values << id;
     }
-    Statement q(sql, values);
-
-    // The rows come holder by holder (the order of the key), each holder's months in turn; they are
-    // summed by text here, in a table by text number, which costs far less than the engine's grouping.
+    // The rows of a run come holder by holder (the order of the key), each holder's months in turn;
+    // they are summed by text here, in a table by text number, which costs far less than the
+    // engine's grouping.
     std::vector<TextTotal> sums;
     std::vector<qsizetype> slot;               // by text number: the current holder's sum in `sums`, or -1
     std::vector<qint32> used;                  // the text numbers the current holder has a sum of
     std::unordered_map<qint32, qsizetype> far; // numbers too far out for the table
     constexpr qint32 TableSize = 1 << 22;
-    qint32 holder = 0;
-    while (q.next()) {
-        if (sums.empty() || qint32(q.number(0)) != holder) {
-            for (const qint32 text : used)
-                slot[std::size_t(text)] = -1;
-            used.clear();
-            far.clear();
-            holder = qint32(q.number(0));
+    for (const auto& [from, to] : runs) {
+        QList<qint64> values{static_cast<int>(field), kind, from, to};
+        for (const qint32 id : holders)
+            values << id;
+        Statement q(sql, values);
+        bool started = false;
+        qint32 holder = 0;
+        while (q.next()) {
+            if (!started || qint32(q.number(0)) != holder) {
+                for (const qint32 text : used)
+                    slot[std::size_t(text)] = -1;
+                used.clear();
+                far.clear();
+                holder = qint32(q.number(0));
+                started = true;
+            }
+            const qint32 text = qint32(q.number(1));
+            qsizetype* at = nullptr;
+            if (text >= 0 && text < TableSize) {
+                if (std::size_t(text) >= slot.size())
+                    slot.resize(std::size_t(text) + 1, -1);
+                at = &slot[std::size_t(text)];
+                if (*at < 0)
+                    used.push_back(text);
+            } else {
+                at = &far.try_emplace(text, -1).first->second;
+            }
+            if (*at < 0) {
+                *at = qsizetype(sums.size());
+                sums.push_back({holder, text, {}, 0});
+            }
+            TextTotal& sum = sums[std::size_t(*at)];
+            sum.amount += Currency::fromRaw(q.number(2));
+            sum.count += q.number(3);
         }
-        const qint32 text = qint32(q.number(1));
-        qsizetype* at = nullptr;
-        if (text >= 0 && text < TableSize) {
-            if (std::size_t(text) >= slot.size())
-                slot.resize(std::size_t(text) + 1, -1);
-            at = &slot[std::size_t(text)];
-            if (*at < 0)
-                used.push_back(text);
-        } else {
-            at = &far.try_emplace(text, -1).first->second;
-        }
-        if (*at < 0) {
-            *at = qsizetype(sums.size());
-            sums.push_back({holder, text, {}, 0});
-        }
-        TextTotal& sum = sums[std::size_t(*at)];
-        sum.amount += Currency::fromRaw(q.number(2));
-        sum.count += q.number(3);
+        for (const qint32 text : used)
+            slot[std::size_t(text)] = -1;
+        used.clear();
+        far.clear();
     }
     return sums;
 }

@@ -172,10 +172,11 @@ void TestSchema::versionFourFileGetsItsMonthTotals_data()
     QTest::addColumn<QStringList>("rows");
     dataRow("by holder and kind, transfers by both holders", "select * from MonthTotal",
             QStringList{"202505|1|1|0|4000|2", "202505|1|2|2|3000|1", "202505|2|1|0|700|1"});
-    dataRow("by text",
+    dataRow("by text, by month and by year",
             "select Field, Kind, Month, HolderID, Text, Amount, Count from MonthText join ReportText on ID = TextID",
-            QStringList{"0|1|202505|1||2500|1", "0|1|202505|1|Food|1500|1", "0|1|202505|2|Food|700|1",
-                        "1|1|202505|1|Shop|4000|2", "1|1|202505|2|Shop|700|1"});
+            QStringList{"0|1|2025|1||2500|1", "0|1|2025|1|Food|1500|1", "0|1|2025|2|Food|700|1", "0|1|202505|1||2500|1",
+                        "0|1|202505|1|Food|1500|1", "0|1|202505|2|Food|700|1", "1|1|2025|1|Shop|4000|2",
+                        "1|1|2025|2|Shop|700|1", "1|1|202505|1|Shop|4000|2", "1|1|202505|2|Shop|700|1"});
 }
 
 void TestSchema::versionFourFileGetsItsMonthTotals()

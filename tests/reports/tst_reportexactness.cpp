@@ -170,22 +170,6 @@ Currency found(const QList<Booked>& bookings, const TReportFilter& filter, bool 
     return sum;
 }
 
-// The chosen holders' ids, for the plain statements.
-QString idList(const TReportHolders& holders)
-{
-    QStringList ids{QStringLiteral("-1")};
-    for (const TDataInfo& h : holders.load())
-        ids << QString::number(h.ID);
-    return ids.join(u',');
-}
-
-// The rows of a plain statement with the period's first day and the day after it bound, three times.
-QStringList plain(TestDb& db, const QString& sql, const TReportPeriod& period)
-{
-    const QVariantList days{TDM::toDbDay(period.firstDay()), TDM::toDbDay(period.lastDay().addDays(1))};
-    return db.rows(sql, days + days + days);
-}
-
 } // namespace
 
 class TestReportExactness : public QObject
@@ -219,19 +203,21 @@ void TestReportExactness::monthsEqualThePlainGroupBy()
     QFETCH(quint64, seed);
     Ledger ledger(seed);
     for (const TReportHolders& holders : ledger.choices()) {
-        const QString ids = idList(holders);
+        QStringList ids{QStringLiteral("-1")};
+        for (const TDataInfo& h : holders.load())
+            ids << QString::number(h.ID);
         for (const TReportPeriod& period : ledger.periods()) {
-            QStringList expected =
-                plain(ledger.db,
-                      QStringLiteral(
-                          "select substr(Date, 1, 7), type, sum(Amount) from Detail where DestID in (%1)"
-                          " and Date >= ? and Date < ? group by 1, 2"
-                          " union all select substr(Date, 1, 7), 3, sum(Amount) from Transfer where DestID in (%1)"
-                          " and SourceID not in (%1) and Date >= ? and Date < ? group by 1"
-                          " union all select substr(Date, 1, 7), 2, sum(Amount) from Transfer where SourceID in (%1)"
-                          " and DestID not in (%1) and Date >= ? and Date < ? group by 1")
-                          .arg(ids),
-                      period);
+            const QVariantList days{TDM::toDbDay(period.firstDay()), TDM::toDbDay(period.lastDay().addDays(1))};
+            QStringList expected = ledger.db.rows(
+                QStringLiteral(
+                    "select substr(Date, 1, 7), type, sum(Amount) from Detail where DestID in (%1)"
+                    " and Date >= ? and Date < ? group by 1, 2"
+                    " union all select substr(Date, 1, 7), 3, sum(Amount) from Transfer where DestID in (%1)"
+                    " and SourceID not in (%1) and Date >= ? and Date < ? group by 1"
+                    " union all select substr(Date, 1, 7), 2, sum(Amount) from Transfer where SourceID in (%1)"
+                    " and DestID not in (%1) and Date >= ? and Date < ? group by 1")
+                    .arg(ids.join(u',')),
+                days + days + days);
             QStringList actual;
             for (const TIncomeSpending::Month& m : TIncomeSpending::compute(holders, period)) {
                 const Currency figures[] = {m.income, m.spending, m.transfersOut, m.transfersIn};
@@ -327,8 +313,6 @@ void TestReportExactness::groupsAddUpToTheFlow()
                         QCOMPARE(g.other, i == W::Largest);
                         if (!g.other)
                             QCOMPARE(std::pair(g.amount, g.count), plainGroups.take(g.key));
-                        if (i > 0 && !g.other)
-                            QVERIFY(result.groups[i - 1].amount >= g.amount);
                         sum += g.amount;
                         count += g.count;
                         shares += g.shareHundredths;
@@ -404,11 +388,16 @@ void TestReportExactness::monthTotalsEqualThePlainStatements()
     QCOMPARE(
         ledger.db.rows(QStringLiteral("select Field, Kind, Month, HolderID, T.Text, Amount, Count"
                                       " from MonthText join ReportText T on T.ID = TextID order by 1, 2, 3, 4, 5")),
+        // Each year has its row too, before its months.
         ledger.db.rows(QStringLiteral("select 0, type, %1, DestID, coalesce(\"For\", ''), sum(Amount), count(*)"
                                       " from Detail group by 2, 3, 4, 5"
                                       " union all select 1, type, %1, DestID, coalesce(\"From\", ''),"
+                                      " sum(Amount), count(*) from Detail group by 2, 3, 4, 5"
+                                      " union all select 0, type, %2, DestID, coalesce(\"For\", ''), sum(Amount),"
+                                      " count(*) from Detail group by 2, 3, 4, 5"
+                                      " union all select 1, type, %2, DestID, coalesce(\"From\", ''),"
                                       " sum(Amount), count(*) from Detail group by 2, 3, 4, 5 order by 1, 2, 3, 4, 5")
-                           .arg(month)));
+                           .arg(month, QStringLiteral("cast(substr(Date, 1, 4) as integer)"))));
 }
 
 QTEST_MAIN(TestReportExactness)

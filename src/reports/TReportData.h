@@ -44,8 +44,9 @@ public:
     // The totals of the months `first` to `last`, both included.
     static std::vector<Total> totals(int first, int last);
     // The deposits (kind 0) or debits (kind 1) of `first` to `last` by holder and text, summed over
-    // the months: of the holders `holders`, or of all when it is empty. A holder and text may come
-    // more than once (once per run of months or whole years read).
+    // the months: of the holders `holders`, or of all when it is empty (which reads every holder's
+    // months, whatever the period). A holder and text may come more than once (once per run of
+    // months or whole years read).
     static std::vector<TextTotal> textTotals(TextField field, int kind, int first, int last,
                                              const QList<qint32>& holders = {});
     // The texts by their number, as stored (a missing text is ""); numbers without a text are null.

@@ -37,12 +37,11 @@ TWhereMoneyGoes::Result TWhereMoneyGoes::compute(const TReportHolders& holders, 
                                                  GroupBy by)
 {
     QHash<qint32, bool> chosen;
-    QList<qint32> ids; // the chosen holders, when not all are
-    bool all = true;
+    // The chosen holders, named even when all are: each holder's rows are one range of the key.
+    QList<qint32> ids;
     for (const TDataInfo& holder : TBooks::holders(THolderFamily::All)) {
         const bool in = holders.contains(holder.ID, holder.Type);
         chosen.insert(holder.ID, in);
-        all = all && in;
         if (in)
             ids << holder.ID;
     }
@@ -59,7 +58,7 @@ TWhereMoneyGoes::Result TWhereMoneyGoes::compute(const TReportHolders& holders, 
     const auto field = by == GroupBy::Purpose ? TReportData::TextField::Purpose : TReportData::TextField::Counterparty;
     const int kind = flow == Flow::Spending ? 1 : 0;
     for (const TReportData::TextTotal& t :
-         TReportData::textTotals(field, kind, period.firstMonth(), period.lastMonth(), all ? QList<qint32>() : ids)) {
+         TReportData::textTotals(field, kind, period.firstMonth(), period.lastMonth(), ids)) {
         if (!chosen.value(t.holder, false))
             continue;
         const std::size_t n = t.text >= 0 && std::size_t(t.text) < texts.size() ? std::size_t(t.text) : 0;

@@ -127,8 +127,138 @@ QStringList version4()
     };
 }
 
+// Version 5: month totals for the reports, kept by triggers on Detail and Transfer whichever
+// connection writes, so a report reads a few thousand rows instead of every booking.
+//   MonthTotal: per month (yyyymm), holder and kind the sum and count of the bookings: deposits
+//     (Kind 0) and debits (Kind 1) with OtherID 0, and transfers (Kind 2) by their source with the
+//     destination in OtherID, so a report sees which transfers cross the edge of the holders it is
+//     given;
+//   ReportText: every "For" and "From" text of a deposit or debit as stored (a missing one as ''),
+//     numbered;
+//   MonthText: per text field (0 "For", 1 "From"), kind, holder, month and text the sum and count of
+//     the deposits and debits; a holder's months are one range of the key. Each year has its row too
+//     (Month yyyy, before every yyyymm), so a period of whole years reads one row a year.
+// A row whose count falls to 0 goes; the texts stay numbered. The step fills the tables from the
+// bookings that are there.
+QString monthOf(const char* date)
+{
+    return QStringLiteral("(CAST(substr(%1, 1, 4) AS INTEGER) * 100 + CAST(substr(%1, 6, 2) AS INTEGER))")
+        .arg(QLatin1String(date));
+}
+
+// The year of a stored date, as MonthText holds a year's row.
+QString yearOf(const char* date)
+{
+    return QStringLiteral("CAST(substr(%1, 1, 4) AS INTEGER)").arg(QLatin1String(date));
+}
+
+QStringList version5()
+{
+    // Adds (sign 1) or takes back (sign -1) one booking's row of `table` with the values given.
+    auto total = [](int sign, const QString& month, const QString& holder, const QString& kind, const QString& other,
+                    const QString& amount) {
+        if (sign > 0)
+            return QStringLiteral("INSERT INTO MonthTotal VALUES (%1, %2, %3, %4, %5, 1) ON CONFLICT DO UPDATE SET"
+                                  " Amount = Amount + excluded.Amount, Count = Count + 1;")
+                .arg(month, holder, kind, other, amount);
+        const QString key = QStringLiteral("Month = %1 AND HolderID = %2 AND Kind = %3 AND OtherID = %4")
+                                .arg(month, holder, kind, other);
+        return QStringLiteral("UPDATE MonthTotal SET Amount = Amount - %1, Count = Count - 1 WHERE %2;"
+                              " DELETE FROM MonthTotal WHERE %2 AND Count = 0;")
+            .arg(amount, key);
+    };
+    auto text = [](int sign, int field, const QString& row, const char* column) {
+        const QString value = QStringLiteral("coalesce(%1.\"%2\", '')").arg(row, QLatin1String(column));
+        const QString id = QStringLiteral("(SELECT ID FROM ReportText WHERE Text = %1)").arg(value);
+        // The row of the booking's month, and the row of its year.
+        const QString date = row + QStringLiteral(".Date");
+        QString sql =
+            sign > 0 ? QStringLiteral("INSERT OR IGNORE INTO ReportText (Text) VALUES (%1);").arg(value) : QString();
+        for (const QString& month : {monthOf(qPrintable(date)), yearOf(qPrintable(date))}) {
+            const QString key =
+                QStringLiteral("Field = %1 AND Kind = %2.type AND Month = %3 AND HolderID = %2.DestID AND TextID = %4")
+                    .arg(field)
+                    .arg(row, month, id);
+            if (sign > 0)
+                sql +=
+                    QStringLiteral(" INSERT INTO MonthText VALUES (%1, %2.type, %3, %2.DestID, %4, %2.Amount, 1)"
+                                   " ON CONFLICT DO UPDATE SET Amount = Amount + excluded.Amount, Count = Count + 1;")
+                        .arg(field)
+                        .arg(row, month, id);
+            else
+                sql += QStringLiteral(" UPDATE MonthText SET Amount = Amount - %1.Amount, Count = Count - 1 WHERE %2;"
+                                      " DELETE FROM MonthText WHERE %2 AND Count = 0;")
+                           .arg(row, key);
+        }
+        return sql;
+    };
+    auto detail = [&](int sign, const QString& row) {
+        return total(sign, monthOf(qPrintable(row + QStringLiteral(".Date"))), row + QStringLiteral(".DestID"),
+                     row + QStringLiteral(".type"), QStringLiteral("0"), row + QStringLiteral(".Amount")) +
+               text(sign, 0, row, "For") + text(sign, 1, row, "From");
+    };
+    auto transfer = [&](int sign, const QString& row) {
+        return total(sign, monthOf(qPrintable(row + QStringLiteral(".Date"))), row + QStringLiteral(".SourceID"),
+                     QStringLiteral("2"), row + QStringLiteral(".DestID"), row + QStringLiteral(".Amount"));
+    };
+    const QString oldRow = QStringLiteral("old");
+    const QString newRow = QStringLiteral("new");
+    return {
+        QStringLiteral("CREATE TABLE MonthTotal ("
+                       " Month INTEGER NOT NULL,"
+                       " HolderID INTEGER NOT NULL,"
+                       " Kind INTEGER NOT NULL,"
+                       " OtherID INTEGER NOT NULL,"
+                       " Amount INTEGER NOT NULL,"
+                       " Count INTEGER NOT NULL,"
+                       " PRIMARY KEY (Month, HolderID, Kind, OtherID)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE ReportText (ID INTEGER PRIMARY KEY, Text TEXT NOT NULL UNIQUE)"),
+        QStringLiteral("CREATE TABLE MonthText ("
+                       " Field INTEGER NOT NULL,"
+                       " Kind INTEGER NOT NULL,"
+                       " Month INTEGER NOT NULL,"
+                       " HolderID INTEGER NOT NULL,"
+                       " TextID INTEGER NOT NULL,"
+                       " Amount INTEGER NOT NULL,"
+                       " Count INTEGER NOT NULL,"
+                       " PRIMARY KEY (Field, Kind, HolderID, Month, TextID)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TRIGGER Detail_Month_Insert AFTER INSERT ON Detail BEGIN %1 END").arg(detail(1, newRow)),
+        QStringLiteral("CREATE TRIGGER Detail_Month_Delete AFTER DELETE ON Detail BEGIN %1 END")
+            .arg(detail(-1, oldRow)),
+        QStringLiteral("CREATE TRIGGER Detail_Month_Update AFTER UPDATE OF type, DestID, Date, Amount, \"From\","
+                       " \"For\" ON Detail BEGIN %1 %2 END")
+            .arg(detail(-1, oldRow), detail(1, newRow)),
+        QStringLiteral("CREATE TRIGGER Transfer_Month_Insert AFTER INSERT ON Transfer BEGIN %1 END")
+            .arg(transfer(1, newRow)),
+        QStringLiteral("CREATE TRIGGER Transfer_Month_Delete AFTER DELETE ON Transfer BEGIN %1 END")
+            .arg(transfer(-1, oldRow)),
+        QStringLiteral("CREATE TRIGGER Transfer_Month_Update AFTER UPDATE OF SourceID, DestID, Date, Amount"
+                       " ON Transfer BEGIN %1 %2 END")
+            .arg(transfer(-1, oldRow), transfer(1, newRow)),
+        // The bookings already there.
+        QStringLiteral("INSERT INTO MonthTotal SELECT %1, DestID, type, 0, sum(Amount), count(*) FROM Detail"
+                       " GROUP BY 1, 2, 3")
+            .arg(monthOf("Date")),
+        QStringLiteral("INSERT INTO MonthTotal SELECT %1, SourceID, 2, DestID, sum(Amount), count(*) FROM Transfer"
+                       " GROUP BY 1, 2, 4")
+            .arg(monthOf("Date")),
+        QStringLiteral("INSERT INTO ReportText (Text) SELECT coalesce(\"For\", '') FROM Detail"
+                       " UNION SELECT coalesce(\"From\", '') FROM Detail"),
+        QStringLiteral("INSERT INTO MonthText SELECT 0, D.type, %1, D.DestID, T.ID, sum(D.Amount), count(*)"
+                       " FROM Detail AS D JOIN ReportText AS T ON T.Text = coalesce(D.\"For\", '') GROUP BY 2, 3, 4, 5")
+            .arg(monthOf("D.Date")),
+        QStringLiteral(
+            "INSERT INTO MonthText SELECT 1, D.type, %1, D.DestID, T.ID, sum(D.Amount), count(*)"
+            " FROM Detail AS D JOIN ReportText AS T ON T.Text = coalesce(D.\"From\", '') GROUP BY 2, 3, 4, 5")
+            .arg(monthOf("D.Date")),
+        QStringLiteral(
+            "INSERT INTO MonthText SELECT Field, Kind, Month / 100, HolderID, TextID, sum(Amount), sum(Count)"
+            " FROM MonthText GROUP BY 1, 2, 3, 4, 5"),
+    };
+}
+
 // Steps[n] turns version n into version n + 1.
-QStringList (*const Steps[])() = {version1, version2, version3, version4};
+QStringList (*const Steps[])() = {version1, version2, version3, version4, version5};
 static_assert(std::size(Steps) == TSchema::Version);
 
 void run(QSqlDatabase& db, const QString& sql)

@@ -18,11 +18,14 @@ class QSqlDatabase;
 //      stays when the booking is deleted, so the row is not offered again, and goes with its
 //      import) and ImportProfile (saved settings of a bank's delimited files, by name);
 //   4  ImportRow.Link: a row may name a booking typed by hand before its statement was imported
-//      (a deposit or debit, or a transfer) rather than one its import made.
+//      (a deposit or debit, or a transfer) rather than one its import made;
+//   5  the reports' month totals, kept by triggers on Detail and Transfer: MonthTotal (per month,
+//      holder and kind; transfers by source and destination), ReportText (the texts of "For" and
+//      "From", numbered) and MonthText (per text field, kind, holder, month and text).
 class TSchema
 {
 public:
-    static constexpr int Version = 4;
+    static constexpr int Version = 5;
 
     // Creates the tables and indexes of `version` (the newest unless a test asks for an older one)
     // in an empty database, in one transaction. Throws DbError on failure.

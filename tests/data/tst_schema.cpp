@@ -7,6 +7,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,8 @@ private slots:
     void versionOneFileIsUpgradedOnOpen_data();
     void versionOneFileIsUpgradedOnOpen();
     void failedUpgradeChangesNothing();
+    void versionFourFileGetsItsMonthTotals_data();
+    void versionFourFileGetsItsMonthTotals();
     void otherVersionsAreLeftAsTheyAre_data();
     void otherVersionsAreLeftAsTheyAre();
 };
@@ -161,6 +164,51 @@ void TestSchema::failedUpgradeChangesNothing()
         QVERIFY(q.next());
         QVERIFY2(q.value(0).isNull(), qPrintable(q.value(0).toString()));
     });
+}
+
+void TestSchema::versionFourFileGetsItsMonthTotals_data()
+{
+    QTest::addColumn<QString>("select");
+    QTest::addColumn<QStringList>("rows");
+    dataRow("by holder and kind, transfers by both holders", "select * from MonthTotal",
+            QStringList{"202505|1|1|0|4000|2", "202505|1|2|2|3000|1", "202505|2|1|0|700|1"});
+    dataRow("by text, by month and by year",
+            "select Field, Kind, Month, HolderID, Text, Amount, Count from MonthText join ReportText on ID = TextID",
+            QStringList{"0|1|2025|1||2500|1", "0|1|2025|1|Food|1500|1", "0|1|2025|2|Food|700|1", "0|1|202505|1||2500|1",
+                        "0|1|202505|1|Food|1500|1", "0|1|202505|2|Food|700|1", "1|1|2025|1|Shop|4000|2",
+                        "1|1|2025|2|Shop|700|1", "1|1|202505|1|Shop|4000|2", "1|1|202505|2|Shop|700|1"});
+}
+
+void TestSchema::versionFourFileGetsItsMonthTotals()
+{
+    QFETCH(QString, select);
+    QFETCH(QStringList, rows);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Data.mdb"));
+    makeFile(path, 4, [](QSqlDatabase& db) {
+        exec(db, QStringLiteral("insert into Account (name, type) values ('Bank', 0), ('Cash', 2)"));
+        exec(db, QStringLiteral("insert into Detail (type, DestID, Date, \"From\", Amount, \"For\") values"
+                                " (0, 1, '2025-04-30 23:59:59', 'Boss', 10000, 'Pay'),"
+                                " (1, 1, '2025-05-01 00:00:00', 'Shop', 2500, null),"
+                                " (1, 1, '2025-05-20 08:00:00', 'Shop', 1500, 'Food')"));
+        exec(db, QStringLiteral("insert into Transfer (SourceID, DestID, Date, Amount) values"
+                                " (1, 2, '2025-05-02 12:00:00', 3000)"));
+    });
+    TDM dm(path);
+    dm.DataModuleCreate();
+    // The upgrade counted the bookings there; the triggers count the ones written after it.
+    dm.execute(QStringLiteral("insert into Detail (type, DestID, Date, \"From\", Amount, \"For\")"
+                              " values (1, 2, '2025-05-03 09:00:00', 'Shop', 700, 'Food')"));
+    dm.execute(QStringLiteral("delete from Detail where \"From\" = 'Boss'"));
+    QSqlQuery q = dm.select(select + QStringLiteral(" order by 1, 2, 3, 4, 5"));
+    QStringList found;
+    while (q.next()) {
+        QStringList values;
+        for (int i = 0; i < q.record().count(); ++i)
+            values << q.value(i).toString();
+        found << values.join(u'|');
+    }
+    QCOMPARE(found, rows);
 }
 
 void TestSchema::otherVersionsAreLeftAsTheyAre_data()

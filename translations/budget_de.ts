@@ -2424,6 +2424,21 @@ Its bookings are deleted and the balance follows; its rows may be imported again
     </message>
 </context>
 <context>
+    <name>TWhereMoneyGoes</name>
+    <message>
+        <source>(no purpose)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no payee)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Tavrin Budget is already running with the data file %1, but it does not answer.

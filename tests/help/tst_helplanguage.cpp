@@ -9,6 +9,7 @@
 #include "help/THelpLanguage.h"
 
 #include <QApplication>
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -34,6 +36,9 @@ private slots:
     void choiceAmongTheFilesBeside();
     void languagesFromTheEnvironment_data();
     void languagesFromTheEnvironment();
+    void germanPageIsWellFormed_data();
+    void germanPageIsWellFormed();
+    void germanIndexInAlphabeticalOrder();
     void germanLinksLeadToWhatTheFileHolds();
     void germanPagesMatchTheEnglish();
     void germanContextOpensItsPage_data();
@@ -179,6 +184,45 @@ void TestHelpLanguage::languagesFromTheEnvironment()
     QVERIFY(child.waitForFinished(10000));
     QCOMPARE(child.exitCode(), 0);
     QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed(), dir.filePath(expected));
+}
+
+void TestHelpLanguage::germanPageIsWellFormed_data()
+{
+    QTest::addColumn<QString>("page");
+    for (const QString& page : pagesIn(HELP_DE_SOURCE_DIR))
+        QTest::newRow(qPrintable(page)) << page;
+}
+
+void TestHelpLanguage::germanPageIsWellFormed()
+{
+    QFETCH(QString, page);
+    const auto file = openHelp(germanHelpFile());
+    const QByteArray html = file->read(TChmFile::normalized(page));
+    // UTF-8 throughout, as it says: the window shows it so.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(html);
+    QVERIFY(!utf8.hasError());
+    QVERIFY(html.contains("<meta charset=\"utf-8\">"));
+    QVERIFY(html.contains("href=\"style.css\""));
+    // The window's title is the page's heading.
+    const QRegularExpression title(QStringLiteral("<title>([^<]+)</title>"));
+    const QRegularExpression heading(QStringLiteral("<h1>([^<]+)</h1>"));
+    QCOMPARE(heading.match(text).captured(1), title.match(text).captured(1));
+    QVERIFY(!title.match(text).captured(1).isEmpty());
+}
+
+void TestHelpLanguage::germanIndexInAlphabeticalOrder()
+{
+    // The help window lists the index as the file has it, so its order is the German one.
+    const auto file = openHelp(germanHelpFile());
+    QCollator german{QLocale(QLocale::German, QLocale::Germany)};
+    german.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto entries = TChmSitemap::parse(file->read(file->indexFile()));
+    QVERIFY(entries.size() > 60);
+    for (qsizetype i = 1; i < entries.size(); ++i) {
+        QVERIFY2(german.compare(entries[i - 1].name, entries[i].name) < 0,
+                 qPrintable(entries[i - 1].name + QStringLiteral(" / ") + entries[i].name));
+    }
 }
 
 void TestHelpLanguage::germanLinksLeadToWhatTheFileHolds()

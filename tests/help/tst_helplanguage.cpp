@@ -264,10 +264,11 @@ void TestHelpLanguage::germanPagesMatchTheEnglish()
 {
     const auto english = openHelp(TPaths::helpFile());
     const auto german = openHelp(germanHelpFile());
-    // The same pages, each with at least the English page's anchors, so links and keywords map alike.
-    QCOMPARE(pagesIn(HELP_DE_SOURCE_DIR), pagesIn(HELP_SOURCE_DIR));
+    // Every English page has its German page, with at least the English page's anchors, so links and
+    // keywords map alike.
     for (const QString& page : pagesIn(HELP_SOURCE_DIR)) {
         const QString path = TChmFile::normalized(page);
+        QVERIFY2(german->contains(path), qPrintable(page));
         const QSet<QString> missing = anchorsOf(english->read(path)) - anchorsOf(german->read(path));
         QVERIFY2(missing.isEmpty(), qPrintable(page + u' ' + QStringList(missing.begin(), missing.end()).join(u',')));
     }

@@ -87,11 +87,11 @@
     </message>
     <message>
         <source>Trans Out</source>
-        <translation>Umbuchung (Ausgang)</translation>
+        <translation>Ausgehende Umbuchung</translation>
     </message>
     <message>
         <source>Trans In</source>
-        <translation>Umbuchung (Eingang)</translation>
+        <translation>Eingehende Umbuchung</translation>
     </message>
 </context>
 <context>
@@ -170,23 +170,23 @@
     </message>
     <message>
         <source>Balance Percent(%)</source>
-        <translation>Anteil am Gesamtbestand (%)</translation>
+        <translation>Anteil (%)</translation>
     </message>
     <message>
         <source>Deposit of This Month</source>
-        <translation>Einzahlungen dieses Monats</translation>
+        <translation>Einzahlungen (Monat)</translation>
     </message>
     <message>
         <source>Debit of This Month</source>
-        <translation>Abbuchungen dieses Monats</translation>
+        <translation>Abbuchungen (Monat)</translation>
     </message>
     <message>
         <source>Today&apos;s Deposit</source>
-        <translation>Heutige Einzahlungen</translation>
+        <translation>Einzahlungen (heute)</translation>
     </message>
     <message>
         <source>Today&apos;s Debit</source>
-        <translation>Heutige Abbuchungen</translation>
+        <translation>Abbuchungen (heute)</translation>
     </message>
     <message>
         <source>-----All-----</source>
@@ -202,11 +202,11 @@
     </message>
     <message>
         <source>Trans in</source>
-        <translation>Umbuchung (Eingang)</translation>
+        <translation>Eingehende Umbuchung</translation>
     </message>
     <message>
         <source>Trans out</source>
-        <translation>Umbuchung (Ausgang)</translation>
+        <translation>Ausgehende Umbuchung</translation>
     </message>
     <message>
         <source>-----None-----</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Money paid out</source>
-        <translation>Ausgaben</translation>
+        <translation>Ausgaben (Soll)</translation>
     </message>
     <message>
         <source>Money received</source>
-        <translation>Einnahmen</translation>
+        <translation>Einnahmen (Haben)</translation>
     </message>
     <message>
         <source>From</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>One of the lines the settings skip at the bottom.</source>
-        <translation>Eine der Zeilen, die laut Einstellungen am Ende übersprungen werden.</translation>
+        <translation>Eine der Fußzeilen, die laut Einstellungen ausgelassen werden.</translation>
     </message>
     <message>
         <source>Nearly all amounts of this file are money received. If it is a credit card statement that shows payments as positive amounts, tick &quot;Money paid out has no minus sign&quot; under Settings.</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>The last skipped line sho&amp;ws the column titles</source>
-        <translation>Die letzte übersprungene Zeile enthält die Spalten&amp;überschriften</translation>
+        <translation>Spalten&amp;überschriften in letzter Kopfzeile</translation>
     </message>
     <message>
         <source>Point .</source>
@@ -504,11 +504,11 @@
     </message>
     <message>
         <source>Skip lines at &amp;top:</source>
-        <translation>Zeilen am &amp;Anfang überspringen:</translation>
+        <translation>Kopfzeilen &amp;auslassen:</translation>
     </message>
     <message>
         <source>Skip lines at b&amp;ottom:</source>
-        <translation>Zeilen am &amp;Ende überspringen:</translation>
+        <translation>&amp;Fußzeilen auslassen:</translation>
     </message>
     <message>
         <source>Date o&amp;rder:</source>
@@ -1083,7 +1083,7 @@
     </message>
     <message>
         <source>Memo</source>
-        <translation>Notiz</translation>
+        <translation>Weitere Angaben</translation>
     </message>
     <message>
         <source>Association URL:</source>
@@ -1150,7 +1150,7 @@
     </message>
     <message>
         <source>Untick A&amp;ll</source>
-        <translation>Alle Kreuze ent&amp;fernen</translation>
+        <translation>Alle Kreuze &amp;entfernen</translation>
     </message>
     <message>
         <source>Totals</source>
@@ -1914,11 +1914,11 @@ Seine Buchungen werden gelöscht und der Kontostand wird angepasst; seine Zeilen
     </message>
     <message>
         <source>Trans in</source>
-        <translation>Umbuchung (Eingang)</translation>
+        <translation>Eingehende Umbuchung</translation>
     </message>
     <message>
         <source>Trans out</source>
-        <translation>Umbuchung (Ausgang)</translation>
+        <translation>Ausgehende Umbuchung</translation>
     </message>
     <message>
         <source>All accounts</source>
@@ -2153,7 +2153,7 @@ Seine Buchungen werden gelöscht und der Kontostand wird angepasst; seine Zeilen
     </message>
     <message>
         <source>Skipped</source>
-        <translation>Übersprungen</translation>
+        <translation>Ausgelassen</translation>
     </message>
     <message>
         <source>Balance line</source>

@@ -314,7 +314,7 @@
     <name>TCsvReader</name>
     <message>
         <source>The line has %1 columns; the %2 should be in column %3.</source>
-        <translation>Die Zeile hat %1 Spalten; %2 sollte in Spalte %3 stehen.</translation>
+        <translation>Die Zeile hat %1 Spalten; erwartet wird Spalte %3 (%2).</translation>
     </message>
     <message>
         <source> (This entry runs on to line %1; check its quotes.)</source>

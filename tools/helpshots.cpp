@@ -77,10 +77,17 @@ QDateTime day(int d, int hour = 10, int minute = 0)
     return QDateTime(QDate(Now.date().year(), Now.date().month(), d), QTime(hour, minute));
 }
 
-qint32 holder(const QString& name, THolderType kind, bool negative)
+// The household's names and texts, in the language of the pictures (translations/budget_*.ts,
+// context "HelpPictures").
+QString text(const char* english)
+{
+    return *english ? QCoreApplication::translate("HelpPictures", english) : QString();
+}
+
+qint32 holder(const char* name, THolderType kind, bool negative)
 {
     THolderStore::Fields f;
-    f.name = name;
+    f.name = text(name);
     f.kind = static_cast<int>(kind);
     f.negative = negative;
     THolderStore::insertHolder(f);
@@ -97,8 +104,8 @@ void detail(int type, qint32 holderId, const QDateTime& date, const char* money,
     row.DestID = holderId;
     row.Date = date;
     row.Amount = amount(money);
-    row.From = QString::fromUtf8(from);
-    row.For = QString::fromUtf8(forText);
+    row.From = text(from);
+    row.For = text(forText);
     TBookingStore::saveDetail(row);
 }
 
@@ -110,8 +117,8 @@ void transfer(qint32 source, qint32 dest, const QDateTime& date, const char* mon
     row.DestID = dest;
     row.Date = date;
     row.Amount = amount(money);
-    row.From = QString::fromUtf8(from);
-    row.For = QString::fromUtf8(forText);
+    row.From = text(from);
+    row.For = text(forText);
     TBookingStore::saveTransfer(row);
 }
 
@@ -121,24 +128,24 @@ void fillBooks(const QString& path)
 {
     TDM dm(path, false);
     dm.DataModuleCreate();
-    const qint32 checking = holder(QStringLiteral("Checking"), THolderType::BankAccount, false);
-    const qint32 card = holder(QStringLiteral("Visa card"), THolderType::CreditCard, true);
-    holder(QStringLiteral("Savings"), THolderType::BankAccount, false);
-    const qint32 purse = holder(QStringLiteral("Purse"), THolderType::Wallet, false);
-    holder(QStringLiteral("Money box"), THolderType::Wallet, false);
+    const qint32 checking = holder(QT_TRANSLATE_NOOP("HelpPictures", "Checking"), THolderType::BankAccount, false);
+    const qint32 card = holder(QT_TRANSLATE_NOOP("HelpPictures", "Visa card"), THolderType::CreditCard, true);
+    holder(QT_TRANSLATE_NOOP("HelpPictures", "Savings"), THolderType::BankAccount, false);
+    const qint32 purse = holder(QT_TRANSLATE_NOOP("HelpPictures", "Purse"), THolderType::Wallet, false);
+    holder(QT_TRANSLATE_NOOP("HelpPictures", "Money box"), THolderType::Wallet, false);
 
-    detail(TDetailRow::Deposit, checking, day(1, 8), "1250.00", "Opening balance");
-    detail(TDetailRow::Deposit, purse, day(1, 8), "45.50", "Opening balance");
-    detail(TDetailRow::Deposit, checking, day(2), "3200.00", "Employer Ltd", "Salary");
-    detail(TDetailRow::Debit, checking, day(3), "950.00", "Landlord", "Rent");
-    transfer(checking, purse, day(5, 12), "200.00", "ATM Main Street", "Cash");
-    detail(TDetailRow::Debit, purse, day(6, 17), "23.80", "Bakery", "Bread and cake");
-    detail(TDetailRow::Debit, card, day(8, 19), "89.90", "Shoe shop", "Shoes");
-    detail(TDetailRow::Debit, card, day(11, 20), "42.00", "Bookshop", "Books");
-    detail(TDetailRow::Debit, checking, day(12), "61.35", "City Power", "Electricity");
-    transfer(checking, card, day(13), "131.90", "Card payment", "February statement");
-    detail(TDetailRow::Debit, purse, day(14, 9), "12.40", "Market", "Vegetables");
-    detail(TDetailRow::Debit, checking, day(14, 11), "35.00", "Phone company", "Phone");
+    detail(TDetailRow::Deposit, checking, day(1, 8), "1250.00", QT_TRANSLATE_NOOP("HelpPictures", "Opening balance"));
+    detail(TDetailRow::Deposit, purse, day(1, 8), "45.50", QT_TRANSLATE_NOOP("HelpPictures", "Opening balance"));
+    detail(TDetailRow::Deposit, checking, day(2), "3200.00", QT_TRANSLATE_NOOP("HelpPictures", "Employer Ltd"), QT_TRANSLATE_NOOP("HelpPictures", "Salary"));
+    detail(TDetailRow::Debit, checking, day(3), "950.00", QT_TRANSLATE_NOOP("HelpPictures", "Landlord"), QT_TRANSLATE_NOOP("HelpPictures", "Rent"));
+    transfer(checking, purse, day(5, 12), "200.00", QT_TRANSLATE_NOOP("HelpPictures", "ATM Main Street"), QT_TRANSLATE_NOOP("HelpPictures", "Cash"));
+    detail(TDetailRow::Debit, purse, day(6, 17), "23.80", QT_TRANSLATE_NOOP("HelpPictures", "Bakery"), QT_TRANSLATE_NOOP("HelpPictures", "Bread and cake"));
+    detail(TDetailRow::Debit, card, day(8, 19), "89.90", QT_TRANSLATE_NOOP("HelpPictures", "Shoe shop"), QT_TRANSLATE_NOOP("HelpPictures", "Shoes"));
+    detail(TDetailRow::Debit, card, day(11, 20), "42.00", QT_TRANSLATE_NOOP("HelpPictures", "Bookshop"), QT_TRANSLATE_NOOP("HelpPictures", "Books"));
+    detail(TDetailRow::Debit, checking, day(12), "61.35", QT_TRANSLATE_NOOP("HelpPictures", "City Power"), QT_TRANSLATE_NOOP("HelpPictures", "Electricity"));
+    transfer(checking, card, day(13), "131.90", QT_TRANSLATE_NOOP("HelpPictures", "Card payment"), QT_TRANSLATE_NOOP("HelpPictures", "February statement"));
+    detail(TDetailRow::Debit, purse, day(14, 9), "12.40", QT_TRANSLATE_NOOP("HelpPictures", "Market"), QT_TRANSLATE_NOOP("HelpPictures", "Vegetables"));
+    detail(TDetailRow::Debit, checking, day(14, 11), "35.00", QT_TRANSLATE_NOOP("HelpPictures", "Phone company"), QT_TRANSLATE_NOOP("HelpPictures", "Phone"));
 }
 
 // Lets the window lay itself out and its lists arrive from their worker threads.

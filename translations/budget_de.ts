@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>HelpPictures</name>
+    <message>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <source>Visa card</source>
+        <translation>Visa-Karte</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Purse</source>
+        <translation>Kasse</translation>
+    </message>
+    <message>
+        <source>Money box</source>
+        <translation>Sparschwein</translation>
+    </message>
+    <message>
+        <source>Opening balance</source>
+        <translation>Anfangsbestand</translation>
+    </message>
+    <message>
+        <source>Employer Ltd</source>
+        <translation>Arbeitgeber GmbH</translation>
+    </message>
+    <message>
+        <source>Salary</source>
+        <translation>Gehalt</translation>
+    </message>
+    <message>
+        <source>Landlord</source>
+        <translation>Vermieter</translation>
+    </message>
+    <message>
+        <source>Rent</source>
+        <translation>Miete</translation>
+    </message>
+    <message>
+        <source>ATM Main Street</source>
+        <translation>Geldautomat Hauptstraße</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Bakery</source>
+        <translation>Bäckerei</translation>
+    </message>
+    <message>
+        <source>Bread and cake</source>
+        <translation>Brot und Kuchen</translation>
+    </message>
+    <message>
+        <source>Shoe shop</source>
+        <translation>Schuhgeschäft</translation>
+    </message>
+    <message>
+        <source>Shoes</source>
+        <translation>Schuhe</translation>
+    </message>
+    <message>
+        <source>Bookshop</source>
+        <translation>Buchhandlung</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Bücher</translation>
+    </message>
+    <message>
+        <source>City Power</source>
+        <translation>Stadtwerke</translation>
+    </message>
+    <message>
+        <source>Electricity</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Card payment</source>
+        <translation>Kartenabrechnung</translation>
+    </message>
+    <message>
+        <source>February statement</source>
+        <translation>Abrechnung Februar</translation>
+    </message>
+    <message>
+        <source>Market</source>
+        <translation>Markt</translation>
+    </message>
+    <message>
+        <source>Vegetables</source>
+        <translation>Gemüse</translation>
+    </message>
+    <message>
+        <source>Phone company</source>
+        <translation>Telefongesellschaft</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+</context>
+<context>
     <name>QIODevice</name>
     <message>
         <source>Unknown error</source>

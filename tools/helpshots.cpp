@@ -136,16 +136,26 @@ void fillBooks(const QString& path)
 
     detail(TDetailRow::Deposit, checking, day(1, 8), "1250.00", QT_TRANSLATE_NOOP("HelpPictures", "Opening balance"));
     detail(TDetailRow::Deposit, purse, day(1, 8), "45.50", QT_TRANSLATE_NOOP("HelpPictures", "Opening balance"));
-    detail(TDetailRow::Deposit, checking, day(2), "3200.00", QT_TRANSLATE_NOOP("HelpPictures", "Employer Ltd"), QT_TRANSLATE_NOOP("HelpPictures", "Salary"));
-    detail(TDetailRow::Debit, checking, day(3), "950.00", QT_TRANSLATE_NOOP("HelpPictures", "Landlord"), QT_TRANSLATE_NOOP("HelpPictures", "Rent"));
-    transfer(checking, purse, day(5, 12), "200.00", QT_TRANSLATE_NOOP("HelpPictures", "ATM Main Street"), QT_TRANSLATE_NOOP("HelpPictures", "Cash"));
-    detail(TDetailRow::Debit, purse, day(6, 17), "23.80", QT_TRANSLATE_NOOP("HelpPictures", "Bakery"), QT_TRANSLATE_NOOP("HelpPictures", "Bread and cake"));
-    detail(TDetailRow::Debit, card, day(8, 19), "89.90", QT_TRANSLATE_NOOP("HelpPictures", "Shoe shop"), QT_TRANSLATE_NOOP("HelpPictures", "Shoes"));
-    detail(TDetailRow::Debit, card, day(11, 20), "42.00", QT_TRANSLATE_NOOP("HelpPictures", "Bookshop"), QT_TRANSLATE_NOOP("HelpPictures", "Books"));
-    detail(TDetailRow::Debit, checking, day(12), "61.35", QT_TRANSLATE_NOOP("HelpPictures", "City Power"), QT_TRANSLATE_NOOP("HelpPictures", "Electricity"));
-    transfer(checking, card, day(13), "131.90", QT_TRANSLATE_NOOP("HelpPictures", "Card payment"), QT_TRANSLATE_NOOP("HelpPictures", "February statement"));
-    detail(TDetailRow::Debit, purse, day(14, 9), "12.40", QT_TRANSLATE_NOOP("HelpPictures", "Market"), QT_TRANSLATE_NOOP("HelpPictures", "Vegetables"));
-    detail(TDetailRow::Debit, checking, day(14, 11), "35.00", QT_TRANSLATE_NOOP("HelpPictures", "Phone company"), QT_TRANSLATE_NOOP("HelpPictures", "Phone"));
+    detail(TDetailRow::Deposit, checking, day(2), "3200.00", QT_TRANSLATE_NOOP("HelpPictures", "Employer Ltd"),
+           QT_TRANSLATE_NOOP("HelpPictures", "Salary"));
+    detail(TDetailRow::Debit, checking, day(3), "950.00", QT_TRANSLATE_NOOP("HelpPictures", "Landlord"),
+           QT_TRANSLATE_NOOP("HelpPictures", "Rent"));
+    transfer(checking, purse, day(5, 12), "200.00", QT_TRANSLATE_NOOP("HelpPictures", "ATM Main Street"),
+             QT_TRANSLATE_NOOP("HelpPictures", "Cash"));
+    detail(TDetailRow::Debit, purse, day(6, 17), "23.80", QT_TRANSLATE_NOOP("HelpPictures", "Bakery"),
+           QT_TRANSLATE_NOOP("HelpPictures", "Bread and cake"));
+    detail(TDetailRow::Debit, card, day(8, 19), "89.90", QT_TRANSLATE_NOOP("HelpPictures", "Shoe shop"),
+           QT_TRANSLATE_NOOP("HelpPictures", "Shoes"));
+    detail(TDetailRow::Debit, card, day(11, 20), "42.00", QT_TRANSLATE_NOOP("HelpPictures", "Bookshop"),
+           QT_TRANSLATE_NOOP("HelpPictures", "Books"));
+    detail(TDetailRow::Debit, checking, day(12), "61.35", QT_TRANSLATE_NOOP("HelpPictures", "City Power"),
+           QT_TRANSLATE_NOOP("HelpPictures", "Electricity"));
+    transfer(checking, card, day(13), "131.90", QT_TRANSLATE_NOOP("HelpPictures", "Card payment"),
+             QT_TRANSLATE_NOOP("HelpPictures", "February statement"));
+    detail(TDetailRow::Debit, purse, day(14, 9), "12.40", QT_TRANSLATE_NOOP("HelpPictures", "Market"),
+           QT_TRANSLATE_NOOP("HelpPictures", "Vegetables"));
+    detail(TDetailRow::Debit, checking, day(14, 11), "35.00", QT_TRANSLATE_NOOP("HelpPictures", "Phone company"),
+           QT_TRANSLATE_NOOP("HelpPictures", "Phone"));
 }
 
 // Lets the window lay itself out and its lists arrive from their worker threads.

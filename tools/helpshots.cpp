@@ -20,6 +20,7 @@
 #include "data/THolderType.h"
 #include "data/TSchema.h"
 #include "holders/THolderStore.h"
+#include "import/TFrmImport.h"
 #include "toolkit/TSkin.h"
 
 #include <QAbstractButton>
@@ -30,6 +31,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QSqlDatabase>
@@ -156,6 +160,45 @@ void fillBooks(const QString& path)
            QT_TRANSLATE_NOOP("HelpPictures", "Vegetables"));
     detail(TDetailRow::Debit, checking, day(14, 11), "35.00", QT_TRANSLATE_NOOP("HelpPictures", "Phone company"),
            QT_TRANSLATE_NOOP("HelpPictures", "Phone"));
+}
+
+// The bank's statement of the same days, as a bank of the pictures' country writes it: its
+// separator, its decimal sign and its order of dates. Two of its lines were typed by hand already
+// (the electricity and the phone), the others are new.
+QString writeStatement(const QDir& folder)
+{
+    const QLocale locale;
+    const QChar comma = locale.decimalPoint() == u',' ? u';' : u',';
+    auto money = [&](const char* text) {
+        return locale.toString(amount(text).toDouble(), 'f', 2).remove(locale.groupSeparator());
+    };
+    auto line = [&](int d, const char* payee, const char* forText, const char* value) {
+        return QStringList{locale.toString(day(d).date(), QLocale::ShortFormat), text(payee), text(forText),
+                           money(value)}
+            .join(comma);
+    };
+    const QStringList lines{
+        QStringList{text(QT_TRANSLATE_NOOP("HelpPictures", "Date")), text(QT_TRANSLATE_NOOP("HelpPictures", "Payee")),
+                    text(QT_TRANSLATE_NOOP("HelpPictures", "Purpose")),
+                    text(QT_TRANSLATE_NOOP("HelpPictures", "Amount"))}
+            .join(comma),
+        line(12, QT_TRANSLATE_NOOP("HelpPictures", "City Power"), QT_TRANSLATE_NOOP("HelpPictures", "Electricity"),
+             "-61.35"),
+        line(14, QT_TRANSLATE_NOOP("HelpPictures", "Phone company"), QT_TRANSLATE_NOOP("HelpPictures", "Phone"),
+             "-35.00"),
+        line(15, QT_TRANSLATE_NOOP("HelpPictures", "Market"), QT_TRANSLATE_NOOP("HelpPictures", "Vegetables"),
+             "-18.60"),
+        line(16, QT_TRANSLATE_NOOP("HelpPictures", "Bookshop"), QT_TRANSLATE_NOOP("HelpPictures", "Books"), "-24.90"),
+        line(17, QT_TRANSLATE_NOOP("HelpPictures", "Insurer"), QT_TRANSLATE_NOOP("HelpPictures", "Household insurance"),
+             "-112.40"),
+        line(18, QT_TRANSLATE_NOOP("HelpPictures", "Tax office"), QT_TRANSLATE_NOOP("HelpPictures", "Tax refund"),
+             "286.00"),
+    };
+    const QString path = folder.filePath(text(QT_TRANSLATE_NOOP("HelpPictures", "statement-march.csv")));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(lines.join(u'\n').append(u'\n').toUtf8());
+    return path;
 }
 
 // Lets the window lay itself out and its lists arrive from their worker threads.
@@ -332,7 +375,18 @@ int main(int argc, char** argv)
     const qint32 checking = tile(window, false, 0) ? tile(window, false, 0)->GetID() : 0;
     const qint32 purse = tile(window, true, 0) ? tile(window, true, 0)->GetID() : 0;
     shots.modal([=] { window->WMHolderTransfer(checking, purse); }, QStringLiteral("transfer-dialog"));
-    shots.modal([window] { window->PopAccImportClick(); }, QStringLiteral("import-dialog"));
+    // The import with the checking account's statement read and previewed.
+    const QString statement = writeStatement(QDir(work.path()));
+    shots.modal([window] { window->PopAccImportClick(); }, QStringLiteral("import-dialog"),
+                [statement](QDialog* dialog) {
+                    if (auto* import = qobject_cast<TFrmImport*>(dialog)) {
+                        import->openFile(statement);
+                        waitForRows(dialog, "tblPreview");
+                        // The file's name alone: the temporary folder would make each run's picture differ.
+                        if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("edtFile")))
+                            file->setText(QFileInfo(statement).fileName());
+                    }
+                });
     // The history window over the month, then its query dialog opened from it.
     shots.modal([window] { window->btnToolAccHistoryClick(); }, QStringLiteral("history-window"),
                 [](QDialog* history) {

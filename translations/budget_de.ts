@@ -107,6 +107,42 @@
         <source>Phone</source>
         <translation>Telefon</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Buchungstag</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Verwendungszweck</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Insurer</source>
+        <translation>Versicherung</translation>
+    </message>
+    <message>
+        <source>Household insurance</source>
+        <translation>Hausratversicherung</translation>
+    </message>
+    <message>
+        <source>Tax office</source>
+        <translation>Finanzamt</translation>
+    </message>
+    <message>
+        <source>Tax refund</source>
+        <translation>Steuererstattung</translation>
+    </message>
+    <message>
+        <source>statement-march.csv</source>
+        <translation>Kontoauszug-Maerz.csv</translation>
+    </message>
 </context>
 <context>
     <name>QIODevice</name>

@@ -34,6 +34,7 @@
 #include <QTest>
 #include <QTranslator>
 #include <QTreeView>
+#include <QXmlStreamReader>
 
 #include <functional>
 #include <memory>
@@ -217,6 +218,8 @@ private slots:
     void untranslatedTextsAreFound();
     void languageOfTheUserIsLoaded_data();
     void languageOfTheUserIsLoaded();
+    void translationsKeepWhatTheProgramFillsIn_data();
+    void translationsKeepWhatTheProgramFillsIn();
 
 private:
     std::unique_ptr<MarkingTranslator> m_marking;
@@ -414,6 +417,62 @@ void TestTranslation::languageOfTheUserIsLoaded()
     QCOMPARE(cancel != u"Cancel", !language.isEmpty());
     TTranslations::remove();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+// Every entry of each translation file is finished, and keeps what the program fills in or reads:
+// the same %1, %2, %n, an accelerator where the English has one, and the same HTML tags.
+void TestTranslation::translationsKeepWhatTheProgramFillsIn_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("German") << QStringLiteral(TRANSLATIONS_DIR "/budget_de.ts");
+}
+
+void TestTranslation::translationsKeepWhatTheProgramFillsIn()
+{
+    QFETCH(QString, file);
+    QFile ts(file);
+    QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(file));
+    static const QRegularExpression marks(QStringLiteral(R"(%L?(\d|n)|<[a-z/][^>]*>)"));
+    auto filled = [](const QString& text) {
+        QStringList found;
+        for (const QRegularExpressionMatch& m : marks.globalMatch(text))
+            found << m.captured().remove(u'L');
+        found.sort();
+        found.removeDuplicates();
+        return found;
+    };
+    auto accelerated = [](QString text) {
+        return text.remove(QStringLiteral("&&")).contains(u'&');
+    };
+    QXmlStreamReader xml(&ts);
+    QString context, source;
+    QStringList faults;
+    int entries = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            source = xml.readElementText();
+        } else if (xml.name() == u"translation" || xml.name() == u"numerusform") {
+            const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (text.isEmpty() && xml.name() == u"translation")
+                continue; // a plural's forms follow
+            ++entries;
+            const QString where = context + QStringLiteral(": ") + source + QStringLiteral(" -> ") + text;
+            if (unfinished || text.isEmpty())
+                faults << QStringLiteral("unfinished: ") + where;
+            else if (filled(source) != filled(text) && !(source.contains(u"%n") && !text.contains(u"%n")))
+                faults << QStringLiteral("fills in differently: ") + where;
+            else if (accelerated(source) != accelerated(text))
+                faults << QStringLiteral("accelerator: ") + where;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(entries > 500);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 QTEST_MAIN(TestTranslation)

@@ -41,8 +41,6 @@ private slots:
     void germanIndexInAlphabeticalOrder();
     void germanLinksLeadToWhatTheFileHolds();
     void germanPagesMatchTheEnglish();
-    void germanContextOpensItsPage_data();
-    void germanContextOpensItsPage();
     void germanKeywordFindsItsPage_data();
     void germanKeywordFindsItsPage();
 };
@@ -279,31 +277,6 @@ void TestHelpLanguage::germanPagesMatchTheEnglish()
         mapped += english->topicOfContext(context).isEmpty() ? 0 : 1;
     }
     QCOMPARE(mapped, 8);
-}
-
-void TestHelpLanguage::germanContextOpensItsPage_data()
-{
-    QTest::addColumn<int>("context");
-    QTest::addColumn<QString>("title");
-    dataRow("main window", 1000, "Das Hauptfenster");
-    dataRow("account dialog", 1007, "Der Dialog Konto");
-    dataRow("wallet dialog", 1008, "Der Dialog Geldbörse");
-    dataRow("deposit dialog", 1009, "Der Dialog Einzahlung");
-    dataRow("debit dialog", 1010, "Der Dialog Abbuchung");
-    dataRow("transfer dialog", 1011, "Der Dialog Umbuchung");
-    dataRow("history window", 1012, "Das Fenster Verlauf");
-    dataRow("import dialog", 1013, "Einen Kontoauszug importieren");
-}
-
-void TestHelpLanguage::germanContextOpensItsPage()
-{
-    QFETCH(int, context);
-    QFETCH(QString, title);
-    TChmHelpEngine engine;
-    engine.HtmlHelp(nullptr, germanHelpFile(), THelpEngine::HelpContext, context);
-    QVERIFY(shownHelp());
-    QCOMPARE(child<QTextBrowser>(shownHelp(), "brwTopic")->documentTitle(), title);
-    QVERIFY(shownHelp()->windowTitle().startsWith(title));
 }
 
 void TestHelpLanguage::germanKeywordFindsItsPage_data()

@@ -39,7 +39,6 @@ private slots:
     void germanPageIsWellFormed_data();
     void germanPageIsWellFormed();
     void germanIndexInAlphabeticalOrder();
-    void germanLinksLeadToWhatTheFileHolds();
     void germanPagesMatchTheEnglish();
     void germanKeywordFindsItsPage_data();
     void germanKeywordFindsItsPage();
@@ -84,17 +83,6 @@ QSet<QString> anchorsOf(const QByteArray& page)
 {
     const QStringList names = attributeValues(page, "name");
     return QSet<QString>(names.begin(), names.end());
-}
-
-// Every topic the contents and the index of a help file lead to ("main.htm#tiles").
-QStringList listedTopics(const TChmFile& file)
-{
-    QStringList topics;
-    for (const QString& sitemap : {file.contentsFile(), file.indexFile()}) {
-        for (const auto& entry : TChmSitemap::parse(file.read(sitemap)))
-            topics += entry.locals;
-    }
-    return topics;
 }
 
 QStringList pagesIn(const char* folder)
@@ -221,41 +209,6 @@ void TestHelpLanguage::germanIndexInAlphabeticalOrder()
         QVERIFY2(german.compare(entries[i - 1].name, entries[i].name) < 0,
                  qPrintable(entries[i - 1].name + QStringLiteral(" / ") + entries[i].name));
     }
-}
-
-void TestHelpLanguage::germanLinksLeadToWhatTheFileHolds()
-{
-    const auto file = openHelp(germanHelpFile());
-    QCOMPARE(file->defaultTopic(), QStringLiteral("/overview.htm"));
-    // Every topic of the contents and the index, and every link and picture of every page.
-    QStringList topics = listedTopics(*file);
-    QVERIFY(topics.size() > 60);
-    QStringList pictures;
-    for (const QString& page : pagesIn(HELP_DE_SOURCE_DIR)) {
-        QVERIFY2(file->contains(TChmFile::normalized(page)), qPrintable(page));
-        const QByteArray html = file->read(TChmFile::normalized(page));
-        for (const QString& link : attributeValues(html, "href")) {
-            if (!link.contains(QLatin1String("://")))
-                topics += link.startsWith(u'#') ? page + link : link;
-        }
-        pictures += attributeValues(html, "src");
-    }
-    QVERIFY(!pictures.isEmpty());
-    for (const QString& picture : pictures)
-        QVERIFY2(file->contains(TChmFile::normalized(picture)), qPrintable(picture));
-    QSet<QString> listedPages;
-    for (const QString& topic : topics) {
-        const QString page = topic.section(u'#', 0, 0);
-        const QString anchor = topic.section(u'#', 1);
-        QVERIFY2(file->contains(TChmFile::normalized(page)), qPrintable(topic));
-        if (!anchor.isEmpty())
-            QVERIFY2(anchorsOf(file->read(TChmFile::normalized(page))).contains(anchor), qPrintable(topic));
-        if (page.endsWith(QLatin1String(".htm")))
-            listedPages.insert(page);
-    }
-    // No page is left out of the contents, the index and the links.
-    const QStringList pages = pagesIn(HELP_DE_SOURCE_DIR);
-    QCOMPARE(listedPages, QSet<QString>(pages.begin(), pages.end()));
 }
 
 void TestHelpLanguage::germanPagesMatchTheEnglish()

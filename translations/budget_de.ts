@@ -456,10 +456,6 @@
 <context>
     <name>TCsvReader</name>
     <message>
-        <source>The line has %1 columns; the %2 should be in column %3.</source>
-        <translation>Die Zeile hat %1 Spalten; erwartet wird Spalte %3 (%2).</translation>
-    </message>
-    <message>
         <source> (This entry runs on to line %1; check its quotes.)</source>
         <translation> (Dieser Eintrag reicht bis Zeile %1; prüfen Sie die Anführungszeichen.)</translation>
     </message>
@@ -522,6 +518,14 @@
     <message>
         <source>Nearly all amounts of this file are money received. If it is a credit card statement that shows payments as positive amounts, tick &quot;Money paid out has no minus sign&quot; under Settings.</source>
         <translation>Fast alle Beträge dieser Datei sind Einnahmen. Wenn es eine Kreditkartenabrechnung ist, die Zahlungen als positive Beträge zeigt, kreuzen Sie unter Einstellungen „Ausgaben ohne Minuszeichen“ an.</translation>
+    </message>
+    <message>
+        <source>The line has %1 columns; the date should be in column %2.</source>
+        <translation>Die Zeile hat %1 Spalten; das Datum sollte in Spalte %2 stehen.</translation>
+    </message>
+    <message>
+        <source>The line has %1 columns; the amount should be in column %2.</source>
+        <translation>Die Zeile hat %1 Spalten; der Betrag sollte in Spalte %2 stehen.</translation>
     </message>
 </context>
 <context>
@@ -2361,6 +2365,11 @@ Seine Buchungen werden gelöscht und der Kontostand wird angepasst; seine Zeilen
     <message>
         <source>Memo</source>
         <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <extracomment>The format of a statement line&apos;s date in the preview (QDate&apos;s format letters), e.g. 2 Mar 2026.</extracomment>
+        <translation>d. MMM yyyy</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -266,8 +267,12 @@ void TFrmAccountHistory::createKeys()
         command->setShortcutContext(b.onRows ? Qt::WidgetShortcut : Qt::WindowShortcut);
         if (b.onRows)
             dbgrdh1->addAction(command);
-        // The tip (the command's hint, else its caption) with its keys: "Delete (Del)".
-        command->setToolTip(QStringLiteral("%1 (%2)").arg(command->toolTip(), QString::fromLatin1(b.shown)));
+        // The tip (the command's hint, else its caption) with its keys as the desktop names them in
+        // the user's language: "Delete (Del)", "Löschen (Entf)".
+        QStringList shown;
+        for (const QString& key : QString::fromLatin1(b.shown).split(QStringLiteral(", ")))
+            shown << QKeySequence(key, QKeySequence::PortableText).toString(QKeySequence::NativeText);
+        command->setToolTip(QStringLiteral("%1 (%2)").arg(command->toolTip(), shown.join(QStringLiteral(", "))));
     }
 
     // The menu key and Shift+F10 open the pop-up menu at the current row.

@@ -26,12 +26,20 @@ QString joined(const QStringList& fields, const QList<int>& columns)
     return out;
 }
 
-QString missingColumn(const QStringList& fields, int column, const char* what)
+// A line too short for the column of its date or its amount.
+enum class Needed
 {
-    return QCoreApplication::translate("TCsvReader", "The line has %1 columns; the %2 should be in column %3.")
-        .arg(fields.size())
-        .arg(QLatin1String(what))
-        .arg(column + 1);
+    Date,
+    Amount
+};
+
+QString missingColumn(const QStringList& fields, int column, Needed needed)
+{
+    const QString text =
+        needed == Needed::Date
+            ? QCoreApplication::translate("TCsvReader", "The line has %1 columns; the date should be in column %2.")
+            : QCoreApplication::translate("TCsvReader", "The line has %1 columns; the amount should be in column %2.");
+    return text.arg(fields.size()).arg(column + 1);
 }
 
 // Where the quoting went wrong, a record can run over several lines: say so.
@@ -193,7 +201,7 @@ std::optional<Currency> TCsvReader::amountOf(const QStringList& fields, const TC
     std::optional<Currency> value;
     if (s.amountMode == TCsvSettings::AmountMode::Signed) {
         if (s.amountColumn >= fields.size()) {
-            reason = missingColumn(fields, s.amountColumn, "amount");
+            reason = missingColumn(fields, s.amountColumn, Needed::Amount);
             return std::nullopt;
         }
         value = f.parse(fields.at(s.amountColumn), &reason);
@@ -372,7 +380,7 @@ TStatement TCsvReader::read(const QByteArray& bytes, const TCsvSettings& s, cons
             continue;
         }
         if (s.dateColumn >= r.fields.size()) {
-            out.addProblem(r.line, withSpan(r, missingColumn(r.fields, s.dateColumn, "date")), source);
+            out.addProblem(r.line, withSpan(r, missingColumn(r.fields, s.dateColumn, Needed::Date)), source);
             continue;
         }
         const QString& dateText = r.fields.at(s.dateColumn);

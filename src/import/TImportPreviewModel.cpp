@@ -89,7 +89,8 @@ void TImportPreviewModel::tickNewOnly()
 
 QString TImportPreviewModel::dateText(const QDate& date)
 {
-    return QLocale().toString(date, QStringLiteral("d MMM yyyy"));
+    //: The format of a statement line's date in the preview (QDate's format letters), e.g. 2 Mar 2026.
+    return QLocale().toString(date, tr("d MMM yyyy"));
 }
 
 QString TImportPreviewModel::rowsText(qint64 count)

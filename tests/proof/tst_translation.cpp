@@ -415,6 +415,14 @@ void TestTranslation::languageOfTheUserIsLoaded()
     // Qt's own buttons come with the program's language, and only with it.
     const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
     QCOMPARE(cancel != u"Cancel", !language.isEmpty());
+    // The keys in the history window's tips are named as the desktop names them in that language.
+    {
+        HistoryBooks books;
+        TFrmAccountHistory history;
+        const QString tip = child<QAction>(history, QStringLiteral("btnDelete"))->toolTip();
+        QVERIFY2(tip.endsWith(language.isEmpty() ? QStringLiteral("(Del)") : QStringLiteral("(Entf)")),
+                 qPrintable(tip));
+    }
     TTranslations::remove();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }

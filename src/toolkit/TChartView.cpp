@@ -25,6 +25,8 @@ constexpr double BandFill = 0.8;
 constexpr double MarkSize = 9.0;
 // The share of the width category labels may take in the horizontal orientation.
 constexpr double LabelShare = 0.4;
+// How much lighter the series' colours are over a dark background (HSL lightness, of 255).
+constexpr int DarkLift = 60;
 
 QColor mix(const QColor& a, const QColor& b, double aShare)
 {
@@ -339,13 +341,17 @@ QList<std::pair<int, QRectF>> TChartView::labelRectsIn(const Layout& l) const
     return rects;
 }
 
-QColor TChartView::seriesColor(int index)
+QColor TChartView::seriesColor(int index) const
 {
     // Blue, orange, bluish green, vermillion, sky blue, reddish purple, yellow.
     static const QColor colors[] = {QColor(0x00, 0x72, 0xB2), QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
                                     QColor(0xD5, 0x5E, 0x00), QColor(0x56, 0xB4, 0xE9), QColor(0xCC, 0x79, 0xA7),
                                     QColor(0xF0, 0xE4, 0x42)};
-    return colors[index % std::size(colors)];
+    const QColor color = colors[index % std::size(colors)];
+    if (palette().color(QPalette::Base).lightness() >= 128)
+        return color;
+    // Over a dark background every colour is raised by the same lightness, so they still differ.
+    return QColor::fromHsl(color.hslHue(), color.hslSaturation(), std::min(255, color.lightness() + DarkLift));
 }
 
 void TChartView::paintChart(QPainter& painter, const QRectF& target, bool focusMark) const

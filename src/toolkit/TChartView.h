@@ -97,8 +97,8 @@ private:
     bool isElement(int series, int category) const;
     void currentMoved();
     // The colour of the series at `index`: Okabe and Ito's colour-blind-safe set, ordered so that
-    // neighbours also differ in lightness.
-    static QColor seriesColor(int index);
+    // neighbours also differ in lightness; all of them lighter over a dark background.
+    QColor seriesColor(int index) const;
 
     QStringList m_categories;
     QList<Series> m_series;

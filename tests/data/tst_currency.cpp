@@ -130,8 +130,6 @@ void TestCurrency::groupedFormat_data()
     dataRow("de_DE", "de_DE", 12345600LL, 2, "1.234,56");
     dataRow("de_DE negative", "de_DE", -12345600LL, 2, "-1.234,56");
     dataRow("whole units round half away", "en_US", 12345000LL, 0, "1,235");
-    dataRow("every decimal kept", "en_US", 10000001LL, 4, "1,000.0001");
-    dataRow("tiny negative is zero", "en_US", -1LL, 2, "0.00");
     dataRow("max", "en_US", qlonglong(INT64_MAX), 0, "922,337,203,685,478");
 }
 

@@ -399,6 +399,17 @@
     </message>
 </context>
 <context>
+    <name>TChartView</name>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No figures to show.</source>
+        <translation>Keine Zahlen zu zeigen.</translation>
+    </message>
+</context>
+<context>
     <name>TCsvColumnRoles</name>
     <message>
         <source>Not used</source>

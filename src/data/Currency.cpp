@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace {
 
 using Int128 = __int128;
@@ -260,6 +262,19 @@ QString Currency::toPlainString(const QLocale& locale, int decimals) const
         text += locale.decimalPoint() + digits;
     }
     return text;
+}
+
+QString Currency::toGroupedString(const QLocale& locale, int decimals) const
+{
+    decimals = std::clamp(decimals, 0, 4);
+    Int128 units = 0;
+    Int128 fraction = 0;
+    splitRounded(m_raw, decimals, units, fraction);
+    QString number = units <= INT64_MAX ? locale.toString(static_cast<qlonglong>(units)) : digitsOf(units, 1);
+    if (decimals > 0)
+        number += locale.decimalPoint() + digitsOf(fraction, decimals);
+    const bool negative = m_raw < 0 && (units != 0 || fraction != 0);
+    return negative ? locale.negativeSign() + number : number;
 }
 
 std::int64_t Currency::roundToUnits() const

@@ -65,6 +65,10 @@ public:
     // The same with at most `decimals` decimals (rounded half away from zero), trailing zeros dropped.
     QString toPlainString(const QLocale& locale, int decimals) const;
 
+    // The value in the locale's notation with its grouping and exactly `decimals` decimals (rounded
+    // half away from zero), without a currency symbol: "1,234.56" in en_US, "1.234,56" in de_DE.
+    QString toGroupedString(const QLocale& locale, int decimals = 2) const;
+
     // Rounds to whole units, halves to the even neighbour; returns the number of units.
     std::int64_t roundToUnits() const;
 

@@ -15,6 +15,8 @@ private slots:
     void rangeLimits();
     void moneyFormat_data();
     void moneyFormat();
+    void groupedFormat_data();
+    void groupedFormat();
     void fixed2_data();
     void fixed2();
     void plainRoundTrip_data();
@@ -115,6 +117,29 @@ void TestCurrency::moneyFormat()
     QFETCH(qlonglong, raw);
     QFETCH(QString, text);
     QCOMPARE(Currency::fromRaw(raw).toMoneyString(QLocale(locale)), text);
+}
+
+void TestCurrency::groupedFormat_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<qlonglong>("raw");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("text");
+
+    dataRow("en_US", "en_US", 12345600LL, 2, "1,234.56");
+    dataRow("de_DE", "de_DE", 12345600LL, 2, "1.234,56");
+    dataRow("de_DE negative", "de_DE", -12345600LL, 2, "-1.234,56");
+    dataRow("whole units round half away", "en_US", 12345000LL, 0, "1,235");
+    dataRow("max", "en_US", qlonglong(INT64_MAX), 0, "922,337,203,685,478");
+}
+
+void TestCurrency::groupedFormat()
+{
+    QFETCH(QString, locale);
+    QFETCH(qlonglong, raw);
+    QFETCH(int, decimals);
+    QFETCH(QString, text);
+    QCOMPARE(Currency::fromRaw(raw).toGroupedString(QLocale(locale), decimals), text);
 }
 
 void TestCurrency::fixed2_data()

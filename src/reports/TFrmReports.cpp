@@ -536,6 +536,7 @@ void TFrmReports::openBookings(const TReportFilter& filter)
         m_history = new TFrmAccountHistory(this);
         m_history->setAttribute(Qt::WA_DeleteOnClose);
         m_history->setModal(false);
+        connect(m_history, &QObject::destroyed, this, [this] { m_history = nullptr; });
     }
     m_history->showFigure(filter);
     m_history->show();

@@ -8,7 +8,6 @@
 #include "reports/TWhereMoneyGoes.h"
 
 #include <QDialog>
-#include <QPointer>
 
 class QComboBox;
 class QDateEdit;
@@ -34,7 +33,7 @@ class TFrmReports final : public QDialog
     Q_DISABLE_COPY_MOVE(TFrmReports)
 
 public:
-    static constexpr int HelpContext = 1030;
+    static constexpr int HelpContext = 1014;
 
     enum class Report
     {
@@ -109,5 +108,5 @@ private:
     QRadioButton* rbPayee = nullptr;
     TChartView* m_charts[3] = {};
     TDBGridView* m_grids[3] = {};
-    QPointer<TFrmAccountHistory> m_history;
+    TFrmAccountHistory* m_history = nullptr; // while it is open
 };

@@ -6,6 +6,7 @@
 #include "help/TChmHelpEngine.h"
 #include "help/TChmSitemap.h"
 #include "help/TFrmHelp.h"
+#include "reports/TFrmReports.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -118,6 +119,7 @@ void TestChmEngine::contextOpensItsPage_data()
     dataRow("transfer dialog", 1011, "The transfer dialog");
     dataRow("history window", 1012, "The history window");
     dataRow("import dialog", 1013, "Importing a bank statement");
+    dataRow("reports window", TFrmReports::HelpContext, "The Reports window");
 }
 
 void TestChmEngine::contextOpensItsPage()

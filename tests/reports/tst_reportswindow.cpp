@@ -8,6 +8,7 @@
 #include "bookings/TDetailRow.h"
 #include "history/TFrmAccountHistory.h"
 #include "reports/TFrmReports.h"
+#include "reports/TReportBookings.h"
 #include "toolkit/TChartView.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TFileDialogService.h"
@@ -113,6 +114,10 @@ private slots:
     void tablesShowTheCoreFigures();
     void figureOpensExactlyItsBookings_data();
     void figureOpensExactlyItsBookings();
+    void everyFigureListsBookingsThatAddUpToIt_data();
+    void everyFigureListsBookingsThatAddUpToIt();
+    void chartIsSavedAsPictureOrPdf_data();
+    void chartIsSavedAsPictureOrPdf();
     void followsASavedBooking();
     void exportWritesTheTable();
 };
@@ -232,6 +237,74 @@ void TestReportsWindow::figureOpensExactlyItsBookings()
     const auto [sum, count] = historySum(*history);
     QCOMPARE(sum, figure.raw());
     QVERIFY(count > 0);
+}
+
+void TestReportsWindow::everyFigureListsBookingsThatAddUpToIt_data()
+{
+    QTest::addColumn<QString>("holders"); // all, accounts, wallets, bank, cash
+    for (const char* h : {"all", "accounts", "wallets", "bank", "cash"})
+        QTest::newRow(h) << QString::fromLatin1(h);
+}
+
+void TestReportsWindow::everyFigureListsBookingsThatAddUpToIt()
+{
+    // The month totals the figures come from and the ledger the bookings come from agree for every
+    // month and figure (the net counts debits and transfers out negative).
+    QFETCH(QString, holders);
+    HistoryBooks b;
+    const TReportHolders chosen = holders == u"all"        ? TReportHolders::choice(THolderFamily::All)
+                                  : holders == u"accounts" ? TReportHolders::choice(THolderFamily::Accounts)
+                                  : holders == u"wallets"  ? TReportHolders::choice(THolderFamily::Wallets)
+                                  : holders == u"bank"     ? TReportHolders::choice(THolderFamily::Accounts, b.bank)
+                                                           : TReportHolders::choice(THolderFamily::Wallets, b.cash);
+    const TReportPeriod period = TReportPeriod::thisYear(HistoryBooks::now().date());
+    int nonZero = 0;
+    for (const TIncomeSpending::Month& m : TIncomeSpending::compute(chosen, period)) {
+        const Currency figures[] = {m.income, m.spending, m.transfersIn, m.transfersOut, m.net()};
+        for (int f = 0; f < 5; ++f) {
+            const TRowSet rows =
+                TReportBookings::rows(TIncomeSpending::filter(chosen, period, m.month, TIncomeSpending::Figure(f)));
+            const int amount = rows.indexOf(u"Amount");
+            const int type = rows.indexOf(u"type");
+            qint64 sum = 0;
+            for (int r = 0; r < rows.rowCount(); ++r) {
+                const bool out = rows.number(r, type) == 1 || rows.number(r, type) == 2;
+                sum += f == 4 && out ? -rows.number(r, amount) : rows.number(r, amount);
+            }
+            QCOMPARE(sum, figures[f].raw());
+            nonZero += figures[f].isZero() ? 0 : 1;
+        }
+    }
+    QVERIFY(nonZero > 0);
+}
+
+void TestReportsWindow::chartIsSavedAsPictureOrPdf_data()
+{
+    QTest::addColumn<int>("type"); // 1 PNG, 2 PDF
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("magic");
+    dataRow("png without extension", 1, "chart", "chart.png", QByteArray("\x89PNG"));
+    dataRow("pdf with extension", 2, "march.PDF", "march.PDF", QByteArray("%PDF"));
+}
+
+void TestReportsWindow::chartIsSavedAsPictureOrPdf()
+{
+    QFETCH(int, type);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, magic);
+    HistoryBooks b;
+    TFrmReports w;
+    w.show();
+    QTemporaryDir dir;
+    TFileDialogService::setTestMode(true);
+    TFileDialogService::setNextChoice(TFileDialogService::Choice{dir.filePath(typed), type});
+    child<QAction>(w, "btnSaveChart")->trigger();
+    QFile file(dir.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(magic));
+    QVERIFY(TMessageService::takeShown().isEmpty());
 }
 
 void TestReportsWindow::followsASavedBooking()

@@ -21,6 +21,7 @@
 #include "holders/TFrmWallet.h"
 #include "import/TFrmImport.h"
 #include "import/TFrmUndoImport.h"
+#include "reports/TFrmReports.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
@@ -168,6 +169,9 @@ void TFrmMain::createActions()
     QAction* property = makeAction("mniMenu_Property", tr("&Properties"), &TFrmMain::PropertyClick);
     property->setShortcut(Qt::Key_F4);
     view->addAction(property);
+    QAction* reports = makeAction("mniMenu_Reports", tr("&Reports..."), &TFrmMain::btnToolReportsClick);
+    reports->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    view->addAction(reports);
 
     QMenu* accounts = menuBar()->addMenu(tr("&Accounts"));
     accounts->setObjectName(QStringLiteral("mniAccounts"));
@@ -246,6 +250,8 @@ void TFrmMain::createActions()
          QT_TR_NOOP("Show a historic list for a specified account"), &TFrmMain::btnToolAccHistoryClick},
         {"btnToolWalHistory", QT_TR_NOOP("Wall History"), "walhistory",
          QT_TR_NOOP("Show a historic list for a specified wallet"), &TFrmMain::btnToolWalHistoryClick},
+        {"btnToolReports", QT_TR_NOOP("Reports"), "reports",
+         QT_TR_NOOP("Show where the money goes and how the balances moved"), &TFrmMain::btnToolReportsClick},
         {nullptr, nullptr, nullptr, nullptr, nullptr},
         {"btnToolHelp", QT_TR_NOOP("Help"), "help", QT_TR_NOOP("Show the help file"), &TFrmMain::HelpTopicsClick},
         {"btnToolWeb", QT_TR_NOOP("WebPage"), "web", QT_TR_NOOP("Go to the author's webpage"),
@@ -769,6 +775,20 @@ void TFrmMain::btnToolAccHistoryClick()
 void TFrmMain::btnToolWalHistoryClick()
 {
     openHistory(m_PanelMgr->SelectedWalletTile());
+}
+
+void TFrmMain::btnToolReportsClick()
+{
+    // One window, non-modal; a second command brings it forward on the holder selected now.
+    if (m_Reports == nullptr) {
+        m_Reports = new TFrmReports(this);
+        m_Reports->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_Reports, &QObject::destroyed, this, [this] { m_Reports = nullptr; });
+    }
+    m_Reports->setHolderID(m_CurrentHolderID);
+    m_Reports->show();
+    m_Reports->raise();
+    m_Reports->activateWindow();
 }
 
 // ---- Import commands ------------------------------------------------------------------------

@@ -10,6 +10,7 @@ class QScrollArea;
 class QSplitter;
 class QTimer;
 class QToolBar;
+class TFrmReports;
 class TBookingList;
 class TImageCtrl;
 struct TDataInfo;
@@ -64,6 +65,9 @@ public:
     void PropertyClick();
     void btnToolAccHistoryClick();
     void btnToolWalHistoryClick();
+    // Opens the Reports window on the selected holder, or on all holders when none is selected.
+    void btnToolReportsClick();
+    TFrmReports* reportsWindow() const { return m_Reports; }
     void DepositClick();
     void DebitClick();
     void PopWalDepositClick();
@@ -129,6 +133,7 @@ private:
     TPanelMgr* m_PanelMgr = nullptr;
     TBookingList* m_BookingList = nullptr;
     qint32 m_CurrentHolderID = 0;
+    TFrmReports* m_Reports = nullptr; // while it is open
 
     QToolBar* tlb1 = nullptr;
     QWidget* pnlTop = nullptr;

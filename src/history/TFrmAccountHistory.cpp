@@ -12,6 +12,7 @@
 #include "history/TExportCommand.h"
 #include "history/TFrmHistoryQuery.h"
 #include "history/THistoryGrid.h"
+#include "reports/TReportBookings.h"
 #include "toolkit/TAccessibleLabel.h"
 #include "toolkit/TDBGridView.h"
 #include "toolkit/TErrorReport.h"
@@ -364,7 +365,28 @@ void TFrmAccountHistory::FormActivate()
             }
         }
     }
-    RunSearch();
+    if (m_figure)
+        listFigure();
+    else
+        RunSearch();
+}
+
+void TFrmAccountHistory::showFigure(const TReportFilter& filter)
+{
+    m_figure = filter;
+    FHolderID = 0;
+    if (m_Shown)
+        TErrorReport::run(this, [this] { listFigure(); });
+}
+
+void TFrmAccountHistory::listFigure()
+{
+    m_search->cancel();
+    TRowSet rows = TReportBookings::rows(*m_figure);
+    THistorySearch::addToColumn(rows);
+    dbgrdh1->setRows(std::move(rows));
+    m_printDetails = {tr("Bookings of a report")};
+    emit listBuilt();
 }
 
 void TFrmAccountHistory::LoadHolderList()
@@ -419,6 +441,7 @@ void TFrmAccountHistory::awaitList()
 
 void TFrmAccountHistory::RunSearch()
 {
+    m_figure.reset();
     THistorySearch::Simple criteria;
     criteria.period = rbMonth->isChecked() ? THistorySearch::Period::ThisMonth : THistorySearch::Period::Today;
     criteria.family = TFrmHistoryQuery::selectedFamily(cbbAccWal);
@@ -432,6 +455,10 @@ void TFrmAccountHistory::RunSearch()
 
 void TFrmAccountHistory::Requery()
 {
+    if (m_figure) {
+        listFigure();
+        return;
+    }
     OpenList(qryList);
 }
 
@@ -480,6 +507,7 @@ void TFrmAccountHistory::btnQueryClick()
     if (showOver(m_Query) != TDialog::mrOk)
         return;
     const THistorySearch::Advanced criteria = m_Query->criteria();
+    m_figure.reset();
     OpenList(THistorySearch::advanced(criteria));
     m_printDetails = THistorySearch::printDetails(criteria);
 }

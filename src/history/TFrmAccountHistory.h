@@ -2,10 +2,13 @@
 
 #include "data/TLedgerQuery.h"
 #include "history/THistorySearch.h"
+#include "reports/TReportFilter.h"
 
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -58,6 +61,10 @@ public:
     void RunSearch();
     // Runs the list's current search again.
     void Requery();
+    // Lists exactly the bookings of a report's figure (TReportBookings), at once and at every
+    // activation and re-query, until the user searches for something else.
+    void showFigure(const TReportFilter& filter);
+    bool showsFigure() const { return m_figure.has_value(); }
     // Follows a change of the books made elsewhere (another window, an import, a booking made at
     // start): the holder list when holders changed, and the list.
     void booksChanged(const TBooksChange& change);
@@ -122,8 +129,12 @@ private:
     QList<Booking> selectedBookings() const;
     void popupMenu(QWidget* viewport, const QPoint& pos);
 
+    // Lists the bookings of m_figure.
+    void listFigure();
+
     qint32 FHolderID = 0;
     TLedgerQuery qryList;
+    std::optional<TReportFilter> m_figure;
     // What the list on view shows, for the header of its print: its holder and period.
     QStringList m_printDetails;
     bool m_Shown = false;

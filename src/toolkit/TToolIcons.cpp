@@ -138,6 +138,17 @@ QIcon TToolIcons::icon(const QString& name)
     } else if (name == u"export") {
         sheet(p, QRectF(5, 3, 18, 24));
         arrow(p, QPointF(16, 22), QPointF(29, 22), QColor(0x1e, 0x7d, 0x32), 2.6);
+    } else if (name == u"reports") {
+        // Three bars of a chart over its axis.
+        p.setPen(QPen(QColor(0x2b, 0x3b, 0x5c), 1));
+        p.setBrush(QColor(0x6a, 0xa8, 0xf0));
+        p.drawRect(QRectF(5, 16, 6, 12));
+        p.setBrush(QColor(0xf0, 0xa0, 0x3a));
+        p.drawRect(QRectF(13, 6, 6, 22));
+        p.setBrush(QColor(0x5c, 0xc4, 0x6a));
+        p.drawRect(QRectF(21, 11, 6, 17));
+        p.setPen(QPen(QColor(0x2b, 0x3b, 0x5c), 2));
+        p.drawLine(QPointF(3, 29), QPointF(29, 29));
     } else if (name == u"query") {
         p.setPen(QPen(QColor(0x2b, 0x3b, 0x5c), 3.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(19, 19), QPointF(28, 28));

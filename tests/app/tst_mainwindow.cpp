@@ -134,7 +134,7 @@ void TestMainWindow::menusInOrder()
     }
     QCOMPARE(titles, (QStringList{"&File", "&View", "&Accounts", "&Wallets", "T&ransactions", "T&ools", "&Help"}));
     QCOMPARE(items.at(0), (QStringList{"&Import Statement...", "&Undo Import...", "-", "&Exit"}));
-    QCOMPARE(items.at(1), (QStringList{"&Toolbar", "&Statusbar", "-", "&Properties"}));
+    QCOMPARE(items.at(1), (QStringList{"&Toolbar", "&Statusbar", "-", "&Properties", "&Reports..."}));
     QCOMPARE(items.at(2), (QStringList{"&New Account...", "&Delete Account", "-", "Account &Info...",
                                        "Account &History...", "Account &URL..."}));
     QCOMPARE(items.at(3), (QStringList{"&New Wallet...", "&Delete Wallet", "-", "Wallet &Info...", "Wallet &History...",
@@ -152,7 +152,7 @@ void TestMainWindow::toolbarInOrderWithTips()
     TFrmMain w;
     auto* bar = w.findChild<QToolBar*>(QStringLiteral("tlb1"));
     QCOMPARE(entries(bar->actions()), (QStringList{"Deposit", "Debit", "Transfer", "-", "Property", "Acc History",
-                                                   "Wall History", "-", "Help", "WebPage", "Exit"}));
+                                                   "Wall History", "Reports", "-", "Help", "WebPage", "Exit"}));
     QStringList tips;
     for (QAction* a : bar->actions()) {
         if (!a->isSeparator())
@@ -164,7 +164,8 @@ void TestMainWindow::toolbarInOrderWithTips()
                           "transfer money from one account to another or from one wallet to another",
                           "Show detail information of a specified account or wallet",
                           "Show a historic list for a specified account", "Show a historic list for a specified wallet",
-                          "Show the help file", "Go to the author's webpage", "Exit the program"}));
+                          "Show where the money goes and how the balances moved", "Show the help file",
+                          "Go to the author's webpage", "Exit the program"}));
     QCOMPARE(bar->iconSize(), QSize(32, 32));
     for (QAction* a : bar->actions()) {
         if (a->isSeparator())

@@ -6,6 +6,7 @@
 #include "help/TChmHelpEngine.h"
 #include "help/TChmSitemap.h"
 #include "help/TFrmHelp.h"
+#include "reports/TFrmReports.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -129,6 +130,7 @@ void TestChmEngine::contextOpensItsPage_data()
         {"transfer dialog", 1011, "The transfer dialog", "Der Dialog Umbuchung"},
         {"history window", 1012, "The history window", "Das Fenster Verlauf"},
         {"import dialog", 1013, "Importing a bank statement", "Einen Kontoauszug importieren"},
+        {"reports window", TFrmReports::HelpContext, "The Reports window", "Das Fenster Berichte"},
     };
     for (const auto& page : pages) {
         QTest::addRow("%s", page.row) << english << page.context << QString::fromUtf8(page.english);

@@ -9,6 +9,7 @@
 #include "history/TFrmHistoryQuery.h"
 #include "holders/TFrmBankAccount.h"
 #include "holders/TFrmWallet.h"
+#include "reports/TFrmReports.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -52,6 +53,8 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const HistoryBooks& boo
     }
     if (name == u"history")
         return std::make_unique<TFrmAccountHistory>();
+    if (name == u"reports")
+        return std::make_unique<TFrmReports>();
     return std::make_unique<TFrmHistoryQuery>();
 }
 
@@ -75,7 +78,7 @@ private slots:
 void TestAccessibility::everyFocusableControlIsNamed_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* w : {"main", "account", "wallet", "deposit", "debit", "transfer", "history", "query"})
+    for (const char* w : {"main", "account", "wallet", "deposit", "debit", "transfer", "history", "reports", "query"})
         QTest::newRow(w) << QString::fromLatin1(w);
 }
 

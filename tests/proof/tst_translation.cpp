@@ -15,6 +15,7 @@
 #include "holders/TFrmWallet.h"
 #include "import/TFrmImport.h"
 #include "import/TFrmUndoImport.h"
+#include "reports/TFrmReports.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TTranslations.h"
 
@@ -173,6 +174,8 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const HistoryBooks& boo
         w = std::move(d);
     } else if (name == u"history") {
         w = std::make_unique<TFrmAccountHistory>(); // every holder's bookings
+    } else if (name == u"reports") {
+        w = std::make_unique<TFrmReports>(); // every holder, this year
     } else if (name == u"main, bank chosen") {
         w = std::make_unique<TFrmMain>();
     } else if (name == u"query") {
@@ -261,6 +264,8 @@ void TestTranslation::everyTextOfEveryWindowIsTranslated_data()
                               << "---Wallet---";
     QTest::newRow("history") << "history"
                              << "SUM";
+    QTest::newRow("reports") << "reports"
+                             << "Income and Spending";
     QTest::newRow("query") << "query"
                            << "Match info";
     QTest::newRow("import") << "import"

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Opening balance</source>
-        <translation>Anfangsbestand</translation>
+        <translation>Anfangssaldo</translation>
     </message>
     <message>
         <source>Employer Ltd</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>Buchungstag</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
@@ -943,6 +943,10 @@
     <message>
         <source>Please select an record to delete!</source>
         <translation>Bitte wählen Sie eine Buchung zum Löschen aus!</translation>
+    </message>
+    <message>
+        <source>Bookings of a report</source>
+        <translation>Buchungen eines Berichts</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +1810,177 @@ Nach diesem Import stünde der Kontostand von %1 bei %2.</translation>
     <message>
         <source>Deleting Account error</source>
         <translation>Fehler beim Löschen des Kontos</translation>
+    </message>
+    <message>
+        <source>&amp;Reports...</source>
+        <translation>&amp;Berichte...</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Show where the money goes and how the balances moved</source>
+        <translation>Zeigen, wohin das Geld geht und wie sich die Kontostände entwickelt haben</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmReports</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Income and Spending</source>
+        <translation>Einnahmen und Ausgaben</translation>
+    </message>
+    <message>
+        <source>Where the Money Goes</source>
+        <translation>Wohin das Geld geht</translation>
+    </message>
+    <message>
+        <source>Balance over Time</source>
+        <translation>Kontostand im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Save the chart as a picture or PDF (Ctrl+S)</source>
+        <translation>Diagramm als Bild oder PDF speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Acc/Wal:</source>
+        <translation>Konto/Geldbörse:</translation>
+    </message>
+    <message>
+        <source>Acc/Wal</source>
+        <translation>Konto/Geldbörse</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>Letzte 12 Monate</translation>
+    </message>
+    <message>
+        <source>All Years</source>
+        <translation>Alle Jahre</translation>
+    </message>
+    <message>
+        <source>From/To</source>
+        <translation>Von/Bis</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitspanne</translation>
+    </message>
+    <message>
+        <source>From month</source>
+        <translation>Von Monat</translation>
+    </message>
+    <message>
+        <source>To month</source>
+        <translation>Bis Monat</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>By purpose</source>
+        <translation>Nach Verwendungszweck</translation>
+    </message>
+    <message>
+        <source>By payee</source>
+        <translation>Nach Empfänger</translation>
+    </message>
+    <message>
+        <source>Table: %1</source>
+        <translation>Tabelle: %1</translation>
+    </message>
+    <message>
+        <source>Transfers In</source>
+        <translation>Eingehende Umbuchungen</translation>
+    </message>
+    <message>
+        <source>Transfers Out</source>
+        <translation>Ausgehende Umbuchungen</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Verwendungszweck</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Bookings</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

@@ -61,11 +61,6 @@ TGridColumn gridColumn(const QString& title, const QString& field, int width,
     return c;
 }
 
-QByteArray utf8(const QString& text)
-{
-    return text.toUtf8();
-}
-
 } // namespace
 
 TFrmReports::TFrmReports(QWidget* parent)
@@ -404,7 +399,7 @@ void TFrmReports::showIncomeSpending()
         const Currency figures[] = {m.income, m.spending, m.transfersIn, m.transfersOut, m.net()};
         categories << monthName(locale(), m.month);
         rows.appendRow();
-        rows.setText(0, utf8(categories.last()));
+        rows.setText(0, categories.last().toUtf8());
         for (int i = 0; i < 5; ++i) {
             rows.setNumber(i + 1, figures[i].raw());
             series[i].values << figures[i];
@@ -433,10 +428,10 @@ void TFrmReports::showWhereMoneyGoes()
     series.name = income ? tr("Income") : tr("Spending");
     for (const TWhereMoneyGoes::Group& g : m_groups.groups) {
         rows.appendRow();
-        rows.setText(0, utf8(g.name));
+        rows.setText(0, g.name.toUtf8());
         rows.setNumber(1, g.amount.raw());
         const QString share = QStringLiteral("%1 %").arg(locale().toString(double(g.shareHundredths) / 100, 'f', 2));
-        rows.setText(2, utf8(share));
+        rows.setText(2, share.toUtf8());
         rows.setNumber(3, g.count);
         categories << g.name;
         series.values << g.amount;
@@ -478,7 +473,7 @@ void TFrmReports::showBalanceOverTime()
     for (int m = 0; m < m_period.monthCount(); ++m) {
         categories << monthName(locale(), m_period.firstMonth() + m);
         rows.appendRow();
-        rows.setText(0, utf8(categories.last()));
+        rows.setText(0, categories.last().toUtf8());
         for (int i = 0; i < m_balances.lines.size(); ++i)
             rows.setNumber(i + 1, m_balances.lines[i].balances.value(m).raw());
         rows.setNumber(int(m_balances.lines.size()) + 1, m_balances.totals.value(m).raw());

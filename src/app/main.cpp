@@ -38,22 +38,53 @@ int reportCheck(const TProgram& program, const QString& dataFile)
     return dataOpen && helpWhole ? 0 : 1;
 }
 
+// The program's options.
+struct CommandLine
+{
+    QCommandLineParser parser;
+    const QCommandLineOption data{QStringLiteral("data"), tr("Use the data file <file>."), tr("file")};
+    const QCommandLineOption check{QStringLiteral("check"),
+                                   tr("Open the data file and the help file, say what was found, and end.")};
+
+    CommandLine()
+    {
+        parser.setApplicationDescription(tr("Tavrin Budget keeps the accounts, cards and wallets of a household."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(data);
+        parser.addOption(check);
+    }
+
+    // Whether the command line asks only for a text (the options or the version), which needs no
+    // display.
+    static bool asksForText(int argc, char** argv)
+    {
+        for (int i = 1; i < argc; ++i) {
+            const QByteArray arg(argv[i]);
+            if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v" ||
+                arg == "--version")
+                return true;
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    TApplication::setIdentity();
+    if (CommandLine::asksForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        CommandLine().parser.process(app);
+        return 0;
+    }
     TApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrin.Budget"));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(tr("Tavrin Budget keeps the accounts, cards and wallets of a household."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dataOption(QStringLiteral("data"), tr("Use the data file <file>."), tr("file"));
-    const QCommandLineOption checkOption(QStringLiteral("check"),
-                                         tr("Open the data file and the help file, say what was found, and end."));
-    parser.addOption(dataOption);
-    parser.addOption(checkOption);
+    CommandLine commandLine;
+    QCommandLineParser& parser = commandLine.parser;
+    const QCommandLineOption& dataOption = commandLine.data;
+    const QCommandLineOption& checkOption = commandLine.check;
     parser.process(app);
     const bool check = parser.isSet(checkOption);
     if (check) {

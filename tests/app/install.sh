@@ -33,7 +33,8 @@ start() {
     env -i PATH="$PATH" HOME="$home" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
         timeout 60 "$usr/bin/tavrin-budget" "$@" 2>"$stage/stderr"
 }
-version=$(start --version) || fail "--version failed"
+# The options and the version are told without a display.
+version=$(env -i PATH="$PATH" HOME="$home" "$usr/bin/tavrin-budget" --version 2>&1) || fail "--version failed: $version"
 [[ $version == *1.1.1* ]] || fail "--version printed: $version"
 
 data=$home/.local/share/tavrin-budget/Data.mdb

@@ -121,11 +121,11 @@ void removeTemp(const QString& path)
         QFile::remove(path + QLatin1String(suffix));
 }
 
-// Copies the database `source` (with what its write-ahead log holds) into the new file `target`,
-// which is synced. `step` is the fault injection's point.
+// Copies the database `source` (with what its write-ahead log holds; a backup read as openBackup
+// reads it) into the new file `target`, which is synced. `step` is the fault injection's point.
 void copyDatabase(const QString& source, const QString& target, TBackupRestore::Step step)
 {
-    sqlite3* from = openReadOnly(source);
+    sqlite3* from = step == TBackupRestore::Step::CopyIn ? openBackup(source) : openReadOnly(source);
     sqlite3* to = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(target).constData(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                              nullptr);

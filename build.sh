@@ -4,6 +4,7 @@
 #   ./build.sh run          install what is missing, build, create Data.mdb if there is none, start
 #   ./build.sh test         the same set-up, then the whole test suite, headless
 #   ./build.sh test long    the same with the long proofs (300 crash kills, millions of fuzz inputs)
+#   ./build.sh package      the same set-up and build, then the Debian package (CPack) into build/
 #   ./build.sh fuzz [SECS]  the libFuzzer targets built with clang, each run for SECS (default 120)
 #
 # An existing Data.mdb is never touched.
@@ -12,15 +13,18 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 case "$mode" in
-run | test | fuzz) ;;
+run | test | package | fuzz) ;;
 *)
-    echo "usage: $0 run|test [long]|fuzz [seconds]" >&2
+    echo "usage: $0 run|test [long]|package|fuzz [seconds]" >&2
     exit 64
     ;;
 esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgl-dev sqlite3 libsqlite3-dev
-    poppler-utils libofx-dev libchm-dev fp-utils qt6-l10n-tools qt6-translations-l10n)
+    poppler-utils libofx-dev libchm-dev fp-utils qt6-l10n-tools qt6-translations-l10n
+    desktop-file-utils appstream)
+# The package's dependencies are read from the programs' shared libraries by dpkg-shlibdeps.
+[ "$mode" = package ] && packages+=(dpkg-dev file)
 [ "$mode" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 # The Excel export's test reads its files back through LibreOffice.
 [ "$mode" = test ] && packages+=(libreoffice-calc-nogui)
@@ -63,5 +67,9 @@ fi
 
 if [ "$mode" = run ]; then
     exec "$bin/budget"
+fi
+if [ "$mode" = package ]; then
+    (cd "$build" && cpack -G DEB)
+    exit 0
 fi
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -9,9 +9,14 @@
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    setIdentity();
+    TTranslations::install(QLocale::system());
+}
+
+void TApplication::setIdentity()
+{
     setApplicationName(QStringLiteral("Tavrin Budget"));
     setApplicationVersion(QStringLiteral("1.1.1.1"));
-    TTranslations::install(QLocale::system());
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

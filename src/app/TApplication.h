@@ -11,5 +11,9 @@ class TApplication final : public QApplication
 public:
     TApplication(int& argc, char** argv);
 
+    // The program's name and version, set before any application object exists (--help and
+    // --version answer without a display).
+    static void setIdentity();
+
     bool notify(QObject* receiver, QEvent* event) override;
 };

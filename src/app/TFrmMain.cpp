@@ -2,6 +2,7 @@
 
 #include "app/TAboutBox.h"
 #include "app/TBookingList.h"
+#include "app/TFrmRestoreBackup.h"
 #include "app/THolderEvent.h"
 #include "app/TImageCtrl.h"
 #include "app/TPanelMgr.h"
@@ -10,6 +11,7 @@
 #include "bookings/TFrmDebit.h"
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
+#include "data/TBackupRestore.h"
 #include "data/TBooks.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
@@ -23,6 +25,7 @@
 #include "import/TFrmUndoImport.h"
 #include "reports/TFrmReports.h"
 #include "toolkit/TErrorReport.h"
+#include "toolkit/TFileDialogService.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TShell.h"
 #include "toolkit/TSkin.h"
@@ -32,6 +35,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -151,6 +155,9 @@ void TFrmMain::createActions()
     file->setObjectName(QStringLiteral("mniFile"));
     file->addAction(makeAction("mniMenu_ImportStatement", tr("&Import Statement..."), &TFrmMain::ImportStatementClick));
     file->addAction(makeAction("mniMenu_UndoImport", tr("&Undo Import..."), &TFrmMain::UndoImportClick));
+    file->addSeparator();
+    file->addAction(makeAction("mniMenu_BackUpNow", tr("&Back Up Now..."), &TFrmMain::BackUpNowClick));
+    file->addAction(makeAction("mniMenu_RestoreBackup", tr("&Restore Backup..."), &TFrmMain::RestoreBackupClick));
     file->addSeparator();
     file->addAction(makeAction("ExitX1", tr("&Exit"), &TFrmMain::ConfirmExit));
 
@@ -403,6 +410,17 @@ void TFrmMain::ShowBackupFailure(const QString& text)
     statusBar()->removeWidget(m_StatusClock);
     statusBar()->addWidget(m_StatusClock);
     m_StatusClock->show();
+}
+
+void TFrmMain::ShowDataFileMade(const QString& path)
+{
+    ShowDataNote(tr("A new, empty data file was made: %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void TFrmMain::ShowDataNote(const QString& text)
+{
+    m_StatusWelcome->setText(text);
+    m_StatusWelcome->setToolTip(text);
 }
 
 void TFrmMain::tmr1Timer()
@@ -829,4 +847,23 @@ void TFrmMain::UndoImportClick()
         m_PanelMgr->RefreshTile(id);
     if (dialog.changedHolders().contains(m_CurrentHolderID))
         WMHolderSelect(m_CurrentHolderID, false);
+}
+
+void TFrmMain::BackUpNowClick()
+{
+    DM->ensureOpen();
+    const QString name = QStringLiteral("Data-%1.mdb").arg(TClock::now().toString(QStringLiteral("yyyy-MM-dd")));
+    const auto choice =
+        TFileDialogService::getSaveFileName(this, QDir::home().filePath(name), {tr("Tavrin Budget data (*.mdb)")});
+    if (!choice)
+        return;
+    TBackupRestore::backUpTo(DM->databasePath(), choice->fileName);
+    ShowDataNote(tr("Backed up to %1").arg(QDir::toNativeSeparators(choice->fileName)));
+}
+
+void TFrmMain::RestoreBackupClick()
+{
+    TFrmRestoreBackup dialog(DM != nullptr ? DM->databasePath() : QString(), this);
+    if (dialog.exec() == TDialog::mrOk)
+        emit restoreRequested(dialog.chosen());
 }

@@ -47,6 +47,10 @@ public:
     void ShowTotals();
     // Reports a failed daily backup in the status bar (the program goes on without it).
     void ShowBackupFailure(const QString& text);
+    // Says in the status bar that the program made the empty data file `path` (the first start).
+    void ShowDataFileMade(const QString& path);
+    // Says in the status bar what a backup or restore did.
+    void ShowDataNote(const QString& text);
     // The clock's tick: the current date and time into the status bar.
     void tmr1Timer();
     // Follows a change of the books, whoever made it: the tiles of the holders it touched (both
@@ -81,6 +85,10 @@ public:
     void PopAccImportClick();
     void PopWalImportClick();
     void UndoImportClick();
+    // Writes a copy of the data file where the user chooses.
+    void BackUpNowClick();
+    // Lists the backups; a chosen one is handed to the program through restoreRequested.
+    void RestoreBackupClick();
     void AccountURLClick();
     void WalletURLClick();
     void CalculatorClick();
@@ -100,6 +108,11 @@ public:
     // The product's web site and support mail.
     static QString webAddress(const QString& page = QString());
     static QString supportMail();
+
+signals:
+    // The user chose `backup` to replace the data file: the program closes this window and the data
+    // file, restores, reopens and opens a new main window.
+    void restoreRequested(const QString& backup);
 
 protected:
     bool event(QEvent* event) override;

@@ -12,6 +12,10 @@ class TSingleInstance;
 // error box and start-up goes on), then the main window is made and shown. Tests run it headless.
 // main claims the file first (TSingleInstance): a second start on the same file hands over to the
 // first, whose window then comes to the front.
+//
+// A restore (the main window's File, Restore Backup...) closes the main window with its lists and
+// the data module, puts the backup in place (TBackupRestore), opens the file again and shows a new
+// main window where the old one was. The file keeps its path, so the program keeps its claim on it.
 class TProgram
 {
 public:
@@ -26,10 +30,17 @@ public:
     void bringToFrontOnRequest(const TSingleInstance& instance);
     void bringToFront();
 
+    // Puts `backup` in place of the data file as described above; a refused backup or a failed step
+    // is shown and leaves the data file as it was. True when the backup was restored.
+    bool restoreBackup(const QString& backup);
+
     TDM& dm() const { return *m_dm; }
     TFrmMain* window() const { return m_window.get(); }
 
 private:
+    void openWindow();
+
     std::unique_ptr<TDM> m_dm;
     std::unique_ptr<TFrmMain> m_window;
+    const TSingleInstance* m_instance = nullptr;
 };

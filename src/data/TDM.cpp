@@ -105,6 +105,19 @@ void TDM::DataModuleCreate()
     }
 }
 
+void TDM::close()
+{
+    m_backup.reset();
+    m_open = false;
+    m_openError.clear();
+    {
+        QSqlDatabase db = conn();
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
 void TDM::openChecked()
 {
     // What can be told from the file itself comes first: the engine does not even open it then.

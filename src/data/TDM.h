@@ -60,6 +60,9 @@ public:
     // fails, the connection is closed before anything was written and DbError is thrown with a text
     // in the user's words (the engine's text follows); every later statement throws the same text.
     void DataModuleCreate();
+    // Closes the file (an unfinished daily backup is abandoned) so that it may be replaced; every
+    // statement then fails until DataModuleCreate() opens it again.
+    void close();
 
     // The data module of this thread (a ThreadScope's), else the program's; throws DbError when there
     // is none.

@@ -7,19 +7,13 @@
 // leaves no half-made file behind.
 
 #include "data/DbError.h"
+#include "data/TNewDataFile.h"
 #include "data/TPaths.h"
-#include "data/TSchema.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QTemporaryFile>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -39,30 +33,11 @@ int main(int argc, char** argv)
     if (QFileInfo::exists(target))
         return fail(QStringLiteral("%1 exists; it is left as it is.").arg(target), 2);
 
-    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
-    if (!temp.open())
-        return fail(temp.errorString(), 1);
-    const QString tempPath = temp.fileName();
-    temp.close();
-
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("create"));
-        db.setDatabaseName(tempPath);
-        if (!db.open())
-            return fail(db.lastError().text(), 1);
-        try {
-            TSchema::create(db);
-        } catch (const DbError& e) {
-            return fail(e.text(), 1);
-        }
-        db.close();
+    try {
+        TNewDataFile::create(target);
+    } catch (const DbError& e) {
+        return fail(e.text(), QFileInfo::exists(target) ? 2 : 1);
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("create"));
-
-    // link() refuses an existing target, so a file that appeared meanwhile is not replaced either.
-    if (::link(QFile::encodeName(tempPath).constData(), QFile::encodeName(target).constData()) != 0)
-        return fail(QStringLiteral("cannot create %1: %2").arg(target, QString::fromLocal8Bit(std::strerror(errno))),
-                    1);
     std::printf("Created %s\n", qPrintable(target));
     return 0;
 }

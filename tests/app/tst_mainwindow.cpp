@@ -133,7 +133,8 @@ void TestMainWindow::menusInOrder()
         items << entries(top->menu()->actions());
     }
     QCOMPARE(titles, (QStringList{"&File", "&View", "&Accounts", "&Wallets", "T&ransactions", "T&ools", "&Help"}));
-    QCOMPARE(items.at(0), (QStringList{"&Import Statement...", "&Undo Import...", "-", "&Exit"}));
+    QCOMPARE(items.at(0), (QStringList{"&Import Statement...", "&Undo Import...", "-", "&Back Up Now...",
+                                       "&Restore Backup...", "-", "&Exit"}));
     QCOMPARE(items.at(1), (QStringList{"&Toolbar", "&Statusbar", "-", "&Properties", "&Reports..."}));
     QCOMPARE(items.at(2), (QStringList{"&New Account...", "&Delete Account", "-", "Account &Info...",
                                        "Account &History...", "Account &URL..."}));

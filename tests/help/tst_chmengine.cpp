@@ -1,6 +1,7 @@
 #include "BookingTestHelpers.h"
 #include "DataRow.h"
 
+#include "app/TFrmRestoreBackup.h"
 #include "data/TPaths.h"
 #include "help/TChmFile.h"
 #include "help/TChmHelpEngine.h"
@@ -131,6 +132,7 @@ void TestChmEngine::contextOpensItsPage_data()
         {"history window", 1012, "The history window", "Das Fenster Verlauf"},
         {"import dialog", 1013, "Importing a bank statement", "Einen Kontoauszug importieren"},
         {"reports window", TFrmReports::HelpContext, "The Reports window", "Das Fenster Berichte"},
+        {"restore dialog", TFrmRestoreBackup::HelpContext, "Backing up and restoring", "Sichern und zurückholen"},
     };
     for (const auto& page : pages) {
         QTest::addRow("%s", page.row) << english << page.context << QString::fromUtf8(page.english);

@@ -163,6 +163,7 @@ void TestImportDialog::commandsInTheMenus()
     for (QAction* a : child<QMenu>(m.w, QStringLiteral("mniFile"))->actions())
         file.append(a->isSeparator() ? QStringLiteral("-") : a->objectName() + u' ' + a->text());
     QCOMPARE(file, (QStringList{"mniMenu_ImportStatement &Import Statement...", "mniMenu_UndoImport &Undo Import...",
+                                "-", "mniMenu_BackUpNow &Back Up Now...", "mniMenu_RestoreBackup &Restore Backup...",
                                 "-", "ExitX1 &Exit"}));
     for (const char* menu : {"pmAccount", "pmWallet"}) {
         QStringList names;

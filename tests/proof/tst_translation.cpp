@@ -5,6 +5,7 @@
 
 #include "app/TAboutBox.h"
 #include "app/TFrmMain.h"
+#include "app/TFrmRestoreBackup.h"
 #include "bookings/TFrmDebit.h"
 #include "bookings/TFrmDeposit.h"
 #include "bookings/TFrmTransfer.h"
@@ -184,6 +185,8 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const HistoryBooks& boo
         w = std::make_unique<TFrmImport>(nullptr);
     } else if (name == u"undo import") {
         w = std::make_unique<TFrmUndoImport>(nullptr);
+    } else if (name == u"restore backup") {
+        w = std::make_unique<TFrmRestoreBackup>(DM->databasePath(), nullptr);
     } else if (name == u"about") {
         w = std::make_unique<TAboutBox>();
     } else {
@@ -272,6 +275,8 @@ void TestTranslation::everyTextOfEveryWindowIsTranslated_data()
                             << "Money paid out has &no minus sign";
     QTest::newRow("undo import") << "undo import"
                                  << "&Imports, the newest first:";
+    QTest::newRow("restore backup") << "restore backup"
+                                    << "&Backups, the newest first:";
     QTest::newRow("about") << "about"
                            << "A budget keeper for accounts and wallets.";
     QTest::newRow("help") << "help"

@@ -45,8 +45,14 @@ TGridOptions gridOptions(const QString& name, bool footer)
     TGridOptions o;
     o.name = name;
     o.footerRows = footer ? 1 : 0;
-    o.oddRowColor = TGridColor::rgb(214, 214, 250);
-    o.footerColor = TGridColor::rgb(205, 206, 231);
+    if (TSkin::isDark()) {
+        // The light tints would carry light text: the desktop's own colours instead.
+        o.oddRowColor = TGridColor::system(TGridColor::Kind::MenuHighlight);
+        o.footerColor = TGridColor::system(TGridColor::Kind::ButtonFace);
+    } else {
+        o.oddRowColor = TGridColor::rgb(214, 214, 250);
+        o.footerColor = TGridColor::rgb(205, 206, 231);
+    }
     return o;
 }
 

@@ -44,6 +44,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -475,6 +476,8 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(options.locale));
 
     TApplication app(argc, argv);
+    // The windows' kept sizes go to Qt's test folder: the pictures never change the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     if (!QDir().mkpath(options.outDir)) {
         std::fprintf(stderr, "budget-helpshots: cannot create %s\n", qPrintable(options.outDir));
         return 1;

@@ -18,6 +18,7 @@
 #include "toolkit/TSkin.h"
 #include "toolkit/TToolBars.h"
 #include "toolkit/TToolIcons.h"
+#include "toolkit/TWindowSizes.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,8 +38,8 @@
 
 namespace {
 
-// The size the window had when it was last closed in this session: it opens at that size again.
-QSize g_keptSize;
+// The window's name among the kept window sizes.
+const QString SizeName = QStringLiteral("Reports");
 
 TGridOptions gridOptions(const QString& name, bool footer)
 {
@@ -78,7 +79,7 @@ TFrmReports::TFrmReports(QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setModal(false);
     setSizeGripEnabled(true);
-    resize(g_keptSize.isValid() ? g_keptSize : QSize(760, 560));
+    resize(TWindowSizes::load(SizeName, QSize(760, 560)));
     setProperty("helpContext", HelpContext);
     TSkin::applyTo(this);
 
@@ -292,7 +293,7 @@ void TFrmReports::showEvent(QShowEvent* event)
 
 void TFrmReports::hideEvent(QHideEvent* event)
 {
-    g_keptSize = size();
+    TWindowSizes::save(SizeName, size());
     QDialog::hideEvent(event);
 }
 

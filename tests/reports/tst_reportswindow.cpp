@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,6 +121,8 @@ private slots:
     void chartIsSavedAsPictureOrPdf();
     void followsASavedBooking();
     void exportWritesTheTable();
+    void sizeIsKeptAcrossRuns_data();
+    void sizeIsKeptAcrossRuns();
 };
 
 void TestReportsWindow::opensOnTheSelectedHolder_data()
@@ -342,6 +345,36 @@ void TestReportsWindow::exportWritesTheTable()
     for (const QString& month : chart(w, Report::IncomeSpending)->categories())
         QVERIFY2(text.contains(month), qPrintable(month));
     QVERIFY(text.contains(QStringLiteral("Transfers Out")));
+}
+
+void TestReportsWindow::sizeIsKeptAcrossRuns_data()
+{
+    QTest::addColumn<QSize>("set"); // invalid: the window never opened
+    QTest::addColumn<QSize>("opens");
+    dataRow("a size set", QSize(900, 700), QSize(900, 700));
+    dataRow("another size set", QSize(1000, 620), QSize(1000, 620));
+    dataRow("nothing kept", QSize(), QSize(760, 560));
+}
+
+void TestReportsWindow::sizeIsKeptAcrossRuns()
+{
+    QFETCH(QSize, set);
+    QFETCH(QSize, opens);
+    HistoryBooks b; // settings in Qt's test folder from here on
+    QSettings(QStringLiteral("Tavrin"), QStringLiteral("Budget")).remove(QStringLiteral("WindowSizes"));
+    if (set.isValid()) {
+        TFrmReports first;
+        first.show();
+        first.resize(set);
+        first.close();
+    }
+    // The settings as the next run reads them from the file.
+    QCOMPARE(QSettings(QStringLiteral("Tavrin"), QStringLiteral("Budget"))
+                 .value(QStringLiteral("WindowSizes/Reports"))
+                 .toSize(),
+             set);
+    TFrmReports second;
+    QCOMPARE(second.size(), opens);
 }
 
 QTEST_MAIN(TestReportsWindow)

@@ -565,14 +565,18 @@ void TFrmReports::btnPrintClick()
     const QStringList details = {cbbHolder->currentText().trimmed(),
                                  QStringLiteral("%1 - %2").arg(monthName(locale(), m_period.firstMonth()),
                                                                monthName(locale(), m_period.lastMonth()))};
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, model, title, details](QPrinter* target) {
-        TErrorReport::run(this, [&] {
-            TGridPrinter gridPrinter(*model);
-            gridPrinter.setTitle(title);
-            gridPrinter.setDetails(details);
-            gridPrinter.print(*target);
+    const TChartView* chart = m_charts[int(currentReport())];
+    connect(
+        &preview, &QPrintPreviewDialog::paintRequested, this, [this, model, title, details, chart](QPrinter* target) {
+            TErrorReport::run(this, [&] {
+                TGridPrinter gridPrinter(*model);
+                gridPrinter.setTitle(title);
+                gridPrinter.setDetails(details);
+                // The chart above the table on the first page.
+                gridPrinter.setPicture([chart](QPainter& painter, const QRect& rect) { chart->render(painter, rect); });
+                gridPrinter.print(*target);
+            });
         });
-    });
     preview.exec();
 }
 

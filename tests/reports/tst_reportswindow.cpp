@@ -1,6 +1,7 @@
 #include "BookingTestHelpers.h"
 #include "DataRow.h"
 #include "HistoryBooks.h"
+#include "ModalDriver.h"
 
 #include "app/TFrmMain.h"
 #include "app/THolderEvent.h"
@@ -18,6 +19,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -121,6 +128,8 @@ private slots:
     void chartIsSavedAsPictureOrPdf();
     void followsASavedBooking();
     void exportWritesTheTable();
+    void printedFirstPageHoldsTheChart_data();
+    void printedFirstPageHoldsTheChart();
     void sizeIsKeptAcrossRuns_data();
     void sizeIsKeptAcrossRuns();
 };
@@ -345,6 +354,69 @@ void TestReportsWindow::exportWritesTheTable()
     for (const QString& month : chart(w, Report::IncomeSpending)->categories())
         QVERIFY2(text.contains(month), qPrintable(month));
     QVERIFY(text.contains(QStringLiteral("Transfers Out")));
+}
+
+void TestReportsWindow::printedFirstPageHoldsTheChart_data()
+{
+    QTest::addColumn<int>("report");
+    dataRow("income and spending", int(Report::IncomeSpending));
+    dataRow("where the money goes", int(Report::WhereMoneyGoes));
+}
+
+void TestReportsWindow::printedFirstPageHoldsTheChart()
+{
+    QFETCH(int, report);
+    HistoryBooks b;
+    TFrmReports w;
+    w.show();
+    child<QTabWidget>(w, "tabReports")->setCurrentIndex(report);
+    // The colour of the first series' largest bar, as the chart paints it.
+    TChartView* c = chart(w, Report(report));
+    const QList<Currency> values = c->series().first().values;
+    const int largest = int(std::max_element(values.begin(), values.end()) - values.begin());
+    QImage drawn(c->size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+        QPainter painter(&drawn);
+        c->render(painter, drawn.rect());
+    }
+    const QColor bar = drawn.pixelColor(c->elementRect(0, largest).center());
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    {
+        ModalDriver driver([&](QDialog* d) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(d);
+            QVERIFY(preview != nullptr);
+            preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+            preview->printer()->setOutputFileName(pdf);
+            preview->findChild<QPrintPreviewWidget*>()->print();
+        });
+        child<QAction>(w, "btnPrint")->trigger();
+        QVERIFY(driver.dialogSeen());
+    }
+    // The first page as a picture (poppler's pdftoppm).
+    const QString png = dir.filePath(QStringLiteral("page"));
+    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                               {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-f"), QStringLiteral("1"),
+                                QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"),
+                                QStringLiteral("-singlefile"), pdf, png}),
+             0);
+    const QImage page(png + QStringLiteral(".png"));
+    QVERIFY(!page.isNull());
+    // The bar's colour in the upper half of the page, where the chart goes; none in the table below.
+    int above = 0;
+    int below = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor p = page.pixelColor(x, y);
+            if (std::abs(p.red() - bar.red()) + std::abs(p.green() - bar.green()) + std::abs(p.blue() - bar.blue()) <
+                12)
+                ++(y < page.height() / 2 ? above : below);
+        }
+    }
+    QVERIFY2(above > 20, qPrintable(QString::number(above)));
+    QCOMPARE(below, 0);
 }
 
 void TestReportsWindow::sizeIsKeptAcrossRuns_data()

@@ -104,6 +104,10 @@ TFrmReports::TFrmReports(QWidget* parent)
     setTabOrder(dtpFrom, dtpTo);
     setTabOrder(dtpTo, tabReports);
 
+    m_runner = new TReportRunner(this);
+    connect(m_runner, &TReportRunner::finished, this,
+            [this](const TReportAnswer& answer) { TErrorReport::run(this, [&] { showAnswer(answer); }); });
+    connect(m_runner, &TReportRunner::failed, this, [this](const QString& text) { TErrorReport::show(this, text); });
     connect(&TBooks::instance(), &TBooks::changed, this, &TFrmReports::booksChanged, Qt::QueuedConnection);
 }
 
@@ -358,15 +362,32 @@ void TFrmReports::refresh()
 {
     if (!m_shown)
         return;
-    m_period = period();
-    switch (currentReport()) {
-    case Report::IncomeSpending:
+    TReportRequest request;
+    request.report = TReportRequest::Report(int(currentReport()));
+    request.holders = holders();
+    request.period = period();
+    request.flow = rbIncome->isChecked() ? TWhereMoneyGoes::Flow::Income : TWhereMoneyGoes::Flow::Spending;
+    request.by = rbPayee->isChecked() ? TWhereMoneyGoes::GroupBy::Payee : TWhereMoneyGoes::GroupBy::Purpose;
+    m_runner->submit(request);
+}
+
+void TFrmReports::showAnswer(const TReportAnswer& answer)
+{
+    m_shownHolders = answer.request.holders;
+    m_period = answer.request.period;
+    switch (answer.request.report) {
+    case TReportRequest::Report::IncomeSpending:
+        m_months = answer.months;
         showIncomeSpending();
         break;
-    case Report::WhereMoneyGoes:
+    case TReportRequest::Report::WhereMoneyGoes:
+        m_flow = answer.request.flow;
+        m_by = answer.request.by;
+        m_groups = answer.groups;
         showWhereMoneyGoes();
         break;
-    case Report::BalanceOverTime:
+    case TReportRequest::Report::BalanceOverTime:
+        m_balances = answer.balances;
         showBalanceOverTime();
         break;
     }
@@ -383,7 +404,6 @@ QString monthName(const QLocale& locale, int month)
 
 void TFrmReports::showIncomeSpending()
 {
-    m_months = TIncomeSpending::compute(holders(), m_period);
     const QStringList names = {tr("Income"), tr("Spending"), tr("Transfers In"), tr("Transfers Out"), tr("Net")};
     const QStringList fields = {QStringLiteral("Income"), QStringLiteral("Spending"), QStringLiteral("TransfersIn"),
                                 QStringLiteral("TransfersOut"), QStringLiteral("Net")};
@@ -421,11 +441,8 @@ void TFrmReports::showIncomeSpending()
 
 void TFrmReports::showWhereMoneyGoes()
 {
-    const bool income = rbIncome->isChecked();
-    const bool payee = rbPayee->isChecked();
-    m_groups = TWhereMoneyGoes::compute(holders(), m_period,
-                                        income ? TWhereMoneyGoes::Flow::Income : TWhereMoneyGoes::Flow::Spending,
-                                        payee ? TWhereMoneyGoes::GroupBy::Payee : TWhereMoneyGoes::GroupBy::Purpose);
+    const bool income = m_flow == TWhereMoneyGoes::Flow::Income;
+    const bool payee = m_by == TWhereMoneyGoes::GroupBy::Payee;
     TRowSet rows({{QStringLiteral("Group"), TRowSet::Kind::Text},
                   {QStringLiteral("Amount"), TRowSet::Kind::Money},
                   {QStringLiteral("Share"), TRowSet::Kind::Text},
@@ -461,7 +478,6 @@ void TFrmReports::showWhereMoneyGoes()
 
 void TFrmReports::showBalanceOverTime()
 {
-    m_balances = TBalanceOverTime::compute(holders(), m_period);
     QList<TRowSet::Column> columns = {{QStringLiteral("Month"), TRowSet::Kind::Text}};
     QList<TGridColumn> layout = {gridColumn(tr("Month"), QStringLiteral("Month"), 100)};
     QList<TChartView::Series> series;
@@ -498,20 +514,16 @@ TReportFilter TFrmReports::figureFilter(Report report, int series, int category)
     case Report::IncomeSpending: {
         const int month = category >= 0 && category < m_months.size() ? m_months[category].month : -1;
         return TIncomeSpending::filter(
-            holders(), m_period, month,
+            m_shownHolders, m_period, month,
             TIncomeSpending::Figure(std::clamp(series, 0, int(TIncomeSpending::Figure::Net))));
     }
     case Report::WhereMoneyGoes:
-        return TWhereMoneyGoes::filter(
-            holders(), m_period,
-            rbIncome->isChecked() ? TWhereMoneyGoes::Flow::Income : TWhereMoneyGoes::Flow::Spending,
-            rbPayee->isChecked() ? TWhereMoneyGoes::GroupBy::Payee : TWhereMoneyGoes::GroupBy::Purpose, m_groups,
-            category);
+        return TWhereMoneyGoes::filter(m_shownHolders, m_period, m_flow, m_by, m_groups, category);
     case Report::BalanceOverTime:
         break;
     }
     const qint32 holder = series >= 0 && series < m_balances.lines.size() ? m_balances.lines[series].holder : 0;
-    return TBalanceOverTime::filter(holders(), holder, m_period.firstMonth() + category);
+    return TBalanceOverTime::filter(m_shownHolders, holder, m_period.firstMonth() + category);
 }
 
 void TFrmReports::gridActivated(Report report)

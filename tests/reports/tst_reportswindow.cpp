@@ -108,6 +108,12 @@ std::pair<qint64, int> historySum(const TFrmAccountHistory& history)
     return {sum, rows.rowCount()};
 }
 
+// Waits until the window shows the figures of its newest choice.
+bool figuresShown(const TFrmReports& w)
+{
+    return QTest::qWaitFor([&w] { return !w.isCalculating(); }, 5000);
+}
+
 } // namespace
 
 class TestReportsWindow : public QObject
@@ -159,6 +165,7 @@ void TestReportsWindow::opensOnTheSelectedHolder()
     QVERIFY(reports != nullptr);
     QVERIFY(reports->isVisible());
     QVERIFY(!reports->isModal());
+    QVERIFY(figuresShown(*reports));
     QCOMPARE(reports->holders().holderId(), id);
     QCOMPARE(tableMoney(*reports, Report::IncomeSpending), coreMoney(*reports, Report::IncomeSpending));
     reports->close();
@@ -194,6 +201,7 @@ void TestReportsWindow::tablesShowTheCoreFigures()
     child<QComboBox>(w, "cbbPeriod")->setCurrentIndex(period);
     child<QRadioButton>(w, income ? "rbIncome" : "rbSpending")->setChecked(true);
     child<QRadioButton>(w, payee ? "rbPayee" : "rbPurpose")->setChecked(true);
+    QVERIFY(figuresShown(w));
     const QList<QList<qint64>> expected = coreMoney(w, Report(report), income, payee);
     QVERIFY(!expected.isEmpty());
     QCOMPARE(tableMoney(w, Report(report)), expected);
@@ -231,6 +239,7 @@ void TestReportsWindow::figureOpensExactlyItsBookings()
     // The bank alone: its transfer to Cash crosses the edge; for all holders none does.
     child<QComboBox>(w, "cbbHolder")->setCurrentIndex(holderEntry);
     QCOMPARE(w.holders().holderId(), holderEntry == 0 ? 0 : b.bank);
+    QVERIFY(figuresShown(w));
     TChartView* c = chart(w, Report(report));
     const int row = category >= 0 ? category : int(c->categories().size()) - 1;
     const Currency figure = c->series()[series].values[row];
@@ -309,6 +318,7 @@ void TestReportsWindow::chartIsSavedAsPictureOrPdf()
     HistoryBooks b;
     TFrmReports w;
     w.show();
+    QVERIFY(figuresShown(w));
     QTemporaryDir dir;
     TFileDialogService::setTestMode(true);
     TFileDialogService::setNextChoice(TFileDialogService::Choice{dir.filePath(typed), type});
@@ -324,6 +334,7 @@ void TestReportsWindow::followsASavedBooking()
     HistoryBooks b;
     TFrmReports w;
     w.show();
+    QVERIFY(figuresShown(w));
     const QList<QList<qint64>> before = tableMoney(w, Report::IncomeSpending);
     TDetailRow row;
     row.Type = TDetailRow::Deposit;
@@ -342,6 +353,7 @@ void TestReportsWindow::exportWritesTheTable()
     HistoryBooks b;
     TFrmReports w;
     w.show();
+    QVERIFY(figuresShown(w));
     QTemporaryDir dir;
     TFileDialogService::setTestMode(true);
     const QString path = dir.filePath(QStringLiteral("report.txt"));
@@ -370,6 +382,7 @@ void TestReportsWindow::printedFirstPageHoldsTheChart()
     TFrmReports w;
     w.show();
     child<QTabWidget>(w, "tabReports")->setCurrentIndex(report);
+    QVERIFY(figuresShown(w));
     // The colour of the first series' largest bar, as the chart paints it.
     TChartView* c = chart(w, Report(report));
     const QList<Currency> values = c->series().first().values;

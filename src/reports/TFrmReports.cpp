@@ -239,8 +239,9 @@ QWidget* TFrmReports::createPage(Report report, const QString& name, const QStri
     auto* split = new QSplitter(Qt::Vertical, page);
     auto* chart = new TChartView(split);
     chart->setObjectName(QStringLiteral("cht") + name);
-    // Until an element is current, the chart is named by its report.
+    // Until an element is current, the chart is named by its report, also before its first figures.
     chart->setAccessibleName(title);
+    chart->setTitle(title);
     auto* grid = new TDBGridView(split);
     grid->setObjectName(QStringLiteral("grd") + name);
     grid->setAccessibleName(tr("Table: %1").arg(title));

@@ -75,22 +75,38 @@ int emptyWindow(int argc, char** argv)
     return app.exec();
 }
 
+// Writes how long the step just done took, from main() on: "step <name> <ms>".
+void step(const QElapsedTimer& clock, const char* name)
+{
+    std::printf("step %s %.1f\n", name, clock.nsecsElapsed() / 1e6);
+}
+
 int program(int argc, char** argv, const QString& dataFile)
 {
+    QElapsedTimer clock;
+    clock.start();
     TApplication app(argc, argv);
+    step(clock, "application");
     TSingleInstance instance(dataFile);
     if (instance.claim() != TSingleInstance::Claim::First)
         return 1;
+    step(clock, "single-instance");
     TSkin::applyTo(app);
     THelpSetup help(TPaths::helpFile(), TPaths::helpCheckProgram());
+    step(clock, "skin-and-help");
     TProgram started(dataFile);
     // Watching before start(), which shows the window.
     ReadyMark mark([&started]() -> QWidget* { return started.window(); });
     started.start();
-    return app.exec();
+    step(clock, "program-started");
+    const int status = app.exec();
+    return status;
 }
 
 // Milliseconds from the launch of this program with `arguments` to its "ready".
+// The steps the program's last start wrote.
+QByteArray g_steps;
+
 double timeStart(const QStringList& arguments)
 {
     QProcess child;
@@ -100,8 +116,10 @@ double timeStart(const QStringList& arguments)
     clock.start();
     child.start();
     double ms = -1;
+    g_steps.clear();
     while (child.waitForReadyRead(60000)) {
-        if (child.readAllStandardOutput().contains("ready")) {
+        g_steps += child.readAllStandardOutput();
+        if (g_steps.contains("ready")) {
             ms = clock.nsecsElapsed() / 1e6;
             break;
         }
@@ -140,6 +158,7 @@ int main(int argc, char** argv)
     }
     const double empty = medianStart({QStringLiteral("--empty-window")});
     const double ours = medianStart({QStringLiteral("--program"), path});
+    std::printf("The program's steps in its last start, ms from its main():\n%s", g_steps.constData());
     std::printf("Start to a painted window, median of %d (ms): empty Qt window %.0f; the program over %d deposits"
                 " and debits and %d transfers %.0f: %.2f times the empty window (at most 1.5: %s)\n",
                 Repeats, empty, Details, Transfers, ours, ours / empty, ours <= 1.5 * empty ? "ok" : "SLOWER");

@@ -478,6 +478,8 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     // The windows' kept sizes go to Qt's test folder: the pictures never change the user's settings.
     QStandardPaths::setTestModeEnabled(true);
+    // A text cursor that never blinks: each run's pictures are the same whenever they are taken.
+    QApplication::setCursorFlashTime(0);
     if (!QDir().mkpath(options.outDir)) {
         std::fprintf(stderr, "budget-helpshots: cannot create %s\n", qPrintable(options.outDir));
         return 1;

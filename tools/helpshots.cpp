@@ -1,11 +1,14 @@
 // budget-helpshots: the pictures of the help, taken from the running program.
 //
-//   budget-helpshots OUTDIR [--locale NAME]
+//   budget-helpshots OUTDIR [--locale NAME] [--dark]
 //
 // Builds a small data file of fixed holders and bookings in a temporary folder, starts the program
 // on it as main does (application, skin, program and main window) with the clock pinned, opens each
 // window through the main window's own commands and saves what it shows as OUTDIR/<name>.png. The
 // locale is en_US unless --locale names another; the program's windows take their language from it.
+// With --dark the application gets a dark palette (dark window and base, light text) and each picture
+// is saved as <name>-dark.png. The Reports window is taken on each of its reports over the last twelve
+// months: docs/reports-*.png are these pictures, light and dark.
 // Run it with QT_QPA_PLATFORM=offscreen: nothing appears on the screen.
 
 #include "app/TApplication.h"
@@ -21,6 +24,7 @@
 #include "data/TSchema.h"
 #include "holders/THolderStore.h"
 #include "import/TFrmImport.h"
+#include "reports/TFrmReports.h"
 #include "toolkit/TSkin.h"
 
 #include <QAbstractButton>
@@ -36,9 +40,12 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -55,6 +62,7 @@ struct Options
 {
     QString outDir;
     QString locale = QStringLiteral("en_US");
+    bool dark = false;
 };
 
 bool parse(int argc, char** argv, Options& options)
@@ -63,6 +71,8 @@ bool parse(int argc, char** argv, Options& options)
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--locale") && i + 1 < argc)
             options.locale = QString::fromLocal8Bit(argv[++i]);
+        else if (arg == QLatin1String("--dark"))
+            options.dark = true;
         else if (options.outDir.isEmpty() && !arg.startsWith(u'-'))
             options.outDir = arg;
         else
@@ -79,6 +89,13 @@ Currency amount(const char* text)
 QDateTime day(int d, int hour = 10, int minute = 0)
 {
     return QDateTime(QDate(Now.date().year(), Now.date().month(), d), QTime(hour, minute));
+}
+
+// Day `d` of the month `back` months before this one.
+QDateTime dayBefore(int back, int d, int hour = 10)
+{
+    const QDate month = Now.date().addMonths(-back);
+    return QDateTime(QDate(month.year(), month.month(), d), QTime(hour, 0));
 }
 
 // The household's names and texts, in the language of the pictures (translations/budget_*.ts,
@@ -126,20 +143,94 @@ void transfer(qint32 source, qint32 dest, const QDateTime& date, const char* mon
     TBookingStore::saveTransfer(row);
 }
 
-// A month of a household's bookings: the money already there on the first, salary, rent, cash from
-// the bank, card purchases and the card paid off.
+// The money as an amount in the C locale's text ("1234.50"), for amounts worked out in cents.
+QByteArray cents(qint64 value)
+{
+    return QByteArray::number(value / 100) + '.' + QByteArray::number(value % 100).rightJustified(2, '0');
+}
+
+// The eleven months before this one, as a household books them: the opening balances a month before,
+// then every month the salary, the rent, a standing order to the savings account, cash for the purse,
+// groceries on the card and at the market, power and phone, and the card paid off at the month's end;
+// now and then shoes, books, the yearly insurance, a tax refund and a Christmas bonus. The amounts
+// vary from month to month by fixed rules, so every run books the same.
+void fillYear(qint32 checking, qint32 card, qint32 savings, qint32 purse)
+{
+    const int months = 11;
+    detail(TDetailRow::Deposit, checking, dayBefore(months + 1, 1, 8), "1250.00",
+           QT_TRANSLATE_NOOP("HelpPictures", "Opening balance"));
+    detail(TDetailRow::Deposit, purse, dayBefore(months + 1, 1, 8), "45.50",
+           QT_TRANSLATE_NOOP("HelpPictures", "Opening balance"));
+    for (int back = months; back >= 1; --back) {
+        const int season = (back * 7) % 11; // 0 to 10, different each month
+        const int month = Now.date().addMonths(-back).month();
+        detail(TDetailRow::Deposit, checking, dayBefore(back, 2), "3200.00",
+               QT_TRANSLATE_NOOP("HelpPictures", "Employer Ltd"), QT_TRANSLATE_NOOP("HelpPictures", "Salary"));
+        if (month == 11)
+            detail(TDetailRow::Deposit, checking, dayBefore(back, 25), "1600.00",
+                   QT_TRANSLATE_NOOP("HelpPictures", "Employer Ltd"),
+                   QT_TRANSLATE_NOOP("HelpPictures", "Christmas bonus"));
+        if (month == 7)
+            detail(TDetailRow::Deposit, checking, dayBefore(back, 18), "286.00",
+                   QT_TRANSLATE_NOOP("HelpPictures", "Tax office"), QT_TRANSLATE_NOOP("HelpPictures", "Tax refund"));
+        detail(TDetailRow::Debit, checking, dayBefore(back, 3), "950.00", QT_TRANSLATE_NOOP("HelpPictures", "Landlord"),
+               QT_TRANSLATE_NOOP("HelpPictures", "Rent"));
+        transfer(checking, savings, dayBefore(back, 4), "400.00", QT_TRANSLATE_NOOP("HelpPictures", "Standing order"),
+                 QT_TRANSLATE_NOOP("HelpPictures", "Savings"));
+        transfer(checking, purse, dayBefore(back, 5, 12), "200.00",
+                 QT_TRANSLATE_NOOP("HelpPictures", "ATM Main Street"), QT_TRANSLATE_NOOP("HelpPictures", "Cash"));
+        qint64 onCard = 0;
+        for (int week = 0; week < 4; ++week) {
+            const qint64 groceries = 6200 + ((season + 3 * week) % 7) * 830;
+            onCard += groceries;
+            detail(TDetailRow::Debit, card, dayBefore(back, 6 + 6 * week, 18), cents(groceries).constData(),
+                   QT_TRANSLATE_NOOP("HelpPictures", "Supermarket"), QT_TRANSLATE_NOOP("HelpPictures", "Groceries"));
+        }
+        for (int visit = 0; visit < 2; ++visit)
+            detail(TDetailRow::Debit, purse, dayBefore(back, 9 + 10 * visit, 9),
+                   cents(1240 + ((season + visit) % 5) * 310).constData(), QT_TRANSLATE_NOOP("HelpPictures", "Market"),
+                   QT_TRANSLATE_NOOP("HelpPictures", "Vegetables"));
+        detail(TDetailRow::Debit, purse, dayBefore(back, 15, 17), cents(1880 + season * 120).constData(),
+               QT_TRANSLATE_NOOP("HelpPictures", "Bakery"), QT_TRANSLATE_NOOP("HelpPictures", "Bread and cake"));
+        // Power costs more in the dark months.
+        const bool winter = month >= 10 || month <= 3;
+        detail(TDetailRow::Debit, checking, dayBefore(back, 12),
+               cents(winter ? 7420 + season * 95 : 5140 + season * 60).constData(),
+               QT_TRANSLATE_NOOP("HelpPictures", "City Power"), QT_TRANSLATE_NOOP("HelpPictures", "Electricity"));
+        detail(TDetailRow::Debit, checking, dayBefore(back, 14, 11), "35.00",
+               QT_TRANSLATE_NOOP("HelpPictures", "Phone company"), QT_TRANSLATE_NOOP("HelpPictures", "Phone"));
+        if (season % 4 == 1) {
+            onCard += 8990;
+            detail(TDetailRow::Debit, card, dayBefore(back, 20, 19), "89.90",
+                   QT_TRANSLATE_NOOP("HelpPictures", "Shoe shop"), QT_TRANSLATE_NOOP("HelpPictures", "Shoes"));
+        }
+        if (season % 3 == 0) {
+            onCard += 2400 + season * 150;
+            detail(TDetailRow::Debit, card, dayBefore(back, 22, 20), cents(2400 + season * 150).constData(),
+                   QT_TRANSLATE_NOOP("HelpPictures", "Bookshop"), QT_TRANSLATE_NOOP("HelpPictures", "Books"));
+        }
+        if (month == 1)
+            detail(TDetailRow::Debit, checking, dayBefore(back, 15), "224.80",
+                   QT_TRANSLATE_NOOP("HelpPictures", "Insurer"),
+                   QT_TRANSLATE_NOOP("HelpPictures", "Household insurance"));
+        transfer(checking, card, dayBefore(back, 28), cents(onCard).constData(),
+                 QT_TRANSLATE_NOOP("HelpPictures", "Card payment"), QT_TRANSLATE_NOOP("HelpPictures", "Card bill"));
+    }
+}
+
+// A year of a household's bookings, and this month's: salary, rent, cash from the bank, card
+// purchases and the card paid off.
 void fillBooks(const QString& path)
 {
     TDM dm(path, false);
     dm.DataModuleCreate();
     const qint32 checking = holder(QT_TRANSLATE_NOOP("HelpPictures", "Checking"), THolderType::BankAccount, false);
     const qint32 card = holder(QT_TRANSLATE_NOOP("HelpPictures", "Visa card"), THolderType::CreditCard, true);
-    holder(QT_TRANSLATE_NOOP("HelpPictures", "Savings"), THolderType::BankAccount, false);
+    const qint32 savings = holder(QT_TRANSLATE_NOOP("HelpPictures", "Savings"), THolderType::BankAccount, false);
     const qint32 purse = holder(QT_TRANSLATE_NOOP("HelpPictures", "Purse"), THolderType::Wallet, false);
     holder(QT_TRANSLATE_NOOP("HelpPictures", "Money box"), THolderType::Wallet, false);
 
-    detail(TDetailRow::Deposit, checking, day(1, 8), "1250.00", QT_TRANSLATE_NOOP("HelpPictures", "Opening balance"));
-    detail(TDetailRow::Deposit, purse, day(1, 8), "45.50", QT_TRANSLATE_NOOP("HelpPictures", "Opening balance"));
+    fillYear(checking, card, savings, purse);
     detail(TDetailRow::Deposit, checking, day(2), "3200.00", QT_TRANSLATE_NOOP("HelpPictures", "Employer Ltd"),
            QT_TRANSLATE_NOOP("HelpPictures", "Salary"));
     detail(TDetailRow::Debit, checking, day(3), "950.00", QT_TRANSLATE_NOOP("HelpPictures", "Landlord"),
@@ -228,14 +319,15 @@ class Shooter
 public:
     using Step = std::function<void(QDialog*)>;
 
-    explicit Shooter(const QString& outDir)
+    Shooter(const QString& outDir, const QString& suffix)
         : m_dir(outDir)
+        , m_suffix(suffix)
     {}
 
     bool save(QWidget* window, const QString& name)
     {
         settle();
-        const QString file = m_dir.filePath(name + QStringLiteral(".png"));
+        const QString file = m_dir.filePath(name + m_suffix + QStringLiteral(".png"));
         if (!window->grab().save(file)) {
             std::fprintf(stderr, "budget-helpshots: cannot write %s\n", qPrintable(file));
             m_failed = true;
@@ -259,6 +351,7 @@ public:
         }
     }
 
+    void fail() { m_failed = true; }
     bool failed() const { return m_failed; }
     int saved() const { return m_saved; }
 
@@ -283,6 +376,7 @@ private:
     }
 
     QDir m_dir;
+    QString m_suffix;
     bool m_failed = false;
     int m_saved = 0;
 };
@@ -308,13 +402,69 @@ TImageCtrl* tile(TFrmMain* window, bool wallet, int index)
     return nullptr;
 }
 
+// A dark desktop: dark window and base, light text, the program's own selection colour.
+QPalette darkPalette(QPalette palette)
+{
+    const QColor window(0x2b, 0x2f, 0x36);
+    const QColor base(0x1e, 0x21, 0x26);
+    const QColor text(0xe8, 0xea, 0xee);
+    const QColor muted(0x8a, 0x90, 0x9a);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, QColor(0x2a, 0x2e, 0x36));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(0x35, 0x3a, 0x42));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, muted);
+    palette.setColor(QPalette::BrightText, Qt::white);
+    palette.setColor(QPalette::Light, QColor(0x4a, 0x50, 0x5a));
+    palette.setColor(QPalette::Midlight, QColor(0x40, 0x45, 0x4e));
+    palette.setColor(QPalette::Mid, QColor(0x24, 0x27, 0x2d));
+    palette.setColor(QPalette::Dark, QColor(0x18, 0x1a, 0x1e));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x6f, 0xc4));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0x7a, 0xb0, 0xff));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, muted);
+    return palette;
+}
+
+// The Reports window over the last twelve months of all holders, on each of its reports.
+void reportShots(TFrmMain* window, Shooter& shots)
+{
+    window->btnToolReportsClick();
+    TFrmReports* reports = window->reportsWindow();
+    if (!reports) {
+        std::fprintf(stderr, "budget-helpshots: the Reports window did not open\n");
+        shots.fail();
+        return;
+    }
+    reports->resize(900, 640);
+    settle();
+    if (auto* holders = reports->findChild<QComboBox*>(QStringLiteral("cbbHolder")))
+        holders->setCurrentIndex(0);
+    if (auto* period = reports->findChild<QComboBox*>(QStringLiteral("cbbPeriod")))
+        period->setCurrentIndex(int(TFrmReports::PeriodChoice::Last12Months));
+    auto* tabs = reports->findChild<QTabWidget*>(QStringLiteral("tabReports"));
+    const char* const names[] = {"reports-income", "reports-spending", "reports-balance"};
+    for (int i = 0; tabs && i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        shots.save(reports, QString::fromLatin1(names[i]));
+    }
+    reports->close();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: budget-helpshots OUTDIR [--locale NAME]\n");
+        std::fprintf(stderr, "usage: budget-helpshots OUTDIR [--locale NAME] [--dark]\n");
         return 2;
     }
     // The locale of the pictures, for the program's windows as for the desktop's: set before the
@@ -326,6 +476,10 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(options.locale));
 
     TApplication app(argc, argv);
+    // The windows' kept sizes go to Qt's test folder: the pictures never change the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
+    // A text cursor that never blinks: each run's pictures are the same whenever they are taken.
+    QApplication::setCursorFlashTime(0);
     if (!QDir().mkpath(options.outDir)) {
         std::fprintf(stderr, "budget-helpshots: cannot create %s\n", qPrintable(options.outDir));
         return 1;
@@ -351,10 +505,12 @@ int main(int argc, char** argv)
 
     // As main starts the program.
     TSkin::applyTo(app);
+    if (options.dark)
+        QApplication::setPalette(darkPalette(QApplication::palette()));
     TProgram program(dataFile);
     program.start();
     TFrmMain* window = program.window();
-    Shooter shots(options.outDir);
+    Shooter shots(options.outDir, options.dark ? QStringLiteral("-dark") : QString());
 
     // The main window with the checking account and the purse selected, the month's bookings listed.
     settle();
@@ -399,6 +555,7 @@ int main(int argc, char** argv)
                     if (auto* query = history->findChild<QAction*>(QStringLiteral("mniQuery")))
                         shots.modal([query] { query->trigger(); }, QStringLiteral("query-dialog"));
                 });
+    reportShots(window, shots);
     std::printf("budget-helpshots: %d pictures in %s\n", shots.saved(), qPrintable(options.outDir));
     return shots.failed() ? 1 : 0;
 }

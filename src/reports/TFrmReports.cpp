@@ -18,6 +18,7 @@
 #include "toolkit/TSkin.h"
 #include "toolkit/TToolBars.h"
 #include "toolkit/TToolIcons.h"
+#include "toolkit/TWindowSizes.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,16 +38,22 @@
 
 namespace {
 
-// The size the window had when it was last closed in this session: it opens at that size again.
-QSize g_keptSize;
+// The window's name among the kept window sizes.
+const QString SizeName = QStringLiteral("Reports");
 
 TGridOptions gridOptions(const QString& name, bool footer)
 {
     TGridOptions o;
     o.name = name;
     o.footerRows = footer ? 1 : 0;
-    o.oddRowColor = TGridColor::rgb(214, 214, 250);
-    o.footerColor = TGridColor::rgb(205, 206, 231);
+    if (TSkin::isDark()) {
+        // The light tints would carry light text: the desktop's own colours instead.
+        o.oddRowColor = TGridColor::system(TGridColor::Kind::MenuHighlight);
+        o.footerColor = TGridColor::system(TGridColor::Kind::ButtonFace);
+    } else {
+        o.oddRowColor = TGridColor::rgb(214, 214, 250);
+        o.footerColor = TGridColor::rgb(205, 206, 231);
+    }
     return o;
 }
 
@@ -72,7 +79,7 @@ TFrmReports::TFrmReports(QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setModal(false);
     setSizeGripEnabled(true);
-    resize(g_keptSize.isValid() ? g_keptSize : QSize(760, 560));
+    resize(TWindowSizes::load(SizeName, QSize(760, 560)));
     setProperty("helpContext", HelpContext);
     TSkin::applyTo(this);
 
@@ -97,6 +104,10 @@ TFrmReports::TFrmReports(QWidget* parent)
     setTabOrder(dtpFrom, dtpTo);
     setTabOrder(dtpTo, tabReports);
 
+    m_runner = new TReportRunner(this);
+    connect(m_runner, &TReportRunner::finished, this,
+            [this](const TReportAnswer& answer) { TErrorReport::run(this, [&] { showAnswer(answer); }); });
+    connect(m_runner, &TReportRunner::failed, this, [this](const QString& text) { TErrorReport::show(this, text); });
     connect(&TBooks::instance(), &TBooks::changed, this, &TFrmReports::booksChanged, Qt::QueuedConnection);
 }
 
@@ -228,8 +239,9 @@ QWidget* TFrmReports::createPage(Report report, const QString& name, const QStri
     auto* split = new QSplitter(Qt::Vertical, page);
     auto* chart = new TChartView(split);
     chart->setObjectName(QStringLiteral("cht") + name);
-    // Until an element is current, the chart is named by its report.
+    // Until an element is current, the chart is named by its report, also before its first figures.
     chart->setAccessibleName(title);
+    chart->setTitle(title);
     auto* grid = new TDBGridView(split);
     grid->setObjectName(QStringLiteral("grd") + name);
     grid->setAccessibleName(tr("Table: %1").arg(title));
@@ -286,7 +298,7 @@ void TFrmReports::showEvent(QShowEvent* event)
 
 void TFrmReports::hideEvent(QHideEvent* event)
 {
-    g_keptSize = size();
+    TWindowSizes::save(SizeName, size());
     QDialog::hideEvent(event);
 }
 
@@ -351,15 +363,32 @@ void TFrmReports::refresh()
 {
     if (!m_shown)
         return;
-    m_period = period();
-    switch (currentReport()) {
-    case Report::IncomeSpending:
+    TReportRequest request;
+    request.report = TReportRequest::Report(int(currentReport()));
+    request.holders = holders();
+    request.period = period();
+    request.flow = rbIncome->isChecked() ? TWhereMoneyGoes::Flow::Income : TWhereMoneyGoes::Flow::Spending;
+    request.by = rbPayee->isChecked() ? TWhereMoneyGoes::GroupBy::Payee : TWhereMoneyGoes::GroupBy::Purpose;
+    m_runner->submit(request);
+}
+
+void TFrmReports::showAnswer(const TReportAnswer& answer)
+{
+    m_shownHolders = answer.request.holders;
+    m_period = answer.request.period;
+    switch (answer.request.report) {
+    case TReportRequest::Report::IncomeSpending:
+        m_months = answer.months;
         showIncomeSpending();
         break;
-    case Report::WhereMoneyGoes:
+    case TReportRequest::Report::WhereMoneyGoes:
+        m_flow = answer.request.flow;
+        m_by = answer.request.by;
+        m_groups = answer.groups;
         showWhereMoneyGoes();
         break;
-    case Report::BalanceOverTime:
+    case TReportRequest::Report::BalanceOverTime:
+        m_balances = answer.balances;
         showBalanceOverTime();
         break;
     }
@@ -376,7 +405,6 @@ QString monthName(const QLocale& locale, int month)
 
 void TFrmReports::showIncomeSpending()
 {
-    m_months = TIncomeSpending::compute(holders(), m_period);
     const QStringList names = {tr("Income"), tr("Spending"), tr("Transfers In"), tr("Transfers Out"), tr("Net")};
     const QStringList fields = {QStringLiteral("Income"), QStringLiteral("Spending"), QStringLiteral("TransfersIn"),
                                 QStringLiteral("TransfersOut"), QStringLiteral("Net")};
@@ -414,11 +442,8 @@ void TFrmReports::showIncomeSpending()
 
 void TFrmReports::showWhereMoneyGoes()
 {
-    const bool income = rbIncome->isChecked();
-    const bool payee = rbPayee->isChecked();
-    m_groups = TWhereMoneyGoes::compute(holders(), m_period,
-                                        income ? TWhereMoneyGoes::Flow::Income : TWhereMoneyGoes::Flow::Spending,
-                                        payee ? TWhereMoneyGoes::GroupBy::Payee : TWhereMoneyGoes::GroupBy::Purpose);
+    const bool income = m_flow == TWhereMoneyGoes::Flow::Income;
+    const bool payee = m_by == TWhereMoneyGoes::GroupBy::Payee;
     TRowSet rows({{QStringLiteral("Group"), TRowSet::Kind::Text},
                   {QStringLiteral("Amount"), TRowSet::Kind::Money},
                   {QStringLiteral("Share"), TRowSet::Kind::Text},
@@ -454,7 +479,6 @@ void TFrmReports::showWhereMoneyGoes()
 
 void TFrmReports::showBalanceOverTime()
 {
-    m_balances = TBalanceOverTime::compute(holders(), m_period);
     QList<TRowSet::Column> columns = {{QStringLiteral("Month"), TRowSet::Kind::Text}};
     QList<TGridColumn> layout = {gridColumn(tr("Month"), QStringLiteral("Month"), 100)};
     QList<TChartView::Series> series;
@@ -491,20 +515,16 @@ TReportFilter TFrmReports::figureFilter(Report report, int series, int category)
     case Report::IncomeSpending: {
         const int month = category >= 0 && category < m_months.size() ? m_months[category].month : -1;
         return TIncomeSpending::filter(
-            holders(), m_period, month,
+            m_shownHolders, m_period, month,
             TIncomeSpending::Figure(std::clamp(series, 0, int(TIncomeSpending::Figure::Net))));
     }
     case Report::WhereMoneyGoes:
-        return TWhereMoneyGoes::filter(
-            holders(), m_period,
-            rbIncome->isChecked() ? TWhereMoneyGoes::Flow::Income : TWhereMoneyGoes::Flow::Spending,
-            rbPayee->isChecked() ? TWhereMoneyGoes::GroupBy::Payee : TWhereMoneyGoes::GroupBy::Purpose, m_groups,
-            category);
+        return TWhereMoneyGoes::filter(m_shownHolders, m_period, m_flow, m_by, m_groups, category);
     case Report::BalanceOverTime:
         break;
     }
     const qint32 holder = series >= 0 && series < m_balances.lines.size() ? m_balances.lines[series].holder : 0;
-    return TBalanceOverTime::filter(holders(), holder, m_period.firstMonth() + category);
+    return TBalanceOverTime::filter(m_shownHolders, holder, m_period.firstMonth() + category);
 }
 
 void TFrmReports::gridActivated(Report report)
@@ -558,14 +578,18 @@ void TFrmReports::btnPrintClick()
     const QStringList details = {cbbHolder->currentText().trimmed(),
                                  QStringLiteral("%1 - %2").arg(monthName(locale(), m_period.firstMonth()),
                                                                monthName(locale(), m_period.lastMonth()))};
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, model, title, details](QPrinter* target) {
-        TErrorReport::run(this, [&] {
-            TGridPrinter gridPrinter(*model);
-            gridPrinter.setTitle(title);
-            gridPrinter.setDetails(details);
-            gridPrinter.print(*target);
+    const TChartView* chart = m_charts[int(currentReport())];
+    connect(
+        &preview, &QPrintPreviewDialog::paintRequested, this, [this, model, title, details, chart](QPrinter* target) {
+            TErrorReport::run(this, [&] {
+                TGridPrinter gridPrinter(*model);
+                gridPrinter.setTitle(title);
+                gridPrinter.setDetails(details);
+                // The chart above the table on the first page.
+                gridPrinter.setPicture([chart](QPainter& painter, const QRect& rect) { chart->render(painter, rect); });
+                gridPrinter.print(*target);
+            });
         });
-    });
     preview.exec();
 }
 

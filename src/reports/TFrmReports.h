@@ -5,6 +5,7 @@
 #include "reports/TReportFilter.h"
 #include "reports/TReportHolders.h"
 #include "reports/TReportPeriod.h"
+#include "reports/TReportRunner.h"
 #include "reports/TWhereMoneyGoes.h"
 
 #include <QDialog>
@@ -22,11 +23,11 @@ struct TBooksChange;
 // The window "Reports": three reports over the holders and the period the user chooses, each a
 // chart with its table below it. "Income and Spending" (per month), "Where the Money Goes" (spending
 // or income by purpose or payee) and "Balance over Time" (each holder at the end of every month).
-// The figures are computed on the GUI thread: they come from the month totals the data file keeps,
-// which answer in a few milliseconds even for a million bookings. The window follows every change
-// of the books. A click on a bar, or Enter or a double click on a cell of a table, opens the
-// history window with exactly the bookings of that figure. The table goes out through the export
-// command and the print preview, the chart as a PNG picture or a PDF page.
+// The figures are computed by a TReportRunner on its worker thread, from the month totals the data
+// file keeps; until the answer to the newest choice arrives the window shows the figures it had. The
+// window follows every change of the books. A click on a bar, or Enter or a double click on a cell of a table, opens
+// the history window with exactly the bookings of that figure. The table goes out through the export command and the
+// print preview, the chart as a PNG picture or a PDF page.
 class TFrmReports final : public QDialog
 {
     Q_OBJECT
@@ -57,8 +58,10 @@ public:
 
     TReportHolders holders() const;
     TReportPeriod period() const;
-    // Computes the report on view again.
+    // Computes the report on view again, on the runner's thread.
     void refresh();
+    // True from a refresh() until its figures are shown.
+    bool isCalculating() const { return m_runner->isBusy(); }
     // The bookings of a figure: of `category` (a month, a group) and `series` (a column of figures,
     // a holder) of `report`.
     TReportFilter figureFilter(Report report, int series, int category) const;
@@ -83,6 +86,7 @@ private:
     void chooseHolder();
     void booksChanged(const TBooksChange& change);
     void periodChanged();
+    void showAnswer(const TReportAnswer& answer);
     void showIncomeSpending();
     void showWhereMoneyGoes();
     void showBalanceOverTime();
@@ -94,7 +98,12 @@ private:
     QList<TIncomeSpending::Month> m_months;
     TWhereMoneyGoes::Result m_groups;
     TBalanceOverTime::Result m_balances;
+    // The choice the figures shown were computed for.
+    TReportHolders m_shownHolders;
     TReportPeriod m_period;
+    TWhereMoneyGoes::Flow m_flow = TWhereMoneyGoes::Flow::Spending;
+    TWhereMoneyGoes::GroupBy m_by = TWhereMoneyGoes::GroupBy::Purpose;
+    TReportRunner* m_runner = nullptr;
 
     QToolBar* tlb1 = nullptr;
     QComboBox* cbbHolder = nullptr;

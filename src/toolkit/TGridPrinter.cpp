@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -24,6 +25,8 @@ constexpr qreal CellExtra = 2 * CellPadding + 1;
 constexpr qreal LeastWidth = 24;
 // Between the texts of the header's second line.
 constexpr qreal DetailGap = 24;
+// Between the first page's picture and the table below it.
+constexpr qreal PictureGap = 8;
 
 // A font of the given point size as pixels of the grid, so that it scales with the grid.
 QFont gridFont(const TGridFont& f, qreal scale = 1.0)
@@ -45,6 +48,7 @@ struct TGridPrinter::Metrics
     qreal rowHeight = 0;
     qreal pageFootHeight = 0;
     int rowsPerPage = 1;
+    int pictureRows = 0; // the rows' room the first page's picture takes
     QFont titleFont;
     QFont headerFont;
     QFont footerFont;
@@ -57,6 +61,12 @@ struct TGridPrinter::Metrics
 TGridPrinter::TGridPrinter(const TGridModel& model)
     : m_model(model)
 {}
+
+void TGridPrinter::setPicture(Picture picture, qreal share)
+{
+    m_picture = std::move(picture);
+    m_pictureShare = std::clamp<qreal>(share, 0, 1);
+}
 
 int TGridPrinter::pageCount(int rows, int rowsPerPage, int footerRows)
 {
@@ -181,8 +191,11 @@ int TGridPrinter::print(QPagedPaintDevice& device) const
     m.pageFootHeight = QFontMetricsF(m.pageFont).height() + 6;
     const qreal forRows = m.pageHeight - m.headerHeight - m.pageFootHeight - (o.showTitles ? m.rowHeight : 0);
     m.rowsPerPage = std::max(1, int(forRows / m.rowHeight));
+    // The picture takes whole rows of the first page, and leaves at least one for the table.
+    if (m_picture && m.rowsPerPage > 1)
+        m.pictureRows = std::clamp(int(std::ceil(forRows * m_pictureShare / m.rowHeight)), 1, m.rowsPerPage - 1);
 
-    const int pages = pageCount(m_model.rowCount(), m.rowsPerPage, o.footerRows);
+    const int pages = pageCount(m_model.rowCount() + m.pictureRows, m.rowsPerPage, o.footerRows);
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !device.newPage())
             throw std::runtime_error(
@@ -229,12 +242,22 @@ void TGridPrinter::printPage(QPainter& painter, const Metrics& m, int page, int 
     drawHeader(painter, m);
 
     qreal top = m.headerHeight;
+    if (page == 0 && m.pictureRows > 0) {
+        const qreal height = m.pictureRows * m.rowHeight;
+        painter.save();
+        const QRect target = painter.transform().mapRect(QRectF(0, top, m.pageWidth, height - PictureGap)).toRect();
+        painter.resetTransform();
+        m_picture(painter, target);
+        painter.restore();
+        top += height;
+    }
     if (m_model.options().showTitles) {
         drawTitles(painter, m, top);
         top += m.rowHeight;
     }
-    const int first = page * m.rowsPerPage;
-    const int last = std::min(m_model.rowCount(), first + m.rowsPerPage);
+    // The pages hold rowsPerPage places each; the picture fills the first pictureRows of them.
+    const int first = std::max(0, page * m.rowsPerPage - m.pictureRows);
+    const int last = std::min(m_model.rowCount(), (page + 1) * m.rowsPerPage - m.pictureRows);
     for (int position = first; position < last; ++position) {
         drawRow(painter, m, top, position);
         top += m.rowHeight;

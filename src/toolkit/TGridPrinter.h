@@ -6,8 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QPainter;
+class QRect;
 class TGridModel;
 
 // Prints a data grid: every row in the grid's current order, on as many pages as it takes. Each
@@ -20,7 +23,8 @@ class TGridModel;
 // page's printable width. When they need more, each keeps its title's width and the rest is shared
 // out, so long texts end in "…"; only when the titles alone are wider than the page is the whole
 // grid scaled down, text and all. fitOrientation() turns the page to landscape when the columns
-// need more than a portrait page's width.
+// need more than a portrait page's width. A picture (a chart of the figures) may go above the table
+// on the first page.
 class TGridPrinter
 {
 public:
@@ -34,6 +38,12 @@ public:
     void setDetails(const QStringList& details) { m_details = details; }
     // The moment printed in the header as the date of printing; the program's clock when unset.
     void setPrintedAt(const QDateTime& when) { m_printedAt = when; }
+    // Paints into a rectangle of the device; the painter is in the device's own pixels, so that a
+    // font in points keeps its size.
+    using Picture = std::function<void(QPainter&, const QRect&)>;
+    // A picture painted across the first page between the header and the table, taking `share` of
+    // the room the rows have there (none on a page with room for a single row).
+    void setPicture(Picture picture, qreal share = 0.5);
 
     // The orientation of `layout`'s paper the columns read best on: landscape when they need more
     // than the printable width of a portrait page.
@@ -79,4 +89,6 @@ private:
     QString m_title;
     QStringList m_details;
     QDateTime m_printedAt;
+    Picture m_picture;
+    qreal m_pictureShare = 0;
 };

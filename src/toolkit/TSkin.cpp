@@ -44,9 +44,17 @@ void TSkin::applyTo(QApplication& app)
     app.setPalette(palette);
 }
 
+bool TSkin::isDark()
+{
+    return QApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
 void TSkin::applyTo(QWidget* window)
 {
-    window->setStyleSheet(QString::fromLatin1(StyleSheet));
+    // The sheet's colours are light ones: over a dark desktop palette the window keeps that palette,
+    // so that its text stays readable.
+    if (!isDark())
+        window->setStyleSheet(QString::fromLatin1(StyleSheet));
 }
 
 void TSkin::setDialogFont(QWidget* window)

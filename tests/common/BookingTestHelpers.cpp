@@ -9,11 +9,14 @@
 #include <QMetaEnum>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTest>
 
 void startWindowTest(const QDateTime& now)
 {
     pinLocale("en_US");
+    // Settings (the windows' sizes) go to the test's own folder, never to the user's.
+    QStandardPaths::setTestModeEnabled(true);
     TClock::setFixed(now);
     TMessageService::setTestMode(true);
     TMessageService::takeShown();

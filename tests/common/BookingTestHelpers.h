@@ -16,7 +16,7 @@
 // Small helpers shared by the tests of windows and bookings.
 
 // The start of each test of windows: the locale pinned to en_US and the clock to `now` (the system's
-// clock when null); message boxes, file dialogs and outside programs answered by the test, and what
+// clock when null); settings in Qt's test folder; message boxes, file dialogs and outside programs answered by the test, and what
 // was shown or asked of them and of the help before forgotten.
 void startWindowTest(const QDateTime& now = {});
 

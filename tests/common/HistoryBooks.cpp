@@ -4,6 +4,8 @@
 
 #include "data/TClock.h"
 
+#include <QStandardPaths>
+
 namespace {
 
 QDateTime at(int month, int day, int hour, int minute = 0, int second = 0)
@@ -21,6 +23,7 @@ QDateTime HistoryBooks::now()
 HistoryBooks::HistoryBooks()
 {
     pinLocale("en_US");
+    QStandardPaths::setTestModeEnabled(true);
     TClock::setFixed(now());
     bank = db.addHolder(QStringLiteral("Bank"), 0);
     card = db.addHolder(QStringLiteral("Card"), 1);

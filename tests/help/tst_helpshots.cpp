@@ -47,10 +47,12 @@ void TestHelpShots::picturesOfEveryWindow_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("count");
-    dataRow("default locale", QStringList{}, 0, 9);
-    dataRow("a locale named", QStringList{"--locale", "en_GB"}, 0, 9);
-    dataRow("unknown option", QStringList{"--colour"}, 2, 0);
-    dataRow("locale without a name", QStringList{"--locale"}, 2, 0);
+    QTest::addColumn<bool>("dark");
+    dataRow("default locale", QStringList{}, 0, 12, false);
+    dataRow("a locale named", QStringList{"--locale", "en_GB"}, 0, 12, false);
+    dataRow("dark palette", QStringList{"--dark"}, 0, 12, true);
+    dataRow("unknown option", QStringList{"--colour"}, 2, 0, false);
+    dataRow("locale without a name", QStringList{"--locale"}, 2, 0, false);
 }
 
 void TestHelpShots::picturesOfEveryWindow()
@@ -58,6 +60,7 @@ void TestHelpShots::picturesOfEveryWindow()
     QFETCH(QStringList, options);
     QFETCH(int, status);
     QFETCH(int, count);
+    QFETCH(bool, dark);
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("shots"));
     QCOMPARE(runShots(QStringList{out} + options), status);
@@ -66,6 +69,13 @@ void TestHelpShots::picturesOfEveryWindow()
     for (const QString& name : found) {
         const QImage image(QDir(out).filePath(name));
         QVERIFY2(image.width() > 300 && image.height() > 200, qPrintable(name));
+        QCOMPARE(name.endsWith(QLatin1String("-dark.png")), dark);
+        // The reports are painted over the palette: mostly dark under the dark one, light otherwise.
+        if (name.startsWith(QLatin1String("reports-"))) {
+            const int lightness =
+                image.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0).lightness();
+            QVERIFY2(dark ? lightness < 100 : lightness > 160, qPrintable(name + QString::number(lightness)));
+        }
     }
 }
 

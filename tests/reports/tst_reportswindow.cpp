@@ -1,6 +1,7 @@
 #include "BookingTestHelpers.h"
 #include "DataRow.h"
 #include "HistoryBooks.h"
+#include "ModalDriver.h"
 
 #include "app/TFrmMain.h"
 #include "app/THolderEvent.h"
@@ -18,7 +19,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,6 +108,12 @@ std::pair<qint64, int> historySum(const TFrmAccountHistory& history)
     return {sum, rows.rowCount()};
 }
 
+// Waits until the window shows the figures of its newest choice.
+bool figuresShown(const TFrmReports& w)
+{
+    return QTest::qWaitFor([&w] { return !w.isCalculating(); }, 5000);
+}
+
 } // namespace
 
 class TestReportsWindow : public QObject
@@ -120,6 +134,10 @@ private slots:
     void chartIsSavedAsPictureOrPdf();
     void followsASavedBooking();
     void exportWritesTheTable();
+    void printedFirstPageHoldsTheChart_data();
+    void printedFirstPageHoldsTheChart();
+    void sizeIsKeptAcrossRuns_data();
+    void sizeIsKeptAcrossRuns();
 };
 
 void TestReportsWindow::opensOnTheSelectedHolder_data()
@@ -147,6 +165,7 @@ void TestReportsWindow::opensOnTheSelectedHolder()
     QVERIFY(reports != nullptr);
     QVERIFY(reports->isVisible());
     QVERIFY(!reports->isModal());
+    QVERIFY(figuresShown(*reports));
     QCOMPARE(reports->holders().holderId(), id);
     QCOMPARE(tableMoney(*reports, Report::IncomeSpending), coreMoney(*reports, Report::IncomeSpending));
     reports->close();
@@ -182,6 +201,7 @@ void TestReportsWindow::tablesShowTheCoreFigures()
     child<QComboBox>(w, "cbbPeriod")->setCurrentIndex(period);
     child<QRadioButton>(w, income ? "rbIncome" : "rbSpending")->setChecked(true);
     child<QRadioButton>(w, payee ? "rbPayee" : "rbPurpose")->setChecked(true);
+    QVERIFY(figuresShown(w));
     const QList<QList<qint64>> expected = coreMoney(w, Report(report), income, payee);
     QVERIFY(!expected.isEmpty());
     QCOMPARE(tableMoney(w, Report(report)), expected);
@@ -219,6 +239,7 @@ void TestReportsWindow::figureOpensExactlyItsBookings()
     // The bank alone: its transfer to Cash crosses the edge; for all holders none does.
     child<QComboBox>(w, "cbbHolder")->setCurrentIndex(holderEntry);
     QCOMPARE(w.holders().holderId(), holderEntry == 0 ? 0 : b.bank);
+    QVERIFY(figuresShown(w));
     TChartView* c = chart(w, Report(report));
     const int row = category >= 0 ? category : int(c->categories().size()) - 1;
     const Currency figure = c->series()[series].values[row];
@@ -297,6 +318,7 @@ void TestReportsWindow::chartIsSavedAsPictureOrPdf()
     HistoryBooks b;
     TFrmReports w;
     w.show();
+    QVERIFY(figuresShown(w));
     QTemporaryDir dir;
     TFileDialogService::setTestMode(true);
     TFileDialogService::setNextChoice(TFileDialogService::Choice{dir.filePath(typed), type});
@@ -312,6 +334,7 @@ void TestReportsWindow::followsASavedBooking()
     HistoryBooks b;
     TFrmReports w;
     w.show();
+    QVERIFY(figuresShown(w));
     const QList<QList<qint64>> before = tableMoney(w, Report::IncomeSpending);
     TDetailRow row;
     row.Type = TDetailRow::Deposit;
@@ -330,6 +353,7 @@ void TestReportsWindow::exportWritesTheTable()
     HistoryBooks b;
     TFrmReports w;
     w.show();
+    QVERIFY(figuresShown(w));
     QTemporaryDir dir;
     TFileDialogService::setTestMode(true);
     const QString path = dir.filePath(QStringLiteral("report.txt"));
@@ -342,6 +366,100 @@ void TestReportsWindow::exportWritesTheTable()
     for (const QString& month : chart(w, Report::IncomeSpending)->categories())
         QVERIFY2(text.contains(month), qPrintable(month));
     QVERIFY(text.contains(QStringLiteral("Transfers Out")));
+}
+
+void TestReportsWindow::printedFirstPageHoldsTheChart_data()
+{
+    QTest::addColumn<int>("report");
+    dataRow("income and spending", int(Report::IncomeSpending));
+    dataRow("where the money goes", int(Report::WhereMoneyGoes));
+}
+
+void TestReportsWindow::printedFirstPageHoldsTheChart()
+{
+    QFETCH(int, report);
+    HistoryBooks b;
+    TFrmReports w;
+    w.show();
+    child<QTabWidget>(w, "tabReports")->setCurrentIndex(report);
+    QVERIFY(figuresShown(w));
+    // The colour of the first series' largest bar, as the chart paints it.
+    TChartView* c = chart(w, Report(report));
+    const QList<Currency> values = c->series().first().values;
+    const int largest = int(std::max_element(values.begin(), values.end()) - values.begin());
+    QImage drawn(c->size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+        QPainter painter(&drawn);
+        c->render(painter, drawn.rect());
+    }
+    const QColor bar = drawn.pixelColor(c->elementRect(0, largest).center());
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    {
+        ModalDriver driver([&](QDialog* d) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(d);
+            QVERIFY(preview != nullptr);
+            preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+            preview->printer()->setOutputFileName(pdf);
+            preview->findChild<QPrintPreviewWidget*>()->print();
+        });
+        child<QAction>(w, "btnPrint")->trigger();
+        QVERIFY(driver.dialogSeen());
+    }
+    // The first page as a picture (poppler's pdftoppm).
+    const QString png = dir.filePath(QStringLiteral("page"));
+    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                               {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-f"), QStringLiteral("1"),
+                                QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"),
+                                QStringLiteral("-singlefile"), pdf, png}),
+             0);
+    const QImage page(png + QStringLiteral(".png"));
+    QVERIFY(!page.isNull());
+    // The bar's colour in the upper half of the page, where the chart goes; none in the table below.
+    int above = 0;
+    int below = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor p = page.pixelColor(x, y);
+            if (std::abs(p.red() - bar.red()) + std::abs(p.green() - bar.green()) + std::abs(p.blue() - bar.blue()) <
+                12)
+                ++(y < page.height() / 2 ? above : below);
+        }
+    }
+    QVERIFY2(above > 20, qPrintable(QString::number(above)));
+    QCOMPARE(below, 0);
+}
+
+void TestReportsWindow::sizeIsKeptAcrossRuns_data()
+{
+    QTest::addColumn<QSize>("set"); // invalid: the window never opened
+    QTest::addColumn<QSize>("opens");
+    dataRow("a size set", QSize(900, 700), QSize(900, 700));
+    dataRow("another size set", QSize(1000, 620), QSize(1000, 620));
+    dataRow("nothing kept", QSize(), QSize(760, 560));
+}
+
+void TestReportsWindow::sizeIsKeptAcrossRuns()
+{
+    QFETCH(QSize, set);
+    QFETCH(QSize, opens);
+    HistoryBooks b; // settings in Qt's test folder from here on
+    QSettings(QStringLiteral("Tavrin"), QStringLiteral("Budget")).remove(QStringLiteral("WindowSizes"));
+    if (set.isValid()) {
+        TFrmReports first;
+        first.show();
+        first.resize(set);
+        first.close();
+    }
+    // The settings as the next run reads them from the file.
+    QCOMPARE(QSettings(QStringLiteral("Tavrin"), QStringLiteral("Budget"))
+                 .value(QStringLiteral("WindowSizes/Reports"))
+                 .toSize(),
+             set);
+    TFrmReports second;
+    QCOMPARE(second.size(), opens);
 }
 
 QTEST_MAIN(TestReportsWindow)

@@ -5,6 +5,7 @@
 #include "toolkit/TGridModel.h"
 #include "toolkit/TGridPrinter.h"
 
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -133,17 +134,22 @@ void TestGridPrinter::pageCount()
 void TestGridPrinter::everyRowOnceWithTitlesOnEveryPage_data()
 {
     QTest::addColumn<int>("rows");
-    QTest::newRow("none") << 0;
-    QTest::newRow("one page") << 5;
-    QTest::newRow("several pages") << 150;
+    QTest::addColumn<bool>("picture"); // a picture above the table on the first page
+    QTest::newRow("none") << 0 << false;
+    QTest::newRow("one page") << 5 << false;
+    QTest::newRow("several pages") << 150 << false;
+    QTest::newRow("one page under a picture") << 5 << true;
+    QTest::newRow("several pages, a picture first") << 150 << true;
 }
 
 void TestGridPrinter::everyRowOnceWithTitlesOnEveryPage()
 {
     QFETCH(int, rows);
+    QFETCH(bool, picture);
     TGridModel model;
     fill(model, rows);
     const QString path = m_dir.filePath(QStringLiteral("grid.pdf"));
+    QRect pictureRect;
     int printed = 0;
     {
         QPdfWriter pdf(path);
@@ -152,6 +158,12 @@ void TestGridPrinter::everyRowOnceWithTitlesOnEveryPage()
         printer.setTitle(QStringLiteral("Bookings of March"));
         printer.setDetails({QStringLiteral("Acc/Wal: J\u00fcrgen M\u00fcller"), QStringLiteral("Period: Today")});
         printer.setPrintedAt(QDateTime(QDate(2026, 3, 15), QTime(14, 5)));
+        if (picture) {
+            printer.setPicture([&pictureRect](QPainter& painter, const QRect& rect) {
+                pictureRect = rect;
+                painter.drawText(rect, Qt::AlignCenter, QStringLiteral("PICTURE"));
+            });
+        }
         printed = printer.print(pdf);
     }
     const QStringList pages = pdfPages(path);
@@ -167,6 +179,9 @@ void TestGridPrinter::everyRowOnceWithTitlesOnEveryPage()
         QVERIFY2(header[1].contains(u"Acc/Wal: J\u00fcrgen M\u00fcller") && header[1].contains(u"Period: Today"),
                  qPrintable(page));
         QCOMPARE(page.count(u"Payer"), 1);
+        // The picture on the first page alone, above the column titles.
+        QCOMPARE(page.count(u"PICTURE"), picture && p == 0 ? 1 : 0);
+        QVERIFY(page.indexOf(u"PICTURE") < page.indexOf(u"Payer"));
         QCOMPARE(page.count(u"Amount"), 1);
         QVERIFY(page.contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size())));
         QCOMPARE(page.contains(u"SUM"), p == pages.size() - 1);
@@ -183,6 +198,9 @@ void TestGridPrinter::everyRowOnceWithTitlesOnEveryPage()
         }
     }
     QCOMPARE(next, rows + 1);
+    // Half the room for rows, in the device's pixels (a 1200 dpi PDF page is thousands wide).
+    QCOMPARE(pictureRect.isValid(), picture);
+    QVERIFY(!picture || (pictureRect.width() > 5000 && pictureRect.height() > 3000));
     QVERIFY(pages.last().simplified().contains(QStringLiteral("SUM %1").arg(rows * (rows + 1) / 2)));
 }
 

@@ -29,6 +29,7 @@ TImportPreview::TImportPreview(TStatement statement, const TImportMatcher& match
     m_status.reserve(n);
     m_ticked.fill(false, n);
     m_typed.fill(-1, n);
+    m_expected.fill(-1, n);
     for (int i = 0; i < n; ++i) {
         Status status = Status::New;
         if (imported.at(i))
@@ -85,6 +86,16 @@ void TImportPreview::matchTyped(const QList<TTypedBooking>& bookings)
         m_status[p.row] = Status::TypedBefore;
         setTicked(p.row, false);
     }
+}
+
+void TImportPreview::matchExpected(const QList<TExpectedPayment>& payments)
+{
+    Q_UNUSED(payments);
+}
+
+const TExpectedPayment* TImportPreview::expected(int i) const
+{
+    return m_expected.at(i) >= 0 ? &m_payments.at(m_expected.at(i)) : nullptr;
 }
 
 const TTypedBooking* TImportPreview::typed(int i) const

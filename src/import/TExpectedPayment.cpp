@@ -1,0 +1,6 @@
+#include "import/TExpectedPayment.h"
+
+bool TExpectedPayment::matchesAmount(Currency rowAmount) const
+{
+    return rowAmount == amount;
+}

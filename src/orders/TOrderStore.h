@@ -63,6 +63,9 @@ public:
     // The occurrences of every order that is not paused falling due up to `today`, the oldest first
     // (ties in the order of the orders' ids).
     static QList<TOccurrence> due(const QDate& today);
+    // The occurrences without a record of every order that is not paused falling due from `from` to
+    // `to`, the oldest first: due ones, and those to come.
+    static QList<TOccurrence> unbooked(const QDate& from, const QDate& to);
     // How many occurrences fall due after `today` and up to `days` days later.
     static int dueWithin(const QDate& today, int days = 7);
     // The order's next occurrence to book: the oldest due, else the next to fall due after `today`;

@@ -260,7 +260,8 @@ QStringList version5()
 // Version 6: standing orders. StandingOrder holds each order (Kind 0 deposit, 1 debit, 2 transfer;
 // HolderID the holder or a transfer's source; Unit 0 days, 1 weeks, 2 months, 3 years, Every of
 // them from First, until Last or for Times occurrences; Weekend 0 keep, 1 the Friday before, 2 the
-// Monday after). OrderOccurrence records each occurrence booked (State 1, with its booking: Link 1 a
+// Monday after; Since: the occurrences up to this day of the rhythm were settled before the order was
+// last edited). OrderOccurrence records each occurrence booked (State 1, with its booking: Link 1 a
 // Detail, 2 a Transfer) or skipped (State 2), keyed by the order and the occurrence's day of the
 // rhythm, so none is ever booked twice. The index finds the occurrence a booking was made for.
 QStringList version6()
@@ -284,7 +285,8 @@ QStringList version6()
                        " Varying INTEGER NOT NULL DEFAULT 0,"
                        " Automatic INTEGER NOT NULL DEFAULT 0,"
                        " Paused INTEGER NOT NULL DEFAULT 0,"
-                       " Resumed TEXT)"),
+                       " Resumed TEXT,"
+                       " Since TEXT)"),
         QStringLiteral("CREATE TABLE OrderOccurrence ("
                        " OrderID INTEGER NOT NULL,"
                        " Scheduled TEXT NOT NULL,"

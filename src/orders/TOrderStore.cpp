@@ -7,7 +7,9 @@
 #include "orders/TOrderSchedule.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
+#include <QSet>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -79,32 +81,53 @@ void tellOrder(qint32 id)
     TBooks::notify(change);
 }
 
-// An order with the newest day of the rhythm it has a record of (invalid when none).
+// An order, the day up to which an earlier rhythm of it settled its occurrences (invalid when it
+// was never edited after a record), and the days of the rhythm it has records of after that day.
 struct OrderState
 {
     TStandingOrder order;
-    QDate newest;
+    QDate settled;
+    QSet<qint64> recorded; // Julian days
+
+    bool isOpen(const QDate& scheduled) const
+    {
+        return (!settled.isValid() || scheduled > settled) && !recorded.contains(scheduled.toJulianDay());
+    }
 };
 
 QList<OrderState> orderStates(const TDM& db, bool activeOnly, qint32 id = 0)
 {
-    QString sql = QStringLiteral("select %1, (select max(Scheduled) from OrderOccurrence where OrderID = o.ID)"
-                                 " from StandingOrder o")
-                      .arg(QLatin1String(OrderColumns));
-    QVariantList values;
     QStringList where;
+    QVariantList values;
     if (activeOnly)
         where << QStringLiteral("Paused = 0");
     if (id != 0) {
         where << QStringLiteral("ID = ?");
         values << id;
     }
-    if (!where.isEmpty())
-        sql += QStringLiteral(" where ") + where.join(QStringLiteral(" and "));
-    QSqlQuery q = db.select(sql + QStringLiteral(" order by ID"), values);
+    const QString filter =
+        where.isEmpty() ? QString() : QStringLiteral(" where ") + where.join(QStringLiteral(" and "));
+    QSqlQuery q = db.select(
+        QStringLiteral("select %1, Since from StandingOrder%2 order by ID").arg(QLatin1String(OrderColumns), filter),
+        values);
     QList<OrderState> out;
-    while (q.next())
-        out.append({readOrder(q), day(q.value(18))});
+    QHash<qint32, qsizetype> byId;
+    while (q.next()) {
+        byId.insert(q.value(0).toInt(), out.size());
+        out.append({readOrder(q), day(q.value(18)), {}});
+    }
+    q.finish();
+    QSqlQuery r = db.select(
+        QStringLiteral("select o.OrderID, o.Scheduled from OrderOccurrence o"
+                       " join StandingOrder s on s.ID = o.OrderID%1"
+                       " and o.Scheduled > coalesce(s.Since, '')")
+            .arg(where.isEmpty() ? QString() : QStringLiteral(" and s.") + where.join(QStringLiteral(" and s."))),
+        values);
+    while (r.next()) {
+        const auto it = byId.constFind(r.value(0).toInt());
+        if (it != byId.cend())
+            out[*it].recorded.insert(day(r.value(1)).toJulianDay());
+    }
     return out;
 }
 
@@ -113,16 +136,16 @@ QList<TOccurrence> open(const OrderState& s, const QDate& from, const QDate& to)
 {
     QList<TOccurrence> out;
     QDate start = from;
-    // Only what lies after the newest record counts; the weekend rule moves a day by two at most.
-    if (s.newest.isValid())
-        start = std::max(start, s.newest.addDays(-7));
+    // What an earlier rhythm settled stays settled; the weekend rule moves a day by two at most.
+    if (s.settled.isValid())
+        start = std::max(start, s.settled.addDays(-7));
     if (s.order.resumed.isValid())
         start = std::max(start, s.order.resumed);
     if (start > to)
         return out;
     const TOrderSchedule schedule(s.order);
     for (const TOrderSchedule::Date& d : schedule.between(start, to)) {
-        if (!s.newest.isValid() || d.scheduled > s.newest)
+        if (s.isOpen(d.scheduled))
             out.append({s.order.ID, d.scheduled, d.date, s.order.amount});
     }
     return out;
@@ -216,7 +239,9 @@ qint32 TOrderStore::save(const TStandingOrder& o)
         values << id;
         if (db.execute(QStringLiteral("update StandingOrder set Kind = ?, HolderID = ?, DestID = ?, Amount = ?,"
                                       " [From] = ?, [For] = ?, Memo = ?, Unit = ?, Every = ?, First = ?, Last = ?,"
-                                      " Times = ?, Weekend = ?, Varying = ?, Automatic = ?, Paused = ?, Resumed = ?"
+                                      " Times = ?, Weekend = ?, Varying = ?, Automatic = ?, Paused = ?, Resumed = ?,"
+                                      " Since = nullif(max(coalesce(Since, ''), coalesce((select max(Scheduled)"
+                                      " from OrderOccurrence where OrderID = StandingOrder.ID), '')), '')"
                                       " where ID = ?"),
                        values) != 1)
             throw DbError(QCoreApplication::translate("TOrderStore", "The standing order %1 does not exist.").arg(id));
@@ -286,7 +311,7 @@ std::optional<TOccurrence> TOrderStore::next(qint32 order, const QDate& today)
         return due.first();
     const TOrderSchedule schedule(s.order);
     for (std::optional<TOrderSchedule::Date> d = schedule.nextAfter(today); d; d = schedule.at(d->index + 1)) {
-        if (!s.newest.isValid() || d->scheduled > s.newest)
+        if (s.isOpen(d->scheduled))
             return TOccurrence{order, d->scheduled, d->date, s.order.amount};
     }
     return std::nullopt;

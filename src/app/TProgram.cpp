@@ -6,6 +6,7 @@
 #include "data/TClock.h"
 #include "data/TDM.h"
 #include "data/TSingleInstance.h"
+#include "orders/TOrderPayments.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TMessageService.h"
 
@@ -15,12 +16,16 @@
 
 TProgram::TProgram(const QString& databasePath)
     : m_dm(std::make_unique<TDM>(databasePath))
-{}
+    , m_payments(std::make_unique<TOrderPayments>())
+{
+    TExpectedPayments::install(m_payments.get());
+}
 
 // The window goes before the data module it uses.
 TProgram::~TProgram()
 {
     m_window.reset();
+    TExpectedPayments::install(nullptr);
 }
 
 void TProgram::start()

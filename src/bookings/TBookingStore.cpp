@@ -98,7 +98,7 @@ void tell(const TBalanceChanges& balances, const QList<qint32>& holders, TBooksC
 
 } // namespace
 
-qint32 TBookingStore::saveDetail(const TDetailRow& row, const TNegativePolicy& policy)
+qint32 TBookingStore::saveDetail(const TDetailRow& row, const TNegativePolicy& policy, const AlsoWrite& also)
 {
     checkAmount(row.Amount);
     if (row.Type != TDetailRow::Deposit && row.Type != TDetailRow::Debit)
@@ -144,13 +144,15 @@ qint32 TBookingStore::saveDetail(const TDetailRow& row, const TNegativePolicy& p
     }
     changes.add(row.DestID, detailEffect(row.Type, row.Amount), true);
     changes.apply(db);
+    if (also)
+        also(db, id);
     transaction.commit();
     tell(changes, old ? QList<qint32>{old->holder, row.DestID} : QList<qint32>{row.DestID}, {false, id},
          old ? &TBooksChange::edited : &TBooksChange::added);
     return id;
 }
 
-qint32 TBookingStore::saveTransfer(const TTransferRow& row, const TNegativePolicy& policy)
+qint32 TBookingStore::saveTransfer(const TTransferRow& row, const TNegativePolicy& policy, const AlsoWrite& also)
 {
     checkAmount(row.Amount);
     const TDM& db = TDM::current();
@@ -191,6 +193,8 @@ qint32 TBookingStore::saveTransfer(const TTransferRow& row, const TNegativePolic
     changes.add(row.SourceID, -row.Amount, true);
     changes.add(row.DestID, row.Amount, true);
     changes.apply(db);
+    if (also)
+        also(db, id);
     transaction.commit();
     QList<qint32> holders{row.SourceID, row.DestID};
     if (old)

@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
+
+class TDM;
 
 // Writes bookings together with every balance change they cause. Each operation runs in one
 // transaction on the program's connection: the row and the balances are stored together or not at
@@ -27,10 +30,16 @@
 class TBookingStore
 {
 public:
+    // A caller's own write that belongs to the booking (a record naming it), run inside the save's
+    // transaction after the booking `id` is written: it commits with the booking or neither does.
+    using AlsoWrite = std::function<void(const TDM& db, qint32 id)>;
+
     // Inserts (ID below 1) or updates (ID of the stored row) a deposit or debit; returns its ID.
-    static qint32 saveDetail(const TDetailRow& row, const TNegativePolicy& policy = TNegativePolicy::refuse());
+    static qint32 saveDetail(const TDetailRow& row, const TNegativePolicy& policy = TNegativePolicy::refuse(),
+                             const AlsoWrite& also = {});
     // Inserts (ID below 1) or updates (ID of the stored row) a transfer; returns its ID.
-    static qint32 saveTransfer(const TTransferRow& row, const TNegativePolicy& policy = TNegativePolicy::refuse());
+    static qint32 saveTransfer(const TTransferRow& row, const TNegativePolicy& policy = TNegativePolicy::refuse(),
+                               const AlsoWrite& also = {});
 
     // Removes a deposit or debit and reverses its balance change. False when no such row exists.
     static bool deleteDetail(qint32 id);

@@ -3,7 +3,7 @@
 bool TBooksChange::isEmpty() const
 {
     return balances.isEmpty() && bookingsOf.isEmpty() && !changesBookings() && !changesHolders() &&
-           holdersEdited.isEmpty();
+           holdersEdited.isEmpty() && orders.isEmpty();
 }
 
 QSet<qint32> TBooksChange::holders() const
@@ -21,5 +21,6 @@ TBooksChange& TBooksChange::operator+=(const TBooksChange& other)
     holdersAdded += other.holdersAdded;
     holdersEdited += other.holdersEdited;
     holdersRemoved += other.holdersRemoved;
+    orders += other.orders;
     return *this;
 }

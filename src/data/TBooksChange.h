@@ -23,6 +23,8 @@ struct TBooksChange
     QSet<qint32> holdersAdded;
     QSet<qint32> holdersEdited; // name, kind, rule, URL or memo
     QSet<qint32> holdersRemoved;
+    // Standing orders added, edited or deleted, or whose occurrences were booked or skipped.
+    QSet<qint32> orders;
     // The view whose own command made the change (TBooks::Origin), else null: a view that refreshes
     // itself after its commands may pass over its own changes.
     const void* origin = nullptr;

@@ -2,6 +2,7 @@
 
 #include "data/Currency.h"
 #include "import/TBalanceProof.h"
+#include "import/TExpectedPayment.h"
 #include "import/TImportMatcher.h"
 #include "import/TStatement.h"
 #include "import/TTypedBooking.h"
@@ -24,6 +25,8 @@ public:
         New,
         Imported,    // imported before, from this or an overlapping statement
         TypedBefore, // a booking the user typed by hand: importing links the row to it
+        Expected,    // a payment the books expect and is due (a standing order's): booking the row
+                     // books it
         Pending,     // the bank's state says it is not final yet
         Disagrees    // the statement's balances do not confirm its amount
     };
@@ -52,6 +55,15 @@ public:
     // nearest days first. Rows imported before and pending ones are left as they are. Such rows
     // are unticked; when they stay unticked, the import links them to their booking.
     void matchTyped(const QList<TTypedBooking>& bookings);
+    // Marks the rows that are payments the books expect (TExpectedPayments): an amount it matches
+    // within TypedDays of the row's day, each payment for one row at most, the nearest days first;
+    // before matchTyped. A payment booked already makes its row TypedBefore, linked to its booking
+    // (unticked); a due one makes it Expected, ticked: booking the row books the payment. Rows
+    // imported before and pending ones are left as they are.
+    void matchExpected(const QList<TExpectedPayment>& payments);
+    // The expected payment a row is, where one matched it.
+    const TExpectedPayment* expected(int i) const;
+
     // The booking a row is, where it is TypedBefore.
     const TTypedBooking* typed(int i) const;
     // The TypedBefore rows not ticked, which the import links instead of booking.
@@ -77,6 +89,8 @@ private:
     QList<bool> m_ticked;
     QList<int> m_typed; // per row: index into m_bookings, or -1
     QList<TTypedBooking> m_bookings;
+    QList<int> m_expected; // per row: index into m_payments, or -1
+    QList<TExpectedPayment> m_payments;
     TBalanceProof::Result m_proof;
     int m_tickedCount = 0;
     __int128 m_deposits = 0;

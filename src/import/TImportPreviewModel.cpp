@@ -215,7 +215,11 @@ QString TImportPreviewModel::statusText(int i) const
     switch (m_preview->status(i)) {
     case TImportPreview::Status::Imported:
         return tr("Imported before");
+    case TImportPreview::Status::Expected:
+        return m_preview->expected(i)->label;
     case TImportPreview::Status::TypedBefore: {
+        if (const TExpectedPayment* payment = m_preview->expected(i))
+            return payment->label;
         const TTypedBooking* b = m_preview->typed(i);
         return b->counterparty.isEmpty()
                    ? tr("Typed before: %1").arg(dateText(b->date))
@@ -239,6 +243,9 @@ QString TImportPreviewModel::statusTip(int i) const
     case TImportPreview::Status::TypedBefore:
         return tr("You typed this booking by hand before the statement came. Left unticked, the import "
                   "links this row to it and books nothing; tick it to book it a second time.");
+    case TImportPreview::Status::Expected:
+        return tr("A standing order expects this payment. Booked, the row books it, and it is no longer "
+                  "due.");
     case TImportPreview::Status::Pending:
         return tr("The bank has not finished this transaction (\"%1\"); it may still change or go away. "
                   "Tick it to book it now.")

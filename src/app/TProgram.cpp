@@ -3,18 +3,23 @@
 #include "app/TFrmMain.h"
 #include "data/TDM.h"
 #include "data/TSingleInstance.h"
+#include "orders/TOrderPayments.h"
 #include "toolkit/TErrorReport.h"
 
 #include <QApplication>
 
 TProgram::TProgram(const QString& databasePath)
     : m_dm(std::make_unique<TDM>(databasePath))
-{}
+    , m_payments(std::make_unique<TOrderPayments>())
+{
+    TExpectedPayments::install(m_payments.get());
+}
 
 // The window goes before the data module it uses.
 TProgram::~TProgram()
 {
     m_window.reset();
+    TExpectedPayments::install(nullptr);
 }
 
 void TProgram::start()

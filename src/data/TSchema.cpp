@@ -257,8 +257,51 @@ QStringList version5()
     };
 }
 
+// Version 6: standing orders. StandingOrder holds each order (Kind 0 deposit, 1 debit, 2 transfer;
+// HolderID the holder or a transfer's source; Unit 0 days, 1 weeks, 2 months, 3 years, Every of
+// them from First, until Last or for Times occurrences; Weekend 0 keep, 1 the Friday before, 2 the
+// Monday after; Since: the occurrences up to this day of the rhythm were settled before the order was
+// last edited). OrderOccurrence records each occurrence booked (State 1, with its booking: Link 1 a
+// Detail, 2 a Transfer) or skipped (State 2), keyed by the order and the occurrence's day of the
+// rhythm, so none is ever booked twice. The index finds the occurrence a booking was made for.
+QStringList version6()
+{
+    return {
+        QStringLiteral("CREATE TABLE StandingOrder ("
+                       " ID INTEGER PRIMARY KEY AUTOINCREMENT,"
+                       " Kind INTEGER NOT NULL,"
+                       " HolderID INTEGER NOT NULL,"
+                       " DestID INTEGER NOT NULL DEFAULT 0,"
+                       " Amount INTEGER NOT NULL,"
+                       " [From] TEXT,"
+                       " [For] TEXT,"
+                       " Memo TEXT,"
+                       " Unit INTEGER NOT NULL,"
+                       " Every INTEGER NOT NULL,"
+                       " First TEXT NOT NULL,"
+                       " Last TEXT,"
+                       " Times INTEGER NOT NULL DEFAULT 0,"
+                       " Weekend INTEGER NOT NULL DEFAULT 0,"
+                       " Varying INTEGER NOT NULL DEFAULT 0,"
+                       " Automatic INTEGER NOT NULL DEFAULT 0,"
+                       " Paused INTEGER NOT NULL DEFAULT 0,"
+                       " Resumed TEXT,"
+                       " Since TEXT)"),
+        QStringLiteral("CREATE TABLE OrderOccurrence ("
+                       " OrderID INTEGER NOT NULL,"
+                       " Scheduled TEXT NOT NULL,"
+                       " Date TEXT NOT NULL,"
+                       " State INTEGER NOT NULL,"
+                       " Amount INTEGER NOT NULL DEFAULT 0,"
+                       " BookingID INTEGER NOT NULL DEFAULT 0,"
+                       " Link INTEGER NOT NULL DEFAULT 0,"
+                       " PRIMARY KEY (OrderID, Scheduled)) WITHOUT ROWID"),
+        QStringLiteral("CREATE INDEX OrderOccurrence_Booking ON OrderOccurrence (BookingID, Link)"),
+    };
+}
+
 // Steps[n] turns version n into version n + 1.
-QStringList (*const Steps[])() = {version1, version2, version3, version4, version5};
+QStringList (*const Steps[])() = {version1, version2, version3, version4, version5, version6};
 static_assert(std::size(Steps) == TSchema::Version);
 
 void run(QSqlDatabase& db, const QString& sql)

@@ -21,11 +21,13 @@ class QSqlDatabase;
 //      (a deposit or debit, or a transfer) rather than one its import made;
 //   5  the reports' month totals, kept by triggers on Detail and Transfer: MonthTotal (per month,
 //      holder and kind; transfers by source and destination), ReportText (the texts of "For" and
-//      "From", numbered) and MonthText (per text field, kind, holder, month and text).
+//      "From", numbered) and MonthText (per text field, kind, holder, month and text);
+//   6  standing orders: StandingOrder (an order's booking and rhythm) and OrderOccurrence (each
+//      occurrence booked, with its booking, or skipped; unique by order and day of the rhythm).
 class TSchema
 {
 public:
-    static constexpr int Version = 5;
+    static constexpr int Version = 6;
 
     // Creates the tables and indexes of `version` (the newest unless a test asks for an older one)
     // in an empty database, in one transaction. Throws DbError on failure.

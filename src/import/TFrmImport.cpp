@@ -6,6 +6,7 @@
 #include "data/TDM.h"
 #include "help/THelpRouter.h"
 #include "import/TCsvSettingsBox.h"
+#include "import/TExpectedPayments.h"
 #include "import/TImportPreviewModel.h"
 #include "import/TImportProfiles.h"
 #include "import/TImportStore.h"
@@ -442,6 +443,10 @@ void TFrmImport::readingDone(const std::shared_ptr<Reading>& reading)
             from = std::min(from, row.date);
             to = std::max(to, row.date);
         }
+        // Payments the standing orders expect first: a booked one is linked, a due one booked.
+        if (const TExpectedPayments* payments = TExpectedPayments::installed())
+            reading->preview->matchExpected(payments->expected(m_holder.ID, from.addDays(-TImportPreview::TypedDays),
+                                                               to.addDays(TImportPreview::TypedDays)));
         reading->preview->matchTyped(TImportStore::typedBookings(m_holder.ID, from.addDays(-TImportPreview::TypedDays),
                                                                  to.addDays(TImportPreview::TypedDays)));
         if (const TBalanceProof::Result& proof = reading->preview->proof(); proof.closing)

@@ -64,7 +64,8 @@ void TImportPreview::matchTyped(const QList<TTypedBooking>& bookings)
         byAmount.insert(bookings.at(b).amount.raw(), b);
     QList<Pair> pairs;
     for (int i = 0; i < rowCount(); ++i) {
-        if (m_status.at(i) == Status::Imported || m_status.at(i) == Status::Pending || m_typed.at(i) >= 0)
+        if (m_status.at(i) == Status::Imported || m_status.at(i) == Status::Pending || m_typed.at(i) >= 0 ||
+            m_expected.at(i) >= 0)
             continue;
         for (auto it = byAmount.constFind(row(i).amount.raw());
              it != byAmount.cend() && it.key() == row(i).amount.raw(); ++it) {
@@ -76,7 +77,14 @@ void TImportPreview::matchTyped(const QList<TTypedBooking>& bookings)
     std::sort(pairs.begin(), pairs.end(), [&](const Pair& a, const Pair& b) {
         return std::tie(a.days, a.row, bookings.at(a.booking).id) < std::tie(b.days, b.row, bookings.at(b.booking).id);
     });
+    // A booking an expected payment has claimed is taken already.
     QSet<int> taken;
+    for (int b = 0; b < bookings.size(); ++b) {
+        for (const TTypedBooking& claimed : std::as_const(m_bookings)) {
+            if (claimed.id == bookings.at(b).id && claimed.transfer == bookings.at(b).transfer)
+                taken.insert(b);
+        }
+    }
     for (const Pair& p : pairs) {
         if (m_typed.at(p.row) >= 0 || taken.contains(p.booking))
             continue;
@@ -90,7 +98,44 @@ void TImportPreview::matchTyped(const QList<TTypedBooking>& bookings)
 
 void TImportPreview::matchExpected(const QList<TExpectedPayment>& payments)
 {
-    Q_UNUSED(payments);
+    // As matchTyped: every pair within reach, the nearest first; each takes the other when both are
+    // free.
+    struct Pair
+    {
+        qint64 days;
+        int row;
+        int payment;
+    };
+    QList<Pair> pairs;
+    for (int i = 0; i < rowCount(); ++i) {
+        if (m_status.at(i) != Status::New)
+            continue;
+        for (int p = 0; p < payments.size(); ++p) {
+            const qint64 days = std::abs(payments.at(p).date.daysTo(row(i).date));
+            if (days <= TypedDays && payments.at(p).matchesAmount(row(i).amount))
+                pairs.append({days, i, p});
+        }
+    }
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const Pair& a, const Pair& b) { return std::tie(a.days, a.row) < std::tie(b.days, b.row); });
+    QSet<int> taken;
+    for (const Pair& p : pairs) {
+        if (m_expected.at(p.row) >= 0 || taken.contains(p.payment))
+            continue;
+        taken.insert(p.payment);
+        const TExpectedPayment& payment = payments.at(p.payment);
+        m_expected[p.row] = static_cast<int>(m_payments.size());
+        m_payments.append(payment);
+        if (payment.isBooked()) {
+            // Booked already: the row is that booking, linked as one typed before.
+            m_typed[p.row] = static_cast<int>(m_bookings.size());
+            m_bookings.append({payment.bookingId, payment.transfer, payment.date, payment.amount, payment.label});
+            m_status[p.row] = Status::TypedBefore;
+            setTicked(p.row, false);
+        } else {
+            m_status[p.row] = Status::Expected;
+        }
+    }
 }
 
 const TExpectedPayment* TImportPreview::expected(int i) const

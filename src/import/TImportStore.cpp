@@ -6,6 +6,7 @@
 #include "data/TBooks.h"
 #include "data/TClock.h"
 #include "data/TDM.h"
+#include "import/TExpectedPayments.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -158,6 +159,17 @@ std::optional<qint32> TImportStore::book(const TImportPreview& preview, const Im
         db.execute(QStringLiteral("insert into ImportRow (ImportID, HolderID, Fingerprint, DetailID)"
                                   " select ?, ?, Fingerprint, ? + Seq from temp.ImportStage where Seq between ? and ?"),
                    {id, import.holder, base, first, last});
+    }
+    // The rows that are payments the books expected: each recorded as booked by its row, in this
+    // transaction, so it is never due again nor booked twice.
+    for (int done = 0; done < rows; ++done) {
+        const int i = ticked.at(done);
+        if (preview.status(i) != TImportPreview::Status::Expected)
+            continue;
+        const TExpectedPayments* payments = TExpectedPayments::installed();
+        if (payments == nullptr)
+            throw std::logic_error("An expected payment without a provider of expected payments.");
+        payments->claim(db, *preview.expected(i), static_cast<qint32>(base + done + 1));
     }
     // The rows that are bookings typed before: their fingerprints, linked to those bookings.
     TDM::Prepared link(db, QStringLiteral("insert into ImportRow (ImportID, HolderID, Fingerprint, DetailID, Link)"

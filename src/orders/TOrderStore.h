@@ -19,8 +19,9 @@
 // Each occurrence is booked or skipped once: its record (the order and the occurrence's day of the
 // rhythm, unique) is written in the same transaction as its booking and the balances, so a crash
 // leaves it booked with its record or not at all, and a booked occurrence is never due again. An
-// occurrence is due from the day it falls on (after the weekend rule) when it has no record and lies
-// after the newest one the order has (so an edited rhythm does not bring back what was done).
+// occurrence is due from the day it falls on (after the weekend rule) when it has no record. An edit
+// of an order settles its occurrences up to its newest record, so a changed rhythm does not bring
+// back days that were done.
 class TOrderStore
 {
 public:
@@ -63,6 +64,9 @@ public:
     // The occurrences of every order that is not paused falling due up to `today`, the oldest first
     // (ties in the order of the orders' ids).
     static QList<TOccurrence> due(const QDate& today);
+    // The occurrences without a record of every order that is not paused falling due from `from` to
+    // `to`, the oldest first: due ones, and those to come.
+    static QList<TOccurrence> unbooked(const QDate& from, const QDate& to);
     // How many occurrences fall due after `today` and up to `days` days later.
     static int dueWithin(const QDate& today, int days = 7);
     // The order's next occurrence to book: the oldest due, else the next to fall due after `today`;

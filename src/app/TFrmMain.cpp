@@ -866,7 +866,7 @@ void TFrmMain::CheckDueBookings()
 void TFrmMain::ShowDueSoon()
 {
     const int soon = TOrderStore::dueWithin(TClock::now().date(), 7);
-    m_StatusDue->setText(tr("%n booking(s) due in the next 7 days", nullptr, soon));
+    m_StatusDue->setText(tr("Due in the next 7 days: %n", nullptr, soon));
     m_StatusDue->setVisible(soon > 0);
 }
 

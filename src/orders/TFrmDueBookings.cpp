@@ -158,7 +158,7 @@ void TFrmDueBookings::btnSkipClick()
         return;
     }
     if (!TMessageService::ask(
-            this, tr("Skip the %n selected booking(s)? They will not fall due again.", nullptr, int(rows.size())),
+            this, tr("Skip the selected bookings (%n)? They will not fall due again.", nullptr, int(rows.size())),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes))
         return;
     QList<int> finished;

@@ -99,7 +99,7 @@ void TFrmStandingOrders::createToolBar()
         void (TFrmStandingOrders::*handler)();
     };
     const Command commands[] = {
-        {"btnNew", QT_TR_NOOP("New"), "edit", "Ins; Ctrl+N", "Ins, Ctrl+N", false, &TFrmStandingOrders::btnNewClick},
+        {"btnNew", QT_TR_NOOP("New"), "edit", "Ctrl+N", "Ctrl+N", false, &TFrmStandingOrders::btnNewClick},
         {"btnEdit", QT_TR_NOOP("Edit"), "edit", "Return; Enter; F2", "Enter, F2", true,
          &TFrmStandingOrders::btnEditClick},
         {"btnDelete", QT_TR_NOOP("Delete"), "delete", "Del", "Del", true, &TFrmStandingOrders::btnDeleteClick},

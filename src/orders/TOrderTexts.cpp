@@ -36,7 +36,7 @@ QString TOrderTexts::rhythm(const TStandingOrder& order)
     if (order.last.isValid())
         text = tr("%1, until %2").arg(text, TDateText::shortDate(order.last));
     else if (order.times > 0)
-        text = tr("%1, %n time(s)", nullptr, order.times).arg(text);
+        text = tr("%1, number of times: %n", nullptr, order.times).arg(text);
     return text;
 }
 

@@ -2,7 +2,8 @@
 // harness to kill at random moments.
 //
 //   budget-crashdriver FILE SEED          book deposits, debits, transfers, edits, deletes, statement
-//                                         imports and undos of imports
+//                                         imports and undos of imports, and the due occurrences of
+//                                         the file's standing orders
 //   budget-crashdriver --hold-lock FILE   lock FILE as another program would, until stdin closes
 //
 // Before each operation it prints what it is about to write ("P ..."), and after the operation has
@@ -14,6 +15,10 @@
 //                                         "detail,type,amount,date,from,fingerprint" as stored in
 //                                         Detail and ImportRow (detail 0 while pending)
 //   U id                                  import id taken back
+//   OD id type holder amount date from order scheduled
+//   OT id source dest amount date from order scheduled
+//                                         an occurrence of a standing order (its day of the rhythm
+//                                         yyyy-MM-dd) booked as a deposit or debit, or a transfer
 // A pending insert has the id 0. Amounts are raw ten-thousandths; dates have a T for the blank.
 
 #include "bookings/TBookingStore.h"
@@ -21,6 +26,7 @@
 #include "data/TDM.h"
 #include "import/TImportMatcher.h"
 #include "import/TImportStore.h"
+#include "orders/TOrderStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -90,6 +96,28 @@ QString describe(qint32 id, qint32 holder, const TImportPreview& preview, const 
                  .arg(storedDate(d.Date), d.From, preview.fingerprint(i));
     }
     return s;
+}
+
+// The booking an occurrence of `order` becomes (id 0 while pending), described as the harness reads it.
+QString describe(const TStandingOrder& order, const TOccurrence& occurrence, qint32 id)
+{
+    const QDateTime when(occurrence.date, QTime(12, 0));
+    const QString tail = QStringLiteral(" %1 %2").arg(order.ID).arg(occurrence.scheduled.toString(Qt::ISODate));
+    if (order.kind == TStandingOrder::Kind::Transfer)
+        return QLatin1Char('O') +
+               describe(TTransferRow{
+                   id, order.holder, order.destination, when, order.counterparty, occurrence.amount, {}, {}}) +
+               tail;
+    return QLatin1Char('O') +
+           describe(TDetailRow{id,
+                               order.kind == TStandingOrder::Kind::Debit ? 1 : 0,
+                               order.holder,
+                               when,
+                               order.counterparty,
+                               occurrence.amount,
+                               {},
+                               {}}) +
+           tail;
 }
 
 void say(char kind, const QString& line)
@@ -240,6 +268,29 @@ int main(int argc, char** argv)
                     imports[id].push_back(d.ID);
                 }
                 say('C', describe(id, import.holder, preview, detailOf));
+            } else if (kind >= 92 && kind < 97) {
+                // The occurrences due on a day of the year, the oldest first, a few at a time.
+                const QList<TOccurrence> due = TOrderStore::due(Start.date().addDays(rng.bounded(365)));
+                for (qsizetype n = 0; n < std::min<qsizetype>(due.size(), 1 + rng.bounded(4)); ++n) {
+                    const TOccurrence& o = due.at(n);
+                    const TStandingOrder order = TOrderStore::load(o.order).value();
+                    say('P', describe(order, o, 0));
+                    const TBooksChange::Booking booked = TOrderStore::book(o, o.amount);
+                    const QDateTime when(o.date, QTime(12, 0));
+                    if (booked.transfer)
+                        transfers[booked.id] = {
+                            booked.id, order.holder, order.destination, when, order.counterparty, o.amount, {}, {}};
+                    else
+                        details[booked.id] = {booked.id,
+                                              order.kind == TStandingOrder::Kind::Debit ? 1 : 0,
+                                              order.holder,
+                                              when,
+                                              order.counterparty,
+                                              o.amount,
+                                              {},
+                                              {}};
+                    say('C', describe(order, o, booked.id));
+                }
             } else if (kind < 8) {
                 const qint32 id = pick(imports);
                 say('P', QStringLiteral("U %1").arg(id));

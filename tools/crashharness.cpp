@@ -9,7 +9,10 @@
 //     or were deleted after the import; an import taken back has neither its record nor any
 //     fingerprint left;
 //   - PRAGMA integrity_check says ok;
-//   - every balance equals its opening balance plus its bookings.
+//   - every balance equals its opening balance plus its bookings;
+//   - every occurrence of a standing order reported booked is recorded once, with the booking it
+//     became, and no booking is recorded for two occurrences (nor an occurrence booked twice: a
+//     second booking would be a booking nobody reported).
 //
 //   budget-crashharness [--kills N] [--seed S] [--driver PATH] [--keep DIR]
 //
@@ -60,17 +63,22 @@ struct Import
     bool operator==(const Import&) const = default;
 };
 
+// The occurrences of standing orders booked: by order and day of the rhythm, the booking's link (1 a
+// Detail, 2 a Transfer) and id.
+using Occurrences = std::map<std::pair<qint32, QString>, std::pair<int, qint32>>;
+
 struct Model
 {
     Rows details;
     Rows transfers;
     std::map<qint32, Import> imports;
+    Occurrences occurrences;
     // What the reported commits took away: bookings deleted one by one, imports taken back.
     std::set<qint32> deletedDetails;
     std::set<qint32> undoneImports;
     bool operator==(const Model& o) const
     {
-        return details == o.details && transfers == o.transfers && imports == o.imports;
+        return details == o.details && transfers == o.transfers && imports == o.imports && occurrences == o.occurrences;
     }
 };
 
@@ -84,13 +92,16 @@ struct ImportedRow
 };
 
 // An operation as one line of the driver: "D id type holder amount date from", "T id source dest
-// amount date from", "XD id", "XT id", "I id holder n row...", "U id".
+// amount date from", "XD id", "XT id", "I id holder n row...", "U id", and "OD ..." or "OT ..." (a
+// D or T line with the order and the occurrence's day after it).
 struct Operation
 {
     QString kind;
     qint32 id = 0;
     Row row;
     std::vector<ImportedRow> rows;
+    qint32 order = 0;
+    QString scheduled;
 };
 
 Row rowOf(const QStringList& f, qsizetype at)
@@ -107,6 +118,12 @@ std::optional<Operation> parse(const QString& text)
     op.id = f.value(1).toInt();
     if ((op.kind == QStringLiteral("D") || op.kind == QStringLiteral("T")) && f.size() == 7) {
         op.row = rowOf(f, 2);
+        return op;
+    }
+    if ((op.kind == QStringLiteral("OD") || op.kind == QStringLiteral("OT")) && f.size() == 9) {
+        op.row = rowOf(f, 2);
+        op.order = f[7].toInt();
+        op.scheduled = f[8];
         return op;
     }
     if ((op.kind == QStringLiteral("XD") || op.kind == QStringLiteral("XT") || op.kind == QStringLiteral("U")) &&
@@ -133,6 +150,10 @@ void apply(Model& m, const Operation& op, qint32 newId = 0, const std::vector<qi
     const qint32 id = op.id != 0 ? op.id : newId;
     if (op.kind == QStringLiteral("D")) {
         m.details[id] = op.row;
+    } else if (op.kind == QStringLiteral("OD") || op.kind == QStringLiteral("OT")) {
+        const bool transfer = op.kind == QStringLiteral("OT");
+        (transfer ? m.transfers : m.details)[id] = op.row;
+        m.occurrences[{op.order, op.scheduled}] = {transfer ? 2 : 1, id};
     } else if (op.kind == QStringLiteral("T")) {
         m.transfers[id] = op.row;
     } else if (op.kind == QStringLiteral("XD")) {
@@ -225,6 +246,27 @@ QString readImports(const TDM& dm, std::map<qint32, Import>& imports)
     return {};
 }
 
+// The occurrences booked in the file; an empty text, or what is wrong: a booking recorded for two
+// occurrences.
+QString readOccurrences(const TDM& dm, Occurrences& occurrences)
+{
+    std::set<std::pair<int, qint32>> bookings;
+    QSqlQuery q =
+        dm.select(QStringLiteral("select OrderID, Scheduled, Link, BookingID from OrderOccurrence where State = 1"));
+    while (q.next()) {
+        const std::pair<int, qint32> booking{q.value(2).toInt(), q.value(3).toInt()};
+        if (!bookings.insert(booking).second)
+            return QStringLiteral("booking %1 (link %2) is recorded for two occurrences")
+                .arg(booking.second)
+                .arg(booking.first);
+        if (!occurrences.emplace(std::pair{q.value(0).toInt(), q.value(1).toString()}, booking).second)
+            return QStringLiteral("the occurrence %1 of order %2 is recorded twice")
+                .arg(q.value(1).toString())
+                .arg(q.value(0).toInt());
+    }
+    return {};
+}
+
 std::map<qint32, qint64> expectedBalances(const Model& m, const std::map<qint32, qint64>& opening)
 {
     std::map<qint32, qint64> b = opening;
@@ -254,6 +296,12 @@ QString show(const Model& m)
             s += QStringLiteral(" %1=%2").arg(detail).arg(fingerprint);
         s += u'\n';
     }
+    for (const auto& [key, booking] : m.occurrences)
+        s += QStringLiteral("O %1 %2: link %3 booking %4\n")
+                 .arg(key.first)
+                 .arg(key.second)
+                 .arg(booking.first)
+                 .arg(booking.second);
     return s;
 }
 
@@ -304,6 +352,20 @@ int main(int argc, char** argv)
                 return failure(QStringLiteral("cannot add a holder"));
             opening[q.lastInsertId().toInt()] = balance;
         }
+        // Standing orders of every kind and rhythm from the start of the driver's year, with the
+        // 31st and the weekend rules among them; the driver books what is due on a day of the year.
+        for (const char* order :
+             {"1, 1, 0, 5000000, 'order-1', 2, 1, '2026-01-31', 1",
+              "0, 2, 0, 12345678, 'order-2', 0, 2, '2026-01-01', 0",
+              "2, 3, 4, 770000, 'order-3', 1, 1, '2026-01-05', 2",
+              "1, 5, 0, 99990000, 'order-4', 0, 3, '2026-01-03', 1", "0, 6, 0, 1000, 'order-5', 0, 1, '2026-01-01', 0",
+              "2, 1, 6, 31000000, 'order-6', 2, 1, '2026-01-29', 2"}) {
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("insert into StandingOrder (Kind, HolderID, DestID, Amount, [From], Unit, Every,"
+                                       " First, Weekend) values (%1)")
+                            .arg(QLatin1String(order))))
+                return failure(QStringLiteral("cannot add a standing order"));
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("make"));
@@ -312,6 +374,7 @@ int main(int argc, char** argv)
     long reported = 0, rowsChecked = 0, inFlight = 0, landed = 0, refused = 0, startKills = 0;
     long importsReported = 0, undosReported = 0, importRowsReported = 0, fingerprintsChecked = 0;
     long midImport = 0, importLanded = 0, midUndo = 0, undoLanded = 0;
+    long occurrencesReported = 0, midOccurrence = 0, occurrenceLanded = 0, occurrencesChecked = 0;
     QElapsedTimer total;
     total.start();
     for (int kill = 1; kill <= kills; ++kill) {
@@ -362,6 +425,7 @@ int main(int argc, char** argv)
                 importsReported += op->kind == QStringLiteral("I");
                 importRowsReported += long(op->rows.size());
                 undosReported += op->kind == QStringLiteral("U");
+                occurrencesReported += op->kind.startsWith(u'O');
                 pending.reset();
             } else if (line.startsWith(QStringLiteral("R "))) {
                 ++refused;
@@ -373,6 +437,8 @@ int main(int argc, char** argv)
         const bool pendingUndo = pending && pending->kind == QStringLiteral("U");
         midImport += pendingImport;
         midUndo += pendingUndo;
+        const bool pendingOccurrence = pending && pending->kind.startsWith(u'O');
+        midOccurrence += pendingOccurrence;
 
         // Reopen the file as the program does, and compare.
         try {
@@ -389,6 +455,9 @@ int main(int argc, char** argv)
             const QString importFault = readImports(dm, found.imports);
             if (!importFault.isEmpty())
                 return failure(QStringLiteral("kill %1: %2").arg(kill).arg(importFault));
+            const QString occurrenceFault = readOccurrences(dm, found.occurrences);
+            if (!occurrenceFault.isEmpty())
+                return failure(QStringLiteral("kill %1: %2").arg(kill).arg(occurrenceFault));
             if (!(found == model)) {
                 Model withPending = model;
                 if (pendingImport)
@@ -396,8 +465,9 @@ int main(int argc, char** argv)
                           addedIds(model.details, found.details));
                 else if (pending && pending->id == 0)
                     apply(withPending, *pending,
-                          pending->kind == QStringLiteral("D") ? addedId(model.details, found.details)
-                                                               : addedId(model.transfers, found.transfers));
+                          pending->kind == QStringLiteral("D") || pending->kind == QStringLiteral("OD")
+                              ? addedId(model.details, found.details)
+                              : addedId(model.transfers, found.transfers));
                 else if (pending)
                     apply(withPending, *pending);
                 if (!pending || !(found == withPending))
@@ -410,9 +480,11 @@ int main(int argc, char** argv)
                 ++landed;
                 importLanded += pendingImport;
                 undoLanded += pendingUndo;
+                occurrenceLanded += pendingOccurrence;
                 model = withPending;
             }
             rowsChecked += long(model.details.size() + model.transfers.size());
+            occurrencesChecked += long(found.occurrences.size());
             // Each fingerprint points at a booking that is there or was deleted after the import; an
             // import taken back has left nothing.
             for (const auto& [id, import] : found.imports) {
@@ -449,16 +521,19 @@ int main(int argc, char** argv)
             return failure(QStringLiteral("kill %1: %2").arg(kill).arg(e.text()));
         }
         if (kill % 50 == 0 || kill == kills)
-            std::printf("%d kills, %ld commits reported, %zu bookings and %zu imports in the file\n", kill, reported,
-                        model.details.size() + model.transfers.size(), model.imports.size());
+            std::printf("%d kills, %ld commits reported, %zu bookings, %zu imports and %zu occurrences in the file\n",
+                        kill, reported, model.details.size() + model.transfers.size(), model.imports.size(),
+                        model.occurrences.size());
     }
     std::printf("PASSED: %d kills (%ld while starting, %ld with an operation under way: %ld of those had "
                 "committed whole, the others left nothing; %ld mid-import, %ld of those whole, %ld mid-undo, %ld of "
-                "those whole), %ld commits reported and found (%ld imports of %ld rows, %ld undos), %ld refused, "
-                "%ld booking rows and %ld fingerprints compared after the kills, integrity ok and every balance "
-                "equal to its opening balance plus its bookings after each kill; %.1f s\n",
-                kills, startKills, inFlight, landed, midImport, importLanded, midUndo, undoLanded, reported,
-                importsReported, importRowsReported, undosReported, refused, rowsChecked, fingerprintsChecked,
-                total.elapsed() / 1000.0);
+                "those whole, %ld mid-booking of a standing order's occurrence, %ld of those whole), %ld commits "
+                "reported and found (%ld imports of %ld rows, %ld undos, %ld occurrences), %ld refused, "
+                "%ld booking rows, %ld fingerprints and %ld occurrences (each once, none twice) compared after the "
+                "kills, integrity ok and every balance equal to its opening balance plus its bookings after each "
+                "kill; %.1f s\n",
+                kills, startKills, inFlight, landed, midImport, importLanded, midUndo, undoLanded, midOccurrence,
+                occurrenceLanded, reported, importsReported, importRowsReported, undosReported, occurrencesReported,
+                refused, rowsChecked, fingerprintsChecked, occurrencesChecked, total.elapsed() / 1000.0);
     return 0;
 }

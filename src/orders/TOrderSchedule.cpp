@@ -105,6 +105,17 @@ std::optional<TOrderSchedule::Date> TOrderSchedule::nextAfter(const QDate& day) 
     }
 }
 
+int TOrderSchedule::countUpTo(const QDate& day) const
+{
+    int i = firstIndexFrom(day);
+    while (true) {
+        const QDate s = scheduled(i);
+        if (!s.isValid() || s > day)
+            return i;
+        ++i;
+    }
+}
+
 std::optional<int> TOrderSchedule::indexOf(const QDate& day) const
 {
     for (int i = firstIndexFrom(day);; ++i) {

@@ -40,6 +40,8 @@ public:
     QList<Date> between(const QDate& from, const QDate& to) const;
     // The first occurrence falling due after `day`; no value when none does.
     std::optional<Date> nextAfter(const QDate& day) const;
+    // How many occurrences are scheduled on or before `day`.
+    int countUpTo(const QDate& day) const;
     // The number of the occurrence scheduled on `scheduled`; no value when none is.
     std::optional<int> indexOf(const QDate& scheduled) const;
 

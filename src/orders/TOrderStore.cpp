@@ -26,8 +26,9 @@ constexpr int BookingHour = 12;
 constexpr int DetailLink = 1;
 constexpr int TransferLink = 2;
 
-const char* const OrderColumns = "ID, Kind, HolderID, DestID, Amount, [From], [For], Memo, Unit, Every, First, Last,"
-                                 " Times, Weekend, Varying, Automatic, Paused, Resumed";
+const char* const OrderColumns =
+    "o.ID, o.Kind, o.HolderID, o.DestID, o.Amount, o.[From], o.[For], o.Memo, o.Unit, o.Every, o.First, o.Last,"
+    " o.Times, o.Weekend, o.Varying, o.Automatic, o.Paused, o.Resumed";
 
 QDate day(const QVariant& value)
 {
@@ -100,33 +101,50 @@ QList<OrderState> orderStates(const TDM& db, bool activeOnly, qint32 id = 0)
     QStringList where;
     QVariantList values;
     if (activeOnly)
-        where << QStringLiteral("Paused = 0");
+        where << QStringLiteral("o.Paused = 0");
     if (id != 0) {
-        where << QStringLiteral("ID = ?");
+        where << QStringLiteral("o.ID = ?");
         values << id;
     }
     const QString filter =
         where.isEmpty() ? QString() : QStringLiteral(" where ") + where.join(QStringLiteral(" and "));
-    QSqlQuery q = db.select(
-        QStringLiteral("select %1, Since from StandingOrder%2 order by ID").arg(QLatin1String(OrderColumns), filter),
-        values);
+    // With each order the newest of its records after the settled day, and how many there are.
+    const QString after = QStringLiteral("from OrderOccurrence r where r.OrderID = o.ID"
+                                         " and r.Scheduled > coalesce(o.Since, '')");
+    QSqlQuery q = db.select(QStringLiteral("select %1, o.Since, (select max(r.Scheduled) %2), (select count(*) %2)"
+                                           " from StandingOrder o%3 order by o.ID")
+                                .arg(QLatin1String(OrderColumns), after, filter),
+                            values);
     QList<OrderState> out;
-    QHash<qint32, qsizetype> byId;
+    QList<qint32> scattered;
     while (q.next()) {
-        byId.insert(q.value(0).toInt(), out.size());
-        out.append({readOrder(q), day(q.value(18)), {}});
+        OrderState s{readOrder(q), day(q.value(18)), {}};
+        const int count = q.value(20).toInt();
+        if (count > 0) {
+            // Records without a gap up to the newest settle every occurrence up to it, as the due
+            // list mostly finds them; else the order's records are read one by one.
+            const QDate newest = day(q.value(19));
+            const TOrderSchedule schedule(s.order);
+            const int before = s.settled.isValid() ? schedule.countUpTo(s.settled) : 0;
+            if (schedule.countUpTo(newest) - before == count)
+                s.settled = newest;
+            else
+                scattered << s.order.ID;
+        }
+        out.append(s);
     }
     q.finish();
-    QSqlQuery r = db.select(
-        QStringLiteral("select o.OrderID, o.Scheduled from OrderOccurrence o"
-                       " join StandingOrder s on s.ID = o.OrderID%1"
-                       " and o.Scheduled > coalesce(s.Since, '')")
-            .arg(where.isEmpty() ? QString() : QStringLiteral(" and s.") + where.join(QStringLiteral(" and s."))),
-        values);
-    while (r.next()) {
-        const auto it = byId.constFind(r.value(0).toInt());
-        if (it != byId.cend())
-            out[*it].recorded.insert(day(r.value(1)).toJulianDay());
+    for (qint32 order : scattered) {
+        OrderState* s = nullptr;
+        for (OrderState& candidate : out) {
+            if (candidate.order.ID == order)
+                s = &candidate;
+        }
+        QSqlQuery r = db.select(
+            QStringLiteral("select Scheduled from OrderOccurrence where OrderID = ? and Scheduled > coalesce(?, '')"),
+            {order, dbDay(s->settled)});
+        while (r.next())
+            s->recorded.insert(day(r.value(0)).toJulianDay());
     }
     return out;
 }
@@ -189,7 +207,7 @@ const char* const RecordColumns = "OrderID, Scheduled, Date, State, Amount, Book
 QList<TStandingOrder> TOrderStore::list()
 {
     QSqlQuery q = TDM::current().select(
-        QStringLiteral("select %1 from StandingOrder order by ID").arg(QLatin1String(OrderColumns)));
+        QStringLiteral("select %1 from StandingOrder o order by ID").arg(QLatin1String(OrderColumns)));
     QList<TStandingOrder> out;
     while (q.next())
         out.append(readOrder(q));
@@ -199,7 +217,7 @@ QList<TStandingOrder> TOrderStore::list()
 std::optional<TStandingOrder> TOrderStore::load(qint32 id)
 {
     QSqlQuery q = TDM::current().select(
-        QStringLiteral("select %1 from StandingOrder where ID = ?").arg(QLatin1String(OrderColumns)), {id});
+        QStringLiteral("select %1 from StandingOrder o where ID = ?").arg(QLatin1String(OrderColumns)), {id});
     if (!q.next())
         return std::nullopt;
     return readOrder(q);

@@ -113,10 +113,11 @@ QString TestDb::snapshot()
     for (const char* sql :
          {"select * from Account order by ID", "select * from Detail order by ID", "select * from Transfer order by ID",
           "select * from Import order by ID", "select * from ImportRow order by ImportID, Fingerprint",
-          "select * from ImportProfile order by ID"}) {
+          "select * from ImportProfile order by ID", "select * from StandingOrder order by ID",
+          "select * from OrderOccurrence order by OrderID, Scheduled"}) {
         QSqlQuery q = m_dm->select(QString::fromLatin1(sql));
         while (q.next()) {
-            for (int i = 0; i < 8; ++i)
+            for (int i = 0; i < q.record().count(); ++i)
                 out += q.value(i).toString() + u'|';
             out += u'\n';
         }

@@ -27,7 +27,8 @@ public:
                        const QString& forText = {}, const QString& memo = {});
     Currency balance(qint32 holder);
     int count(const QString& table);
-    // Everything in Account, Detail, Transfer and the import's tables, to compare before and after.
+    // Everything in Account, Detail, Transfer, the import's and the standing orders' tables, to compare
+    // before and after.
     QString snapshot();
     // The rows of a select statement, each as its values joined by "|", a missing value as "<null>".
     QStringList rows(const QString& sql, const QVariantList& values = {});

@@ -839,7 +839,8 @@ void TFrmMain::StandingOrdersClick()
 
 void TFrmMain::CheckDueBookings()
 {
-    if (m_DueOpen)
+    // Without a data file the start has said so already; there is nothing to ask.
+    if (m_DueOpen || DM == nullptr || !DM->isOpen())
         return;
     const QDate today = TClock::now().date();
     m_DueDay = today;
@@ -865,6 +866,8 @@ void TFrmMain::CheckDueBookings()
 
 void TFrmMain::ShowDueSoon()
 {
+    if (DM == nullptr || !DM->isOpen())
+        return;
     const int soon = TOrderStore::dueWithin(TClock::now().date(), 7);
     m_StatusDue->setText(tr("Due in the next 7 days: %n", nullptr, soon));
     m_StatusDue->setVisible(soon > 0);

@@ -5,6 +5,7 @@
 #include "app/TFrmMain.h"
 #include "data/TBooks.h"
 #include "data/TClock.h"
+#include "help/THelpKey.h"
 #include "history/TFrmAccountHistory.h"
 #include "orders/TDueModel.h"
 #include "orders/TFrmDueBookings.h"
@@ -15,6 +16,7 @@
 #include "toolkit/TDateTimeEdit.h"
 #include "toolkit/TGridModel.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -80,6 +82,14 @@ private slots:
     void midnightAsksAndAutomaticOrdersBookThemselves();
     void orderDialogChecksItsInput_data();
     void orderDialogChecksItsInput();
+    void orderDialogKeepsEveryField_data();
+    void orderDialogKeepsEveryField();
+    void orderDialogTabOrder();
+    void editFromTheList();
+    void dueAmountsAreChecked_data();
+    void dueAmountsAreChecked();
+    void aDueTransferMovesBothBalances();
+    void f1OpensEachPage();
     void ordersWindowCommands();
     void repeatMakesAnOrderOfABooking();
 };
@@ -279,6 +289,195 @@ void TestOrderWindows::orderDialogChecksItsInput()
     QCOMPARE(shownTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(TOrderStore::list().size(), message.isEmpty() ? 1 : 0);
     QCOMPARE(dialog.result(), message.isEmpty() ? int(TDialog::mrOk) : 0);
+}
+
+void TestOrderWindows::orderDialogKeepsEveryField_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("every");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<int>("weekend");
+    QTest::addColumn<bool>("varying");
+    QTest::addColumn<bool>("automatic");
+    QTest::newRow("monthly debit, no end") << 1 << 2 << 1 << QDate() << 0 << 0 << false << false;
+    QTest::newRow("deposit every 2 weeks until, Friday before")
+        << 0 << 1 << 2 << QDate(2027, 6, 30) << 0 << 1 << false << true;
+    QTest::newRow("transfer every 3 days, 5 times, Monday after") << 2 << 0 << 3 << QDate() << 5 << 2 << true << false;
+    QTest::newRow("yearly debit that varies") << 1 << 3 << 1 << QDate() << 0 << 0 << true << true;
+}
+
+void TestOrderWindows::orderDialogKeepsEveryField()
+{
+    QFETCH(int, kind);
+    QFETCH(int, unit);
+    QFETCH(int, every);
+    QFETCH(QDate, last);
+    QFETCH(int, times);
+    QFETCH(int, weekend);
+    QFETCH(bool, varying);
+    QFETCH(bool, automatic);
+    TestDb db;
+    startWindowTest(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
+    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0);
+    const qint32 cash = db.addHolder(QStringLiteral("Cash"), 2);
+    TStandingOrder order = rent(cash, QDate(2027, 1, 31));
+    order.kind = TStandingOrder::Kind(kind);
+    order.destination = order.kind == TStandingOrder::Kind::Transfer ? bank : 0;
+    order.amount = money("1234.5678");
+    order.memo = QStringLiteral("two\nlines");
+    order.unit = TStandingOrder::Unit(unit);
+    order.every = every;
+    order.last = last;
+    order.times = times;
+    order.weekend = TStandingOrder::Weekend(weekend);
+    order.varying = varying;
+    order.automatic = automatic;
+    order.ID = TOrderStore::save(order);
+
+    // Opened and saved unchanged, the order stays as it was.
+    TFrmStandingOrder dialog;
+    dialog.setOrder(*TOrderStore::load(order.ID));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Standing Order"));
+    child<QPushButton>(dialog, QStringLiteral("btnOK"))->click();
+    QCOMPARE(shownTexts(), QStringList());
+    QCOMPARE(TOrderStore::list().size(), 1);
+    const TStandingOrder kept = *TOrderStore::load(order.ID);
+    QCOMPARE(int(kept.kind), kind);
+    QCOMPARE(kept.holder, cash);
+    QCOMPARE(kept.destination, order.destination);
+    QCOMPARE(kept.amount, order.amount);
+    QCOMPARE(kept.counterparty, order.counterparty);
+    QCOMPARE(kept.forText, order.forText);
+    QCOMPARE(kept.memo, order.memo);
+    QCOMPARE(int(kept.unit), unit);
+    QCOMPARE(kept.every, every);
+    QCOMPARE(kept.first, order.first);
+    QCOMPARE(kept.last, last);
+    QCOMPARE(kept.times, times);
+    QCOMPARE(int(kept.weekend), weekend);
+    QCOMPARE(kept.varying, varying);
+    QCOMPARE(kept.automatic, automatic);
+}
+
+void TestOrderWindows::orderDialogTabOrder()
+{
+    TestDb db;
+    startWindowTest(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
+    TFrmStandingOrder dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QStringList fields{"cbbHolder",  "cbbCounterparty", "edtAmount", "edtFor",  "mmoMemo",
+                             "spnEvery",   "cbbUnit",         "dtpFirst",  "rbNoEnd", "cbbWeekend",
+                             "chkVarying", "chkAutomatic",    "btnHelp",   "btnOK",   "btnClose"};
+    QCOMPARE(tabOrder(child<QWidget>(dialog, QStringLiteral("cbbHolder")), fields), fields);
+    // Every field is named for a screen reader.
+    for (const QString& name : fields)
+        QVERIFY2(!child<QWidget>(dialog, name)->accessibleName().isEmpty() ||
+                     qobject_cast<QAbstractButton*>(child<QWidget>(dialog, name)),
+                 qPrintable(name));
+}
+
+void TestOrderWindows::editFromTheList()
+{
+    TestDb db;
+    startWindowTest(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
+    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0);
+    const qint32 id = TOrderStore::save(rent(bank, QDate(2026, 12, 15)));
+    TFrmStandingOrders w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* grid = child<TDBGridView>(w, QStringLiteral("grdOrders"));
+    grid->setFocus();
+    ModalDriver driver([](QDialog* d) {
+        child<QLineEdit>(d, QStringLiteral("edtAmount"))->setText(QStringLiteral("650"));
+        child<QComboBox>(d, QStringLiteral("cbbUnit"))->setCurrentIndex(int(TStandingOrder::Unit::Weeks));
+        child<QPushButton>(d, QStringLiteral("btnOK"))->click();
+    });
+    QTest::keyClick(grid, Qt::Key_F2);
+    QVERIFY(driver.dialogSeen());
+    QCOMPARE(TOrderStore::load(id)->amount, money("650"));
+    QCOMPARE(columnTexts(grid->model(), 1), QStringList{"650"});
+    QCOMPARE(columnTexts(grid->model(), 3), QStringList{"Every week"});
+    QCOMPARE(w.selectedId(), id);
+}
+
+void TestOrderWindows::dueAmountsAreChecked_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("balance"); // after Book: booked with the typed amount, or not at all
+    QTest::newRow("empty") << ""
+                           << "1000";
+    QTest::newRow("not a number") << "12x"
+                                  << "1000";
+    QTest::newRow("negative") << "-5"
+                              << "1000";
+    QTest::newRow("zero") << "0"
+                          << "1000";
+    QTest::newRow("four decimals") << "80.1234"
+                                   << "919.8766";
+}
+
+void TestOrderWindows::dueAmountsAreChecked()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, balance);
+    TestDb db;
+    const QDate today(2026, 12, 9);
+    startWindowTest(QDateTime(today, QTime(9, 0)));
+    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("1000"));
+    TStandingOrder bill = rent(bank, today);
+    bill.varying = true;
+    TOrderStore::save(bill);
+    TFrmDueBookings dialog;
+    dialog.setOccurrences(TOrderStore::due(today));
+    dialog.model()->setData(dialog.model()->index(0, TDueModel::ColAmount), typed);
+    child<QPushButton>(dialog, QStringLiteral("btnBook"))->click();
+    const bool booked = balance != u"1000";
+    QCOMPARE(shownTexts().size(), booked ? 0 : 1);
+    QCOMPARE(db.balance(bank), money(balance.toLatin1().constData()));
+    QCOMPARE(TOrderStore::due(today).size(), booked ? 0 : 1);
+}
+
+void TestOrderWindows::aDueTransferMovesBothBalances()
+{
+    TestDb db;
+    const QDate today(2026, 12, 9);
+    startWindowTest(QDateTime(today, QTime(9, 0)));
+    const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("1000"));
+    const qint32 cash = db.addHolder(QStringLiteral("Cash"), 2);
+    TStandingOrder pocket = rent(bank, QDate(2026, 11, 9));
+    pocket.kind = TStandingOrder::Kind::Transfer;
+    pocket.destination = cash;
+    pocket.amount = money("50");
+    TOrderStore::save(pocket);
+    TFrmDueBookings dialog;
+    dialog.setOccurrences(TOrderStore::due(today));
+    QCOMPARE(dialog.model()->data(dialog.model()->index(0, TDueModel::ColHolders)).toString(),
+             QStringLiteral("Bank -> Cash"));
+    child<QPushButton>(dialog, QStringLiteral("btnBook"))->click();
+    QCOMPARE(dialog.result(), int(TDialog::mrOk));
+    QCOMPARE(dialog.bookedCount(), 2);
+    QCOMPARE(db.balance(bank), money("900"));
+    QCOMPARE(db.balance(cash), money("100"));
+    QCOMPARE(db.count(QStringLiteral("Transfer")), 2);
+}
+
+void TestOrderWindows::f1OpensEachPage()
+{
+    TestDb db;
+    startWindowTest(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
+    THelpKey::install();
+    TFrmStandingOrders orders;
+    TFrmStandingOrder order;
+    TFrmDueBookings due;
+    for (QWidget* w : std::initializer_list<QWidget*>{&orders, &order, &due}) {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QTest::keyClick(w, Qt::Key_F1);
+    }
+    QCOMPARE(helpRequests(), (QStringList{"context 1015", "context 1015", "context 1016"}));
 }
 
 void TestOrderWindows::ordersWindowCommands()

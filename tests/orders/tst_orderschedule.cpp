@@ -74,9 +74,10 @@ void TestOrderSchedule::everyFirstDateKeepsItsRhythm_data()
 }
 
 // For every first date from 2000-01-01 to 2100-12-31: the occurrences found over a range are the
-// numbers 0, 1, 2... each once (none skipped, none doubled), wherever the range is cut in two; each keeps the day of the rhythm
-// (a monthly or yearly one its day of month, the last day of a shorter month), and the weekend rule
-// moves it to a weekday of the same month, at most two days away, never before the one before.
+// numbers 0, 1, 2... each once (none skipped, none doubled), wherever the range is cut in two; each
+// keeps the day of the rhythm (a monthly or yearly one its day of month, the last day of a shorter
+// month), and the weekend rule moves it to a weekday of the same month, at most two days away,
+// never before the one before.
 void TestOrderSchedule::everyFirstDateKeepsItsRhythm()
 {
     QFETCH(int, unit);

@@ -23,6 +23,10 @@
 #include "holders/TFrmWallet.h"
 #include "import/TFrmImport.h"
 #include "import/TFrmUndoImport.h"
+#include "orders/TFrmDueBookings.h"
+#include "orders/TFrmStandingOrder.h"
+#include "orders/TFrmStandingOrders.h"
+#include "orders/TOrderStore.h"
 #include "reports/TFrmReports.h"
 #include "toolkit/TErrorReport.h"
 #include "toolkit/TFileDialogService.h"
@@ -210,6 +214,10 @@ void TFrmMain::createActions()
     QAction* transfer = makeAction("mniMenu_Transfer", tr("&Transfer..."), &TFrmMain::TransferClick);
     transfer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     transactions->addAction(transfer);
+    transactions->addSeparator();
+    QAction* orders = makeAction("mniMenu_StandingOrders", tr("&Standing Orders..."), &TFrmMain::StandingOrdersClick);
+    orders->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    transactions->addAction(orders);
 
     QMenu* tools = menuBar()->addMenu(tr("T&ools"));
     tools->setObjectName(QStringLiteral("mniTools"));
@@ -336,8 +344,19 @@ void TFrmMain::createStatusBar()
     m_StatusBackup->setObjectName(QStringLiteral("statusBackup"));
     m_StatusBackup->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_StatusBackup->hide();
+    // The standing orders: how many bookings fall due within a week, and what they booked by
+    // themselves (the whole list in its tool tip). Each shows only when it has something to say.
+    m_StatusDue = new TStatusSection(QString(), 0, bar);
+    m_StatusDue->setObjectName(QStringLiteral("statusDue"));
+    m_StatusDue->hide();
+    m_StatusAutoBooked = new TStatusSection(QString(), 0, bar);
+    m_StatusAutoBooked->setObjectName(QStringLiteral("statusAutoBooked"));
+    m_StatusAutoBooked->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_StatusAutoBooked->hide();
     bar->addWidget(m_StatusWelcome);
     bar->addWidget(m_StatusTotals);
+    bar->addWidget(m_StatusDue);
+    bar->addWidget(m_StatusAutoBooked, 1);
     bar->addWidget(m_StatusBackup, 1);
     bar->addWidget(m_StatusClock, 1);
     if (DM != nullptr && DM->backup() != nullptr) {
@@ -372,6 +391,8 @@ void TFrmMain::FormCreate()
 void TFrmMain::booksChanged(const TBooksChange& change)
 {
     TErrorReport::run(this, [&] {
+        if (!change.orders.isEmpty())
+            ShowDueSoon();
         if (change.changesHolders()) {
             m_PanelMgr->LoadAccountTiles();
             m_PanelMgr->LoadWalletTiles();
@@ -425,7 +446,11 @@ void TFrmMain::ShowDataNote(const QString& text)
 
 void TFrmMain::tmr1Timer()
 {
-    m_StatusClock->setText(TDateText::dateTime(TClock::now()));
+    const QDateTime now = TClock::now();
+    m_StatusClock->setText(TDateText::dateTime(now));
+    // Midnight passed while the program ran: what fell due today is asked for now.
+    if (m_DueDay.isValid() && now.date() != m_DueDay)
+        TErrorReport::run(this, [this] { CheckDueBookings(); });
 }
 
 bool TFrmMain::event(QEvent* event)
@@ -478,6 +503,8 @@ void TFrmMain::showEvent(QShowEvent* event)
         return;
     m_Placed = true;
     placeOnScreen();
+    // The due bookings once the window is up with its tiles: the start does not wait for them.
+    QTimer::singleShot(0, this, TErrorReport::guard(this, &TFrmMain::CheckDueBookings));
     // The window manager may add its frame only once the window is up: place it again then.
     QTimer::singleShot(0, this, &TFrmMain::placeOnScreen);
 }
@@ -778,6 +805,10 @@ void TFrmMain::openHistory(TImageCtrl* tile)
     {
         TFrmAccountHistory history(this);
         history.setHolderID(tile != nullptr ? tile->GetID() : 0);
+        connect(&history, &TFrmAccountHistory::repeatRequested, this,
+                [this, &history](const TBooksChange::Booking& booking) {
+                    TErrorReport::run(&history, [&] { RepeatBooking(&history, booking.transfer, booking.id); });
+                });
         history.exec();
     }
     // Bookings may have been edited or deleted: both rows of tiles show the balances anew.
@@ -807,6 +838,67 @@ void TFrmMain::btnToolReportsClick()
     m_Reports->show();
     m_Reports->raise();
     m_Reports->activateWindow();
+}
+
+// ---- Standing orders --------------------------------------------------------------------------
+
+void TFrmMain::StandingOrdersClick()
+{
+    // One window, non-modal; a second command brings it forward.
+    if (m_Orders == nullptr) {
+        m_Orders = new TFrmStandingOrders(this);
+        m_Orders->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_Orders, &QObject::destroyed, this, [this] { m_Orders = nullptr; });
+    }
+    m_Orders->show();
+    m_Orders->raise();
+    m_Orders->activateWindow();
+}
+
+void TFrmMain::CheckDueBookings()
+{
+    // Without a data file the start has said so already; there is nothing to ask.
+    if (m_DueOpen || DM == nullptr || !DM->isOpen())
+        return;
+    const QDate today = TClock::now().date();
+    m_DueDay = today;
+    const QList<TOrderStore::Booked> booked = TOrderStore::bookAutomatic(today);
+    if (!booked.isEmpty()) {
+        QStringList labels;
+        for (const TOrderStore::Booked& b : booked)
+            labels << b.label;
+        m_StatusAutoBooked->setText(tr("Booked by standing order: %1").arg(labels.join(QStringLiteral("; "))));
+        m_StatusAutoBooked->setToolTip(labels.join(u'\n'));
+        m_StatusAutoBooked->show();
+    }
+    const QList<TOccurrence> due = TOrderStore::due(today);
+    if (!due.isEmpty()) {
+        TFrmDueBookings dialog(this);
+        dialog.setOccurrences(due);
+        m_DueOpen = true;
+        dialog.exec();
+        m_DueOpen = false;
+    }
+    ShowDueSoon();
+}
+
+void TFrmMain::ShowDueSoon()
+{
+    if (DM == nullptr || !DM->isOpen())
+        return;
+    const int soon = TOrderStore::dueWithin(TClock::now().date(), 7);
+    m_StatusDue->setText(tr("Due in the next 7 days: %n", nullptr, soon));
+    m_StatusDue->setVisible(soon > 0);
+}
+
+void TFrmMain::RepeatBooking(QWidget* over, bool transfer, qint32 id)
+{
+    const std::optional<TStandingOrder> order = TOrderStore::fromBooking(TBooksChange::Booking{transfer, id});
+    if (!order)
+        return;
+    TFrmStandingOrder dialog(over);
+    dialog.setOrder(*order);
+    dialog.exec();
 }
 
 // ---- Import commands ------------------------------------------------------------------------

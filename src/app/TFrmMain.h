@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QMainWindow>
 #include <QSize>
 
@@ -11,6 +12,7 @@ class QSplitter;
 class QTimer;
 class QToolBar;
 class TFrmReports;
+class TFrmStandingOrders;
 class TBookingList;
 class TImageCtrl;
 struct TDataInfo;
@@ -72,6 +74,18 @@ public:
     // Opens the Reports window on the selected holder, or on all holders when none is selected.
     void btnToolReportsClick();
     TFrmReports* reportsWindow() const { return m_Reports; }
+    // Opens the Standing Orders window (one, non-modal).
+    void StandingOrdersClick();
+    TFrmStandingOrders* standingOrdersWindow() const { return m_Orders; }
+    // At start and when the date changes: books what the standing orders set to book by themselves
+    // have due (listed in the status bar), then shows the Due Bookings dialog when more is due, and
+    // the number of bookings due in the next seven days.
+    void CheckDueBookings();
+    // Writes into the status bar how many bookings the standing orders have due in the next 7 days.
+    void ShowDueSoon();
+    // Opens the order dialog over `over`, filled in from the deposit, debit or transfer `booking`
+    // (the history window's "Repeat...").
+    void RepeatBooking(QWidget* over, bool transfer, qint32 id);
     void DepositClick();
     void DebitClick();
     void PopWalDepositClick();
@@ -146,7 +160,11 @@ private:
     TPanelMgr* m_PanelMgr = nullptr;
     TBookingList* m_BookingList = nullptr;
     qint32 m_CurrentHolderID = 0;
-    TFrmReports* m_Reports = nullptr; // while it is open
+    TFrmReports* m_Reports = nullptr;       // while it is open
+    TFrmStandingOrders* m_Orders = nullptr; // while it is open
+    // The day the standing orders were last checked for due bookings; invalid before the first.
+    QDate m_DueDay;
+    bool m_DueOpen = false; // the Due Bookings dialog is on view
 
     QToolBar* tlb1 = nullptr;
     QWidget* pnlTop = nullptr;
@@ -160,6 +178,8 @@ private:
     TStatusSection* m_StatusTotals = nullptr;
     TStatusSection* m_StatusClock = nullptr;
     TStatusSection* m_StatusBackup = nullptr;
+    TStatusSection* m_StatusDue = nullptr;
+    TStatusSection* m_StatusAutoBooked = nullptr;
     bool m_Placed = false;
     QTimer* tmr1 = nullptr;
     QMenu* pmAccountPanel = nullptr;

@@ -35,6 +35,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -75,6 +76,7 @@ TFrmAccountHistory::TFrmAccountHistory(QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     createToolBar();
+    createRepeat();
     createFilterPanel();
     createGrid();
     createKeys();
@@ -154,6 +156,17 @@ void TFrmAccountHistory::createToolBar()
         if (c.menuSeparatorAfter)
             pm1->addSeparator();
     }
+}
+
+void TFrmAccountHistory::createRepeat()
+{
+    // In the pop-up menu after Delete, and bound to the window, where its key works.
+    QAction* repeat = makeAction("mniRepeat", tr("&Repeat..."), &TFrmAccountHistory::btnRepeatClick);
+    repeat->setToolTip(tr("Make a standing order of this booking"));
+    const QList<QAction*> items = pm1->actions();
+    const qsizetype after = items.indexOf(findChild<QAction*>(QStringLiteral("mniDelete"), Qt::FindDirectChildrenOnly));
+    pm1->insertAction(items.value(after + 1), repeat);
+    addAction(repeat);
 }
 
 void TFrmAccountHistory::createFilterPanel()
@@ -253,13 +266,10 @@ void TFrmAccountHistory::createKeys()
         bool onRows;
     };
     const Binding bindings[] = {
-        {"btnQuery", "Ctrl+F", "Ctrl+F", false},
-        {"btnEdit", "Return; Enter; F2", "Enter, F2", true},
-        {"btnDelete", "Del", "Del", true},
-        {"btnCopy", "Ctrl+C", "Ctrl+C", false},
-        {"btnExport", "Ctrl+E", "Ctrl+E", false},
-        {"btnPrint", "Ctrl+P", "Ctrl+P", false},
-        {"btnHelp", "", "F1", false},
+        {"btnQuery", "Ctrl+F", "Ctrl+F", false}, {"btnEdit", "Return; Enter; F2", "Enter, F2", true},
+        {"btnDelete", "Del", "Del", true},       {"mniRepeat", "Ctrl+R", "Ctrl+R", false},
+        {"btnCopy", "Ctrl+C", "Ctrl+C", false},  {"btnExport", "Ctrl+E", "Ctrl+E", false},
+        {"btnPrint", "Ctrl+P", "Ctrl+P", false}, {"btnHelp", "", "F1", false},
         {"btnToolExit", "Esc", "Esc", false},
     };
     for (const Binding& b : bindings) {
@@ -333,6 +343,8 @@ void TFrmAccountHistory::showEvent(QShowEvent* event)
     if (m_Shown)
         return;
     m_Shown = true;
+    findChild<QAction*>(QStringLiteral("mniRepeat"), Qt::FindDirectChildrenOnly)
+        ->setVisible(isSignalConnected(QMetaMethod::fromSignal(&TFrmAccountHistory::repeatRequested)));
     edtSearch->setFocus(Qt::OtherFocusReason);
     TErrorReport::run(this, [this] { FormActivate(); });
 }
@@ -550,6 +562,18 @@ void TFrmAccountHistory::btnEditClick()
     // Whatever the dialog's result, the activation after it runs the list again.
     const TBooks::Origin origin(this);
     showOver(dialog.get());
+}
+
+void TFrmAccountHistory::btnRepeatClick()
+{
+    const QList<Booking> bookings = selectedBookings();
+    if (bookings.isEmpty()) {
+        TMessageService::show(this, tr("ERROR"), tr("Please select a booking to repeat!"), QMessageBox::Information,
+                              QMessageBox::Ok);
+        return;
+    }
+    const Booking& b = bookings.first();
+    emit repeatRequested(TBooksChange::Booking{b.kind != 0 && b.kind != 1, b.id});
 }
 
 void TFrmAccountHistory::btnDeleteClick()

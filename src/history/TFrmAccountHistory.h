@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/TBooksChange.h"
 #include "data/TLedgerQuery.h"
 #include "history/THistorySearch.h"
 #include "reports/TReportFilter.h"
@@ -19,7 +20,6 @@ class QToolBar;
 class TDBGridView;
 class TFrmHistoryQuery;
 class TLedgerSearch;
-struct TBooksChange;
 
 // The history window: searches the bookings by holder or family, kind, period and a text (at every
 // change and keystroke), or by the query dialog's criteria, and acts on the rows the user selects:
@@ -32,7 +32,7 @@ struct TBooksChange;
 // for the list asked for last. After a delete the list is empty until the re-query arrives, so no
 // deleted booking can be chosen again.
 //
-// Every command has its key (Ctrl+F, Enter or F2, Delete, Ctrl+C, Ctrl+E, Ctrl+P, F1, Esc), shown
+// Every command has its key (Ctrl+F, Enter or F2, Delete, Ctrl+R, Ctrl+C, Ctrl+E, Ctrl+P, F1, Esc), shown
 // in its tool tip; the menu key and Shift+F10 open the grid's pop-up menu.
 //
 // The window activates when it is first shown and each time one of the program's own windows that
@@ -82,6 +82,8 @@ public:
     void btnQueryClick();
     void btnEditClick();
     void btnDeleteClick();
+    // Asks for a standing order made of the selected booking (repeatRequested).
+    void btnRepeatClick();
     void btnCopyClick();
     void btnExportClick();
     void btnPrintClick();
@@ -94,6 +96,9 @@ public:
 signals:
     // The list asked for last is on view (or failed, and the list is empty).
     void listBuilt();
+    // "Repeat..." on `booking`: the one who opened the window makes a standing order of it. The
+    // command shows only where someone listens.
+    void repeatRequested(const TBooksChange::Booking& booking);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -108,6 +113,7 @@ private:
     };
 
     void createToolBar();
+    void createRepeat();
     void createFilterPanel();
     void createGrid();
     // Every command's keys and their tool tips; the grid's pop-up menu keys.

@@ -140,7 +140,7 @@ void TestMainWindow::menusInOrder()
                                        "Account &History...", "Account &URL..."}));
     QCOMPARE(items.at(3), (QStringList{"&New Wallet...", "&Delete Wallet", "-", "Wallet &Info...", "Wallet &History...",
                                        "Wallet &URL..."}));
-    QCOMPARE(items.at(4), (QStringList{"&Debit...", "D&eposit...", "-", "&Transfer..."}));
+    QCOMPARE(items.at(4), (QStringList{"&Debit...", "D&eposit...", "-", "&Transfer...", "-", "&Standing Orders..."}));
     QCOMPARE(items.at(5), (QStringList{"&Calclator", "Note&pad"}));
     QCOMPARE(items.at(6),
              (QStringList{"&Help Topics", "Online T&utorial...", "-", "&Product Homepage...", "&What's new...",

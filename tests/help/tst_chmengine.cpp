@@ -7,6 +7,8 @@
 #include "help/TChmHelpEngine.h"
 #include "help/TChmSitemap.h"
 #include "help/TFrmHelp.h"
+#include "orders/TFrmDueBookings.h"
+#include "orders/TFrmStandingOrders.h"
 #include "reports/TFrmReports.h"
 
 #include <QAccessible>
@@ -133,6 +135,8 @@ void TestChmEngine::contextOpensItsPage_data()
         {"import dialog", 1013, "Importing a bank statement", "Einen Kontoauszug importieren"},
         {"reports window", TFrmReports::HelpContext, "The Reports window", "Das Fenster Berichte"},
         {"restore dialog", TFrmRestoreBackup::HelpContext, "Backing up and restoring", "Sichern und zurückholen"},
+        {"orders window", TFrmStandingOrders::HelpContext, "Standing orders", "Daueraufträge"},
+        {"due bookings dialog", TFrmDueBookings::HelpContext, "Due bookings", "Fällige Buchungen"},
     };
     for (const auto& page : pages) {
         QTest::addRow("%s", page.row) << english << page.context << QString::fromUtf8(page.english);

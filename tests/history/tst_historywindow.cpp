@@ -208,8 +208,9 @@ void TestHistoryWindow::windowToolBarAndMenu()
                                 "Copy selected data and paste to excel  document (Ctrl+C)", "Export (Ctrl+E)",
                                 "Print (Ctrl+P)", "Help (F1)", "Close history window (Esc)"}));
     QCOMPARE(actionNames(child<QMenu>(f.w, QStringLiteral("pm1"))->actions()),
-             (QStringList{"mniQuery=&Query...", "|", "mniEdit=&Edit...", "mniDelete=&Delete", "|", "mniCopy=&Copy",
-                          "mniExport=Exp&ort...", "mniPrint=&Print...", "|", "mniHelp=&Help", "mniExit=E&xit"}));
+             (QStringList{"mniQuery=&Query...", "|", "mniEdit=&Edit...", "mniDelete=&Delete", "mniRepeat=&Repeat...",
+                          "|", "mniCopy=&Copy", "mniExport=Exp&ort...", "mniPrint=&Print...", "|", "mniHelp=&Help",
+                          "mniExit=E&xit"}));
     child<QAction>(f.w, QStringLiteral("mniExit"))->trigger();
     QVERIFY(!f.w.isVisible());
 }

@@ -16,6 +16,9 @@
 #include "holders/TFrmWallet.h"
 #include "import/TFrmImport.h"
 #include "import/TFrmUndoImport.h"
+#include "orders/TFrmDueBookings.h"
+#include "orders/TFrmStandingOrder.h"
+#include "orders/TFrmStandingOrders.h"
 #include "reports/TFrmReports.h"
 #include "toolkit/TMessageService.h"
 #include "toolkit/TTranslations.h"
@@ -177,6 +180,12 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const HistoryBooks& boo
         w = std::make_unique<TFrmAccountHistory>(); // every holder's bookings
     } else if (name == u"reports") {
         w = std::make_unique<TFrmReports>(); // every holder, this year
+    } else if (name == u"standing orders") {
+        w = std::make_unique<TFrmStandingOrders>();
+    } else if (name == u"standing order") {
+        w = std::make_unique<TFrmStandingOrder>();
+    } else if (name == u"due bookings") {
+        w = std::make_unique<TFrmDueBookings>();
     } else if (name == u"main, bank chosen") {
         w = std::make_unique<TFrmMain>();
     } else if (name == u"query") {
@@ -269,6 +278,12 @@ void TestTranslation::everyTextOfEveryWindowIsTranslated_data()
                              << "SUM";
     QTest::newRow("reports") << "reports"
                              << "Income and Spending";
+    QTest::newRow("standing orders") << "standing orders"
+                                     << "Book Now";
+    QTest::newRow("standing order") << "standing order"
+                                    << "Book by itself without &asking";
+    QTest::newRow("due bookings") << "due bookings"
+                                  << "&Later";
     QTest::newRow("query") << "query"
                            << "Match info";
     QTest::newRow("import") << "import"

@@ -143,6 +143,26 @@
         <source>statement-march.csv</source>
         <translation>Kontoauszug-Maerz.csv</translation>
     </message>
+    <message>
+        <source>Christmas bonus</source>
+        <translation>Weihnachtsgeld</translation>
+    </message>
+    <message>
+        <source>Standing order</source>
+        <translation>Dauerauftrag</translation>
+    </message>
+    <message>
+        <source>Supermarket</source>
+        <translation>Supermarkt</translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation>Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Card bill</source>
+        <translation>Kartenabrechnung</translation>
+    </message>
 </context>
 <context>
     <name>QIODevice</name>
@@ -201,6 +221,61 @@
     <message>
         <source>the file is missing</source>
         <translation>die Datei fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>TBackupRestore</name>
+    <message>
+        <source>Your data was not changed.</source>
+        <translation>Ihre Daten wurden nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is not there.</source>
+        <translation>Die Sicherung %1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is damaged or is not a Tavrin Budget data file, so it cannot be restored.</source>
+        <translation>Die Sicherung %1 ist beschädigt oder keine Datendatei von Tavrin Budget; sie kann nicht zurückgeholt werden.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was written by a newer version of Tavrin Budget (data version %2; this program knows versions up to %3), so it cannot be restored.</source>
+        <translation>Die Sicherung %1 stammt von einer neueren Version von Tavrin Budget (Datenversion %2; dieses Programm kennt Versionen bis %3); sie kann nicht zurückgeholt werden.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be written over the data file itself. Choose another name.</source>
+        <translation>Die Sicherung kann nicht über die Datendatei selbst geschrieben werden. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the disk.</source>
+        <translation>%1 konnte nicht auf den Datenträger geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be renamed to %2.</source>
+        <translation>%1 konnte nicht in %2 umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written.</source>
+        <translation>Die Kopie %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The copy %1 was not written whole.</source>
+        <translation>Die Kopie %1 wurde nicht vollständig geschrieben.</translation>
+    </message>
+    <message>
+        <source>The data file %1 could not be kept as a backup.</source>
+        <translation>Die Datendatei %1 konnte nicht als Sicherung aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The data file %1 could not be prepared.</source>
+        <translation>Die Datendatei %1 konnte nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>The data file %1 is in use by another program. Close it and try again.</source>
+        <translation>Die Datendatei %1 wird von einem anderen Programm benutzt. Schließen Sie es und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -766,6 +841,25 @@
     </message>
 </context>
 <context>
+    <name>TDueModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>Verwendungszweck</translation>
+    </message>
+    <message>
+        <source>Acc/Wal</source>
+        <translation>Konto/Geldbörse</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+</context>
+<context>
     <name>TExcelWriter</name>
     <message>
         <source>The list cannot be written as an Excel file: with its titles and footer it has %1 rows, and an Excel file holds at most %2. Nothing was written; choose the text or the HTML format instead.</source>
@@ -948,6 +1042,18 @@
         <source>Bookings of a report</source>
         <translation>Buchungen eines Berichts</translation>
     </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>&amp;Wiederholen...</translation>
+    </message>
+    <message>
+        <source>Make a standing order of this booking</source>
+        <translation>Aus dieser Buchung einen Dauerauftrag machen</translation>
+    </message>
+    <message>
+        <source>Please select a booking to repeat!</source>
+        <translation>Bitte wählen Sie eine Buchung zum Wiederholen!</translation>
+    </message>
 </context>
 <context>
     <name>TFrmBankAccount</name>
@@ -1093,6 +1199,80 @@
     <message>
         <source>Error occured!</source>
         <translation>Es ist ein Fehler aufgetreten!</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmDueBookings</name>
+    <message>
+        <source>Due Bookings</source>
+        <translation>Fällige Buchungen</translation>
+    </message>
+    <message>
+        <source>Due bookings</source>
+        <translation>Fällige Buchungen</translation>
+    </message>
+    <message>
+        <source>These standing orders are due. Untick what is not to be booked now; type the amount of a bill that varies (F2).</source>
+        <translation>Diese Daueraufträge sind fällig. Nehmen Sie den Haken weg, was jetzt nicht gebucht werden soll; tippen Sie den Betrag einer schwankenden Rechnung ein (F2).</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Book</source>
+        <translation>&amp;Buchen</translation>
+    </message>
+    <message>
+        <source>Book the ticked bookings (Alt+B)</source>
+        <translation>Die angehakten Buchungen buchen (Alt+B)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Skip the selected bookings: they are not due again (Alt+S)</source>
+        <translation>Die gewählten Buchungen überspringen: sie werden nicht wieder fällig (Alt+S)</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>Spä&amp;ter</translation>
+    </message>
+    <message>
+        <source>Ask again at the next start (Alt+L, Esc)</source>
+        <translation>Beim nächsten Start wieder fragen (Alt+T, Esc)</translation>
+    </message>
+    <message>
+        <source>The amount of %1 is not a positive number.</source>
+        <translation>Der Betrag von %1 ist keine positive Zahl.</translation>
+    </message>
+    <message>
+        <source>Please tick the bookings to book.</source>
+        <translation>Bitte haken Sie die Buchungen an, die gebucht werden sollen.</translation>
+    </message>
+    <message>
+        <source>The source balance will go negative, are you sure to continue?!</source>
+        <translation>Der Kontostand der Quelle wird negativ. Möchten Sie wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>The balance will go negative, are you sure to continue?!</source>
+        <translation>Der Kontostand wird negativ. Möchten Sie wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>%1: the Account or wallet is not allowed go negative!</source>
+        <translation>%1: Das Konto bzw. die Geldbörse darf nicht ins Minus gehen!</translation>
+    </message>
+    <message>
+        <source>Please select the bookings to skip.</source>
+        <translation>Bitte wählen Sie die Buchungen, die übersprungen werden sollen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skip the selected bookings (%n)? They will not fall due again.</source>
+        <translation>
+            <numerusform>Die gewählte Buchung (%n) überspringen? Sie wird nicht wieder fällig.</numerusform>
+            <numerusform>Die %n gewählten Buchungen überspringen? Sie werden nicht wieder fällig.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1823,6 +2003,41 @@ Nach diesem Import stünde der Kontostand von %1 bei %2.</translation>
         <source>Show where the money goes and how the balances moved</source>
         <translation>Zeigen, wohin das Geld geht und wie sich die Kontostände entwickelt haben</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Now...</source>
+        <translation>&amp;Jetzt sichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>Sicherung &amp;zurückholen...</translation>
+    </message>
+    <message>
+        <source>&amp;Standing Orders...</source>
+        <translation>&amp;Daueraufträge...</translation>
+    </message>
+    <message>
+        <source>A new, empty data file was made: %1</source>
+        <translation>Eine neue, leere Datendatei wurde angelegt: %1</translation>
+    </message>
+    <message>
+        <source>Booked by standing order: %1</source>
+        <translation>Per Dauerauftrag gebucht: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due in the next 7 days: %n</source>
+        <translation>
+            <numerusform>In den nächsten 7 Tagen fällig: %n</numerusform>
+            <numerusform>In den nächsten 7 Tagen fällig: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tavrin Budget data (*.mdb)</source>
+        <translation>Tavrin-Budget-Daten (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Backed up to %1</source>
+        <translation>Gesichert in %1</translation>
+    </message>
 </context>
 <context>
     <name>TFrmReports</name>
@@ -1981,6 +2196,345 @@ Nach diesem Import stünde der Kontostand von %1 bei %2.</translation>
     <message>
         <source>The file %1 could not be written.</source>
         <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmRestoreBackup</name>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung zurückholen</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Angelegt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Holders</source>
+        <translation>Konten und Geldbörsen</translation>
+    </message>
+    <message>
+        <source>Bookings</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>&amp;Backups, the newest first:</source>
+        <translation>&amp;Sicherungen, die neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>&amp;Restore...</source>
+        <translation>&amp;Zurückholen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Restore the backup &quot;%1&quot; of %2?
+Your data file is replaced by it; the data file as it is now is kept as a backup first, so this can be undone.</source>
+        <translation>Die Sicherung „%1“ vom %2 zurückholen?
+Ihre Datendatei wird durch sie ersetzt; die Datendatei, wie sie jetzt ist, wird vorher als Sicherung aufbewahrt, so dass sich das rückgängig machen lässt.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmStandingOrder</name>
+    <message>
+        <source>New Standing Order</source>
+        <translation>Neuer Dauerauftrag</translation>
+    </message>
+    <message>
+        <source>Booking</source>
+        <translation>Buchung</translation>
+    </message>
+    <message>
+        <source>D&amp;eposit</source>
+        <translation>&amp;Einzahlung</translation>
+    </message>
+    <message>
+        <source>&amp;Debit</source>
+        <translation>&amp;Abbuchung</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>&amp;Umbuchung</translation>
+    </message>
+    <message>
+        <source>Acc/&amp;Wal:</source>
+        <translation>Konto/&amp;Geldbörse:</translation>
+    </message>
+    <message>
+        <source>De&amp;stination:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+    <message>
+        <source>&amp;From/To:</source>
+        <translation>&amp;Von/An:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Betrag:</translation>
+    </message>
+    <message>
+        <source>F&amp;or:</source>
+        <translation>Ve&amp;rwendungszweck:</translation>
+    </message>
+    <message>
+        <source>&amp;Memo:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>Rhythm</source>
+        <translation>Rhythmus</translation>
+    </message>
+    <message>
+        <source>E&amp;very:</source>
+        <translation>A&amp;lle:</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>First date</source>
+        <translation>Erster Termin</translation>
+    </message>
+    <message>
+        <source>F&amp;irst date:</source>
+        <translation>Erster &amp;Termin:</translation>
+    </message>
+    <message>
+        <source>&amp;No end</source>
+        <translation>&amp;Kein Ende</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>B&amp;is:</translation>
+    </message>
+    <message>
+        <source>Last date</source>
+        <translation>Letzter Termin</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of times:</source>
+        <translation>An&amp;zahl:</translation>
+    </message>
+    <message>
+        <source>Number of times</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>On a Saturday or Sunday:</source>
+        <translation>An einem Samstag oder Sonntag:</translation>
+    </message>
+    <message>
+        <source>On a Saturday or Sunday</source>
+        <translation>An einem Samstag oder Sonntag</translation>
+    </message>
+    <message>
+        <source>Amount &amp;varies</source>
+        <translation>Betrag &amp;schwankt</translation>
+    </message>
+    <message>
+        <source>Book by itself without &amp;asking</source>
+        <translation>&amp;Ohne Nachfrage selbst buchen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Acc/&amp;Wal (source):</source>
+        <translation>Konto/&amp;Geldbörse (Quelle):</translation>
+    </message>
+    <message>
+        <source>Edit Standing Order</source>
+        <translation>Dauerauftrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Please select Source Account/Wallet!</source>
+        <translation>Bitte wählen Sie die Quelle (Konto oder Geldbörse)!</translation>
+    </message>
+    <message>
+        <source>Please select an Account/Wallet!</source>
+        <translation>Bitte wählen Sie ein Konto oder eine Geldbörse!</translation>
+    </message>
+    <message>
+        <source>Please select Destination Account/Wallet!</source>
+        <translation>Bitte wählen Sie das Ziel (Konto oder Geldbörse)!</translation>
+    </message>
+    <message>
+        <source>The source and the destination must be two different Accounts/Wallets.</source>
+        <translation>Quelle und Ziel müssen zwei verschiedene Konten oder Geldbörsen sein.</translation>
+    </message>
+    <message>
+        <source>Please input inofrmation for &quot;From&quot;</source>
+        <translation>Bitte geben Sie den Auftraggeber bzw. Empfänger an!</translation>
+    </message>
+    <message>
+        <source>Please input the amount of the standing order.</source>
+        <translation>Bitte geben Sie den Betrag des Dauerauftrags ein.</translation>
+    </message>
+    <message>
+        <source>The amount of the standing order is not a valid number.</source>
+        <translation>Der Betrag des Dauerauftrags ist keine gültige Zahl.</translation>
+    </message>
+    <message>
+        <source>The amount of the standing order must be a positive number.</source>
+        <translation>Der Betrag des Dauerauftrags muss eine positive Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The last date lies before the first date.</source>
+        <translation>Der letzte Termin liegt vor dem ersten.</translation>
+    </message>
+    <message>
+        <source>This is not a standing order that can be kept: %1</source>
+        <translation>Dieser Dauerauftrag kann so nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Error occured!</source>
+        <translation>Es ist ein Fehler aufgetreten!</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmStandingOrders</name>
+    <message>
+        <source>Standing Orders</source>
+        <translation>Daueraufträge</translation>
+    </message>
+    <message>
+        <source>Standing orders</source>
+        <translation>Daueraufträge</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster Termin</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Acc/Wal</source>
+        <translation>Konto/Geldbörse</translation>
+    </message>
+    <message>
+        <source>Rhythm</source>
+        <translation>Rhythmus</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>Verwendungszweck</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Pause/Resume</source>
+        <translation>Anhalten/Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Book Now</source>
+        <translation>Jetzt buchen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Books by itself</source>
+        <translation>Bucht selbst</translation>
+    </message>
+    <message>
+        <source>Amount varies</source>
+        <translation>Betrag schwankt</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Please select a standing order to delete!</source>
+        <translation>Bitte wählen Sie einen Dauerauftrag zum Löschen!</translation>
+    </message>
+    <message>
+        <source>Delete this standing order? The bookings it made stay.</source>
+        <translation>Diesen Dauerauftrag löschen? Seine Buchungen bleiben.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>This standing order has no occurrence left to book.</source>
+        <translation>Dieser Dauerauftrag hat keinen Termin mehr zu buchen.</translation>
+    </message>
+    <message>
+        <source>Book %1 of %2 now?</source>
+        <translation>%1 vom %2 jetzt buchen?</translation>
+    </message>
+    <message>
+        <source>The source balance will go negative, are you sure to continue?!</source>
+        <translation>Der Kontostand der Quelle wird negativ. Möchten Sie wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>The balance will go negative, are you sure to continue?!</source>
+        <translation>Der Kontostand wird negativ. Möchten Sie wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>The source Account or wallet is not allowed go negative!</source>
+        <translation>Die Quelle (Konto oder Geldbörse) darf nicht ins Minus gehen!</translation>
+    </message>
+    <message>
+        <source>The Account or wallet is not allowed go negative!</source>
+        <translation>Das Konto bzw. die Geldbörse darf nicht ins Minus gehen!</translation>
     </message>
 </context>
 <context>
@@ -2557,6 +3111,10 @@ Seine Buchungen werden gelöscht und der Kontostand wird angepasst; seine Zeilen
         <extracomment>The format of a statement line&apos;s date in the preview (QDate&apos;s format letters), e.g. 2 Mar 2026.</extracomment>
         <translation>d. MMM yyyy</translation>
     </message>
+    <message>
+        <source>A standing order expects this payment. Booked, the row books it, and it is no longer due.</source>
+        <translation>Ein Dauerauftrag erwartet diese Zahlung. Wird die Zeile gebucht, bucht sie ihn, und er ist nicht mehr fällig.</translation>
+    </message>
 </context>
 <context>
     <name>TImportProfiles</name>
@@ -2599,6 +3157,21 @@ Seine Buchungen werden gelöscht und der Kontostand wird angepasst; seine Zeilen
     <message>
         <source>The booking that takes the balance below 0 was not confirmed.</source>
         <translation>Die Buchung, die den Kontostand unter 0 bringt, wurde nicht bestätigt.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewDataFile</name>
+    <message>
+        <source>%1 exists; it is left as it is.</source>
+        <translation>%1 ist vorhanden; die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 cannot be made.</source>
+        <translation>Der Ordner von %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2704,6 +3277,141 @@ Seine Buchungen werden gelöscht und der Kontostand wird angepasst; seine Zeilen
     </message>
 </context>
 <context>
+    <name>TOrderPayments</name>
+    <message>
+        <source>The standing order of %1 no longer exists.</source>
+        <translation>Der Dauerauftrag vom %1 besteht nicht mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>TOrderStore</name>
+    <message>
+        <source>The occurrence of %1 of the standing order %2 is no longer due.</source>
+        <translation>Der Termin vom %1 des Dauerauftrags %2 ist nicht mehr fällig.</translation>
+    </message>
+    <message>
+        <source>The standing order %1 does not exist.</source>
+        <translation>Den Dauerauftrag %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Standing order of %1</source>
+        <translation>Dauerauftrag vom %1</translation>
+    </message>
+    <message>
+        <source>%1, standing order of %2</source>
+        <translation>%1, Dauerauftrag vom %2</translation>
+    </message>
+</context>
+<context>
+    <name>TOrderTexts</name>
+    <message>
+        <source>Deposit</source>
+        <translation>Einzahlung</translation>
+    </message>
+    <message>
+        <source>Debit</source>
+        <translation>Abbuchung</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Umbuchung</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n days</source>
+        <translation>
+            <numerusform>Alle %n Tage</numerusform>
+            <numerusform>Alle %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Jede Woche</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n weeks</source>
+        <translation>
+            <numerusform>Alle %n Wochen</numerusform>
+            <numerusform>Alle %n Wochen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Jeden Monat</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n months</source>
+        <translation>
+            <numerusform>Alle %n Monate</numerusform>
+            <numerusform>Alle %n Monate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Jedes Jahr</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n years</source>
+        <translation>
+            <numerusform>Alle %n Jahre</numerusform>
+            <numerusform>Alle %n Jahre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <translation>%1, bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, number of times: %n</source>
+        <translation>
+            <numerusform>%1, Anzahl: %n</numerusform>
+            <numerusform>%1, Anzahl: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Keep the day</source>
+        <translation>Den Tag behalten</translation>
+    </message>
+    <message>
+        <source>The Friday before</source>
+        <translation>Am Freitag davor</translation>
+    </message>
+    <message>
+        <source>The Monday after</source>
+        <translation>Am Montag danach</translation>
+    </message>
+</context>
+<context>
+    <name>TProgram</name>
+    <message>
+        <source>Backup restored; the data as it was is kept in %1</source>
+        <translation>Sicherung zurückgeholt; die Daten, wie sie waren, sind in %1 aufbewahrt</translation>
+    </message>
+</context>
+<context>
     <name>TQifReader</name>
     <message>
         <source>The file could not be read: %1</source>
@@ -2784,12 +3492,28 @@ Seine Buchungen werden gelöscht und der Kontostand wird angepasst; seine Zeilen
 <context>
     <name>main</name>
     <message>
+        <source>Use the given data file instead of the usual one.</source>
+        <translation>Die angegebene Datendatei statt der üblichen verwenden.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open the data file and the help file, say what was found, and end.</source>
+        <translation>Datendatei und Hilfedatei öffnen, sagen, was gefunden wurde, und beenden.</translation>
+    </message>
+    <message>
+        <source>Tavrin Budget keeps the accounts, cards and wallets of a household.</source>
+        <translation>Tavrin Budget führt die Konten, Karten und Geldbörsen eines Haushalts.</translation>
+    </message>
+    <message>
         <source>Tavrin Budget is already running with the data file %1, but it does not answer.
 
 Wait a moment and start it again. If it still does not answer, end it and start again.</source>
         <translation>Tavrin Budget läuft bereits mit der Datendatei %1, antwortet aber nicht.
 
-Warten Sie einen Moment und starten Sie das Programm erneut. Wenn es dann immer noch nicht antwortet, beenden Sie es und starten Sie es neu.</translation>
+Warten Sie einen Moment und starten Sie es erneut. Antwortet es dann immer noch nicht, beenden Sie es und starten Sie es neu.</translation>
     </message>
 </context>
 </TS>

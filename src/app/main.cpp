@@ -20,11 +20,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("main", text);
-}
-
 // --check: reports what the start found on standard output; message boxes go to standard error
 // instead of waiting for a click. Ends with 0 when the data file opened and the help file reads whole.
 int reportCheck(const TProgram& program, const QString& dataFile)
@@ -42,13 +37,17 @@ int reportCheck(const TProgram& program, const QString& dataFile)
 struct CommandLine
 {
     QCommandLineParser parser;
-    const QCommandLineOption data{QStringLiteral("data"), tr("Use the data file <file>."), tr("file")};
-    const QCommandLineOption check{QStringLiteral("check"),
-                                   tr("Open the data file and the help file, say what was found, and end.")};
+    const QCommandLineOption data{QStringLiteral("data"),
+                                  QCoreApplication::translate("main", "Use the given data file instead of the usual one."),
+                                  QCoreApplication::translate("main", "file")};
+    const QCommandLineOption check{
+        QStringLiteral("check"),
+        QCoreApplication::translate("main", "Open the data file and the help file, say what was found, and end.")};
 
     CommandLine()
     {
-        parser.setApplicationDescription(tr("Tavrin Budget keeps the accounts, cards and wallets of a household."));
+        parser.setApplicationDescription(
+            QCoreApplication::translate("main", "Tavrin Budget keeps the accounts, cards and wallets of a household."));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOption(data);
@@ -118,8 +117,9 @@ int main(int argc, char** argv)
         return 0;
     case TSingleInstance::Claim::NoAnswer:
         TMessageService::ShowErrorBox(
-            tr("Tavrin Budget is already running with the data file %1, but it does not answer.\n\n"
-               "Wait a moment and start it again. If it still does not answer, end it and start again.")
+            QCoreApplication::translate(
+                "main", "Tavrin Budget is already running with the data file %1, but it does not answer.\n\n"
+                        "Wait a moment and start it again. If it still does not answer, end it and start again.")
                 .arg(QDir::toNativeSeparators(dataFile)));
         return 1;
     }

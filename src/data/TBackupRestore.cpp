@@ -22,11 +22,6 @@ namespace {
 
 std::optional<TBackupRestore::Step> g_fail;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TBackupRestore", text);
-}
-
 QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -95,13 +90,13 @@ void syncPath(const QString& path, bool folder)
     if (fd >= 0)
         ::close(fd);
     if (!synced && !folder)
-        throw DbError(tr("%1 could not be written to the disk.").arg(shown(path)));
+        throw DbError(TBackupRestore::tr("%1 could not be written to the disk.").arg(shown(path)));
 }
 
 void renameOver(const QString& from, const QString& to)
 {
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        throw DbError(tr("%1 could not be renamed to %2.").arg(shown(from), shown(to)));
+        throw DbError(TBackupRestore::tr("%1 could not be renamed to %2.").arg(shown(from), shown(to)));
     syncPath(QFileInfo(to).absolutePath(), true);
 }
 
@@ -151,7 +146,8 @@ void copyDatabase(const QString& source, const QString& target, TBackupRestore::
     sqlite3_close(to);
     sqlite3_close(from);
     if (!error.isEmpty())
-        throw DbError(tr("The copy %1 could not be written.").arg(shown(target)) + QStringLiteral("\n\n") + error);
+        throw DbError(TBackupRestore::tr("The copy %1 could not be written.").arg(shown(target)) +
+                      QStringLiteral("\n\n") + error);
     reach(step);
     syncPath(target, false);
 }
@@ -160,7 +156,8 @@ void checkCopy(const QString& copy)
 {
     const TBackupCheck::Result result = TBackupCheck::check(copy);
     if (result.verdict != TBackupCheck::Verdict::Whole)
-        throw DbError(tr("The copy %1 was not written whole.").arg(shown(copy)) + QStringLiteral("\n\n") + result.text);
+        throw DbError(TBackupRestore::tr("The copy %1 was not written whole.").arg(shown(copy)) +
+                      QStringLiteral("\n\n") + result.text);
 }
 
 // Copies the current data file to `target`. A file the engine cannot read (the damaged file that a
@@ -177,7 +174,7 @@ void keepCurrent(const QString& dataFile, const QString& target)
             throw;
     }
     if (!QFile::copy(dataFile, target))
-        throw DbError(tr("The data file %1 could not be kept as a backup.").arg(shown(dataFile)));
+        throw DbError(TBackupRestore::tr("The data file %1 could not be kept as a backup.").arg(shown(dataFile)));
     syncPath(target, false);
 }
 
@@ -195,13 +192,13 @@ void releaseLog(const QString& dataFile)
     sqlite3_close(db);
     // A file the engine cannot read has nothing to fold in unless a log lies beside it.
     if (!error.isEmpty() && QFileInfo::exists(dataFile + QStringLiteral("-wal")))
-        throw DbError(tr("The data file %1 could not be prepared.").arg(shown(dataFile)) + QStringLiteral("\n\n") +
-                      error);
+        throw DbError(TBackupRestore::tr("The data file %1 could not be prepared.").arg(shown(dataFile)) +
+                      QStringLiteral("\n\n") + error);
     reach(TBackupRestore::Step::ReleaseLog);
     // The last connection to close removes the log; one that stays means another program has the file.
     if (QFileInfo::exists(dataFile + QStringLiteral("-wal")))
-        throw DbError(
-            tr("The data file %1 is in use by another program. Close it and try again.").arg(shown(dataFile)));
+        throw DbError(TBackupRestore::tr("The data file %1 is in use by another program. Close it and try again.")
+                          .arg(shown(dataFile)));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -21,6 +22,8 @@
 // Failures throw DbError with a text in the user's words; temporary files are removed.
 class TBackupRestore final
 {
+    Q_DECLARE_TR_FUNCTIONS(TBackupRestore)
+
 public:
     TBackupRestore() = delete;
 

@@ -15,24 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace {
-
-// A date picker that shows the date alone (a four-digit year) and holds a time of day as well.
-QDateTimeEdit* datePicker(const char* name, const QString& accessibleName, QWidget* parent)
-{
-    auto* picker = new TDateTimeEdit(parent);
-    picker->setObjectName(QString::fromLatin1(name));
-    picker->setCalendarPopup(true);
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
-    picker->setDisplayFormat(format);
-    picker->setAccessibleName(accessibleName);
-    return picker;
-}
 
 QLineEdit* edit(const char* name, const QString& accessibleName, QWidget* parent)
 {
@@ -59,8 +44,8 @@ void TFrmHistoryQuery::createControls()
 {
     grp1 = new QGroupBox(tr("Basic Info"), this);
     grp1->setObjectName(QStringLiteral("grp1"));
-    dtp1 = datePicker("dtp1", tr("Date"), grp1);
-    dtp2 = datePicker("dtp2", tr("Date to"), grp1);
+    dtp1 = TDateTimeEdit::datePicker("dtp1", tr("Date"), grp1);
+    dtp2 = TDateTimeEdit::datePicker("dtp2", tr("Date to"), grp1);
     cbbAccWal = TBookingWidgets::makeHolderList("cbbAccWal", grp1);
     cbbType = new QComboBox(grp1);
     cbbType->setObjectName(QStringLiteral("cbbType"));

@@ -20,32 +20,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <stdexcept>
 
 namespace {
-
-TDateTimeEdit* datePicker(const char* name, const QString& accessibleName, QWidget* parent)
-{
-    auto* picker = new TDateTimeEdit(parent);
-    picker->setObjectName(QString::fromLatin1(name));
-    picker->setCalendarPopup(true);
-    // The locale's short date with a four-digit year: a two-digit one cannot pass its century.
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
-    picker->setDisplayFormat(format);
-    picker->setDate(TClock::now().date());
-    picker->setAccessibleName(accessibleName);
-    return picker;
-}
 
 QRadioButton* radio(const char* name, const QString& caption, QWidget* parent)
 {
@@ -128,12 +111,14 @@ void TFrmStandingOrder::createControls()
     cbbUnit->addItems(TOrderTexts::units());
     cbbUnit->setCurrentIndex(int(TStandingOrder::Unit::Months));
     cbbUnit->setAccessibleName(tr("Unit"));
-    dtpFirst = datePicker("dtpFirst", tr("First date"), grpRhythm);
+    dtpFirst = TDateTimeEdit::datePicker("dtpFirst", tr("First date"), grpRhythm);
+    dtpFirst->setDate(TClock::now().date());
     auto* lblFirst = TBookingWidgets::makeLabel("lblFirst", tr("F&irst date:"), dtpFirst, grpRhythm);
 
     rbNoEnd = radio("rbNoEnd", tr("&No end"), grpRhythm);
     rbUntil = radio("rbUntil", tr("&Until:"), grpRhythm);
-    dtpUntil = datePicker("dtpUntil", tr("Last date"), grpRhythm);
+    dtpUntil = TDateTimeEdit::datePicker("dtpUntil", tr("Last date"), grpRhythm);
+    dtpUntil->setDate(TClock::now().date());
     rbTimes = radio("rbTimes", tr("Num&ber of times:"), grpRhythm);
     spnTimes = new QSpinBox(grpRhythm);
     spnTimes->setObjectName(QStringLiteral("spnTimes"));

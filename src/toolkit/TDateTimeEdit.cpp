@@ -2,7 +2,9 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 #include <utility>
 
@@ -74,4 +76,17 @@ void TDateTimeEdit::mousePressEvent(QMouseEvent* event)
     m_typedSection = -1;
     m_movedOn = false;
     QDateTimeEdit::mousePressEvent(event);
+}
+
+TDateTimeEdit* TDateTimeEdit::datePicker(const char* objectName, const QString& accessibleName, QWidget* parent)
+{
+    auto* picker = new TDateTimeEdit(parent);
+    picker->setObjectName(QString::fromLatin1(objectName));
+    picker->setCalendarPopup(true);
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    picker->setDisplayFormat(format);
+    picker->setAccessibleName(accessibleName);
+    return picker;
 }

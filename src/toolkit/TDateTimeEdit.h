@@ -19,6 +19,10 @@ public:
     explicit TDateTimeEdit(QWidget* parent = nullptr);
     TDateTimeEdit(const QDateTime& value, QWidget* parent = nullptr);
 
+    // A field for a day: calendar pop-up, the locale's short date with a four-digit year (a
+    // two-digit one cannot pass its century), named for tests and screen readers.
+    static TDateTimeEdit* datePicker(const char* objectName, const QString& accessibleName, QWidget* parent);
+
 protected:
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -1,4 +1,5 @@
 #include "DataRow.h"
+#include "OrderBooks.h"
 #include "TestDb.h"
 
 #include "bookings/TBookingStore.h"
@@ -20,29 +21,6 @@ namespace {
 
 using Kind = TStandingOrder::Kind;
 using Unit = TStandingOrder::Unit;
-
-// The rent: 500 from the bank every month from `first`.
-TStandingOrder rent(qint32 bank, const QDate& first)
-{
-    TStandingOrder o;
-    o.kind = Kind::Debit;
-    o.holder = bank;
-    o.amount = money("500");
-    o.counterparty = QStringLiteral("Landlord");
-    o.forText = QStringLiteral("Rent");
-    o.unit = Unit::Months;
-    o.every = 1;
-    o.first = first;
-    return o;
-}
-
-QList<QDate> dueDates(const QDate& today)
-{
-    QList<QDate> out;
-    for (const TOccurrence& o : TOrderStore::due(today))
-        out << o.date;
-    return out;
-}
 
 // A statement of one row per amount, on the days given.
 TStatement statement(const QList<QPair<QDate, const char*>>& rows)
@@ -86,29 +64,29 @@ void TestOrderStore::dueOccurrencesAreBookedOnce_data()
     QTest::addColumn<int>("comingWeek");
     const qint32 bank = 1;
     const QDate today(2026, 5, 20);
-    TStandingOrder o = rent(bank, QDate(2026, 2, 20));
+    TStandingOrder o = rentOrder(bank, QDate(2026, 2, 20));
     dataRow("rent three months back: four, the oldest first", o, today,
             QList<QDate>{{2026, 2, 20}, {2026, 3, 20}, {2026, 4, 20}, {2026, 5, 20}}, 0);
-    o = rent(bank, QDate(2024, 1, 31));
+    o = rentOrder(bank, QDate(2024, 1, 31));
     dataRow("the 31st", o, QDate(2024, 3, 31), QList<QDate>{{2024, 1, 31}, {2024, 2, 29}, {2024, 3, 31}}, 0);
-    o = rent(bank, QDate(2026, 3, 1));
+    o = rentOrder(bank, QDate(2026, 3, 1));
     o.weekend = TStandingOrder::Weekend::FridayBefore;
     dataRow("Sunday 1 March on Monday, Friday 1 May as it is", o, today,
             QList<QDate>{{2026, 3, 2}, {2026, 4, 1}, {2026, 5, 1}}, 0);
-    o = rent(bank, QDate(2026, 4, 1));
+    o = rentOrder(bank, QDate(2026, 4, 1));
     o.times = 1;
     dataRow("once", o, today, QList<QDate>{{2026, 4, 1}}, 0);
-    o = rent(bank, QDate(2026, 5, 21));
+    o = rentOrder(bank, QDate(2026, 5, 21));
     o.unit = Unit::Days;
     o.every = 3;
     dataRow("not yet due: three in the coming week", o, today, QList<QDate>{}, 3);
-    o = rent(bank, QDate(2026, 2, 20));
+    o = rentOrder(bank, QDate(2026, 2, 20));
     o.paused = true;
     dataRow("paused", o, today, QList<QDate>{}, 0);
     o.paused = false;
     o.resumed = QDate(2026, 4, 1);
     dataRow("resumed: what passed while paused is not due", o, today, QList<QDate>{{2026, 4, 20}, {2026, 5, 20}}, 0);
-    o = rent(bank, QDate(2026, 4, 20));
+    o = rentOrder(bank, QDate(2026, 4, 20));
     o.kind = Kind::Transfer;
     o.destination = 2;
     dataRow("a transfer", o, today, QList<QDate>{{2026, 4, 20}, {2026, 5, 20}}, 0);
@@ -153,7 +131,7 @@ void TestOrderStore::anOccurrenceIsBookedOrSkippedOnlyOnce()
 {
     TestDb db;
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("3000"));
-    const qint32 id = TOrderStore::save(rent(bank, QDate(2026, 4, 20)));
+    const qint32 id = TOrderStore::save(rentOrder(bank, QDate(2026, 4, 20)));
     const QList<TOccurrence> due = TOrderStore::due(QDate(2026, 5, 20));
     QCOMPARE(due.size(), 2);
     const TBooksChange::Booking booking = TOrderStore::book(due.at(0), money("480"));
@@ -199,8 +177,8 @@ void TestOrderStore::theNegativeRuleLeavesARefusedOccurrenceDue()
     TestDb db;
     const qint32 strict = db.addHolder(QStringLiteral("Strict"), 0, money("100"));
     const qint32 asks = db.addHolder(QStringLiteral("Asks"), 0, money("100"), true, true);
-    TOrderStore::save(rent(strict, QDate(2026, 5, 20)));
-    TOrderStore::save(rent(asks, QDate(2026, 5, 20)));
+    TOrderStore::save(rentOrder(strict, QDate(2026, 5, 20)));
+    TOrderStore::save(rentOrder(asks, QDate(2026, 5, 20)));
     const QList<TOccurrence> due = TOrderStore::due(QDate(2026, 5, 20));
     QCOMPARE(due.size(), 2);
     QVERIFY_THROWS_EXCEPTION(TNegativeRefusal, TOrderStore::book(due.at(0), money("500")));
@@ -230,7 +208,7 @@ void TestOrderStore::automaticOrdersBookByThemselves()
 {
     TestDb db;
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("700"));
-    TStandingOrder o = rent(bank, QDate(2026, 3, 20));
+    TStandingOrder o = rentOrder(bank, QDate(2026, 3, 20));
     o.automatic = true;
     const qint32 automatic = TOrderStore::save(o);
     o.automatic = false;
@@ -255,7 +233,7 @@ void TestOrderStore::ordersAreKeptAndTold()
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("700"));
     const qint32 purse = db.addHolder(QStringLiteral("Purse"), 2);
     QSignalSpy told(&TBooks::instance(), &TBooks::changed);
-    TStandingOrder o = rent(bank, QDate(2026, 1, 31));
+    TStandingOrder o = rentOrder(bank, QDate(2026, 1, 31));
     o.kind = Kind::Transfer;
     o.destination = purse;
     o.last = QDate(2026, 12, 31);
@@ -325,7 +303,7 @@ void TestOrderStore::aFileOfVersionFiveGetsTheOrders()
     dm.DataModuleCreate();
     QSqlDatabase conn = dm.conn();
     QCOMPARE(TSchema::version(conn), 6);
-    TOrderStore::save(rent(1, QDate(2026, 5, 1)));
+    TOrderStore::save(rentOrder(1, QDate(2026, 5, 1)));
     QCOMPARE(TOrderStore::due(QDate(2026, 5, 1)).size(), 1);
     QVERIFY(TOpenCheck::contents(path, TOpenCheck::Tables, 6).isEmpty());
     QVERIFY(TOpenCheck::contents(path, TOpenCheck::Tables, 7).contains(QStringLiteral("newer version")));
@@ -361,7 +339,7 @@ void TestOrderStore::anImportRowIsTheOccurrenceItMatches()
     QFETCH(QString, status);
     TestDb db;
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("3000"));
-    TStandingOrder o = rent(bank, QDate(2026, 4, 20));
+    TStandingOrder o = rentOrder(bank, QDate(2026, 4, 20));
     o.varying = varying;
     TOrderStore::save(o);
     TBooksChange::Booking booking;
@@ -390,7 +368,7 @@ void TestOrderStore::importingAnExpectedRowBooksTheOccurrence()
 {
     TestDb db;
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("3000"));
-    TStandingOrder o = rent(bank, QDate(2026, 4, 20));
+    TStandingOrder o = rentOrder(bank, QDate(2026, 4, 20));
     o.varying = true;
     const qint32 id = TOrderStore::save(o);
     TOrderPayments payments;

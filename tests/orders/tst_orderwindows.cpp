@@ -1,5 +1,6 @@
 #include "BookingTestHelpers.h"
 #include "ModalDriver.h"
+#include "OrderBooks.h"
 #include "TestDb.h"
 
 #include "app/TFrmMain.h"
@@ -31,34 +32,12 @@
 
 namespace {
 
-// 500 rent from `bank` every month from `first`, on the day of month of `first`.
-TStandingOrder rent(qint32 bank, const QDate& first, bool automatic = false)
-{
-    TStandingOrder o;
-    o.kind = TStandingOrder::Kind::Debit;
-    o.holder = bank;
-    o.amount = money("500");
-    o.counterparty = QStringLiteral("Landlord");
-    o.forText = QStringLiteral("Rent");
-    o.first = first;
-    o.automatic = automatic;
-    return o;
-}
-
 // The program as it starts: the main window shown; its due check runs from the event loop.
 std::unique_ptr<TFrmMain> startProgram()
 {
     auto w = std::make_unique<TFrmMain>();
     w->show();
     return w;
-}
-
-QList<QDate> dueDates(const QDate& today)
-{
-    QList<QDate> dates;
-    for (const TOccurrence& o : TOrderStore::due(today))
-        dates << o.date;
-    return dates;
 }
 
 QList<QDate> dialogDates(const TFrmDueBookings* dialog)
@@ -118,7 +97,7 @@ void TestOrderWindows::dueBookingsAtStartAreBookedOnce()
     startWindowTest(QDateTime(today, QTime(9, 0)));
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("2000"));
     db.addDetail(0, bank, QDateTime(first.addYears(-1), QTime(8, 0)), money("2000"), QStringLiteral("Savings"));
-    TOrderStore::save(rent(bank, first));
+    TOrderStore::save(rentOrder(bank, first));
 
     QList<QDate> shown;
     {
@@ -156,7 +135,7 @@ void TestOrderWindows::skipAndLater()
     const QDate today(2026, 12, 9);
     startWindowTest(QDateTime(today, QTime(9, 0)));
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("2000"));
-    TOrderStore::save(rent(bank, QDate(2026, 10, 1)));
+    TOrderStore::save(rentOrder(bank, QDate(2026, 10, 1)));
 
     // Later: nothing booked, all still due.
     TFrmDueBookings later;
@@ -199,8 +178,8 @@ void TestOrderWindows::midnightAsksAndAutomaticOrdersBookThemselves()
     TestDb db;
     startWindowTest(QDateTime(QDate(2026, 12, 9), QTime(23, 59)));
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("2000"));
-    TOrderStore::save(rent(bank, QDate(2026, 12, 10)));
-    TStandingOrder salary = rent(bank, QDate(2026, 11, 9), true);
+    TOrderStore::save(rentOrder(bank, QDate(2026, 12, 10)));
+    TStandingOrder salary = rentOrder(bank, QDate(2026, 11, 9), true);
     salary.kind = TStandingOrder::Kind::Deposit;
     salary.forText = QStringLiteral("Salary");
     TOrderStore::save(salary);
@@ -322,7 +301,7 @@ void TestOrderWindows::orderDialogKeepsEveryField()
     startWindowTest(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0);
     const qint32 cash = db.addHolder(QStringLiteral("Cash"), 2);
-    TStandingOrder order = rent(cash, QDate(2027, 1, 31));
+    TStandingOrder order = rentOrder(cash, QDate(2027, 1, 31));
     order.kind = TStandingOrder::Kind(kind);
     order.destination = order.kind == TStandingOrder::Kind::Transfer ? bank : 0;
     order.amount = money("1234.5678");
@@ -384,7 +363,7 @@ void TestOrderWindows::editFromTheList()
     TestDb db;
     startWindowTest(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0);
-    const qint32 id = TOrderStore::save(rent(bank, QDate(2026, 12, 15)));
+    const qint32 id = TOrderStore::save(rentOrder(bank, QDate(2026, 12, 15)));
     TFrmStandingOrders w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -427,7 +406,7 @@ void TestOrderWindows::dueAmountsAreChecked()
     const QDate today(2026, 12, 9);
     startWindowTest(QDateTime(today, QTime(9, 0)));
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("1000"));
-    TStandingOrder bill = rent(bank, today);
+    TStandingOrder bill = rentOrder(bank, today);
     bill.varying = true;
     TOrderStore::save(bill);
     TFrmDueBookings dialog;
@@ -447,7 +426,7 @@ void TestOrderWindows::aDueTransferMovesBothBalances()
     startWindowTest(QDateTime(today, QTime(9, 0)));
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("1000"));
     const qint32 cash = db.addHolder(QStringLiteral("Cash"), 2);
-    TStandingOrder pocket = rent(bank, QDate(2026, 11, 9));
+    TStandingOrder pocket = rentOrder(bank, QDate(2026, 11, 9));
     pocket.kind = TStandingOrder::Kind::Transfer;
     pocket.destination = cash;
     pocket.amount = money("50");
@@ -486,7 +465,7 @@ void TestOrderWindows::ordersWindowCommands()
     const QDate today(2026, 12, 9);
     startWindowTest(QDateTime(today, QTime(9, 0)));
     const qint32 bank = db.addHolder(QStringLiteral("Bank"), 0, money("2000"));
-    const qint32 id = TOrderStore::save(rent(bank, QDate(2026, 12, 15)));
+    const qint32 id = TOrderStore::save(rentOrder(bank, QDate(2026, 12, 15)));
 
     TFrmStandingOrders w;
     w.show();

@@ -156,7 +156,7 @@ void TDailyBackup::start()
     sqlite3_finalize(pageSize);
     m_tempFd = ::open(QFile::encodeName(m_temp).constData(), O_RDONLY | O_CLOEXEC);
     m_longestMs = timer.nsecsElapsed() / 1e6;
-    QTimer::singleShot(0, this, &TDailyBackup::step);
+    QTimer::singleShot(FirstSliceDelayMs, this, &TDailyBackup::step);
 }
 
 void TDailyBackup::finishNow()

@@ -31,6 +31,9 @@ class TDailyBackup final : public QObject
 public:
     // The longest a slice copies before it hands the event loop back.
     static constexpr int SliceMs = 8;
+    // How long after start() the first slice waits: the program's window opens and paints first,
+    // and the copy runs after it (the snapshot is taken in start(), so the copy is the same).
+    static constexpr int FirstSliceDelayMs = 250;
 
     static QString fileNameFor(const QDate& day);
     // The finished backups in `folder`, newest first.

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPixmapCache>
 
 #include <stdexcept>
 
@@ -49,9 +50,16 @@ void TImageBase::paintRecord(const QString& fileName)
 {
     const QString path = QDir(pictureDir()).filePath(fileName);
     QPixmap picture;
-    if (!picture.load(path))
-        throw std::runtime_error(
-            QCoreApplication::translate("TImageBase", "Cannot open file \"%1\".").arg(path).toStdString());
+    // The built-in pictures never change: each is read once and shared by every tile (a copy is
+    // painted on). Pictures from a folder are read anew each time.
+    const bool builtIn = path.startsWith(u':');
+    if (!builtIn || !QPixmapCache::find(path, &picture)) {
+        if (!picture.load(path))
+            throw std::runtime_error(
+                QCoreApplication::translate("TImageBase", "Cannot open file \"%1\".").arg(path).toStdString());
+        if (builtIn)
+            QPixmapCache::insert(path, picture);
+    }
 
     if (FDataInfo != nullptr) {
         QPainter painter(&picture);

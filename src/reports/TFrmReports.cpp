@@ -21,8 +21,10 @@
 #include "toolkit/TWindowSizes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -40,6 +42,8 @@ namespace {
 
 // The window's name among the kept window sizes.
 const QString SizeName = QStringLiteral("Reports");
+// Room beside a column's title for the header's padding and its sort mark.
+constexpr int TitleMargin = 24;
 
 TGridOptions gridOptions(const QString& name, bool footer)
 {
@@ -57,13 +61,14 @@ TGridOptions gridOptions(const QString& name, bool footer)
     return o;
 }
 
+// A column at least as wide as its title, which some languages make longer than the figures.
 TGridColumn gridColumn(const QString& title, const QString& field, int width,
                        TGridColumn::Footer footer = TGridColumn::Footer::None)
 {
     TGridColumn c;
     c.title = title;
     c.field = field;
-    c.width = width;
+    c.width = qMax(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + TitleMargin);
     c.footer = footer;
     return c;
 }

@@ -361,6 +361,8 @@ void TChartView::paintChart(QPainter& painter, const QRectF& target, bool focusM
     const QColor background = pal.color(QPalette::Base);
     const QColor text = pal.color(QPalette::Text);
     const QColor grid = mix(text, background, 0.2);
+    // Lines as wide on paper as on the screen: a printer has many more pixels to the inch.
+    const double px = std::max(1.0, painter.device()->logicalDpiX() / 96.0);
 
     painter.save();
     painter.setClipRect(target);
@@ -385,7 +387,7 @@ void TChartView::paintChart(QPainter& painter, const QRectF& target, bool focusM
         if (l.barIndex[s] >= 0) {
             painter.fillRect(box, seriesColor(s));
         } else {
-            painter.setPen(QPen(seriesColor(s), 2));
+            painter.setPen(QPen(seriesColor(s), 2 * px));
             painter.drawLine(QPointF(box.left(), box.center().y()), QPointF(box.right(), box.center().y()));
         }
         painter.setPen(text);
@@ -408,7 +410,7 @@ void TChartView::paintChart(QPainter& painter, const QRectF& target, bool focusM
     const double gap = l.lineHeight * Gap;
     for (int i = 0; i < l.marks.size(); ++i) {
         const double pos = l.valuePos(l.marks[i]);
-        painter.setPen(QPen(l.marks[i].isZero() ? text : grid, 1));
+        painter.setPen(QPen(l.marks[i].isZero() ? text : grid, px));
         if (l.vertical) {
             painter.drawLine(QPointF(l.plot.left(), pos), QPointF(l.plot.right(), pos));
             painter.setPen(text);
@@ -444,12 +446,12 @@ void TChartView::paintChart(QPainter& painter, const QRectF& target, bool focusM
         QPolygonF points;
         for (int c = 0; c < m_categories.size(); ++c)
             points << elementRectIn(l, s, c).center();
-        painter.setPen(QPen(seriesColor(s), 2));
+        painter.setPen(QPen(seriesColor(s), 2 * px));
         painter.drawPolyline(points);
         painter.setPen(Qt::NoPen);
         painter.setBrush(seriesColor(s));
         for (const QPointF& p : points)
-            painter.drawEllipse(p, MarkSize / 2, MarkSize / 2);
+            painter.drawEllipse(p, MarkSize * px / 2, MarkSize * px / 2);
         painter.setBrush(Qt::NoBrush);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);

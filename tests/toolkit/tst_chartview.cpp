@@ -210,6 +210,26 @@ void TestChartView::lineWhereTheFiguresSay()
     for (int c = 2; c < values.size(); ++c)
         QVERIFY2(std::abs((heights[0] - heights[c]) - unit * (values[c] - values[0])) <= 2.5,
                  qPrintable(QStringLiteral("point %1 at %2").arg(c).arg(heights[c])));
+
+    // Printed at 400 dpi the line and its marks keep their share of the picture: as wide on paper
+    // as on the screen, not one printer pixel thin.
+    auto lineShare = [&chart](int dpi) {
+        QImage page(QSize(700, 480) * dpi / 96, QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(dpi / 0.0254));
+        page.setDotsPerMeterY(qRound(dpi / 0.0254));
+        QPainter painter(&page);
+        chart.render(painter, page.rect());
+        painter.end();
+        const QRgb line = chart.seriesColor(0).rgb();
+        qint64 count = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+            count += std::count(row, row + page.width(), line);
+        }
+        return double(count) / (qint64(page.width()) * page.height());
+    };
+    QVERIFY2(lineShare(400) > 0.6 * lineShare(96),
+             qPrintable(QStringLiteral("%1 of the page at 400 dpi, %2 at 96").arg(lineShare(400)).arg(lineShare(96))));
 }
 
 void TestChartView::labelsThinnedNeverOverlapping_data()

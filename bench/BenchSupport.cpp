@@ -276,4 +276,17 @@ QString prepareDatabase(const QStringList& arguments, const QString& dir)
     return path;
 }
 
+int fileVersion(const QString& path)
+{
+    int version = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version"));
+        db.setDatabaseName(path);
+        if (db.open())
+            version = TSchema::version(db);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("version"));
+    return version;
+}
+
 } // namespace Bench

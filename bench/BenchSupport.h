@@ -24,6 +24,9 @@ inline constexpr int Repeats = 5;
 void fill(const QString& path);
 // Before the application object: offscreen windows, and the report written line by line.
 void prepareProcess();
+
+// The schema version of the data file at `path` (0 when it cannot be read).
+int fileVersion(const QString& path);
 // The database of the run: the path after --db in `arguments`, else "Data.mdb" in `dir`; filled
 // unless it exists (a file made by an earlier run is reused as it is).
 QString prepareDatabase(const QStringList& arguments, const QString& dir);

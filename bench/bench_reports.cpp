@@ -30,19 +30,6 @@ namespace {
 
 using namespace Bench;
 
-int fileVersion(const QString& path)
-{
-    int version = 0;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version"));
-        db.setDatabaseName(path);
-        if (db.open())
-            version = TSchema::version(db);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("version"));
-    return version;
-}
-
 // The month of a stored date, as the shell groups by it.
 const QString Month = QStringLiteral("substr(Date, 1, 7)");
 

@@ -59,19 +59,6 @@ const char* planName(TLedgerQuery::Plan plan)
     return "";
 }
 
-int fileVersion(const QString& path)
-{
-    int version = 0;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version"));
-        db.setDatabaseName(path);
-        if (db.open())
-            version = TSchema::version(db);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("version"));
-    return version;
-}
-
 // The history window's grid: its columns, the "SUM" text and the sum of the amounts in the footer.
 void setHistoryLayout(TGridModel& model)
 {

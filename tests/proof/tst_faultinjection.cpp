@@ -122,6 +122,17 @@ TStandingOrder rentOrder(qint32 bank)
     return o;
 }
 
+// The import dialog on the account, with `entries` read as the bank's CSV statement.
+void openStatement(Scene& s, const QList<StatementEntry>& entries)
+{
+    auto* d = s.open<TFrmImport>();
+    d->PresetHolder(s.a);
+    s.ui->show();
+    d->openFile(s.files.write(QStringLiteral("statement"), StatementKind::Csv, entries));
+    if (!QTest::qWaitFor([d] { return !d->isBusy(); }))
+        qFatal("the statement was not read");
+}
+
 // The order's first occurrence due.
 TOccurrence firstDue(const Scene& s)
 {
@@ -215,13 +226,7 @@ const std::vector<WritePath>& writePaths()
         {"imported statement",
          [](Scene& s) {
              TImportProfiles::save(QStringLiteral("MyBank"), bankCsvSettings(), s.a);
-             auto* d = s.open<TFrmImport>();
-             d->PresetHolder(s.a);
-             s.ui->show();
-             d->openFile(s.files.write(QStringLiteral("statement"), StatementKind::Csv,
-                                       bankLedger(QDate(2026, 5, 13), QDate(2026, 5, 14))));
-             if (!QTest::qWaitFor([d] { return !d->isBusy(); }))
-                 qFatal("the statement was not read");
+             openStatement(s, bankLedger(QDate(2026, 5, 13), QDate(2026, 5, 14)));
          },
          [](Scene& s) { s.click("btnImport"); }, EngineText, true},
         {"imported statement linking a booking typed before",
@@ -235,12 +240,7 @@ const std::vector<WritePath>& writePaths()
                                         -entries.back().amount,
                                         {},
                                         {}});
-             auto* d = s.open<TFrmImport>();
-             d->PresetHolder(s.a);
-             s.ui->show();
-             d->openFile(s.files.write(QStringLiteral("statement"), StatementKind::Csv, entries));
-             if (!QTest::qWaitFor([d] { return !d->isBusy(); }))
-                 qFatal("the statement was not read");
+             openStatement(s, entries);
          },
          [](Scene& s) { s.click("btnImport"); }, EngineText, true},
         {"import taken back",
@@ -260,12 +260,7 @@ const std::vector<WritePath>& writePaths()
              o.kind = entries.back().amount.isNegative() ? TStandingOrder::Kind::Debit : TStandingOrder::Kind::Deposit;
              o.amount = entries.back().amount.isNegative() ? -entries.back().amount : entries.back().amount;
              s.order = TOrderStore::save(o);
-             auto* d = s.open<TFrmImport>();
-             d->PresetHolder(s.a);
-             s.ui->show();
-             d->openFile(s.files.write(QStringLiteral("statement"), StatementKind::Csv, entries));
-             if (!QTest::qWaitFor([d] { return !d->isBusy(); }))
-                 qFatal("the statement was not read");
+             openStatement(s, entries);
          },
          [](Scene& s) { s.click("btnImport"); }, EngineText, true},
         // The standing orders' store as the orders' windows and the start use it.
